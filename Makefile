@@ -1,0 +1,30 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+BUILD_DIR ?= build
+GENERATOR ?= Ninja
+CMAKE_ARGS ?=
+
+.PHONY: all deps configure build run test bench clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -G $(GENERATOR) $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR)
+
+run: build
+	@echo "The table window is not built yet; this plays one game on the host engine."
+	@$(BUILD_DIR)/tools/selfplay/tessarine-selfplay
+
+test: build
+	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
+
+bench: deps
+	@bash bench/run.sh
+
+clean:
+	@rm -rf $(BUILD_DIR)

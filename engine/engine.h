@@ -1,0 +1,80 @@
+// The host's referee: deals, judges moves, runs turns and their clock, scores, and plays
+// every seat that has no active human. It knows no sockets and no timers of its own:
+// everything goes through the Outbox, Clock and Random it is given.
+//
+// Request handlers take the rest of a request line ("seat+position+spot+") and throw
+// wire::FieldError when a field that should be a number is not; the caller logs it and
+// goes on with the next line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/ports.h"
+#include "engine/table.h"
+
+namespace tess {
+
+class Engine {
+public:
+    Engine(Outbox& outbox, Clock& clock, Random& random);
+
+    // Requests from the table.
+    void startgame(std::string_view rest);
+    bool handplay(std::string_view rest);
+    bool tabplay(std::string_view rest);
+    bool handfound(std::string_view rest);
+    bool tabfound(std::string_view rest);
+    void endturn(std::string_view rest);
+
+    // The clock reports a tick of one of the engine's timers.
+    void timerFired(Timer timer);
+    void timer_breaksTimer();
+    void turntimerTimer();
+    void computertimerTimer();
+
+    // Seat changes made by the connection manager.
+    void setJustWatching(int seat, bool watching);
+    // Passes the turn on at once when `seat` holds it in a running turn (its player
+    // started watching or left). Returns whether the turn moved.
+    bool passTurnFrom(int seat);
+    // A seat with no human present, or whose human is just watching, is played by the
+    // bot.
+    bool isBotPlayed(int seat) const;
+
+    // What a player who logs in during a game is sent: the seat's hand ("" when the seat
+    // does not play this round) and the table summary.
+    std::string mycardsMessage(int seat) const;
+    std::string gamestatsMessage(int slot) const;
+
+    const TableState& table() const { return t_; }
+
+    // Operations named as the rules describe them; public so the host and tests can
+    // follow a game step by step.
+    int getcard();
+    void startround();
+    void shufflecards();
+    void dealcards();
+    void findplayer();
+    bool outofcards(int seat);
+    void checkforcomputer(int seat);
+    void computerplay(int seat);
+
+private:
+    friend struct EngineTestAccess;
+
+    void broadcast(const std::string& text);
+    bool mayMove(int seat) const;
+    bool refuse(std::string_view text, int seat);
+    bool afterMove(int seat);
+    void startBreak(BreakKind kind, int countdown);
+    void sendRoundStart();
+
+    Outbox& outbox_;
+    Clock& clock_;
+    Random& random_;
+    TableState t_;
+    bool botActing_ = false;
+};
+
+}  // namespace tess

@@ -1,0 +1,33 @@
+// Cuts received bytes into complete lines at the 0xFF terminator.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tess::wire {
+
+// One splitter per connection. Bytes are cut before they are decoded, so a character
+// that a read cut in two is whole again in its line.
+class LineSplitter {
+public:
+    // A connection may hold at most this many bytes without a terminator.
+    static constexpr std::size_t defaultPendingLimit = 64 * 1024;
+
+    explicit LineSplitter(std::size_t pendingLimit = defaultPendingLimit)
+        : pendingLimit_(pendingLimit) {}
+
+    // Appends every line that `bytes` completes, in order, to `lines` (empty lines
+    // included; the dispatcher ignores them). Returns false when the unterminated tail
+    // has grown past the limit: the peer is misbehaving and the tail is discarded.
+    bool feed(std::string_view bytes, std::vector<std::string>& lines);
+
+    const std::string& pending() const { return pending_; }
+
+private:
+    std::size_t pendingLimit_;
+    std::string pending_;
+};
+
+}  // namespace tess::wire

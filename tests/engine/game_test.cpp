@@ -1,0 +1,141 @@
+// Whole games in virtual time: seat 1 is a client sending request lines (some of them
+// wrong on purpose), seat 2 is the bot, and the table is checked after every message.
+#include <map>
+#include <random>
+
+#include "engine/bot.h"
+#include "engine/cards.h"
+#include "tests/engine/harness.h"
+
+namespace tess::testing {
+namespace {
+
+class WholeGame : public EngineTest, public ::testing::WithParamInterface<unsigned> {
+protected:
+    void checkTable() {
+        const TableState& t = table();
+        std::map<int, int> seen;
+        for (int pos = 1; pos <= deckSize; ++pos)
+            if (t.deck[pos] != 0) ++seen[t.deck[pos]];
+        for (int seat = 1; seat <= seatCount; ++seat)
+            for (int pos = 1; pos <= handSize; ++pos)
+                if (t.seats[seat].hand[pos] != 0) ++seen[t.seats[seat].hand[pos]];
+        for (int spot = 1; spot <= spotCount; ++spot) {
+            const Pile& pile = t.tabs[spot];
+            for (int i = 1; i <= pile.count; ++i) ++seen[pile.cards[i]];
+            for (int i = 2; i <= pile.count; ++i)
+                ASSERT_TRUE(fitsOn(pile.cards[i], pile.cards[i - 1])) << "spot " << spot;
+            if (pile.count > 1) {
+                ASSERT_FALSE(isKing(pile.first())) << "king under a run";
+            }
+            if (t.foundations[spot] != 0) ++seen[t.foundations[spot]];
+        }
+        for (auto [card, times] : seen) {
+            ASSERT_TRUE(isCard(card));
+            ASSERT_EQ(times, 1) << "card " << card << " lies in two places";
+        }
+    }
+
+    // Follows the announcements and checks the pot and score arithmetic.
+    void onAnnouncement(const std::string& raw) {
+        checkTable();
+        const std::string text = raw.substr(0, raw.size() - 1);
+        const wire::CommandLine line = wire::splitCommand(text);
+        wire::FieldReader f(line.rest);
+        if (line.word == cmd::roundstart) {
+            f.number();
+            const int pot = f.number();
+            int playing = 0;
+            for (int seat = 1; seat <= seatCount; ++seat) {
+                f.number();
+                playing += f.text() == "t" ? 1 : 0;
+            }
+            EXPECT_EQ(pot, pot_ + playing);
+            pot_ = pot;
+            ++rounds_;
+        } else if (line.word == cmd::nextplayer) {
+            moved_ = false;
+        } else if (line.word == cmd::playhand || line.word == cmd::playtab ||
+                   line.word == cmd::foundcard || line.word == cmd::foundtab) {
+            moved_ = true;
+        } else if (line.word == cmd::ending) {
+            f.number(), f.number(), f.number();
+            const int pot = f.number();
+            EXPECT_EQ(pot, pot_ + (moved_ ? 0 : 1));
+            pot_ = pot;
+        } else if (line.word == cmd::endround) {
+            const int seat = f.number();
+            const int won = f.number();
+            const int score = f.number();
+            int left = 0;
+            for (int other = 1; other <= seatCount; ++other)
+                for (int card : table().seats[other].hand)
+                    if (other != seat && table().seats[other].playing && card != 0)
+                        left += isKing(card) ? 10 : 1;
+            EXPECT_EQ(won, pot_ + left);
+            EXPECT_EQ(score, scores_[seat] + won);
+            scores_[seat] = score;
+            pot_ = 0;
+        } else if (line.word == cmd::winner) {
+            winner_ = f.number();
+        }
+    }
+
+    // Seat 1's player: now and then a request that makes no sense, then the bot's own
+    // idea of a good move, then a draw.
+    void playSeatOne(std::mt19937& rng) {
+        if (!table().inProgress || table().inBreak || table().currentSeat != 1) return;
+        static const char* words[] = {"CMD_handplay", "CMD_tabplay", "CMD_handfound",
+                                      "CMD_tabfound"};
+        if (rng() % 4 == 0) {
+            const std::string line = std::string(words[rng() % 4]) + "+1+" +
+                                     std::to_string(rng() % 27) + "+" + std::to_string(rng() % 6) +
+                                     "+";
+            dispatch(engine, line);
+            return;
+        }
+        const std::optional<BotMove> move = chooseBotMove(table(), 1);
+        if (!move || rng() % 10 == 0) {
+            dispatch(engine, "CMD_endturn+1+");
+            return;
+        }
+        const std::string args = "+1+" + std::to_string(move->from) + "+" +
+                                 std::to_string(move->to) + "+";
+        dispatch(engine, std::string(words[move->kind]) + args);
+    }
+
+    int pot_ = 0;
+    bool moved_ = false;
+    int rounds_ = 0;
+    int winner_ = 0;
+    std::array<int, seatCount + 1> scores_{};
+};
+
+TEST_P(WholeGame, PlaysToAWinnerWithTheTableAlwaysSound) {
+    std::mt19937 rng(GetParam());
+    random.reseed(GetParam());
+    // Seat 3's player watches: the bot plays seats 2 and 3.
+    out.slots = {1, 3, 5};
+    out.humans = {1, 3};
+    out.botSpeed = 500;
+    out.onSend = [&](int slot, const std::string& text) {
+        if (slot == 1) onAnnouncement(text);
+    };
+
+    engine.startgame("You+150+60+");
+    engine.setJustWatching(3, true);
+    // A game takes a few hundred turns; four virtual days is far more than enough.
+    for (int step = 0; step < 1'500'000 && winner_ == 0 && !HasFatalFailure(); ++step) {
+        clock.advance(250);
+        playSeatOne(rng);
+    }
+    EXPECT_NE(winner_, 0);
+    EXPECT_GE(scores_[winner_], 150);
+    EXPECT_FALSE(table().inProgress);
+    EXPECT_GT(rounds_, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, WholeGame, ::testing::Values(1u, 2u, 3u, 42u, 2026u, 777u));
+
+}  // namespace
+}  // namespace tess::testing

@@ -46,7 +46,8 @@ Move checkEmpty(const TableState& t, const Hand& hand) {
     if (emptySpot == 0) return {};
 
     std::array<int, handSize> order{};
-    for (int i = 0; i < handSize; ++i) order[i] = i + 1;
+    for (int i = 0; i < handSize; ++i)
+        order[i] = i + 1;
     const auto rankAt = [&hand](int pos) { return hand[pos] == 0 ? 0 : rank(hand[pos]); };
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return rankAt(a) > rankAt(b); });

@@ -13,7 +13,8 @@ Engine::Engine(Outbox& outbox, Clock& clock, Random& random)
     : outbox_(outbox), clock_(clock), random_(random) {}
 
 void Engine::broadcast(const std::string& text) {
-    for (int slot : outbox_.slotsInUse()) outbox_.send(slot, text);
+    for (int slot : outbox_.slotsInUse())
+        outbox_.send(slot, text);
 }
 
 int Engine::getcard() {
@@ -89,7 +90,8 @@ void Engine::shufflecards() {
     t_.deck.fill(0);
     for (int card = 1; card <= deckSize; ++card) {
         int pos = random_.uniform(deckSize);
-        while (t_.deck[pos] != 0) pos = random_.uniform(deckSize);
+        while (t_.deck[pos] != 0)
+            pos = random_.uniform(deckSize);
         t_.deck[pos] = card;
     }
     t_.cardsTaken = 0;

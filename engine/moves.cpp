@@ -80,7 +80,8 @@ bool Engine::tabplay(std::string_view rest) {
     if (top != 0 && rank(top) != rank(first) + 1) return false;
     if (dest.count + source.count > pileCapacity) return false;
 
-    for (int i = 1; i <= source.count; ++i) dest.push(source.cards[i]);
+    for (int i = 1; i <= source.count; ++i)
+        dest.push(source.cards[i]);
     source.clear();
     t_.movedThisTurn = true;
     broadcast(Message(cmd::playtab)

@@ -14,7 +14,8 @@ int SeededRandom::uniform(int n) {
     const std::uint64_t range = std::uint64_t{1} << 32;
     const std::uint64_t limit = range - range % static_cast<std::uint64_t>(n);
     std::uint64_t r = generator_();
-    while (r >= limit) r = generator_();
+    while (r >= limit)
+        r = generator_();
     return 1 + static_cast<int>(r % static_cast<std::uint64_t>(n));
 }
 

@@ -4,7 +4,8 @@ namespace tess {
 
 int SeatState::cardsHeld() const {
     int n = 0;
-    for (int pos = 1; pos <= handSize; ++pos) n += hand[pos] != 0 ? 1 : 0;
+    for (int pos = 1; pos <= handSize; ++pos)
+        n += hand[pos] != 0 ? 1 : 0;
     return n;
 }
 

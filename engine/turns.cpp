@@ -20,9 +20,15 @@ std::string seatArgument(int seat) { return std::to_string(seat) + "+"; }
 
 void Engine::timerFired(Timer timer) {
     switch (timer) {
-        case Timer::breaks: timer_breaksTimer(); break;
-        case Timer::turn: turntimerTimer(); break;
-        case Timer::computer: computertimerTimer(); break;
+        case Timer::breaks:
+            timer_breaksTimer();
+            break;
+        case Timer::turn:
+            turntimerTimer();
+            break;
+        case Timer::computer:
+            computertimerTimer();
+            break;
     }
 }
 
@@ -84,10 +90,12 @@ void Engine::endturn(std::string_view rest) {
     if (card != 0) s.hand[pos] = card;
     if (!t_.movedThisTurn) ++t_.pot;
 
-    const std::string hidden = Message(cmd::ending).add(seat).add(0).add(0).add(t_.pot).endWithPlus();
+    const std::string hidden =
+        Message(cmd::ending).add(seat).add(0).add(0).add(t_.pot).endWithPlus();
     const std::string shown =
         Message(cmd::ending).add(seat).add(card != 0 ? pos : 0).add(card).add(t_.pot).endWithPlus();
-    for (int slot : outbox_.slotsInUse()) outbox_.send(slot, slot == seat ? shown : hidden);
+    for (int slot : outbox_.slotsInUse())
+        outbox_.send(slot, slot == seat ? shown : hidden);
     startBreak(BreakKind::nextTurn, 0);
 }
 
@@ -146,10 +154,18 @@ void Engine::computerplay(int seat) {
         seatArgument(seat) + std::to_string(move->from) + "+" + std::to_string(move->to) + "+";
     botActing_ = true;
     switch (move->kind) {
-        case BotMove::handToTab: handplay(arg); break;
-        case BotMove::tabToTab: tabplay(arg); break;
-        case BotMove::handToFoundation: handfound(arg); break;
-        case BotMove::tabToFoundation: tabfound(arg); break;
+        case BotMove::handToTab:
+            handplay(arg);
+            break;
+        case BotMove::tabToTab:
+            tabplay(arg);
+            break;
+        case BotMove::handToFoundation:
+            handfound(arg);
+            break;
+        case BotMove::tabToFoundation:
+            tabfound(arg);
+            break;
     }
     botActing_ = false;
 }

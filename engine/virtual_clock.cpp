@@ -38,7 +38,8 @@ bool VirtualClock::fireNext() {
 
 void VirtualClock::advance(std::int64_t ms) {
     const std::int64_t target = now_ + ms;
-    for (int i = nextDue(); i >= 0 && slots_[i].due <= target; i = nextDue()) fireNext();
+    for (int i = nextDue(); i >= 0 && slots_[i].due <= target; i = nextDue())
+        fireNext();
     now_ = target;
 }
 

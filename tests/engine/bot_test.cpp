@@ -14,6 +14,7 @@ struct BotCase {
 
 constexpr int aces[] = {1, 14, 27, 40};  // nothing fits on an ace
 
+// clang-format off
 const BotCase botCases[] = {
     {"king from the hand first", {{1, 9}, {3, 13}}, {{{23}, {1}, {14}, {27}}}, {26, 0, 0, 0},
      BotMove{BotMove::handToFoundation, 3, 2}},
@@ -38,6 +39,7 @@ const BotCase botCases[] = {
      BotMove{BotMove::tabToFoundation, 1, 1}},
     {"nothing to do", {{1, 2}}, {{{1}, {14}, {27}, {40}}}, {26, 0, 0, 0}, std::nullopt},
 };
+// clang-format on
 
 void PrintTo(const BotCase& c, std::ostream* os) { *os << c.name; }
 
@@ -46,9 +48,11 @@ class BotChoice : public ::testing::TestWithParam<BotCase> {};
 TEST_P(BotChoice, PicksTheFirstCandidateInOrder) {
     const BotCase& c = GetParam();
     TableState t;
-    for (auto [pos, card] : c.hand) t.seats[2].hand[pos] = card;
+    for (auto [pos, card] : c.hand)
+        t.seats[2].hand[pos] = card;
     for (int spot = 1; spot <= spotCount; ++spot) {
-        for (int card : c.tabs[spot - 1]) t.tabs[spot].push(card);
+        for (int card : c.tabs[spot - 1])
+            t.tabs[spot].push(card);
         t.foundations[spot] = c.foundations[spot - 1];
     }
     const std::optional<BotMove> move = chooseBotMove(t, 2);
@@ -76,7 +80,8 @@ protected:
         clock.advance(1000);
         ASSERT_EQ(out.to(1).back(), "CMD_nextplayer+2+|");
         setHand(2, hand);
-        for (int spot = 1; spot <= spotCount; ++spot) setTab(spot, tabs[spot - 1]);
+        for (int spot = 1; spot <= spotCount; ++spot)
+            setTab(spot, tabs[spot - 1]);
         out.clear();
     }
 };
@@ -110,7 +115,8 @@ TEST_F(BotSteps, FastBotWithFourMovesDrawsAfterTwoAndAHalfSeconds) {
 
 TEST_F(BotSteps, RefusedBotMoveIsReportedAndEndsItsSteps) {
     startBotTurn({{1, 12}}, {{{26}, {1}, {14}, {27}}});
-    for (int f = 1; f <= spotCount; ++f) table().foundations[f] = 11 + 13 * (f - 1);  // jacks
+    for (int f = 1; f <= spotCount; ++f)
+        table().foundations[f] = 11 + 13 * (f - 1);  // jacks
     clock.advance(1000);
     EXPECT_EQ(out.refusals, (std::vector<Refusal>{{"move king first", 2, true}}));
     EXPECT_FALSE(clock.running(Timer::computer));
@@ -139,8 +145,8 @@ TEST_F(BotSteps, JustWatchingSeatIsPlayedByTheBot) {
     engine.checkforcomputer(1);
     EXPECT_TRUE(clock.running(Timer::computer));
     clock.advance(1000);
-    EXPECT_FALSE(out.withWord("CMD_ending").empty() &&
-                 out.withWord("CMD_playhand").empty() && out.withWord("CMD_foundcard").empty());
+    EXPECT_FALSE(out.withWord("CMD_ending").empty() && out.withWord("CMD_playhand").empty() &&
+                 out.withWord("CMD_foundcard").empty());
 }
 
 }  // namespace

@@ -10,9 +10,9 @@ TEST(Cards, ColourAndRankByBlock) {
     struct Case {
         int card, suit, rank;
     };
-    for (const Case& c : {Case{1, 1, 1}, Case{13, 1, 13}, Case{27, 1, 1}, Case{39, 1, 13},
-                          Case{14, 2, 1}, Case{26, 2, 13}, Case{40, 2, 1}, Case{52, 2, 13},
-                          Case{20, 2, 7}, Case{33, 1, 7}}) {
+    for (const Case& c :
+         {Case{1, 1, 1}, Case{13, 1, 13}, Case{27, 1, 1}, Case{39, 1, 13}, Case{14, 2, 1},
+          Case{26, 2, 13}, Case{40, 2, 1}, Case{52, 2, 13}, Case{20, 2, 7}, Case{33, 1, 7}}) {
         EXPECT_EQ(getsuit(c.card), c.suit) << c.card;
         EXPECT_EQ(rank(c.card), c.rank) << c.card;
     }
@@ -31,7 +31,8 @@ using DrawPile = EngineTest;
 
 TEST_F(DrawPile, CountsPastTheEndOfThePile) {
     start();
-    while (table().cardsTaken < deckSize) EXPECT_NE(engine.getcard(), 0);
+    while (table().cardsTaken < deckSize)
+        EXPECT_NE(engine.getcard(), 0);
     EXPECT_EQ(engine.getcard(), 0);
     EXPECT_EQ(table().cardsTaken, 53);
     EXPECT_EQ(engine.getcard(), 0);
@@ -40,7 +41,8 @@ TEST_F(DrawPile, CountsPastTheEndOfThePile) {
 
 TEST(Seat, DrawnCardsFillTheLowestHoles) {
     SeatState seat;
-    for (int pos = 1; pos <= 7; ++pos) seat.hand[pos] = pos;
+    for (int pos = 1; pos <= 7; ++pos)
+        seat.hand[pos] = pos;
     seat.hand[2] = seat.hand[5] = 0;
     std::vector<int> filled;
     for (int i = 0; i < 3; ++i) {
@@ -49,7 +51,8 @@ TEST(Seat, DrawnCardsFillTheLowestHoles) {
         seat.hand[pos] = 40 + i;
     }
     EXPECT_EQ(filled, (std::vector<int>{2, 5, 8}));
-    for (int pos = 9; pos <= handSize; ++pos) seat.hand[pos] = 1;
+    for (int pos = 9; pos <= handSize; ++pos)
+        seat.hand[pos] = 1;
     EXPECT_EQ(seat.lowestEmpty(), 0);
     EXPECT_EQ(seat.cardsHeld(), handSize);
 }

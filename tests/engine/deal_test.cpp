@@ -7,9 +7,9 @@ namespace tess::testing {
 namespace {
 
 // Tab spots get 5, 20, 33, 48; seat 1 the next seven, seat 2 the seven after.
-const std::vector<int> soloDeck = {5,  20, 33, 48,                 // tab spots 1-4
-                                   10, 24, 2,  41, 13, 30, 7,      // seat 1
-                                   1,  3,  4,  6,  8,  9,  11};    // seat 2
+const std::vector<int> soloDeck = {5,  20, 33, 48,               // tab spots 1-4
+                                   10, 24, 2,  41, 13, 30, 7,    // seat 1
+                                   1,  3,  4,  6,  8,  9,  11};  // seat 2
 
 using Deal = EngineTest;
 
@@ -42,11 +42,10 @@ TEST_F(Deal, UnreadableSettingsBecomeDefaults) {
     struct Case {
         std::string rest, expected;
     };
-    for (const Case& c : {Case{"Ann+abc++", "CMD_startgame+Ann+5+90+|"},
-                          Case{"Ann", "CMD_startgame+Ann+5+90+|"},
-                          Case{"", "CMD_startgame++5+90+|"},
-                          Case{"Ann+150+x9+", "CMD_startgame+Ann+150+90+|"},
-                          Case{"Ann+ 70+30+", "CMD_startgame+Ann+5+30+|"}}) {
+    for (const Case& c :
+         {Case{"Ann+abc++", "CMD_startgame+Ann+5+90+|"}, Case{"Ann", "CMD_startgame+Ann+5+90+|"},
+          Case{"", "CMD_startgame++5+90+|"}, Case{"Ann+150+x9+", "CMD_startgame+Ann+150+90+|"},
+          Case{"Ann+ 70+30+", "CMD_startgame+Ann+5+30+|"}}) {
         out.clear();
         start({}, c.rest);
         ASSERT_FALSE(out.sent.empty());
@@ -72,9 +71,8 @@ TEST_F(Deal, WhoPlaysTheRound) {
         // Each human seat that plays gets its own cards, nobody else's.
         for (int seat : c.humans) {
             const auto mine = out.to(seat);
-            const int dealt = static_cast<int>(std::count_if(mine.begin(), mine.end(), [](auto& t) {
-                return t.rfind("CMD_mycards", 0) == 0;
-            }));
+            const int dealt = static_cast<int>(std::count_if(
+                mine.begin(), mine.end(), [](auto& t) { return t.rfind("CMD_mycards", 0) == 0; }));
             EXPECT_EQ(dealt, 1) << seat;
         }
     }
@@ -87,10 +85,12 @@ TEST_F(Deal, ShuffleIsAPermutation) {
         std::vector<int> seen;
         for (int pos = 1; pos <= deckSize; ++pos)
             if (table().deck[pos] != 0) seen.push_back(table().deck[pos]);
-        for (int spot = 1; spot <= spotCount; ++spot) seen.push_back(table().tabs[spot].first());
+        for (int spot = 1; spot <= spotCount; ++spot)
+            seen.push_back(table().tabs[spot].first());
         std::sort(seen.begin(), seen.end());
         std::vector<int> all(deckSize);
-        for (int i = 0; i < deckSize; ++i) all[i] = i + 1;
+        for (int i = 0; i < deckSize; ++i)
+            all[i] = i + 1;
         EXPECT_EQ(seen, all);
     }
 }
@@ -115,8 +115,7 @@ TEST_F(Deal, PlayToScoreOfZeroEndsTheNextGameAtOnce) {
     // The next start finds seat 1 of the last round at 0 points >= 0.
     out.clear();
     start({}, "You+0+60+");
-    EXPECT_EQ(out.to(1), (std::vector<std::string>{"CMD_startgame+You+0+60+|",
-                                                   "CMD_winner+1+|"}));
+    EXPECT_EQ(out.to(1), (std::vector<std::string>{"CMD_startgame+You+0+60+|", "CMD_winner+1+|"}));
     EXPECT_FALSE(table().inProgress);
     EXPECT_FALSE(clock.running(Timer::turn));
 }

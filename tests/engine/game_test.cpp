@@ -22,7 +22,8 @@ protected:
                 if (t.seats[seat].hand[pos] != 0) ++seen[t.seats[seat].hand[pos]];
         for (int spot = 1; spot <= spotCount; ++spot) {
             const Pile& pile = t.tabs[spot];
-            for (int i = 1; i <= pile.count; ++i) ++seen[pile.cards[i]];
+            for (int i = 1; i <= pile.count; ++i)
+                ++seen[pile.cards[i]];
             for (int i = 2; i <= pile.count; ++i)
                 ASSERT_TRUE(fitsOn(pile.cards[i], pile.cards[i - 1])) << "spot " << spot;
             if (pile.count > 1) {
@@ -99,8 +100,8 @@ protected:
             dispatch(engine, "CMD_endturn+1+");
             return;
         }
-        const std::string args = "+1+" + std::to_string(move->from) + "+" +
-                                 std::to_string(move->to) + "+";
+        const std::string args =
+            "+1+" + std::to_string(move->from) + "+" + std::to_string(move->to) + "+";
         dispatch(engine, std::string(words[move->kind]) + args);
     }
 

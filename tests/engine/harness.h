@@ -39,13 +39,15 @@ protected:
     void setHand(int seat, const std::vector<std::pair<int, int>>& cards) {
         auto& hand = table().seats[seat].hand;
         hand.fill(0);
-        for (auto [pos, card] : cards) hand[pos] = card;
+        for (auto [pos, card] : cards)
+            hand[pos] = card;
     }
     // Replaces a tab spot's pile, bottom card first.
     void setTab(int spot, const std::vector<int>& cards) {
         Pile& pile = table().tabs[spot];
         pile.clear();
-        for (int card : cards) pile.push(card);
+        for (int card : cards)
+            pile.push(card);
     }
     void clearTable() {
         for (int spot = 1; spot <= spotCount; ++spot) {
@@ -69,13 +71,20 @@ namespace tess::testing {
 // does.
 inline void dispatch(Engine& engine, const std::string& line) {
     const wire::CommandLine c = wire::splitCommand(line);
-    if (c.word == cmd::handplay) engine.handplay(c.rest);
-    else if (c.word == cmd::tabplay) engine.tabplay(c.rest);
-    else if (c.word == cmd::handfound) engine.handfound(c.rest);
-    else if (c.word == cmd::tabfound) engine.tabfound(c.rest);
-    else if (c.word == cmd::endturn) engine.endturn(c.rest);
-    else if (c.word == cmd::startgame) engine.startgame(c.rest);
-    else FAIL() << "no handler for " << line;
+    if (c.word == cmd::handplay)
+        engine.handplay(c.rest);
+    else if (c.word == cmd::tabplay)
+        engine.tabplay(c.rest);
+    else if (c.word == cmd::handfound)
+        engine.handfound(c.rest);
+    else if (c.word == cmd::tabfound)
+        engine.tabfound(c.rest);
+    else if (c.word == cmd::endturn)
+        engine.endturn(c.rest);
+    else if (c.word == cmd::startgame)
+        engine.startgame(c.rest);
+    else
+        FAIL() << "no handler for " << line;
 }
 
 }  // namespace tess::testing

@@ -4,10 +4,12 @@ namespace tess::testing {
 namespace {
 
 // Black: clubs 1-13, spades 27-39. Red: hearts 14-26, diamonds 40-52.
+// clang-format off
 enum : int {
     bA = 1, b4 = 4, b5 = 5, b6 = 6, b7 = 7, b9 = 9, bQ = 12, bK = 13,
     rA = 14, r5 = 18, r6 = 19, r7 = 20, r8 = 21, r10 = 23, rQ = 25, rK = 26,
 };
+// clang-format on
 
 struct MoveCase {
     const char* name;
@@ -19,6 +21,7 @@ struct MoveCase {
     std::string refusal;    // the text shown to the hosting user, "" when silent
 };
 
+// clang-format off
 const MoveCase moveCases[] = {
     // A hand card onto a tab spot.
     {"handplay onto empty spot", {{3, b5}}, {{{}, {r6}, {}, {}}}, {}, "CMD_handplay+1+3+1+",
@@ -90,6 +93,7 @@ const MoveCase moveCases[] = {
     {"foundation 5", {{4, bK}}, {}, {0, 0, 0, 0}, "CMD_handfound+1+4+5+", "", ""},
     {"foundation 0", {}, {{{bK}, {}, {}, {}}}, {0, 0, 0, 0}, "CMD_tabfound+1+1+0+", "", ""},
 };
+// clang-format on
 
 void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.request << " (" << c.name << ")"; }
 
@@ -144,13 +148,12 @@ TEST_P(MoveRules, JudgedAndAnnounced) {
         EXPECT_EQ(out.refusals, (std::vector<Refusal>{{c.refusal, 1, false}}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, MoveRules, ::testing::ValuesIn(moveCases),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Table, MoveRules, ::testing::ValuesIn(moveCases), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& ch : name)
+        if (!isalnum(static_cast<unsigned char>(ch))) ch = '_';
+    return name;
+});
 
 using Moves = EngineTest;
 
@@ -162,11 +165,11 @@ TEST_F(Moves, AcceptedMovesChangeExactlyTheirTwoPlaces) {
     setTab(2, {b7});
     table().foundations[1] = r7;
 
-    dispatch(engine, "CMD_handplay+1+1+1+");  // 9 on the 10
-    dispatch(engine, "CMD_handplay+1+2+1+");  // 8 on the 9
-    dispatch(engine, "CMD_tabfound+1+1+1+");  // rejected: 10 does not fit a 7
+    dispatch(engine, "CMD_handplay+1+1+1+");   // 9 on the 10
+    dispatch(engine, "CMD_handplay+1+2+1+");   // 8 on the 9
+    dispatch(engine, "CMD_tabfound+1+1+1+");   // rejected: 10 does not fit a 7
     dispatch(engine, "CMD_handfound+1+5+1+");  // 6 on the foundation's 7
-    dispatch(engine, "CMD_tabplay+1+2+1+");   // 7 onto the 8
+    dispatch(engine, "CMD_tabplay+1+2+1+");    // 7 onto the 8
     EXPECT_EQ(table().tabs[1].count, 4);
     EXPECT_EQ(table().tabs[1].top(), b7);
     EXPECT_EQ(table().tabs[2].count, 0);

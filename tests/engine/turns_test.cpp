@@ -61,11 +61,13 @@ TEST_F(Turns, DrawsOnlyInsideARunningTurn) {
 TEST_F(Turns, DrawIntoAFullHandTakesNoCard) {
     out.slots = {1, 5};
     start();
-    for (int pos = 1; pos <= handSize; ++pos) table().seats[1].hand[pos] = pos;
+    for (int pos = 1; pos <= handSize; ++pos)
+        table().seats[1].hand[pos] = pos;
     out.clear();
     dispatch(engine, "CMD_endturn+1+");
     EXPECT_EQ(table().cardsTaken, 18);
-    EXPECT_EQ(out.sent, (std::vector<Sent>{{1, "CMD_ending+1+0+0+3+|"}, {5, "CMD_ending+1+0+0+3+|"}}));
+    EXPECT_EQ(out.sent,
+              (std::vector<Sent>{{1, "CMD_ending+1+0+0+3+|"}, {5, "CMD_ending+1+0+0+3+|"}}));
     clock.advance(1000);
     EXPECT_EQ(out.to(1).back(), "CMD_nextplayer+2+|");
 }
@@ -80,8 +82,8 @@ TEST_F(Turns, PlayedOutHandTakesThePotWithKingsAtTen) {
     out.clear();
 
     dispatch(engine, "CMD_handplay+1+6+1+");
-    EXPECT_EQ(out.to(1), (std::vector<std::string>{"CMD_playhand+1+1+1+5+6+|",
-                                                   "CMD_endround+1+16+16+|"}));
+    EXPECT_EQ(out.to(1),
+              (std::vector<std::string>{"CMD_playhand+1+1+1+5+6+|", "CMD_endround+1+16+16+|"}));
     EXPECT_EQ(table().pot, 0);
     EXPECT_FALSE(clock.running(Timer::turn));
     clock.advance(13'999);

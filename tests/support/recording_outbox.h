@@ -28,8 +28,8 @@ struct Refusal {
 
 class RecordingOutbox : public Outbox {
 public:
-    std::set<int> slots{1};     // connections in use
-    std::set<int> humans{1};    // seats with a client
+    std::set<int> slots{1};   // connections in use
+    std::set<int> humans{1};  // seats with a client
     int botSpeed = 1000;
     std::vector<Sent> sent;
     std::vector<Refusal> refusals;

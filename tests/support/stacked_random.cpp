@@ -19,8 +19,10 @@ void StackedRandom::stack(std::vector<int> deck) {
     deck = deckStartingWith(std::move(deck));
     // The shuffle places card 1, 2, ... in turn at the position it is given.
     std::vector<int> positionOf(deckSize + 1);
-    for (int pos = 1; pos <= deckSize; ++pos) positionOf[deck[pos - 1]] = pos;
-    for (int card = 1; card <= deckSize; ++card) positions_.push_back(positionOf[card]);
+    for (int pos = 1; pos <= deckSize; ++pos)
+        positionOf[deck[pos - 1]] = pos;
+    for (int card = 1; card <= deckSize; ++card)
+        positions_.push_back(positionOf[card]);
 }
 
 int StackedRandom::uniform(int n) {

@@ -26,7 +26,11 @@ TEST(Splitter, CutsAtTheTerminatorAndKeepsTheTail) {
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(splitter.pending(), "CMD_chat+1+hel");
 
-    EXPECT_TRUE(splitter.feed("lo\xFF" "CMD_endturn+1+\xFF\xFF" "CMD_x", lines));
+    EXPECT_TRUE(
+        splitter.feed("lo\xFF"
+                      "CMD_endturn+1+\xFF\xFF"
+                      "CMD_x",
+                      lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"CMD_chat+1+hello", "CMD_endturn+1+", ""}));
     EXPECT_EQ(splitter.pending(), "CMD_x");
 
@@ -39,7 +43,9 @@ TEST(Splitter, CutsAtTheTerminatorAndKeepsTheTail) {
 TEST(Splitter, MultiByteCharacterCutByAReadIsWholeInItsLine) {
     LineSplitter splitter;
     std::vector<std::string> lines;
-    const std::string line = "CMD_chat+1+Gr\xC3\xBC\xC3\x9F" "e";
+    const std::string line =
+        "CMD_chat+1+Gr\xC3\xBC\xC3\x9F"
+        "e";
     splitter.feed(line.substr(0, 14), lines);
     splitter.feed(line.substr(14) + "\xFF", lines);
     EXPECT_EQ(lines, (std::vector<std::string>{line}));
@@ -53,7 +59,10 @@ TEST(Splitter, OverlongTailIsRefused) {
     EXPECT_EQ(splitter.pending(), "");
     // Complete lines before the overflow still count.
     LineSplitter other(4);
-    EXPECT_FALSE(other.feed("ok\xFF" "toolong", lines));
+    EXPECT_FALSE(
+        other.feed("ok\xFF"
+                   "toolong",
+                   lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"ok"}));
 }
 
@@ -61,12 +70,11 @@ TEST(Dispatch, SplitsTheCommandWordAtTheFirstPlus) {
     struct Case {
         std::string_view line, word, rest;
     };
-    for (const Case& c : {Case{"CMD_handplay+1+3+2+", "CMD_handplay", "1+3+2+"},
-                          Case{"CMD_full+", "CMD_full", ""},
-                          Case{"CMD_chat+1+a+b", "CMD_chat", "1+a+b"},
-                          Case{"CMD_nomorecards", "", ""},  // no "+": no command word
-                          Case{"", "", ""},
-                          Case{"+1+2", "", "1+2"}}) {
+    for (const Case& c :
+         {Case{"CMD_handplay+1+3+2+", "CMD_handplay", "1+3+2+"}, Case{"CMD_full+", "CMD_full", ""},
+          Case{"CMD_chat+1+a+b", "CMD_chat", "1+a+b"},
+          Case{"CMD_nomorecards", "", ""},  // no "+": no command word
+          Case{"", "", ""}, Case{"+1+2", "", "1+2"}}) {
         const CommandLine split = splitCommand(c.line);
         EXPECT_EQ(split.word, c.word) << c.line;
         EXPECT_EQ(split.rest, c.rest) << c.line;
@@ -90,12 +98,12 @@ TEST(Fields, NumbersAreStrictDecimals) {
         bool ok;
         int value;
     };
-    for (const Case& c : {Case{"0", true, 0}, Case{"42", true, 42}, Case{"-7", true, -7},
-                          Case{"2147483647", true, 2147483647},
-                          Case{"-2147483648", true, -2147483647 - 1},
-                          Case{"2147483648", false, 0}, Case{"99999999999999999999", false, 0},
-                          Case{"", false, 0}, Case{"-", false, 0}, Case{"1x", false, 0},
-                          Case{" 1", false, 0}, Case{"1.5", false, 0}, Case{"t", false, 0}}) {
+    for (const Case& c :
+         {Case{"0", true, 0}, Case{"42", true, 42}, Case{"-7", true, -7},
+          Case{"2147483647", true, 2147483647}, Case{"-2147483648", true, -2147483647 - 1},
+          Case{"2147483648", false, 0}, Case{"99999999999999999999", false, 0}, Case{"", false, 0},
+          Case{"-", false, 0}, Case{"1x", false, 0}, Case{" 1", false, 0}, Case{"1.5", false, 0},
+          Case{"t", false, 0}}) {
         int value = 0;
         EXPECT_EQ(parseNumber(c.text, value), c.ok) << c.text;
         if (c.ok) {

@@ -7,9 +7,11 @@
 // goes on with the next line.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "engine/bot.h"
 #include "engine/ports.h"
 #include "engine/table.h"
 
@@ -59,10 +61,18 @@ public:
     bool outofcards(int seat);
     void checkforcomputer(int seat);
     void computerplay(int seat);
+    // Sends a move of `seat` through the handler a client's request reaches.
+    bool requestMove(int seat, const BotMove& move);
 
 private:
     friend struct EngineTestAccess;
 
+    struct MoveRequest {
+        int seat, from, to;
+    };
+    // Reads "seat+from+to+"; nothing when the seat may not move or a number is out of
+    // range (`from` up to `fromLimit`, `to` a tab spot or foundation).
+    std::optional<MoveRequest> readMove(std::string_view rest, int fromLimit) const;
     void broadcast(const std::string& text);
     bool mayMove(int seat) const;
     bool refuse(std::string_view text, int seat);

@@ -20,6 +20,20 @@ bool Engine::mayMove(int seat) const {
     return t_.inProgress && !t_.inBreak && inRange(seat, 1, seatCount) && seat == t_.currentSeat;
 }
 
+// The seat is read first: a request for a seat that may not move is ignored before its
+// other fields are looked at.
+std::optional<Engine::MoveRequest> Engine::readMove(std::string_view rest, int fromLimit) const {
+    wire::FieldReader fields(rest);
+    MoveRequest request{};
+    request.seat = fields.number();
+    if (!mayMove(request.seat)) return std::nullopt;
+    request.from = fields.number();
+    request.to = fields.number();
+    if (!inRange(request.from, 1, fromLimit) || !inRange(request.to, 1, spotCount))
+        return std::nullopt;
+    return request;
+}
+
 bool Engine::refuse(std::string_view text, int seat) {
     outbox_.refusal(text, seat, botActing_);
     return false;
@@ -31,12 +45,9 @@ bool Engine::afterMove(int seat) {
 }
 
 bool Engine::handplay(std::string_view rest) {
-    wire::FieldReader fields(rest);
-    const int seat = fields.number();
-    if (!mayMove(seat)) return false;
-    const int pos = fields.number();
-    const int spot = fields.number();
-    if (!inRange(pos, 1, handSize) || !inRange(spot, 1, spotCount)) return false;
+    const auto request = readMove(rest, handSize);
+    if (!request) return false;
+    const auto [seat, pos, spot] = *request;
 
     int& card = t_.seats[seat].hand[pos];
     Pile& pile = t_.tabs[spot];
@@ -61,12 +72,9 @@ bool Engine::handplay(std::string_view rest) {
 }
 
 bool Engine::tabplay(std::string_view rest) {
-    wire::FieldReader fields(rest);
-    const int seat = fields.number();
-    if (!mayMove(seat)) return false;
-    const int from = fields.number();
-    const int to = fields.number();
-    if (!inRange(from, 1, spotCount) || !inRange(to, 1, spotCount)) return false;
+    const auto request = readMove(rest, spotCount);
+    if (!request) return false;
+    const auto [seat, from, to] = *request;
 
     Pile& source = t_.tabs[from];
     Pile& dest = t_.tabs[to];
@@ -96,12 +104,9 @@ bool Engine::tabplay(std::string_view rest) {
 }
 
 bool Engine::handfound(std::string_view rest) {
-    wire::FieldReader fields(rest);
-    const int seat = fields.number();
-    if (!mayMove(seat)) return false;
-    const int pos = fields.number();
-    const int found = fields.number();
-    if (!inRange(pos, 1, handSize) || !inRange(found, 1, spotCount)) return false;
+    const auto request = readMove(rest, handSize);
+    if (!request) return false;
+    const auto [seat, pos, found] = *request;
 
     int& card = t_.seats[seat].hand[pos];
     int& foundTop = t_.foundations[found];
@@ -117,12 +122,9 @@ bool Engine::handfound(std::string_view rest) {
 }
 
 bool Engine::tabfound(std::string_view rest) {
-    wire::FieldReader fields(rest);
-    const int seat = fields.number();
-    if (!mayMove(seat)) return false;
-    const int spot = fields.number();
-    const int found = fields.number();
-    if (!inRange(spot, 1, spotCount) || !inRange(found, 1, spotCount)) return false;
+    const auto request = readMove(rest, spotCount);
+    if (!request) return false;
+    const auto [seat, spot, found] = *request;
 
     Pile& pile = t_.tabs[spot];
     int& foundTop = t_.foundations[found];

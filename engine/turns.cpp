@@ -150,24 +150,25 @@ void Engine::computerplay(int seat) {
         endturn(seatArgument(seat));
         return;
     }
-    const std::string arg =
-        seatArgument(seat) + std::to_string(move->from) + "+" + std::to_string(move->to) + "+";
     botActing_ = true;
-    switch (move->kind) {
-        case BotMove::handToTab:
-            handplay(arg);
-            break;
-        case BotMove::tabToTab:
-            tabplay(arg);
-            break;
-        case BotMove::handToFoundation:
-            handfound(arg);
-            break;
-        case BotMove::tabToFoundation:
-            tabfound(arg);
-            break;
-    }
+    requestMove(seat, *move);
     botActing_ = false;
+}
+
+bool Engine::requestMove(int seat, const BotMove& move) {
+    const std::string arg =
+        seatArgument(seat) + std::to_string(move.from) + "+" + std::to_string(move.to) + "+";
+    switch (move.kind) {
+        case BotMove::handToTab:
+            return handplay(arg);
+        case BotMove::tabToTab:
+            return tabplay(arg);
+        case BotMove::handToFoundation:
+            return handfound(arg);
+        case BotMove::tabToFoundation:
+            return tabfound(arg);
+    }
+    return false;
 }
 
 }  // namespace tess

@@ -51,22 +51,7 @@ void playSeatOne(Engine& engine) {
         engine.endturn("1+");
         return;
     }
-    const std::string args =
-        "1+" + std::to_string(move->from) + "+" + std::to_string(move->to) + "+";
-    switch (move->kind) {
-        case BotMove::handToTab:
-            engine.handplay(args);
-            break;
-        case BotMove::tabToTab:
-            engine.tabplay(args);
-            break;
-        case BotMove::handToFoundation:
-            engine.handfound(args);
-            break;
-        case BotMove::tabToFoundation:
-            engine.tabfound(args);
-            break;
-    }
+    engine.requestMove(1, *move);
 }
 
 }  // namespace

@@ -10,7 +10,9 @@ namespace tess {
 using wire::Message;
 
 Engine::Engine(Outbox& outbox, Clock& clock, Random& random)
-    : outbox_(outbox), clock_(clock), random_(random) {}
+    : outbox_(outbox), clock_(clock), random_(random) {
+    clock_.setHandler([this](Timer timer) { timerFired(timer); });
+}
 
 void Engine::broadcast(const std::string& text) {
     for (int slot : outbox_.slotsInUse())

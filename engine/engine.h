@@ -19,7 +19,10 @@ namespace tess {
 
 class Engine {
 public:
+    // The engine takes the clock's ticks from here on.
     Engine(Outbox& outbox, Clock& clock, Random& random);
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
 
     // Requests from the table.
     void startgame(std::string_view rest);

@@ -3,6 +3,7 @@
 // implements them with sockets and QTimers; tests with recordings and virtual time.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,11 +29,23 @@ enum class Timer { breaks, turn, computer };
 
 class Clock {
 public:
+    using Handler = std::function<void(Timer)>;
+
     virtual ~Clock() = default;
-    // (Re)starts a repeating timer; the engine is told of each tick through
-    // Engine::timerFired until it stops the timer.
+    // (Re)starts a repeating timer; each tick goes to the handler until it is stopped.
     virtual void start(Timer timer, int intervalMs) = 0;
     virtual void stop(Timer timer) = 0;
+
+    // The engine registers itself here when it is created.
+    void setHandler(Handler handler) { handler_ = std::move(handler); }
+
+protected:
+    void fire(Timer timer) {
+        if (handler_) handler_(timer);
+    }
+
+private:
+    Handler handler_;
 };
 
 class Random {

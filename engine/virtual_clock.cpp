@@ -32,7 +32,7 @@ bool VirtualClock::fireNext() {
     Slot& s = slots_[i];
     now_ = s.due;
     s.due += s.interval;
-    if (handler_) handler_(static_cast<Timer>(i));
+    fire(static_cast<Timer>(i));
     return true;
 }
 

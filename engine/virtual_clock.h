@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 #include "engine/ports.h"
 
@@ -12,10 +11,6 @@ namespace tess {
 
 class VirtualClock : public Clock {
 public:
-    using Handler = std::function<void(Timer)>;
-
-    void setHandler(Handler handler) { handler_ = std::move(handler); }
-
     void start(Timer timer, int intervalMs) override;
     void stop(Timer timer) override;
 
@@ -44,7 +39,6 @@ private:
     std::array<Slot, 3> slots_{};
     std::int64_t now_ = 0;
     std::uint64_t starts_ = 0;
-    Handler handler_;
 };
 
 }  // namespace tess

@@ -23,10 +23,6 @@ namespace testing {
 
 class EngineTest : public ::testing::Test {
 protected:
-    EngineTest() {
-        clock.setHandler([this](Timer timer) { engine.timerFired(timer); });
-    }
-
     TableState& table() { return EngineTestAccess::table(engine); }
 
     // Starts a game (play to 100, 60 s a turn) with the deck stacked from `deck`.

@@ -65,7 +65,6 @@ int main(int argc, char** argv) {
     PrintingOutbox outbox(clock);
     SeededRandom random(seed);
     Engine engine(outbox, clock, random);
-    clock.setHandler([&engine](Timer timer) { engine.timerFired(timer); });
 
     std::printf("Self-play on the host's engine, seed %u, play to %s (virtual time)\n", seed,
                 playTo.c_str());

@@ -15,8 +15,8 @@ public:
     // A connection may hold at most this many bytes without a terminator.
     static constexpr std::size_t defaultPendingLimit = 64 * 1024;
 
-    explicit LineSplitter(std::size_t pendingLimit = defaultPendingLimit)
-        : pendingLimit_(pendingLimit) {}
+    LineSplitter() = default;
+    explicit LineSplitter(std::size_t pendingLimit) : pendingLimit_(pendingLimit) {}
 
     // Appends every line that `bytes` completes, in order, to `lines` (empty lines
     // included; the dispatcher ignores them). Returns false when the unterminated tail
@@ -26,7 +26,7 @@ public:
     const std::string& pending() const { return pending_; }
 
 private:
-    std::size_t pendingLimit_;
+    std::size_t pendingLimit_ = defaultPendingLimit;
     std::string pending_;
 };
 

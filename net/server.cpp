@@ -1,0 +1,221 @@
+// Connections, the receive queue and the dispatcher of the table's host.
+#include "net/server.h"
+
+#include <QLoggingCategory>
+#include <algorithm>
+
+#include "net/wire/commands.h"
+#include "net/wire/fields.h"
+#include "net/wire/message.h"
+
+Q_LOGGING_CATEGORY(lcHost, "tessarine.host")
+
+namespace tess {
+
+TServer::TServer(Clock& clock, Random& random, QObject* parent)
+    : QObject(parent), engine_(*this, clock, random) {
+    Sock1.PortName = QStringLiteral("7772");
+    connect(&Sock1, &TSock::OnAccept, this, &TServer::Sock1Accept);
+    socktimer_.setInterval(dispatchIntervalMs);
+    connect(&socktimer_, &QTimer::timeout, this, &TServer::socktimerTimer);
+}
+
+TServer::~TServer() {
+    // Closing the connections must not run the close handling any more.
+    for (Connection& c : slots_)
+        if (c.sock != nullptr) c.sock->disconnect(this);
+}
+
+void TServer::startListening(quint16 port) {
+    Sock1.PortName = QString::number(port);
+    Sock1.setListen(true);
+}
+
+void TServer::Sock1Accept(TSock* sender) {
+    TSock* sock = nullptr;
+    while (sender->Accept(sock)) {
+        int slot = 0;
+        for (int s = 1; s <= highestSlot_ && slot == 0; ++s)
+            if (slots_[s].sock == nullptr) slot = s;
+        if (slot == 0 && highestSlot_ < slotCount) slot = ++highestSlot_;
+        if (slot == 0) {
+            // The table is full: tell the caller, then close once that has gone out.
+            sock->Send(wire::Message(cmd::full).endWithPlus());
+            sock->Close();
+            sock->deleteLater();
+            continue;
+        }
+        Connection& c = slots_[slot];
+        c.sock = sock;
+        c.id = ++nextId_;
+        c.name.clear();
+        c.splitter = wire::LineSplitter();
+        c.queuedBytes = 0;
+        sock->Tag = slot;
+        connect(sock, &TSock::OnDisconnect, this, &TServer::tempsockDisconnect);
+        connect(sock, &TSock::OnRead, this, &TServer::Sock1Read);
+        connect(sock, &TSock::OnInfo, this, &TServer::tempsockInfo);
+        sock->Send(wire::Message(cmd::sendlogininfo).add(slot).end());
+    }
+}
+
+void TServer::Sock1Read(TSock* sender, int) {
+    const int slot = sender->Tag;
+    if (!inUse(slot) || slots_[slot].sock != sender) return;
+    Connection& c = slots_[slot];
+    std::vector<std::string> lines;
+    const bool ok = c.splitter.feed(sender->Receive(), lines);
+    for (std::string& line : lines) {
+        if (line.empty()) continue;  // the terminator after a login, or noise
+        c.queuedBytes += line.size();
+        enqueue(slot, std::move(line));
+    }
+    if (!ok)
+        dropConnection(slot, "sent too much without a terminator");
+    else if (c.queuedBytes > maxQueuedBytesPerConnection)
+        dropConnection(slot, "floods the receive queue");
+}
+
+void TServer::dropConnection(int slot, const char* why) {
+    if (!inUse(slot)) return;
+    qCWarning(lcHost) << "Disconnecting slot" << slot << "which" << why;
+    slots_[slot].sock->Abort();
+}
+
+void TServer::tempsockDisconnect(TSock* sender) {
+    if (inUse(sender->Tag) && slots_[sender->Tag].sock == sender) sender->Close();
+}
+
+void TServer::tempsockInfo(TSock* sender, SocketInfo info, const QString& msg) {
+    const int slot = sender->Tag;
+    if (!inUse(slot) || slots_[slot].sock != sender) return;
+    if (info == SocketInfo::Close) {
+        closeHandling(slot);
+    } else if (info == SocketInfo::Error) {
+        // A connection that fails is a closed connection.
+        qCInfo(lcHost) << "Slot" << slot << msg;
+        sender->Close();
+    }
+}
+
+void TServer::closeHandling(int slot) {
+    Connection& c = slots_[slot];
+    const std::string gone = wire::Message(cmd::playerdisconnected).add(slot).add(c.name).end();
+    TSock* sock = c.sock;
+    const std::uint64_t id = c.id;
+    c.sock = nullptr;
+    for (int other : slotsInUse())
+        send(other, gone);
+
+    c.name.clear();
+    c.splitter = wire::LineSplitter();
+    c.queuedBytes = 0;
+    engine_.setJustWatching(slot, false);
+    // What a closed connection still had queued goes with it.
+    receivedlist_.erase(std::remove_if(receivedlist_.begin(), receivedlist_.end(),
+                                       [&](const QueuedLine& q) { return q.id == id; }),
+                        receivedlist_.end());
+    sock->disconnect(this);
+    sock->deleteLater();
+
+    if (slot != 1) engine_.passTurnFrom(slot);
+}
+
+void TServer::disconnectsock(int slot) {
+    if (inUse(slot)) slots_[slot].sock->Close();
+}
+
+std::vector<int> TServer::slotsInUse() const {
+    std::vector<int> used;
+    for (int slot = 1; slot <= highestSlot_; ++slot)
+        if (slots_[slot].sock != nullptr) used.push_back(slot);
+    return used;
+}
+
+void TServer::send(int slot, const std::string& text) {
+    if (!inUse(slot)) return;
+    TSock* sock = slots_[slot].sock;
+    sock->Send(text);
+    if (sock->pendingOutput() > outputLimit_) {
+        // Not here: a broadcast may be looping over the slots. Next pass of the loop.
+        const std::uint64_t id = slots_[slot].id;
+        QMetaObject::invokeMethod(
+            this,
+            [this, slot, id] {
+                if (inUse(slot) && slots_[slot].id == id)
+                    dropConnection(slot, "does not take what it is sent");
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void TServer::broadcast(const std::string& text) {
+    for (int slot : slotsInUse())
+        send(slot, text);
+}
+
+void TServer::refusal(std::string_view text, int seat, bool byBot) {
+    qCInfo(lcHost) << "Refused move of seat" << seat << (byBot ? "(bot):" : ":")
+                   << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (byBot || seat == 1)
+        emit refusalNotice(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+// A line reaching an empty queue is handled on the next pass of the event loop; while
+// lines wait, one is handled every tick; with nothing queued no timer runs.
+void TServer::enqueue(int slot, std::string line) {
+    receivedlist_.push_back({slot, slots_[slot].id, std::move(line)});
+    if (socktimer_.isActive() || dispatchPosted_) return;
+    dispatchPosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            dispatchPosted_ = false;
+            socktimerTimer();
+        },
+        Qt::QueuedConnection);
+}
+
+void TServer::socktimerTimer() {
+    if (!receivedlist_.empty()) {
+        const QueuedLine queued = std::move(receivedlist_.front());
+        receivedlist_.pop_front();
+        if (inUse(queued.slot) && slots_[queued.slot].id == queued.id)
+            slots_[queued.slot].queuedBytes -= queued.line.size();
+        dispatch(queued);
+    }
+    if (receivedlist_.empty())
+        socktimer_.stop();
+    else if (!socktimer_.isActive())
+        socktimer_.start();
+}
+
+void TServer::dispatch(const QueuedLine& queued) {
+    static const std::pair<std::string_view, Handler> handlers[] = {
+        {cmd::logininfo, &TServer::receivedlogininfo},
+        {cmd::kickhim, &TServer::kickhim},
+        {cmd::chat, &TServer::chat},
+        {cmd::action, &TServer::action},
+        {cmd::playasound, &TServer::playasound},
+        {cmd::startgame, &TServer::startgame},
+        {cmd::justwatch, &TServer::justwatch},
+        {cmd::handplay, &TServer::handplay},
+        {cmd::tabplay, &TServer::tabplay},
+        {cmd::tabfound, &TServer::tabfound},
+        {cmd::handfound, &TServer::handfound},
+        {cmd::endturn, &TServer::endturn},
+    };
+    const wire::CommandLine line = wire::splitCommand(queued.line);
+    if (line.word.empty()) return;
+    for (const auto& [word, handler] : handlers) {
+        if (word != line.word) continue;
+        try {
+            (this->*handler)(queued.slot, line.rest);
+        } catch (const wire::FieldError& e) {
+            qCWarning(lcHost) << "Dropped a line from slot" << queued.slot << "-" << e.what();
+        }
+        return;
+    }
+}
+
+}  // namespace tess

@@ -1,0 +1,124 @@
+// The table's host: accepts up to nine connections on one port (slots 1-4 are the
+// seats, 5-9 spectators), logs players in, relays chat, and feeds every request, one
+// line at a time and in arrival order, to the game engine.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/engine.h"
+#include "net/tsock.h"
+#include "net/wire/splitter.h"
+
+namespace tess {
+
+inline constexpr int slotCount = 9;
+
+class TServer : public QObject, public Outbox {
+    Q_OBJECT
+public:
+    // Limits that keep the host's memory bounded whatever a peer does.
+    static constexpr qint64 defaultOutputLimit = 1024 * 1024;
+    static constexpr std::size_t maxQueuedBytesPerConnection = 1024 * 1024;
+    static constexpr std::size_t maxRelayedLine = 2000;
+    static constexpr int dispatchIntervalMs = 10;
+
+    // The engine's timers run on `clock`: QtClock in the program, a virtual clock in
+    // tests.
+    TServer(Clock& clock, Random& random, QObject* parent = nullptr);
+    ~TServer() override;
+
+    // Starts listening; throws ESockException ("Listen - Error Binding Socket") when the
+    // port is taken. Port 0 picks a free one.
+    void startListening(quint16 port);
+    bool listening() const { return Sock1.Listen(); }
+    quint16 port() const { return Sock1.localPort(); }
+
+    void setBotSpeed(int ms) { botSpeed_ = ms; }
+    // A connection with more unsent output than this is let go.
+    void setOutputLimit(qint64 bytes) { outputLimit_ = bytes; }
+    Engine& engine() { return engine_; }
+
+    bool inUse(int slot) const { return validSlot(slot) && slots_[slot].sock != nullptr; }
+    const std::string& name(int slot) const { return slots_[slot].name; }
+    int highestSlot() const { return highestSlot_; }
+    std::size_t queuedLines() const { return receivedlist_.size(); }
+
+    void broadcast(const std::string& text);
+    // Closes the slot's connection if it has one; the close handling follows.
+    void disconnectsock(int slot);
+
+    // Outbox for the engine.
+    std::vector<int> slotsInUse() const override;
+    void send(int slot, const std::string& text) override;
+    bool humanPresent(int seat) const override { return inUse(seat); }
+    int botSpeedMs() const override { return botSpeed_; }
+    void refusal(std::string_view text, int seat, bool byBot) override;
+
+signals:
+    // A refused move the hosting user should see: one made from slot 1 or by a bot.
+    void refusalNotice(const QString& text);
+
+private:
+    struct Connection {
+        TSock* sock = nullptr;
+        std::uint64_t id = 0;  // tells a reused slot's connections apart
+        std::string name;
+        wire::LineSplitter splitter;
+        std::size_t queuedBytes = 0;
+    };
+    struct QueuedLine {
+        int slot;
+        std::uint64_t id;
+        std::string line;
+    };
+    using Handler = void (TServer::*)(int origin, std::string_view rest);
+
+    static bool validSlot(int slot) { return slot >= 1 && slot <= slotCount; }
+
+    void Sock1Accept(TSock* sender);
+    void Sock1Read(TSock* sender, int count);
+    void tempsockDisconnect(TSock* sender);
+    void tempsockInfo(TSock* sender, SocketInfo info, const QString& msg);
+    void closeHandling(int slot);
+    void dropConnection(int slot, const char* why);
+    void enqueue(int slot, std::string line);
+    void socktimerTimer();
+    void dispatch(const QueuedLine& queued);
+
+    // Handlers of the requests; `origin` is the slot whose connection sent the line.
+    void receivedlogininfo(int origin, std::string_view rest);
+    void chat(int origin, std::string_view rest);
+    void action(int origin, std::string_view rest);
+    void playasound(int origin, std::string_view rest);
+    void kickhim(int origin, std::string_view rest);
+    void justwatch(int origin, std::string_view rest);
+    void startgame(int origin, std::string_view rest);
+    void handplay(int origin, std::string_view rest);
+    void tabplay(int origin, std::string_view rest);
+    void handfound(int origin, std::string_view rest);
+    void tabfound(int origin, std::string_view rest);
+    void endturn(int origin, std::string_view rest);
+    // Whether a request's first field names the sending connection's own slot.
+    bool fromSender(int origin, std::string_view rest) const;
+    void relay(int origin, std::string_view rest, std::string_view word, std::string_view join);
+
+    TSock Sock1;  // the listener
+    std::array<Connection, slotCount + 1> slots_;
+    int highestSlot_ = 0;
+    std::uint64_t nextId_ = 0;
+    std::deque<QueuedLine> receivedlist_;
+    QTimer socktimer_;
+    bool dispatchPosted_ = false;
+    int botSpeed_ = 1000;
+    qint64 outputLimit_ = defaultOutputLimit;
+    Engine engine_;
+};
+
+}  // namespace tess

@@ -1,0 +1,223 @@
+#include "net/tsock.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace tess {
+
+namespace {
+
+// How long a closing connection may take to hand over its last output.
+constexpr int flushGraceMs = 5000;
+
+struct WinsockError {
+    QAbstractSocket::SocketError qt;
+    int code;
+    const char* name;
+};
+
+// The classic names and numbers of socket errors, which the error info texts carry.
+constexpr WinsockError winsockErrors[] = {
+    {QAbstractSocket::SocketAccessError, 10013, "WSAEACCES"},
+    {QAbstractSocket::UnsupportedSocketOperationError, 10045, "WSAEOPNOTSUPP"},
+    {QAbstractSocket::AddressInUseError, 10048, "WSAEADDRINUSE"},
+    {QAbstractSocket::SocketAddressNotAvailableError, 10049, "WSAEADDRNOTAVAIL"},
+    {QAbstractSocket::NetworkError, 10050, "WSAENETDOWN"},
+    {QAbstractSocket::RemoteHostClosedError, 10054, "WSAECONNRESET"},
+    {QAbstractSocket::SocketResourceError, 10055, "WSAENOBUFS"},
+    {QAbstractSocket::SocketTimeoutError, 10060, "WSAETIMEDOUT"},
+    {QAbstractSocket::ConnectionRefusedError, 10061, "WSAECONNREFUSED"},
+    {QAbstractSocket::HostNotFoundError, 11001, "WSAHOST_NOT_FOUND"},
+};
+
+// Errors without a classic counterpart get numbers above every classic one.
+constexpr int unknownErrorBase = 19000;
+
+}  // namespace
+
+QString TSock::errorText(int code) {
+    const char* name = "UNKNOWN ERROR";
+    for (const WinsockError& e : winsockErrors)
+        if (e.code == code) name = e.name;
+    return QStringLiteral("Error #%1 (%2)").arg(code).arg(QLatin1String(name));
+}
+
+TSock::TSock(QObject* parent) : QObject(parent) {}
+
+TSock::~TSock() {
+    if (server_ != nullptr) {
+        server_->close();
+    } else if (socket_ != nullptr) {
+        release();
+    }
+}
+
+void TSock::adopt(QTcpSocket* socket) {
+    socket_ = socket;
+    socket_->setParent(this);
+    connect(socket_, &QTcpSocket::connected, this, [this] {
+        connected_ = true;
+        info(SocketInfo::Connect, QStringLiteral("Non-Blocking Socket Connected"));
+        emit OnConnect(this);
+    });
+    connect(socket_, &QTcpSocket::readyRead, this, &TSock::readable);
+    connect(socket_, &QTcpSocket::bytesWritten, this, [this] {
+        info(SocketInfo::Send, QStringLiteral("Non-Blocking Outgoing Data"));
+        emit OnWrite(this);
+    });
+    connect(socket_, &QTcpSocket::disconnected, this, &TSock::peerClosed);
+    connect(socket_, &QTcpSocket::errorOccurred, this,
+            [this](QAbstractSocket::SocketError e) { failed(static_cast<int>(e)); });
+}
+
+// Detaches the Qt socket: no more events from it. Queued output is still handed over
+// before the connection goes, within a grace period.
+void TSock::release() {
+    QTcpSocket* socket = socket_;
+    socket_ = nullptr;
+    connected_ = false;
+    socket->disconnect(this);
+    socket->setParent(nullptr);
+    if (socket->state() == QAbstractSocket::UnconnectedState) {
+        socket->deleteLater();
+        return;
+    }
+    QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    QTimer::singleShot(flushGraceMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
+    socket->disconnectFromHost();
+}
+
+bool TSock::Open() {
+    if (socket_ != nullptr || server_ != nullptr) return connected_;
+    info(SocketInfo::Lookup, QStringLiteral("Lookup Of Port ") + PortName);
+    bool ok = false;
+    const uint port = PortName.toUInt(&ok);
+    if (!ok || port > 65535) throw ESockException("Port Lookup - Could Not Find Service Entry");
+    info(SocketInfo::Lookup, QStringLiteral("Lookup Of Host ") + HostName);
+    adopt(new QTcpSocket(this));
+    socket_->connectToHost(HostName.isEmpty() ? QStringLiteral("127.0.0.1") : HostName,
+                           static_cast<quint16>(port));
+    return connected_;
+}
+
+bool TSock::Close() {
+    if (server_ != nullptr) {
+        setListen(false);
+        return true;
+    }
+    if (socket_ != nullptr) release();
+    info(SocketInfo::Close, QStringLiteral("Socket Closed"));
+    return true;
+}
+
+bool TSock::Abort() {
+    if (socket_ != nullptr) {
+        socket_->disconnect(this);
+        socket_->abort();
+        socket_->deleteLater();
+        socket_ = nullptr;
+        connected_ = false;
+    }
+    info(SocketInfo::Close, QStringLiteral("Socket Closed"));
+    return true;
+}
+
+bool TSock::Send(std::string_view text) {
+    if (server_ != nullptr) throw ESockException("Send - Cannot Send On A Listener Socket");
+    if (socket_ == nullptr) throw ESockException("Send - Socket Not Connected");
+    if (text.empty()) return true;
+    info(SocketInfo::Send, QStringLiteral("Non-Blocking Outgoing Data"));
+    socket_->write(text.data(), static_cast<qint64>(text.size()));
+    return true;
+}
+
+std::string TSock::Receive() {
+    if (server_ != nullptr) throw ESockException("Receive - Cannot Receive On A Listener Socket");
+    if (socket_ == nullptr && incoming_.empty())
+        throw ESockException("Receive - Socket Not Connected");
+    std::string out;
+    out.swap(incoming_);
+    return out;
+}
+
+void TSock::readable() {
+    const QByteArray bytes = socket_->readAll();
+    incoming_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    info(SocketInfo::Receive, QStringLiteral("Non-Blocking Incoming Data"));
+    emit OnRead(this, static_cast<int>(incoming_.size()));
+}
+
+void TSock::peerClosed() {
+    emit OnDisconnect(this);
+    Close();
+}
+
+void TSock::failed(int qtError) {
+    // QTcpSocket reports a peer's close, orderly or reset, as this error and then as a
+    // disconnection; the disconnection alone tells the owner.
+    if (qtError == QAbstractSocket::RemoteHostClosedError) return;
+    int code = unknownErrorBase + qtError;
+    for (const WinsockError& e : winsockErrors)
+        if (e.qt == qtError) code = e.code;
+    info(SocketInfo::Error, errorText(code));
+}
+
+bool TSock::Accept(TSock*& newSock) {
+    if (server_ == nullptr) throw ESockException("Accept - Socket Not In Listening Mode");
+    QTcpSocket* socket = server_->nextPendingConnection();
+    if (socket == nullptr) {
+        info(SocketInfo::Accept, QStringLiteral("Could Not Accept Connection"));
+        return false;
+    }
+    auto* accepted = new TSock(this);
+    accepted->PortName = PortName;
+    accepted->HostName = socket->peerAddress().toString();
+    accepted->adopt(socket);
+    accepted->connected_ = true;
+    newSock = accepted;
+    info(SocketInfo::Accept, QStringLiteral("Created New TSock Structure"));
+    return true;
+}
+
+void TSock::setListen(bool on) {
+    if (!on) {
+        if (server_ == nullptr) return;
+        server_->close();
+        server_->deleteLater();
+        server_ = nullptr;
+        info(SocketInfo::Listen, QStringLiteral("Listening Stopped"));
+        return;
+    }
+    if (socket_ != nullptr) throw ESockException("Listen - Socket Already In Use");
+    if (server_ != nullptr) {
+        info(SocketInfo::Listen, QStringLiteral("Listening Already Running"));
+        return;
+    }
+    bool ok = false;
+    const uint port = PortName.toUInt(&ok);
+    if (!ok || port > 65535) throw ESockException("Port Lookup - Could Not Find Service Entry");
+    auto* server = new QTcpServer(this);
+    if (!server->listen(QHostAddress::Any, static_cast<quint16>(port))) {
+        delete server;
+        throw ESockException("Listen - Error Binding Socket");
+    }
+    server_ = server;
+    connect(server_, &QTcpServer::newConnection, this, [this] { emit OnAccept(this); });
+    info(SocketInfo::Listen, QStringLiteral("Listening Started"));
+}
+
+bool TSock::Listen() const { return server_ != nullptr; }
+
+quint16 TSock::localPort() const {
+    if (server_ != nullptr) return server_->serverPort();
+    return socket_ != nullptr ? socket_->localPort() : 0;
+}
+
+qint64 TSock::pendingOutput() const { return socket_ != nullptr ? socket_->bytesToWrite() : 0; }
+
+}  // namespace tess

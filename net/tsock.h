@@ -1,0 +1,87 @@
+// The program's socket object: a TCP stream socket (or listener) whose activity is
+// reported as events on the UI thread. Built on QTcpSocket and QTcpServer.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace tess {
+
+// Status codes raised with OnInfo, in order.
+enum class SocketInfo { Lookup, Connect, Close, Listen, Receive, Send, Accept, Error };
+
+class ESockException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class TSock : public QObject {
+    Q_OBJECT
+public:
+    explicit TSock(QObject* parent = nullptr);
+    ~TSock() override;
+
+    QString HostName;
+    QString PortName;
+    int Tag = 0;
+
+    // Starts connecting to HostName:PortName. Does nothing (and returns the connected
+    // flag) when a socket already exists.
+    bool Open();
+    // Closes the socket and raises info Close "Socket Closed" (also when it was closed
+    // already), except for a listener. Output still queued is flushed first where the
+    // peer takes it.
+    bool Close();
+    // Closes at once, dropping queued output (for a peer that stopped reading), and
+    // raises "Socket Closed" like Close.
+    bool Abort();
+    // Queues the text and writes what the system takes now; the rest goes out when the
+    // socket is writable again.
+    bool Send(std::string_view text);
+    // Everything received so far, emptying the incoming buffer.
+    std::string Receive();
+    // Takes one pending connection of a listener into a new socket owned by this one.
+    bool Accept(TSock*& newSock);
+
+    // Starts (true) or stops (false) listening on PortName on every local address.
+    void setListen(bool on);
+    bool Listen() const;
+
+    bool connected() const { return connected_; }
+    // The port a listener is bound to (useful when PortName is "0").
+    quint16 localPort() const;
+    // Bytes queued for sending that the peer has not taken yet.
+    qint64 pendingOutput() const;
+
+    // The text of an Error info: "Error #10054 (WSAECONNRESET)".
+    static QString errorText(int code);
+
+signals:
+    void OnConnect(tess::TSock* sender);
+    void OnDisconnect(tess::TSock* sender);
+    void OnInfo(tess::TSock* sender, tess::SocketInfo info, const QString& msg);
+    void OnRead(tess::TSock* sender, int count);
+    void OnWrite(tess::TSock* sender);
+    void OnAccept(tess::TSock* sender);
+
+private:
+    void adopt(QTcpSocket* socket);
+    void release();
+    void readable();
+    void peerClosed();
+    void failed(int qtError);
+    void info(SocketInfo code, const QString& msg) { emit OnInfo(this, code, msg); }
+
+    QTcpSocket* socket_ = nullptr;
+    QTcpServer* server_ = nullptr;
+    bool connected_ = false;
+    std::string incoming_;
+};
+
+}  // namespace tess

@@ -1,0 +1,69 @@
+// A whole game over loopback: the hosting player in seat 1 and Ann in seat 3 send
+// request lines through their sockets, the bot plays seat 2, the engine's clock is
+// virtual.
+#include <QTest>
+#include <map>
+
+#include "engine/bot.h"
+#include "tests/net/host_harness.h"
+
+namespace tess::testing {
+namespace {
+
+std::string requestFor(int seat, const std::optional<BotMove>& move) {
+    const std::string s = std::to_string(seat);
+    if (!move) return "CMD_endturn+" + s + "+";
+    static const char* words[] = {"CMD_handplay", "CMD_tabplay", "CMD_handfound", "CMD_tabfound"};
+    return std::string(words[move->kind]) + "+" + s + "+" + std::to_string(move->from) + "+" +
+           std::to_string(move->to) + "+";
+}
+
+bool isAnswer(const std::string& line) {
+    for (const char* word : {"CMD_playhand+", "CMD_playtab+", "CMD_foundcard+", "CMD_foundtab+",
+                             "CMD_ending+", "CMD_nomorecards+", "CMD_endround+"})
+        if (line.rfind(word, 0) == 0) return true;
+    return false;
+}
+
+using HostGame = HostTest;
+
+TEST_F(HostGame, TwoPlayersAndTheBotPlayToAWinner) {
+    random.reseed(11);
+    server.setBotSpeed(500);
+    auto you = join("You");
+    auto leaving = connect();  // holds slot 2 until Ann has slot 3
+    auto ann = join("Ann");
+    ASSERT_EQ(ann->slot(), 3);
+    leaving->socket().disconnectFromHost();
+    ASSERT_TRUE(waitUntil([&] { return !server.inUse(2); }));
+
+    const std::map<int, TestClient*> players{{1, you.get()}, {3, ann.get()}};
+    const TableState& table = server.engine().table();
+    you->send("CMD_startgame+You+50+60+");
+    you->waitForPrefix("CMD_nextplayer+");
+    int moves = 0;
+    for (int step = 0; step < 100'000 && table.inProgress && !HasFailure(); ++step) {
+        const auto player = players.find(table.currentSeat);
+        if (table.inBreak || player == players.end()) {
+            clock.advance(250);
+            continue;
+        }
+        TestClient& client = *player->second;
+        settle(client);  // everything announced so far has reached the client
+        client.skipSeen();
+        client.send(requestFor(table.currentSeat, chooseBotMove(table, table.currentSeat)));
+        ASSERT_NE(client.waitFor(isAnswer), "")
+            << "no answer to a move of seat " << table.currentSeat;
+        ++moves;
+    }
+    ASSERT_FALSE(table.inProgress);
+    const std::string winner = you->waitForPrefix("CMD_winner+");
+    EXPECT_NE(winner, "");
+    EXPECT_EQ(ann->waitForPrefix("CMD_winner+"), winner);
+    const int seat = std::stoi(winner.substr(11));
+    EXPECT_GE(table.seats[seat].score, 50);
+    EXPECT_GT(moves, 10);
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+#include <QTest>
+
+#include "net/tsock.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+namespace {
+
+// Records a socket's events in order.
+struct EventLog {
+    void watch(TSock& sock) {
+        QObject::connect(&sock, &TSock::OnDisconnect,
+                         [this](TSock*) { events.push_back("disconnect"); });
+        QObject::connect(&sock, &TSock::OnConnect, [this](TSock*) { events.push_back("connect"); });
+        QObject::connect(&sock, &TSock::OnInfo,
+                         [this](TSock*, SocketInfo info, const QString& msg) {
+                             if (info == SocketInfo::Close || info == SocketInfo::Error ||
+                                 info == SocketInfo::Connect)
+                                 events.push_back(msg.toStdString());
+                         });
+    }
+    std::vector<std::string> events;
+};
+
+TSock* acceptOne(TSock& listener) {
+    TSock* accepted = nullptr;
+    QObject::connect(&listener, &TSock::OnAccept, [&](TSock* l) { l->Accept(accepted); });
+    waitUntil([&] { return accepted != nullptr; });
+    return accepted;
+}
+
+TEST(TSock, ListeningOnATakenPortFails) {
+    QTcpServer other;
+    ASSERT_TRUE(other.listen(QHostAddress::Any, 0));
+    TSock sock;
+    sock.PortName = QString::number(other.serverPort());
+    try {
+        sock.setListen(true);
+        FAIL() << "listening on a taken port";
+    } catch (const ESockException& e) {
+        EXPECT_STREQ(e.what(), "Listen - Error Binding Socket");
+    }
+    EXPECT_FALSE(sock.Listen());
+}
+
+TEST(TSock, ListenerRefusesStreamOperations) {
+    TSock sock;
+    sock.PortName = "0";
+    sock.setListen(true);
+    EXPECT_THROW(sock.Send("x"), ESockException);
+    EXPECT_THROW(sock.Receive(), ESockException);
+    TSock plain;
+    TSock* none = nullptr;
+    EXPECT_THROW(plain.Accept(none), ESockException);
+    EXPECT_THROW(plain.Send("x"), ESockException);
+}
+
+TEST(TSock, PeerCloseReportsDisconnectThenSocketClosed) {
+    TSock listener;
+    listener.PortName = "0";
+    listener.setListen(true);
+    TestClient peer(listener.localPort(), false);
+    TSock* accepted = acceptOne(listener);
+    ASSERT_NE(accepted, nullptr);
+    EventLog log;
+    log.watch(*accepted);
+
+    peer.sendRaw("hello");
+    std::string received;
+    QObject::connect(accepted, &TSock::OnRead, [&](TSock* s, int) { received += s->Receive(); });
+    ASSERT_TRUE(waitUntil([&] { return received == "hello"; }));
+    EXPECT_EQ(received, "hello");
+
+    peer.socket().disconnectFromHost();
+    ASSERT_TRUE(waitUntil([&] { return !log.events.empty(); }));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"disconnect", "Socket Closed"}));
+    EXPECT_FALSE(accepted->connected());
+}
+
+TEST(TSock, ResetConnectionIsAClosedConnection) {
+    TSock listener;
+    listener.PortName = "0";
+    listener.setListen(true);
+    TestClient peer(listener.localPort(), false);
+    TSock* accepted = acceptOne(listener);
+    ASSERT_NE(accepted, nullptr);
+    EventLog log;
+    log.watch(*accepted);
+    peer.killHard();
+    ASSERT_TRUE(waitUntil([&] { return log.events.size() >= 2; }));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"disconnect", "Socket Closed"}));
+}
+
+TEST(TSock, OwnCloseReportsSocketClosedAndFlushes) {
+    TSock listener;
+    listener.PortName = "0";
+    listener.setListen(true);
+    TestClient peer(listener.localPort(), false);
+    TSock* accepted = acceptOne(listener);
+    ASSERT_NE(accepted, nullptr);
+    EventLog log;
+    log.watch(*accepted);
+    accepted->Send("last words\xFF");
+    accepted->Close();
+    EXPECT_EQ(log.events, (std::vector<std::string>{"Socket Closed"}));
+    EXPECT_TRUE(peer.waitClosed());
+    EXPECT_EQ(peer.lines(), (std::vector<std::string>{"last words"}));
+    accepted->Close();  // closing again still reports
+    EXPECT_EQ(log.events.size(), 2u);
+}
+
+TEST(TSock, ConnectsAndReportsRefusal) {
+    TSock listener;
+    listener.PortName = "0";
+    listener.setListen(true);
+    TSock client;
+    EventLog log;
+    log.watch(client);
+    client.HostName = "127.0.0.1";
+    client.PortName = QString::number(listener.localPort());
+    EXPECT_FALSE(client.Open());
+    ASSERT_TRUE(waitUntil([&] { return client.connected(); }));
+    EXPECT_TRUE(client.Open());  // already has a socket: nothing happens
+    EXPECT_EQ(log.events, (std::vector<std::string>{"Non-Blocking Socket Connected", "connect"}));
+
+    const quint16 freePort = listener.localPort();
+    listener.setListen(false);
+    TSock refused;
+    EventLog refusedLog;
+    refusedLog.watch(refused);
+    refused.HostName = "127.0.0.1";
+    refused.PortName = QString::number(freePort);
+    refused.Open();
+    ASSERT_TRUE(waitUntil([&] { return !refusedLog.events.empty(); }));
+    EXPECT_EQ(refusedLog.events, (std::vector<std::string>{"Error #10061 (WSAECONNREFUSED)"}));
+    EXPECT_EQ(TSock::errorText(12345).toStdString(), "Error #12345 (UNKNOWN ERROR)");
+}
+
+}  // namespace
+}  // namespace tess::testing

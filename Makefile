@@ -22,6 +22,10 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
+	@# The random-input test again, built with AddressSanitizer and UBSan.
+	@cmake -S . -B $(BUILD_DIR)-sanitize -G $(GENERATOR) -DTESS_SANITIZE=ON >/dev/null
+	@cmake --build $(BUILD_DIR)-sanitize --target net_fuzz_tests
+	@cd $(BUILD_DIR)-sanitize && ctest --output-on-failure -R HostFuzz
 
 bench: deps
 	@bash bench/run.sh

@@ -266,3 +266,28 @@ TEST_F(Host, ClientThatStopsReadingDoesNotHoldUpTheOthers) {
 
 }  // namespace
 }  // namespace tess::testing
+
+namespace tess::testing {
+namespace {
+
+TEST_F(HostTest, OnlyTheHostsOwnAndTheBotsRefusalsAreShownToTheHost) {
+    std::vector<QString> shown;
+    QObject::connect(&server, &TServer::refusalNotice,
+                     [&](const QString& text) { shown.push_back(text); });
+    auto host = join("You");
+    auto ann = join("Ann");
+    host->send("CMD_startgame+You+100+60+");
+    host->send("CMD_handplay+1+20+1+");  // an empty hand position
+    settle(*host);
+    EXPECT_EQ(shown, (std::vector<QString>{"noplay"}));
+
+    host->send("CMD_endturn+1+");
+    host->waitForPrefix("CMD_ending+1+");
+    clock.advance(1000);
+    ann->send("CMD_handplay+2+20+1+");
+    settle(*ann);
+    EXPECT_EQ(shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -2,6 +2,7 @@
 
 #include <QTcpServer>
 #include <QTest>
+#include <memory>
 
 #include "net/tsock.h"
 #include "tests/support/test_client.h"
@@ -58,56 +59,49 @@ TEST(TSock, ListenerRefusesStreamOperations) {
     EXPECT_THROW(plain.Send("x"), ESockException);
 }
 
-TEST(TSock, PeerCloseReportsDisconnectThenSocketClosed) {
-    TSock listener;
-    listener.PortName = "0";
-    listener.setListen(true);
-    TestClient peer(listener.localPort(), false);
-    TSock* accepted = acceptOne(listener);
-    ASSERT_NE(accepted, nullptr);
-    EventLog log;
-    log.watch(*accepted);
+// A listener with one accepted connection from a test peer, its events recorded.
+class AcceptedSock : public ::testing::Test {
+protected:
+    void SetUp() override {
+        listener.PortName = "0";
+        listener.setListen(true);
+        peer = std::make_unique<TestClient>(listener.localPort(), false);
+        accepted = acceptOne(listener);
+        ASSERT_NE(accepted, nullptr);
+        log.watch(*accepted);
+    }
 
-    peer.sendRaw("hello");
+    TSock listener;
+    std::unique_ptr<TestClient> peer;
+    TSock* accepted = nullptr;
+    EventLog log;
+};
+
+TEST_F(AcceptedSock, PeerCloseReportsDisconnectThenSocketClosed) {
+    peer->sendRaw("hello");
     std::string received;
     QObject::connect(accepted, &TSock::OnRead, [&](TSock* s, int) { received += s->Receive(); });
     ASSERT_TRUE(waitUntil([&] { return received == "hello"; }));
     EXPECT_EQ(received, "hello");
 
-    peer.socket().disconnectFromHost();
+    peer->socket().disconnectFromHost();
     ASSERT_TRUE(waitUntil([&] { return !log.events.empty(); }));
     EXPECT_EQ(log.events, (std::vector<std::string>{"disconnect", "Socket Closed"}));
     EXPECT_FALSE(accepted->connected());
 }
 
-TEST(TSock, ResetConnectionIsAClosedConnection) {
-    TSock listener;
-    listener.PortName = "0";
-    listener.setListen(true);
-    TestClient peer(listener.localPort(), false);
-    TSock* accepted = acceptOne(listener);
-    ASSERT_NE(accepted, nullptr);
-    EventLog log;
-    log.watch(*accepted);
-    peer.killHard();
+TEST_F(AcceptedSock, ResetConnectionIsAClosedConnection) {
+    peer->killHard();
     ASSERT_TRUE(waitUntil([&] { return log.events.size() >= 2; }));
     EXPECT_EQ(log.events, (std::vector<std::string>{"disconnect", "Socket Closed"}));
 }
 
-TEST(TSock, OwnCloseReportsSocketClosedAndFlushes) {
-    TSock listener;
-    listener.PortName = "0";
-    listener.setListen(true);
-    TestClient peer(listener.localPort(), false);
-    TSock* accepted = acceptOne(listener);
-    ASSERT_NE(accepted, nullptr);
-    EventLog log;
-    log.watch(*accepted);
+TEST_F(AcceptedSock, OwnCloseReportsSocketClosedAndFlushes) {
     accepted->Send("last words\xFF");
     accepted->Close();
     EXPECT_EQ(log.events, (std::vector<std::string>{"Socket Closed"}));
-    EXPECT_TRUE(peer.waitClosed());
-    EXPECT_EQ(peer.lines(), (std::vector<std::string>{"last words"}));
+    EXPECT_TRUE(peer->waitClosed());
+    EXPECT_EQ(peer->lines(), (std::vector<std::string>{"last words"}));
     accepted->Close();  // closing again still reports
     EXPECT_EQ(log.events.size(), 2u);
 }

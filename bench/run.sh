@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds in Release and prints every benchmark figure as `name: value unit`.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build-bench
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESS_BUILD_BENCH=ON >/dev/null
+cmake --build "$build" --target bench_move_round_trip >/dev/null
+"$build/bench/bench_move_round_trip"

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsimpleini-dev
+  libsimpleini-dev libicu-dev
   xvfb xauth
 )
 

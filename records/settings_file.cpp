@@ -1,0 +1,134 @@
+#include "records/settings_file.h"
+
+#include <SimpleIni.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <functional>
+
+#include "net/wire/fields.h"
+
+namespace tess {
+
+namespace {
+
+// Case-insensitive keys and sections; values are taken verbatim.
+bool readIni(const QString& path, CSimpleIniA& ini) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    return ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) >= 0;
+}
+
+bool writeIni(const QString& path, const CSimpleIniA& ini, QString& error) {
+    std::string text;
+    if (ini.Save(text) < 0) {
+        error = QStringLiteral("the settings could not be put into words");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+// Reads, changes and writes the file in one go.
+bool update(const QString& path, QString& error, const std::function<void(CSimpleIniA&)>& edit) {
+    CSimpleIniA ini(false, false, false);
+    if (QFile::exists(path) && !readIni(path, ini)) {
+        error = QStringLiteral("the settings file could not be read");
+        return false;
+    }
+    edit(ini);
+    return writeIni(path, ini, error);
+}
+
+}  // namespace
+
+QString SettingsFile::defaultPath() {
+    const QString beside = QCoreApplication::applicationDirPath();
+    if (!beside.isEmpty() && QFileInfo(beside).isWritable())
+        return QDir(beside).filePath(QString::fromLatin1(fileName));
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return QDir(config).filePath(QString::fromLatin1(fileName));
+}
+
+Settings SettingsFile::load() {
+    Settings s;
+    CSimpleIniA ini(false, false, false);
+    readIni(path_, ini);
+    const auto text = [&](const char* key) -> std::optional<std::string> {
+        const char* value = ini.GetValue(section, key, nullptr);
+        if (value == nullptr) return std::nullopt;
+        return std::string(value);
+    };
+    const auto number = [&](const char* key, int fallback) {
+        int value = 0;
+        const auto raw = text(key);
+        return raw && wire::parseNumber(*raw, value) ? value : fallback;
+    };
+    const auto spinner = [&](const char* key, std::optional<int> fallback) -> std::optional<int> {
+        const auto raw = text(key);
+        if (!raw) return fallback;
+        int value = 0;
+        return wire::parseNumber(*raw, value) ? std::optional<int>(value) : std::nullopt;
+    };
+
+    s.textSize = number("Textsize", s.textSize);
+    s.top = number("Top", s.top);
+    s.left = number("Left", s.left);
+    s.width = number("Width", s.width);
+    s.height = number("Height", s.height);
+    s.textColor = colourFromText(text("Textcolor").value_or("clblack")).value_or(clBlack);
+    s.playToScore = spinner("Playtoscore", s.playToScore);
+    s.timePerTurn = spinner("Timeperturn", s.timePerTurn);
+    const std::string bot = text("Botspeed").value_or("");
+    s.botSpeedMs = bot == "2000" ? 2000 : bot == "500" ? 500 : 1000;
+    s.turnSound = text("Turnsound").value_or("0") == "1" ? 1 : 0;
+    for (int i = 0; i < 9; ++i)
+        s.phrases[i] = text(("Phrase" + std::to_string(i + 1)).c_str()).value_or("");
+    s.playSounds = text("Playsounds").value_or("true") != "false";
+    s.playerPhraseSounds = text("Playerphrasesounds").value_or("true") != "false";
+    s.showHelp = text("Help").value_or("1") == "1";
+
+    writeKey("Help", "2");
+    return s;
+}
+
+bool SettingsFile::save(const Settings& s) {
+    return update(path_, lastError_, [&](CSimpleIniA& ini) {
+        const auto put = [&](const char* key, const std::string& value) {
+            ini.SetValue(section, key, value.c_str());
+        };
+        put("Textsize", std::to_string(s.textSize));
+        put("Top", std::to_string(s.top));
+        put("Left", std::to_string(s.left));
+        put("Width", std::to_string(s.width));
+        put("Height", std::to_string(s.height));
+        put("Textcolor", colourToText(s.textColor));
+        if (s.playToScore) put("Playtoscore", std::to_string(*s.playToScore));
+        if (s.timePerTurn) put("Timeperturn", std::to_string(*s.timePerTurn));
+        put("Botspeed", std::to_string(s.botSpeedMs));
+        put("Turnsound", std::to_string(s.turnSound));
+        put("Playerphrasesounds", s.playerPhraseSounds ? "true" : "false");
+        put("Playsounds", s.playSounds ? "true" : "false");
+    });
+}
+
+bool SettingsFile::writeKey(const std::string& key, const std::string& value) {
+    return update(path_, lastError_,
+                  [&](CSimpleIniA& ini) { ini.SetValue(section, key.c_str(), value.c_str()); });
+}
+
+}  // namespace tess

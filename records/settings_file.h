@@ -1,0 +1,62 @@
+// The user's preferences in "orvanelobby.ini", section "Tessarine". The file is shared
+// with the lobby program: every section, key and comment this program does not own is
+// kept as it was, and every save replaces the file atomically.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <optional>
+#include <string>
+
+#include "records/colour_text.h"
+
+namespace tess {
+
+struct Settings {
+    static constexpr int defaultLeft = 3, defaultTop = 3, defaultWidth = 772, defaultHeight = 535;
+
+    int textSize = 8;
+    int top = defaultTop;
+    int left = defaultLeft;
+    int width = defaultWidth;
+    int height = defaultHeight;
+    ColourValue textColor = clBlack;
+    // The game start window's spinners; nothing when the file holds no number.
+    std::optional<int> playToScore = 100;
+    std::optional<int> timePerTurn = 60;
+    int botSpeedMs = 1000;                 // 2000 Slow, 1000 Normal, 500 Fast
+    int turnSound = 0;                     // 0 Classic, 1 New
+    std::array<std::string, 9> phrases{};  // empty: the button keeps its phrase
+    bool playSounds = true;
+    bool playerPhraseSounds = true;
+    bool showHelp = true;  // Help=1: show the quick instructions
+};
+
+class SettingsFile {
+public:
+    static constexpr const char* fileName = "orvanelobby.ini";
+    static constexpr const char* section = "Tessarine";
+
+    explicit SettingsFile(QString path) : path_(std::move(path)) {}
+    // Beside the program when that folder is writable, else the user's configuration
+    // folder.
+    static QString defaultPath();
+
+    // Every key in its order, defaults for what is absent or unreadable; then Help=2 is
+    // written. A missing file reads as all defaults.
+    Settings load();
+    // Writes the preferences (not the phrases, not Help), keeping everything else.
+    bool save(const Settings& settings);
+    // Writes one key of the section, for the phrase editor.
+    bool writeKey(const std::string& key, const std::string& value);
+
+    const QString& path() const { return path_; }
+    // Why the last write failed, for a notice.
+    const QString& lastError() const { return lastError_; }
+
+private:
+    QString path_;
+    QString lastError_;
+};
+
+}  // namespace tess

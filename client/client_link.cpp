@@ -1,0 +1,136 @@
+#include "client/client_link.h"
+
+#include <QLoggingCategory>
+
+#include "net/wire/commands.h"
+#include "net/wire/fields.h"
+#include "net/wire/message.h"
+#include "net/wire/names.h"
+
+Q_LOGGING_CATEGORY(lcClient, "tessarine.client")
+
+namespace tess {
+
+std::vector<PlayerEntry> parsePlayers(std::string_view rest) {
+    std::vector<PlayerEntry> players;
+    wire::FieldReader fields(rest);
+    while (!fields.remainder().empty()) {
+        int slot = 0;
+        if (!wire::parseNumber(fields.text(), slot)) break;
+        PlayerEntry entry{slot, std::string(fields.text()), false};
+        entry.watching = fields.text() == "1";
+        players.push_back(std::move(entry));
+    }
+    return players;
+}
+
+ClientLink::ClientLink(QObject* parent) : QObject(parent) {
+    sock.PortName = QStringLiteral("7772");
+    connect(&sock, &TSock::OnRead, this, &ClientLink::sockRead);
+    connect(&sock, &TSock::OnInfo, this, &ClientLink::sockInfo);
+    connect(&sock, &TSock::OnConnect, this, [this] { opened_ = true; });
+    Timer1.setInterval(dispatchIntervalMs);
+    connect(&Timer1, &QTimer::timeout, this, &ClientLink::processsocktimer);
+    on(cmd::sendlogininfo, [this](std::string_view rest) { sendloginfo(rest); });
+}
+
+void ClientLink::connectTo(const QString& host, quint16 port, const std::string& name) {
+    loginName_ = wire::cleanName(name) + wire::terminator;
+    sock.HostName = host;
+    sock.PortName = QString::number(port);
+    sock.Open();
+}
+
+void ClientLink::openLobbyLink(quint16 port) {
+    Sock11.HostName = QStringLiteral("127.0.0.1");
+    Sock11.PortName = QString::number(port);
+    Sock11.Open();
+}
+
+void ClientLink::on(std::string_view word, Handler handler) {
+    handlers_[std::string(word)] = std::move(handler);
+}
+
+bool ClientLink::send(std::string_view line) {
+    if (!sock.connected()) return false;
+    sock.Send(std::string(line) + wire::terminator);
+    return true;
+}
+
+void ClientLink::sendloginfo(std::string_view rest) {
+    mySlot_ = wire::FieldReader(rest).number();
+    connected_ = true;
+    sock.Send(wire::Message(cmd::logininfo).add(mySlot_).add(cmd::version).add(loginName_).end());
+    emit loggedIn(mySlot_);
+}
+
+void ClientLink::sockRead(TSock* sender, int) {
+    std::vector<std::string> lines;
+    if (!splitter_.feed(sender->Receive(), lines)) {
+        qCWarning(lcClient) << "The host sent too much without a terminator";
+        sender->Abort();
+    }
+    for (std::string& line : lines)
+        if (!line.empty()) enqueue(std::move(line));
+}
+
+void ClientLink::sockInfo(TSock*, SocketInfo info, const QString& msg) {
+    if (info == SocketInfo::Close) {
+        finish();
+    } else if (info == SocketInfo::Error) {
+        qCInfo(lcClient) << msg;
+        // An unreachable host leaves the client waiting; a connection that fails once
+        // made is a closed connection.
+        if (opened_) sock.Close();
+    }
+}
+
+// What was received before the close is handled first, so "the table is full" is seen.
+void ClientLink::finish() {
+    if (finished_) return;
+    finished_ = true;
+    Timer1.stop();
+    while (!receivedlist_.empty())
+        processsocktimer();
+    emit closed();
+}
+
+void ClientLink::enqueue(std::string line) {
+    receivedlist_.push_back(std::move(line));
+    if (Timer1.isActive() || dispatchPosted_ || finished_) return;
+    dispatchPosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            dispatchPosted_ = false;
+            processsocktimer();
+        },
+        Qt::QueuedConnection);
+}
+
+void ClientLink::processsocktimer() {
+    if (!receivedlist_.empty()) {
+        const std::string line = std::move(receivedlist_.front());
+        receivedlist_.pop_front();
+        dispatch(line);
+    }
+    if (finished_) return;
+    if (receivedlist_.empty())
+        Timer1.stop();
+    else if (!Timer1.isActive())
+        Timer1.start();
+}
+
+void ClientLink::dispatch(const std::string& line) {
+    const wire::CommandLine c = wire::splitCommand(line);
+    if (c.word.empty()) return;
+    const auto handler = handlers_.find(c.word);
+    if (handler == handlers_.end()) return;
+    try {
+        handler->second(c.rest);
+    } catch (const wire::FieldError& e) {
+        qCWarning(lcClient) << "Dropped a line from the host -" << e.what();
+    }
+}
+
+}  // namespace tess

@@ -1,0 +1,85 @@
+// The client's connection to the table's host: logs in when the host asks, cuts what
+// arrives into lines, and hands them one at a time, in order, to the handler of each
+// command word. Knows nothing of windows; the main window registers the handlers.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "net/tsock.h"
+#include "net/wire/splitter.h"
+
+namespace tess {
+
+// One entry of CMD_newplayerinfo / CMD_existingplayers.
+struct PlayerEntry {
+    int slot;
+    std::string name;
+    bool watching;
+    bool operator==(const PlayerEntry&) const = default;
+};
+// Reads the slot "+" name "+" watching triples; a slot that is not a number ends the list.
+std::vector<PlayerEntry> parsePlayers(std::string_view rest);
+
+class ClientLink : public QObject {
+    Q_OBJECT
+public:
+    using Handler = std::function<void(std::string_view rest)>;
+    static constexpr int seatcount = 4;
+    static constexpr int dispatchIntervalMs = 1;
+
+    explicit ClientLink(QObject* parent = nullptr);
+
+    // Opens the connection to the host and logs in as `name` when it asks.
+    void connectTo(const QString& host, quint16 port, const std::string& name);
+    // Holds a connection to the lobby's local port; it carries no data and a failure is
+    // ignored.
+    void openLobbyLink(quint16 port = 9001);
+
+    // The handler for a command word; lines with words nobody handles are dropped.
+    void on(std::string_view word, Handler handler);
+    // Sends a line with its terminator; false while not connected.
+    bool send(std::string_view line);
+
+    int mySlot() const { return mySlot_; }
+    bool connected() const { return connected_; }
+    bool isSpectator() const { return mySlot_ > seatcount; }
+    std::size_t queuedLines() const { return receivedlist_.size(); }
+
+signals:
+    // The host asked for the login and has been answered.
+    void loggedIn(int slot);
+    // The connection is gone (closed, reset or failed after it was made); everything
+    // received before has been handled.
+    void closed();
+
+private:
+    void sockRead(TSock* sender, int count);
+    void sockInfo(TSock* sender, SocketInfo info, const QString& msg);
+    void sendloginfo(std::string_view rest);
+    void enqueue(std::string line);
+    void processsocktimer();
+    void dispatch(const std::string& line);
+    void finish();
+
+    TSock sock;
+    TSock Sock11;
+    wire::LineSplitter splitter_;
+    std::deque<std::string> receivedlist_;
+    std::map<std::string, Handler, std::less<>> handlers_;
+    QTimer Timer1;
+    bool dispatchPosted_ = false;
+    std::string loginName_;
+    int mySlot_ = 0;
+    bool connected_ = false;
+    bool opened_ = false;  // the connection was made at least once
+    bool finished_ = false;
+};
+
+}  // namespace tess

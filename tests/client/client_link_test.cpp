@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include "client/client_link.h"
+#include "engine/virtual_clock.h"
+#include "net/server.h"
+#include "net/wire/fields.h"
+#include "tests/support/stacked_random.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+namespace {}  // namespace
+}  // namespace tess::testing
+
+namespace tess {
+void PrintTo(const PlayerEntry& p, std::ostream* os) {
+    *os << p.slot << ":" << p.name << (p.watching ? " (watching)" : "");
+}
+}  // namespace tess
+
+namespace tess::testing {
+namespace {
+
+TEST(ParsePlayers, ReadsTriplesUntilTheTextIsUsedUp) {
+    struct Case {
+        std::string rest;
+        std::vector<PlayerEntry> players;
+    };
+    for (const Case& c :
+         {Case{"1+You+0", {{1, "You", false}}},
+          Case{"1+You+0+2+Ann+1+5+Spy+0", {{1, "You", false}, {2, "Ann", true}, {5, "Spy", false}}},
+          Case{"", {}}, Case{"x+You+0", {}}, Case{"3+Cat", {{3, "Cat", false}}},
+          Case{"2+Ann+0+junk", {{2, "Ann", false}}}}) {
+        EXPECT_EQ(parsePlayers(c.rest), c.players) << c.rest;
+    }
+}
+
+// A host played by the test: it accepts the client and writes what the test says.
+class FakeHost {
+public:
+    FakeHost() { server.listen(QHostAddress::LocalHost, 0); }
+    QTcpSocket* accept() {
+        waitUntil([&] { return server.hasPendingConnections(); });
+        QTcpSocket* s = server.nextPendingConnection();
+        QObject::connect(s, &QTcpSocket::readyRead,
+                         [this, s] { received += s->readAll().toStdString(); });
+        return s;
+    }
+    QTcpServer server;
+    std::string received;
+};
+
+TEST(ClientLink, AnswersTheLoginRequestExactly) {
+    FakeHost host;
+    ClientLink link;
+    link.connectTo("127.0.0.1", host.server.serverPort(), "Bob");
+    QTcpSocket* peer = host.accept();
+    peer->write("CMD_sendlogininfo+2\xFF");
+    ASSERT_TRUE(waitUntil([&] { return link.connected(); }));
+    ASSERT_TRUE(waitUntil([&] { return host.received.size() >= 27; }));
+    EXPECT_EQ(host.received, "CMD_logininfo+2+1.0.2+Bob\xFF\xFF");
+    EXPECT_EQ(link.mySlot(), 2);
+}
+
+TEST(ClientLink, HandlesLinesInOrderAndSeesTheTableIsFullBeforeTheClose) {
+    FakeHost host;
+    ClientLink link;
+    std::vector<std::string> handled;
+    for (const char* word : {"CMD_chat", "CMD_full", "CMD_nextplayer"})
+        link.on(word, [&handled, word](std::string_view rest) {
+            handled.push_back(std::string(word) + "|" + std::string(rest));
+        });
+    link.on("CMD_endturn", [](std::string_view rest) { wire::FieldReader(rest).number(); });
+    bool closed = false;
+    QObject::connect(&link, &ClientLink::closed, [&] {
+        handled.push_back("closed");
+        closed = true;
+    });
+    link.connectTo("127.0.0.1", host.server.serverPort(), "Bob");
+    QTcpSocket* peer = host.accept();
+    peer->write(
+        "CMD_chat+1+a|clBlack\xFF"
+        "CMD_nobody+1\xFF"
+        "CMD_endturn+x+\xFF"
+        "nocommand\xFF\xFF"
+        "CMD_nextplayer+1+\xFF"
+        "CMD_full+\xFF");
+    peer->flush();
+    peer->disconnectFromHost();
+    ASSERT_TRUE(waitUntil([&] { return closed; }));
+    EXPECT_EQ(handled, (std::vector<std::string>{"CMD_chat|1+a|clBlack", "CMD_nextplayer|1+",
+                                                 "CMD_full|", "closed"}));
+}
+
+TEST(ClientLink, UnreachableHostLeavesTheClientWaiting) {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    ClientLink link;
+    bool closed = false;
+    QObject::connect(&link, &ClientLink::closed, [&] { closed = true; });
+    link.connectTo("127.0.0.1", port, "Bob");
+    link.openLobbyLink(port);  // nobody there either: ignored
+    EXPECT_FALSE(waitUntil([&] { return closed; }, 300));
+    EXPECT_FALSE(link.connected());
+    EXPECT_FALSE(link.send("CMD_chat+1+hi|clBlack"));
+}
+
+TEST(ClientLink, LogsInAtTheRealHostAndGoesWhenItIsKicked) {
+    VirtualClock clock;
+    StackedRandom random;
+    TServer server(clock, random);
+    server.startListening(0);
+    TestClient you(server.port());
+    you.login("You");
+    you.waitForPrefix("CMD_newplayerinfo+1+");
+
+    ClientLink link;
+    std::vector<PlayerEntry> seen;
+    const auto players = [&](std::string_view rest) {
+        for (const PlayerEntry& p : parsePlayers(rest))
+            seen.push_back(p);
+    };
+    link.on("CMD_newplayerinfo", players);
+    link.on("CMD_existingplayers", players);
+    bool closed = false;
+    QObject::connect(&link, &ClientLink::closed, [&] { closed = true; });
+    link.connectTo("127.0.0.1", server.port(), "Ann+Lee");
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 3; }));
+    EXPECT_EQ(seen, (std::vector<PlayerEntry>{
+                        {2, "Ann-Lee", false}, {1, "You", false}, {1, "You", false}}));
+    EXPECT_EQ(link.mySlot(), 2);
+
+    you.send("CMD_kickhim+1+2+");
+    EXPECT_TRUE(waitUntil([&] { return closed; }));
+}
+
+}  // namespace
+}  // namespace tess::testing

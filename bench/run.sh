@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build-bench
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESS_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" --target bench_move_round_trip >/dev/null
+cmake --build "$build" --target bench_move_round_trip bench_chat_append >/dev/null
 "$build/bench/bench_move_round_trip"
+"$build/bench/bench_chat_append"

@@ -1,0 +1,209 @@
+#include "social/chat_view.h"
+
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QUrl>
+
+namespace tess {
+
+namespace {
+
+constexpr int styleProperty = QTextFormat::UserProperty + 1;
+const QString linkScheme = QStringLiteral("chatlink");
+
+// The styles a chat line may recolour: notices (0) and the nine slots (6-14).
+bool ownedByLines(int style) { return style == 0 || style >= 6; }
+
+}  // namespace
+
+QColor toQColor(ColourValue colour) {
+    if (colour & 0x80000000u) {
+        static const QPalette::ColorRole roles[] = {
+            QPalette::Window,          QPalette::Window,     QPalette::Highlight,
+            QPalette::Window,          QPalette::Window,     QPalette::Base,
+            QPalette::WindowText,      QPalette::WindowText, QPalette::WindowText,
+            QPalette::HighlightedText, QPalette::Window,     QPalette::Window,
+            QPalette::Window,          QPalette::Highlight,  QPalette::HighlightedText,
+            QPalette::Button,          QPalette::Dark,       QPalette::PlaceholderText,
+            QPalette::ButtonText,      QPalette::WindowText, QPalette::Light,
+            QPalette::Shadow,          QPalette::Midlight,   QPalette::ToolTipText,
+            QPalette::ToolTipBase};
+        const unsigned k = colour & 0xFFu;
+        return k < std::size(roles) ? QPalette().color(roles[k]) : QColor(Qt::black);
+    }
+    if (colour == clNone) return QColor(Qt::transparent);
+    return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+}
+
+ChatView::ChatView(QWidget* parent) : QTextBrowser(parent) {
+    const ColourValue initial[chatStyleCount] = {
+        clBlue,     clBlue,     0x800000,   0x000080,   0x008000,   0x008000,   0xC0C0C0,  0xC0C0C0,
+        0x80000008, 0x80000008, 0x80000008, 0x80000008, 0x80000008, 0x80000008, 0x80000008};
+    for (int i = 0; i < chatStyleCount; ++i)
+        styles_[i].colour = initial[i];
+    styles_[1].bold = styles_[2].bold = true;
+    styles_[3].italic = true;
+    styles_[4].underline = styles_[5].underline = true;
+
+    setOpenLinks(false);
+    setReadOnly(true);
+    setUndoRedoEnabled(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setViewportMargins(5, 0, 5, 0);
+    QPalette p = palette();
+    p.setColor(QPalette::Base, background);
+    setPalette(p);
+    connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.scheme() == linkScheme) emit linkClicked(url.path());
+    });
+    for (int i = 0; i < smileyCount; ++i)
+        document()->addResource(QTextDocument::ImageResource,
+                                QUrl(QStringLiteral("smiley:%1").arg(i)),
+                                smileyImage(i, devicePixelRatioF()));
+}
+
+QTextCharFormat ChatView::formatFor(int style) const {
+    const ChatStyle& s = styles_[style];
+    QTextCharFormat f;
+    f.setFontFamilies({s.font});
+    f.setFontPointSize(s.size);
+    f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
+    f.setFontItalic(s.italic);
+    f.setFontUnderline(s.underline);
+    f.setForeground(toQColor(s.colour));
+    f.setProperty(styleProperty, style);
+    return f;
+}
+
+void ChatView::restyle(int style) {
+    const QTextCharFormat f = formatFor(style);
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();  // one re-layout for all the changes
+    for (int number : blocksOfStyle_[style]) {
+        const QTextBlock block = document()->findBlockByNumber(number);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().property(styleProperty).toInt() != style) continue;
+            if (fragment.charFormat().isImageFormat()) continue;
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            QTextCharFormat keep = f;
+            if (fragment.charFormat().isAnchor()) {
+                keep.setAnchor(true);
+                keep.setAnchorHref(fragment.charFormat().anchorHref());
+            }
+            cursor.setCharFormat(keep);
+        }
+    }
+    cursor.endEditBlock();
+}
+
+void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
+    const int style = layout.style;
+    ChatStyle updated = styles_[style];
+    updated.colour = colour;
+    if (ownedByLines(style)) {
+        updated.bold = true;
+        updated.italic = updated.underline = false;
+    }
+    if (!(updated == styles_[style])) {
+        styles_[style] = updated;
+        restyle(style);
+    }
+
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    if (!document()->isEmpty()) cursor.insertBlock();
+    blocksOfStyle_[style].push_back(cursor.blockNumber());
+    bool linked = false;
+    for (const ChatItem& item : layout.items) {
+        switch (item.kind) {
+            case ChatItem::Kind::text:
+                cursor.insertText(QString::fromStdString(item.text), formatFor(item.style));
+                break;
+            case ChatItem::Kind::link: {
+                QTextCharFormat f = formatFor(linkStyle);
+                f.setAnchor(true);
+                QUrl url;
+                url.setScheme(linkScheme);
+                url.setPath(QString::fromStdString(item.text));
+                f.setAnchorHref(url.toString());
+                cursor.insertText(QString::fromStdString(item.text), f);
+                linked = true;
+                break;
+            }
+            case ChatItem::Kind::smiley: {
+                QTextImageFormat f;
+                f.setName(QStringLiteral("smiley:%1").arg(item.smiley));
+                f.setWidth(17);
+                f.setHeight(16);
+                f.setProperty(styleProperty, item.style);
+                cursor.insertImage(f);
+                break;
+            }
+        }
+    }
+    if (linked) blocksOfStyle_[linkStyle].push_back(cursor.blockNumber());
+    if (!scrollOff_) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+}
+
+void ChatView::setTextSize(int points) {
+    if (points <= 0) return;
+    for (int i = 0; i < chatStyleCount; ++i) {
+        styles_[i].size = points;
+        restyle(i);
+    }
+}
+
+void ChatView::clearChat() {
+    clear();
+    for (auto& blocks : blocksOfStyle_)
+        blocks.clear();
+}
+
+QImage ChatView::smileyImage(int index, qreal scale) {
+    QImage image(QSize(17, 16) * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    static const QColor faces[] = {QColor(255, 214, 0), QColor(255, 170, 60),
+                                   QColor(120, 200, 255)};
+    p.setPen(QPen(QColor(90, 60, 0), 1));
+    p.setBrush(faces[index % 3]);
+    p.drawEllipse(QRectF(1, 0.5, 15, 15));
+    p.setBrush(QColor(40, 30, 0));
+    p.setPen(Qt::NoPen);
+    const bool wink = index % 6 == 4;
+    p.drawEllipse(QRectF(5, 4.5, 2, 3));
+    if (wink)
+        p.fillRect(QRectF(9.5, 6, 2.5, 1), QColor(40, 30, 0));
+    else
+        p.drawEllipse(QRectF(10, 4.5, 2, 3));
+    p.setPen(QPen(QColor(60, 30, 0), 1.2));
+    p.setBrush(Qt::NoBrush);
+    const QRectF mouth(4.5, 6, 8, 6);
+    switch (index % 5) {
+        case 0:
+            p.drawArc(mouth, 200 * 16, 140 * 16);
+            break;  // smile
+        case 1:
+            p.drawArc(QRectF(4.5, 10, 8, 5), 20 * 16, 140 * 16);
+            break;  // frown
+        case 2:
+            p.setBrush(QColor(140, 20, 20));
+            p.drawEllipse(QRectF(6.5, 9.5, 4, 3.5));
+            break;
+        case 3:
+            p.drawLine(QPointF(5.5, 11), QPointF(11.5, 11));
+            break;  // straight
+        default:
+            p.drawArc(QRectF(3.5, 5, 10, 7), 190 * 16, 160 * 16);
+            break;  // grin
+    }
+    return image;
+}
+
+}  // namespace tess

@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QUrl>
+
+#include "social/chat_view.h"
+
+namespace tess {
+namespace {
+
+class ChatViewTest : public ::testing::Test {
+protected:
+    void add(const std::string& line, ColourValue colour) {
+        view.addLine(layoutChatLine(line, links), colour);
+    }
+    // The colour of the first fragment of block `n` whose text contains `text`.
+    QColor colourOf(int n, const QString& text) {
+        const QTextBlock block = view.document()->findBlockByNumber(n);
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().text().contains(text))
+                return it.fragment().charFormat().foreground().color();
+        return {};
+    }
+    std::vector<QTextCharFormat> formatsOf(int n) {
+        std::vector<QTextCharFormat> out;
+        const QTextBlock block = view.document()->findBlockByNumber(n);
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            out.push_back(it.fragment().charFormat());
+        return out;
+    }
+
+    ChatView view;
+    LinkCounter links;
+};
+
+TEST_F(ChatViewTest, NoticesAndChatLinesShowAsTheyAreLaidOut) {
+    add("0+You are Connected.", clBlue);
+    add("3+Bob chats: hello", clBlue);
+    EXPECT_EQ(view.document()->findBlockByNumber(0).text(), " You are Connected. ");
+    EXPECT_EQ(view.document()->findBlockByNumber(1).text(), "Bob chats:  hello ");
+    EXPECT_EQ(colourOf(1, "Bob"), QColor(0, 0, 255));
+    EXPECT_TRUE(formatsOf(1).front().font().bold());
+    EXPECT_EQ(view.style(8).colour, clBlue);
+}
+
+TEST_F(ChatViewTest, AllLinesOfOneSenderTakeTheLatestColourOthersStay) {
+    add("3+Bob chats: one", clBlue);
+    add("4+Cy chats: two", 0x008000);
+    add("3+Bob chats: three", clRed);
+    EXPECT_EQ(colourOf(0, "one"), QColor(255, 0, 0));
+    EXPECT_EQ(colourOf(2, "three"), QColor(255, 0, 0));
+    EXPECT_EQ(colourOf(1, "two"), QColor(0, 128, 0));
+}
+
+TEST_F(ChatViewTest, LinksCarryTheirOwnTextAndSmileysArePictures) {
+    QSignalSpy clicked(&view, &ChatView::linkClicked);
+    add("2+Ann chats: see www.example.com :)#12", clBlack);
+    QString href;
+    bool image = false;
+    for (const QTextCharFormat& f : formatsOf(0)) {
+        if (f.isAnchor()) href = f.anchorHref();
+        if (f.isImageFormat()) image = f.toImageFormat().name() == "smiley:2";
+    }
+    EXPECT_TRUE(image);
+    ASSERT_FALSE(href.isEmpty());
+    emit view.anchorClicked(QUrl(href));
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked.at(0).at(0).toString(), "www.example.com ");
+    add("2+Ann chats: again", clBlue);  // recolouring keeps the link working
+    for (const QTextCharFormat& f : formatsOf(0)) {
+        if (f.isAnchor()) {
+            EXPECT_EQ(f.anchorHref(), href);
+        }
+    }
+}
+
+TEST_F(ChatViewTest, TextSizeScrollingAndClearing) {
+    view.resize(278, 200);
+    for (int i = 0; i < 60; ++i)
+        add("1+You chats: line " + std::to_string(i), clBlack);
+    EXPECT_EQ(view.verticalScrollBar()->value(), view.verticalScrollBar()->maximum());
+    view.verticalScrollBar()->setValue(0);
+    view.setScrollOff(true);
+    add("1+You chats: more", clBlack);
+    EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+
+    view.setTextSize(9);
+    for (const QTextCharFormat& f : formatsOf(0))
+        EXPECT_EQ(f.fontPointSize(), 9);
+    EXPECT_EQ(view.textSize(), 9);
+
+    view.clearChat();
+    EXPECT_TRUE(view.document()->isEmpty());
+    add("0+fresh", clBlue);
+    EXPECT_EQ(view.document()->blockCount(), 1);
+}
+
+TEST(Smileys, EighteenDistinctPictures) {
+    std::vector<QImage> images;
+    for (int i = 0; i < smileyCount; ++i)
+        images.push_back(ChatView::smileyImage(i));
+    EXPECT_EQ(images[0].size(), QSize(17, 16));
+    EXPECT_NE(images[0], images[1]);
+    EXPECT_NE(images[2], images[4]);
+}
+
+}  // namespace
+}  // namespace tess

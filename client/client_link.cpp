@@ -24,13 +24,15 @@ std::vector<PlayerEntry> parsePlayers(std::string_view rest) {
     return players;
 }
 
-ClientLink::ClientLink(QObject* parent) : QObject(parent) {
+ClientLink::ClientLink(QObject* parent)
+    : QObject(parent),
+      Timer1(
+          dispatchIntervalMs, [this] { processsocktimer(); },
+          [this] { return !receivedlist_.empty(); }) {
     sock.PortName = QStringLiteral("7772");
     connect(&sock, &TSock::OnRead, this, &ClientLink::sockRead);
     connect(&sock, &TSock::OnInfo, this, &ClientLink::sockInfo);
     connect(&sock, &TSock::OnConnect, this, [this] { opened_ = true; });
-    Timer1.setInterval(dispatchIntervalMs);
-    connect(&Timer1, &QTimer::timeout, this, &ClientLink::processsocktimer);
     on(cmd::sendlogininfo, [this](std::string_view rest) { sendloginfo(rest); });
 }
 
@@ -89,7 +91,7 @@ void ClientLink::sockInfo(TSock*, SocketInfo info, const QString& msg) {
 void ClientLink::finish() {
     if (finished_) return;
     finished_ = true;
-    Timer1.stop();
+    Timer1.halt();
     while (!receivedlist_.empty())
         processsocktimer();
     emit closed();
@@ -97,28 +99,15 @@ void ClientLink::finish() {
 
 void ClientLink::enqueue(std::string line) {
     receivedlist_.push_back(std::move(line));
-    if (Timer1.isActive() || dispatchPosted_ || finished_) return;
-    dispatchPosted_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            dispatchPosted_ = false;
-            processsocktimer();
-        },
-        Qt::QueuedConnection);
+    Timer1.kick();
 }
 
+// One line of the receive queue.
 void ClientLink::processsocktimer() {
-    if (!receivedlist_.empty()) {
-        const std::string line = std::move(receivedlist_.front());
-        receivedlist_.pop_front();
-        dispatch(line);
-    }
-    if (finished_) return;
-    if (receivedlist_.empty())
-        Timer1.stop();
-    else if (!Timer1.isActive())
-        Timer1.start();
+    if (receivedlist_.empty()) return;
+    const std::string line = std::move(receivedlist_.front());
+    receivedlist_.pop_front();
+    dispatch(line);
 }
 
 void ClientLink::dispatch(const std::string& line) {

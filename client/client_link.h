@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <deque>
 #include <functional>
 #include <map>
@@ -12,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "net/dispatch_pacer.h"
 #include "net/tsock.h"
 #include "net/wire/splitter.h"
 
@@ -73,8 +73,7 @@ private:
     wire::LineSplitter splitter_;
     std::deque<std::string> receivedlist_;
     std::map<std::string, Handler, std::less<>> handlers_;
-    QTimer Timer1;
-    bool dispatchPosted_ = false;
+    DispatchPacer Timer1;
     std::string loginName_;
     int mySlot_ = 0;
     bool connected_ = false;

@@ -13,11 +13,13 @@ Q_LOGGING_CATEGORY(lcHost, "tessarine.host")
 namespace tess {
 
 TServer::TServer(Clock& clock, Random& random, QObject* parent)
-    : QObject(parent), engine_(*this, clock, random) {
+    : QObject(parent),
+      socktimer_(
+          dispatchIntervalMs, [this] { socktimerTimer(); },
+          [this] { return !receivedlist_.empty(); }),
+      engine_(*this, clock, random) {
     Sock1.PortName = QStringLiteral("7772");
     connect(&Sock1, &TSock::OnAccept, this, &TServer::Sock1Accept);
-    socktimer_.setInterval(dispatchIntervalMs);
-    connect(&socktimer_, &QTimer::timeout, this, &TServer::socktimerTimer);
 }
 
 TServer::~TServer() {
@@ -161,33 +163,19 @@ void TServer::refusal(std::string_view text, int seat, bool byBot) {
         emit refusalNotice(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-// A line reaching an empty queue is handled on the next pass of the event loop; while
-// lines wait, one is handled every tick; with nothing queued no timer runs.
 void TServer::enqueue(int slot, std::string line) {
     receivedlist_.push_back({slot, slots_[slot].id, std::move(line)});
-    if (socktimer_.isActive() || dispatchPosted_) return;
-    dispatchPosted_ = true;
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            dispatchPosted_ = false;
-            socktimerTimer();
-        },
-        Qt::QueuedConnection);
+    socktimer_.kick();
 }
 
+// One line of the receive queue.
 void TServer::socktimerTimer() {
-    if (!receivedlist_.empty()) {
-        const QueuedLine queued = std::move(receivedlist_.front());
-        receivedlist_.pop_front();
-        if (inUse(queued.slot) && slots_[queued.slot].id == queued.id)
-            slots_[queued.slot].queuedBytes -= queued.line.size();
-        dispatch(queued);
-    }
-    if (receivedlist_.empty())
-        socktimer_.stop();
-    else if (!socktimer_.isActive())
-        socktimer_.start();
+    if (receivedlist_.empty()) return;
+    const QueuedLine queued = std::move(receivedlist_.front());
+    receivedlist_.pop_front();
+    if (inUse(queued.slot) && slots_[queued.slot].id == queued.id)
+        slots_[queued.slot].queuedBytes -= queued.line.size();
+    dispatch(queued);
 }
 
 void TServer::dispatch(const QueuedLine& queued) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "net/dispatch_pacer.h"
 #include "net/tsock.h"
 #include "net/wire/splitter.h"
 
@@ -114,8 +114,7 @@ private:
     int highestSlot_ = 0;
     std::uint64_t nextId_ = 0;
     std::deque<QueuedLine> receivedlist_;
-    QTimer socktimer_;
-    bool dispatchPosted_ = false;
+    DispatchPacer socktimer_;
     int botSpeed_ = 1000;
     qint64 outputLimit_ = defaultOutputLimit;
     Engine engine_;

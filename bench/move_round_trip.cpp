@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QTcpSocket>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -21,23 +22,18 @@ using namespace tess;
 // Every shuffle puts a red 6 on tab spot 1 and a black 5 first in seat 1's hand.
 class SameDeal : public Random {
 public:
-    int uniform(int n) override {
-        if (stacked_.empty()) fill();
-        const int pos = stacked_.back();
-        stacked_.pop_back();
-        return pos <= n ? pos : 1;
+    SameDeal() {
+        testing::StackedRandom stacked;
+        stacked.stack({19, 1, 2, 3, 5});
+        for (int& pos : positions_)
+            pos = stacked.uniform(deckSize);
     }
+    // The shuffle asks exactly once per card, so the answers repeat every 52 calls.
+    int uniform(int) override { return positions_[next_++ % deckSize]; }
 
 private:
-    void fill() {
-        testing::StackedRandom one;
-        one.stack({19, 1, 2, 3, 5});
-        for (int i = 0; i < deckSize; ++i)
-            order_.push_back(one.uniform(deckSize));
-        stacked_.assign(order_.rbegin(), order_.rend());
-    }
-    std::vector<int> order_;
-    std::vector<int> stacked_;
+    std::array<int, deckSize> positions_{};
+    std::size_t next_ = 0;
 };
 
 class Client {

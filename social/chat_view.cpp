@@ -51,7 +51,7 @@ ChatView::ChatView(QWidget* parent) : QTextBrowser(parent) {
     setReadOnly(true);
     setUndoRedoEnabled(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setViewportMargins(5, 0, 5, 0);
+    document()->setDocumentMargin(5);
     QPalette p = palette();
     p.setColor(QPalette::Base, background);
     setPalette(p);

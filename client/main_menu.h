@@ -1,0 +1,53 @@
+// The main window's menu bar. Holds the items; the main window connects what they do.
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace tess {
+
+class MainMenu : public QObject {
+    Q_OBJECT
+public:
+    explicit MainMenu(QMenuBar* bar);
+
+    // Checks the one item of a radio group that matches the value.
+    void checkTurnSound(int choice);
+    void checkBotSpeed(int ms);
+    // Checks "N" + size when there is such an item; the others are left as they are.
+    void checkTextSize(int points);
+    void uncheckTextSizes();
+
+    QMenu* File;
+    QMenu* Options;
+    QAction* StartGame1;
+    QAction* Exit1;
+    QAction* PlaySounds1;
+    QAction* PlayerPhraseSounds1;
+    QAction* Classic1;
+    QAction* New1;
+    QAction* Slow1;
+    QAction* Normal1;
+    QAction* Fast1;
+    QAction* TextColor1;
+    QAction* N8;
+    QAction* N10;
+    QAction* N12;
+    QAction* N14;
+    QAction* ScrollChatOff2;
+    QAction* ClearMainChat2;
+    QAction* ResetScreenLocation1;
+
+signals:
+    void turnSoundChosen(int choice);
+    void botSpeedChosen(int ms);
+    void textSizeChosen(int points);
+
+private:
+    QAction* checkable(QMenu* menu, const QString& text, const char* name, bool checked);
+};
+
+}  // namespace tess

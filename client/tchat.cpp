@@ -1,0 +1,181 @@
+#include "client/tchat.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLoggingCategory>
+#include <QMenuBar>
+#include <QShowEvent>
+#include <cstdio>
+
+#include "client/board_view.h"
+#include "client/main_menu.h"
+#include "net/server.h"
+#include "net/tsock.h"
+#include "net/wire/commands.h"
+#include "net/wire/fields.h"
+#include "social/chat_panel.h"
+#include "social/message_box.h"
+
+namespace tess {
+
+namespace {
+
+QString fromWire(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
+    : QMainWindow(parent),
+      server_(server),
+      options_(std::move(options)),
+      params_(parseStartParams(options_.args)),
+      board_(new BoardView(this)),
+      chat_(new ChatPanel(board_)),
+      menu_(new MainMenu(menuBar())),
+      file_(options_.settingsPath.isEmpty() ? SettingsFile::defaultPath() : options_.settingsPath) {
+    setWindowTitle(QApplication::applicationName());
+    setCentralWidget(board_);
+    board_->setMinimumSize(BoardView::boardSize + QSize(4, 4));
+    chat_->move(ChatPanel::origin);
+    setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
+                       Settings::defaultHeight));
+
+    connect(board_->button_start(), &QPushButton::clicked, this, &Tchat::button_startClick);
+    connect(menu_->StartGame1, &QAction::triggered, this, &Tchat::button_startClick);
+    connect(menu_->Exit1, &QAction::triggered, this, &QWidget::close);
+    connectOptionsMenu();
+
+    connect(chat_, &ChatPanel::lineReady, this,
+            [this](const std::string& line) { link_.send(line); });
+    connect(&link_, &ClientLink::loggedIn, this,
+            [this](int slot) { chat_->setConnection(true, slot); });
+    connect(&link_, &ClientLink::closed, this, [this] {
+        // After "Game is full" the window closes once its box is dismissed.
+        if (!awaitingFullBox_) close();
+    });
+    registerHandlers();
+}
+
+Tchat::~Tchat() = default;
+
+void Tchat::registerHandlers() {
+    const auto chatrecieved = [this](std::string_view rest) { chat_->chatrecieved(rest); };
+    link_.on(cmd::chat, chatrecieved);
+    link_.on(cmd::action, chatrecieved);
+    const auto players = [this](std::string_view rest) { newplayerinfo(rest); };
+    link_.on(cmd::newplayerinfo, players);
+    link_.on(cmd::existingplayers, players);
+    link_.on(cmd::playerdisconnected, [this](std::string_view rest) { playerdisconnected(rest); });
+    link_.on(cmd::havewrongversion, [this](std::string_view rest) {
+        notice(fromWire(rest) + QStringLiteral(" has a different version of the game then you."));
+    });
+    link_.on(cmd::wrongversion, [this](std::string_view) {
+        notice(QStringLiteral("You have a differnt version of the game then the host."));
+    });
+    link_.on(cmd::full, [this](std::string_view) { full(); });
+}
+
+void Tchat::notice(const QString& text) { chat_->addlinetochat("0+" + text.toStdString(), clBlue); }
+
+void Tchat::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    processparams();
+}
+
+void Tchat::processparams() {
+    board_->button_start()->hide();
+    menu_->StartGame1->setEnabled(false);
+    if (params_.mode == StartParams::Mode::solo) {
+        notice(QStringLiteral("Loading Solo Game..Please wait."));
+        hostpress();
+        return;
+    }
+    notice(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    if (params_.mode == StartParams::Mode::incomplete) return;
+    if (params_.mode == StartParams::Mode::host)
+        hostpress();
+    else
+        joinpress();
+    link_.openLobbyLink(options_.lobbyPort);
+}
+
+void Tchat::hostpress() {
+    try {
+        server_->startListening(options_.port);
+    } catch (const ESockException& e) {
+        showMessage(this, QString::fromUtf8(e.what()));
+        return;
+    }
+    server_->setBotSpeed(settings_.botSpeedMs);
+    hosting_ = true;
+    link_.connectTo(QStringLiteral("127.0.0.1"), options_.port, params_.name.toStdString());
+    board_->button_start()->show();
+    menu_->StartGame1->setEnabled(true);
+}
+
+void Tchat::joinpress() {
+    link_.connectTo(params_.host, options_.port, params_.name.toStdString());
+    board_->button_start()->hide();
+    menu_->StartGame1->setEnabled(false);
+}
+
+void Tchat::button_startClick() {
+    if (!link_.connected()) showMessage(this, QStringLiteral("You are not connected"));
+}
+
+void Tchat::newplayerinfo(std::string_view rest) {
+    for (const PlayerEntry& player : parsePlayers(rest)) {
+        if (player.slot < 1 || player.slot > 9) continue;
+        const QString name = fromWire(player.name);
+        const bool mine = player.slot == link_.mySlot();
+        if (mine) {
+            notice(QStringLiteral("You are Connected."));
+            loadinifile();
+            if (!loggedInTold_ && options_.sinceStart) {
+                loggedInTold_ = true;
+                std::fprintf(stderr, "tessarine: logged in after %lld ms\n",
+                             static_cast<long long>(options_.sinceStart->elapsed()));
+                std::fflush(stderr);
+            }
+            emit connectedAsPlayer();
+        } else {
+            notice(name + QStringLiteral(" is Connected."));
+        }
+        if (player.slot <= seatcount) {
+            board_->showSeat(player.slot, name);
+            if (player.watching) board_->setEyes(player.slot, true);
+        } else {
+            const QString entry = QStringLiteral("%1: %2").arg(player.slot).arg(name);
+            if (!spies_.contains(entry)) spies_.append(entry);
+            notice(mine ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
+        }
+    }
+}
+
+void Tchat::playerdisconnected(std::string_view rest) {
+    wire::FieldReader fields(rest);
+    const int slot = fields.number();
+    const QString name = fromWire(fields.text());
+    if (slot >= 1 && slot <= seatcount) {
+        const QString caption = board_->label_playername(slot)->text();
+        if (caption != BoardView::waiting && caption != board_->hint(slot))
+            notice(caption + QStringLiteral(" disconnected."));
+        // Seat 2 always plays: the bot takes it over at once.
+        board_->setSeatCaption(slot, slot == 2 ? board_->hint(slot) : BoardView::waiting);
+        board_->setEyes(slot, false);
+    } else if (slot > seatcount && slot <= 9) {
+        if (spies_.removeOne(QStringLiteral("%1: %2").arg(slot).arg(name)))
+            notice(name + QStringLiteral(" has left."));
+    }
+}
+
+void Tchat::full() {
+    awaitingFullBox_ = true;
+    showMessage(this, QStringLiteral("Game is full"), [this] { close(); });
+}
+
+}  // namespace tess

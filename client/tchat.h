@@ -1,0 +1,95 @@
+// The main window: the table board on the left, the chat column on the right, the menu
+// bar above. It owns the client's connection and turns the host's announcements of
+// players into what the window shows; each panel lives in its own files.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QStringList>
+
+#include "client/client_link.h"
+#include "client/start_params.h"
+#include "records/settings_file.h"
+
+namespace tess {
+
+class BoardView;
+class ChatPanel;
+class MainMenu;
+class TServer;
+
+struct TchatOptions {
+    QStringList args;      // the command line without the program's name
+    QString settingsPath;  // empty: the usual place
+    quint16 port = 7772;
+    quint16 lobbyPort = 9001;
+    const QElapsedTimer* sinceStart = nullptr;  // for the log line at login
+};
+
+class Tchat : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int seatcount = ClientLink::seatcount;
+
+    // `server` is the table's host object, switched on when this copy hosts.
+    Tchat(TServer* server, TchatOptions options, QWidget* parent = nullptr);
+    ~Tchat() override;
+
+    void setServer(TServer* server) { server_ = server; }
+
+    // Writes a notice ("0+" text) in the notice colour.
+    void notice(const QString& text);
+
+    ClientLink& link() { return link_; }
+    BoardView* board() const { return board_; }
+    ChatPanel* chat() const { return chat_; }
+    MainMenu* menu() const { return menu_; }
+    bool hosting() const { return hosting_; }
+    const Settings& settings() const { return settings_; }
+    const QStringList& spies() const { return spies_; }
+
+    // The settings file: read at the user's own entry, written on every change.
+    void loadinifile();
+    void saveinifile();
+
+signals:
+    void connectedAsPlayer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void processparams();
+    void hostpress();
+    void joinpress();
+    void button_startClick();
+    void registerHandlers();
+    void newplayerinfo(std::string_view rest);
+    void playerdisconnected(std::string_view rest);
+    void full();
+    void connectOptionsMenu();
+    void applySettings();
+    void rememberPlacement();
+    QRect placement() const;
+    void setPlacement(const QRect& r);
+
+    TServer* server_;
+    TchatOptions options_;
+    StartParams params_;
+    ClientLink link_;
+    BoardView* board_;
+    ChatPanel* chat_;
+    MainMenu* menu_;
+    SettingsFile file_;
+    Settings settings_;
+    QRect remembered_{0, 0, 0, 0};  // placement as last read or saved
+    bool hosting_ = false;
+    bool shown_ = false;
+    QStringList spies_;  // "slot: name" of the spectators
+    bool saveFailureTold_ = false;
+    bool loggedInTold_ = false;
+    bool awaitingFullBox_ = false;
+};
+
+}  // namespace tess

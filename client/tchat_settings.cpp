@@ -1,0 +1,116 @@
+// The main window's preferences: reading and writing the settings file, the Options
+// menu, and the window's placement.
+#include <QAction>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QScreen>
+
+#include "client/board_view.h"
+#include "client/main_menu.h"
+#include "client/tchat.h"
+#include "net/server.h"
+#include "social/chat_panel.h"
+
+namespace tess {
+
+namespace {
+
+ColourValue fromQColor(const QColor& c) {
+    return static_cast<ColourValue>(c.red()) | static_cast<ColourValue>(c.green()) << 8 |
+           static_cast<ColourValue>(c.blue()) << 16;
+}
+
+}  // namespace
+
+QRect Tchat::placement() const { return geometry(); }
+
+void Tchat::setPlacement(const QRect& r) { setGeometry(r); }
+
+void Tchat::loadinifile() {
+    settings_ = file_.load();
+    applySettings();
+}
+
+void Tchat::applySettings() {
+    chat_->setTextSize(settings_.textSize);
+    menu_->checkTextSize(settings_.textSize);
+    remembered_ = QRect(settings_.left, settings_.top, settings_.width, settings_.height);
+    setPlacement(remembered_);
+    chat_->setChatColour(settings_.textColor);
+    menu_->checkBotSpeed(settings_.botSpeedMs);
+    if (hosting_) server_->setBotSpeed(settings_.botSpeedMs);
+    menu_->checkTurnSound(settings_.turnSound);
+    menu_->PlaySounds1->setChecked(settings_.playSounds);
+    menu_->PlayerPhraseSounds1->setChecked(settings_.playerPhraseSounds);
+}
+
+void Tchat::saveinifile() {
+    const QRect r = placement();
+    settings_.left = r.left();
+    settings_.top = r.top();
+    settings_.width = r.width();
+    settings_.height = r.height();
+    remembered_ = r;
+    settings_.textSize = chat_->textSize();
+    settings_.textColor = chat_->chatColour();
+    if (file_.save(settings_) || saveFailureTold_) return;
+    // The game goes on; the user hears about it once.
+    saveFailureTold_ = true;
+    notice(QStringLiteral("Your settings could not be saved: ") + file_.lastError());
+}
+
+void Tchat::closeEvent(QCloseEvent* event) {
+    if (placement() != remembered_) {
+        // A window larger than the desktop's work area is saved a little smaller.
+        QRect r = placement();
+        const QRect area = screen() ? screen()->availableGeometry() : r;
+        if (r.width() > area.width()) r.setWidth(r.width() - 15);
+        if (r.height() > area.height()) r.setHeight(r.height() - 15);
+        setPlacement(r);
+        saveinifile();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void Tchat::connectOptionsMenu() {
+    connect(menu_->PlaySounds1, &QAction::triggered, this, [this](bool checked) {
+        settings_.playSounds = checked;
+        saveinifile();
+    });
+    connect(menu_->PlayerPhraseSounds1, &QAction::triggered, this, [this](bool checked) {
+        settings_.playerPhraseSounds = checked;
+        saveinifile();
+    });
+    connect(menu_, &MainMenu::turnSoundChosen, this, [this](int choice) {
+        menu_->checkTurnSound(choice);
+        settings_.turnSound = choice;
+        saveinifile();
+    });
+    connect(menu_, &MainMenu::botSpeedChosen, this, [this](int ms) {
+        menu_->checkBotSpeed(ms);
+        settings_.botSpeedMs = ms;
+        if (hosting_) server_->setBotSpeed(ms);
+        saveinifile();
+    });
+    connect(menu_->TextColor1, &QAction::triggered, this, [this] {
+        const QColor chosen = QColorDialog::getColor(toQColor(chat_->chatColour()), this);
+        if (!chosen.isValid()) return;
+        chat_->setChatColour(fromQColor(chosen));
+        saveinifile();
+    });
+    connect(menu_, &MainMenu::textSizeChosen, this, [this](int points) {
+        chat_->setTextSize(points);
+        menu_->uncheckTextSizes();
+        menu_->checkTextSize(points);
+        saveinifile();
+    });
+    connect(menu_->ScrollChatOff2, &QAction::triggered, chat_, &ChatPanel::ScrollChatOff1Click);
+    connect(chat_, &ChatPanel::scrollOffChanged, menu_->ScrollChatOff2, &QAction::setChecked);
+    connect(menu_->ClearMainChat2, &QAction::triggered, chat_, &ChatPanel::ClearMainChat1Click);
+    connect(menu_->ResetScreenLocation1, &QAction::triggered, this, [this] {
+        setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
+                           Settings::defaultHeight));
+    });
+}
+
+}  // namespace tess

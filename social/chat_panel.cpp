@@ -1,0 +1,175 @@
+#include "social/chat_panel.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTextDocumentFragment>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include "social/message_box.h"
+
+namespace tess {
+
+namespace {
+
+// Places a child at its position in the main window's client area.
+void place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(left - ChatPanel::origin.x(), top - ChatPanel::origin.y(), width, height);
+}
+
+}  // namespace
+
+ChatPanel::ChatPanel(QWidget* parent)
+    : QWidget(parent),
+      panel_mainchat(new QFrame(this)),
+      mainchat(new ChatView(panel_mainchat)),
+      mychat(new QLineEdit(this)),
+      button_smilies(new QToolButton(this)) {
+    resize(767 - origin.x(), 529 - origin.y());
+    place(panel_mainchat, 477, 72, 278, 427);
+    panel_mainchat->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* frame = new QVBoxLayout(panel_mainchat);
+    frame->setContentsMargins(2, 2, 2, 2);
+    frame->addWidget(mainchat);
+    mainchat->setObjectName(QStringLiteral("mainchat"));
+    mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mainchat, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popup_mainchat.popup(mainchat->mapToGlobal(at)); });
+    connect(mainchat, &ChatView::linkClicked, this, &ChatPanel::mainchatJump);
+
+    place(mychat, 478, 500, 247, 22);
+    mychat->setObjectName(QStringLiteral("mychat"));
+    mychat->setFrame(false);
+    mychat->setMaxLength(static_cast<int>(maxChatInput));
+    mychat->setText(placeholder);
+    mychat->setContextMenuPolicy(Qt::CustomContextMenu);
+    mychat->installEventFilter(this);
+    connect(mychat, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { popup_mychat.popup(mychat->mapToGlobal(at)); });
+    setChatColour(clBlack);
+
+    place(button_smilies, 729, 501, 27, 21);
+    button_smilies->setObjectName(QStringLiteral("button_smilies"));
+    button_smilies->setIcon(QPixmap::fromImage(ChatView::smileyImage(0, devicePixelRatioF())));
+    button_smilies->setAutoRaise(true);
+    button_smilies->setToolTip(tr("Smilies"));
+    connect(button_smilies, &QToolButton::clicked, this, &ChatPanel::button_smiliesClick);
+
+    openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    buildMenus();
+}
+
+void ChatPanel::buildMenus() {
+    popup_mainchat.addAction(tr("Select All"), this, [this] {
+        mainchat->selectAll();
+        mainchat->viewport()->update();
+    });
+    // The shortcuts are shown here; the window's own items carry the key bindings.
+    popup_mainchat.addAction(tr("Copy") + QStringLiteral("\tCtrl+C"), this, [this] {
+        const QString selected = mainchat->textCursor().selection().toPlainText();
+        if (selected.isEmpty()) return;
+        QApplication::clipboard()->clear();
+        QApplication::clipboard()->setText(selected);
+    });
+    popup_mainchat.addAction(tr("Clear Main Chat"), this, &ChatPanel::ClearMainChat1Click);
+    popup_mainchat.addSeparator();
+    ScrollChatOff1 = popup_mainchat.addAction(tr("Scroll Chat Off") + QStringLiteral("\tCtrl+S"));
+    ScrollChatOff1->setObjectName(QStringLiteral("ScrollChatOff1"));
+    ScrollChatOff1->setCheckable(true);
+    connect(ScrollChatOff1, &QAction::triggered, this, [this] {
+        // The item checks itself; the click inverts the switch exactly once.
+        ScrollChatOff1->setChecked(!ScrollChatOff1->isChecked());
+        ScrollChatOff1Click();
+    });
+
+    popup_mychat.addAction(tr("Paste") + QStringLiteral("\tCtrl+V"), this, &ChatPanel::Paste1Click);
+
+    for (int i = 0; i < smileyCount; ++i) {
+        QAction* item = popup_smilies.addAction(
+            QIcon(QPixmap::fromImage(ChatView::smileyImage(i, devicePixelRatioF()))),
+            QStringLiteral(":)#%1").arg(10 + i));
+        connect(item, &QAction::triggered, this, [this, i] { N271Click(10 + i); });
+    }
+}
+
+void ChatPanel::addlinetochat(std::string_view line, ColourValue colour) {
+    mainchat->addLine(layoutChatLine(line, links_), colour);
+}
+
+void ChatPanel::chatrecieved(std::string_view data) {
+    const ReceivedChat chat = splitReceivedChat(data);
+    addlinetochat(chat.line, chat.colour);
+}
+
+void ChatPanel::sendit() {
+    if (!connected_) return;
+    const std::string text = mychat->text().toStdString();
+    if (const auto line = chatMessage(text, mySlot_, colourToText(colour_))) emit lineReady(*line);
+    mychat->clear();
+}
+
+void ChatPanel::setChatColour(ColourValue colour) {
+    colour_ = colour;
+    QPalette p = mychat->palette();
+    p.setColor(QPalette::Base, ChatView::background);
+    p.setColor(QPalette::Text, toQColor(colour));
+    mychat->setPalette(p);
+}
+
+void ChatPanel::ScrollChatOff1Click() {
+    const bool off = !mainchat->scrollOff();
+    mainchat->setScrollOff(off);
+    ScrollChatOff1->setChecked(off);
+    emit scrollOffChanged(off);
+}
+
+void ChatPanel::ClearMainChat1Click() {
+    mainchat->clearChat();
+    mychat->setFocus();
+}
+
+// The link's own text is stored with its item, so the click opens what was clicked.
+void ChatPanel::mainchatJump(const QString& linkText) {
+    const auto address = linkAddress(linkText.trimmed().toStdString());
+    if (!address) {
+        showMessage(window(), tr("Cannot open Webpage"));
+        return;
+    }
+    openUrl(QUrl(QString::fromStdString(*address)));
+}
+
+void ChatPanel::button_smiliesClick() {
+    popup_smilies.popup(button_smilies->mapToGlobal(button_smilies->rect().bottomRight()));
+}
+
+void ChatPanel::N271Click(int number) {
+    if (mychat->text() == placeholder) mychat->clear();
+    mychat->setText(mychat->text() + QStringLiteral(":)#%1").arg(number));
+    mychat->deselect();
+    mychat->end(false);
+}
+
+void ChatPanel::Paste1Click() {
+    const QString text = QApplication::clipboard()->text();
+    if (!text.isEmpty()) mychat->setText(mychat->text() + text);
+    mychat->deselect();
+    mychat->end(false);
+}
+
+bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mychat && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (mychat->text() == placeholder) mychat->clear();
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            sendit();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace tess

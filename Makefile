@@ -17,8 +17,7 @@ build: configure
 	@cmake --build $(BUILD_DIR)
 
 run: build
-	@echo "The table window is not built yet; this plays one game on the host engine."
-	@$(BUILD_DIR)/tools/selfplay/tessarine-selfplay
+	@$(BUILD_DIR)/client/tessarine $(ARGS)
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2

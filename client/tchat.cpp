@@ -112,7 +112,8 @@ void Tchat::hostpress() {
     }
     server_->setBotSpeed(settings_.botSpeedMs);
     hosting_ = true;
-    link_.connectTo(QStringLiteral("127.0.0.1"), options_.port, params_.name.toStdString());
+    // The port really bound (a test's host may ask for any free one).
+    link_.connectTo(QStringLiteral("127.0.0.1"), server_->port(), params_.name.toStdString());
     board_->button_start()->show();
     menu_->StartGame1->setEnabled(true);
 }

@@ -34,8 +34,10 @@ void Tchat::loadinifile() {
 void Tchat::applySettings() {
     chat_->setTextSize(settings_.textSize);
     menu_->checkTextSize(settings_.textSize);
-    remembered_ = QRect(settings_.left, settings_.top, settings_.width, settings_.height);
-    setPlacement(remembered_);
+    setPlacement(QRect(settings_.left, settings_.top, settings_.width, settings_.height));
+    // What the window really took (the board's minimum size may have grown it), so an
+    // untouched window saves nothing when it closes.
+    remembered_ = placement();
     chat_->setChatColour(settings_.textColor);
     menu_->checkBotSpeed(settings_.botSpeedMs);
     if (hosting_) server_->setBotSpeed(settings_.botSpeedMs);

@@ -45,6 +45,7 @@ bool writeIni(const QString& path, const CSimpleIniA& ini, QString& error) {
 // Reads, changes and writes the file in one go.
 bool update(const QString& path, QString& error, const std::function<void(CSimpleIniA&)>& edit) {
     CSimpleIniA ini(false, false, false);
+    ini.SetSpaces(false);  // "key=value", as other programs write it
     if (QFile::exists(path) && !readIni(path, ini)) {
         error = QStringLiteral("the settings file could not be read");
         return false;

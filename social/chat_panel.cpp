@@ -164,6 +164,10 @@ bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == mychat && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (mychat->text() == placeholder) mychat->clear();
+        if (key->matches(QKeySequence::Paste)) {  // pasted text always goes to the end
+            Paste1Click();
+            return true;
+        }
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             sendit();
             return true;

@@ -7,6 +7,7 @@
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "net/wire/fields.h"
+#include "tests/support/fake_host.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
 
@@ -36,21 +37,6 @@ TEST(ParsePlayers, ReadsTriplesUntilTheTextIsUsedUp) {
         EXPECT_EQ(parsePlayers(c.rest), c.players) << c.rest;
     }
 }
-
-// A host played by the test: it accepts the client and writes what the test says.
-class FakeHost {
-public:
-    FakeHost() { server.listen(QHostAddress::LocalHost, 0); }
-    QTcpSocket* accept() {
-        waitUntil([&] { return server.hasPendingConnections(); });
-        QTcpSocket* s = server.nextPendingConnection();
-        QObject::connect(s, &QTcpSocket::readyRead,
-                         [this, s] { received += s->readAll().toStdString(); });
-        return s;
-    }
-    QTcpServer server;
-    std::string received;
-};
 
 TEST(ClientLink, AnswersTheLoginRequestExactly) {
     FakeHost host;

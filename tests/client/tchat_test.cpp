@@ -1,0 +1,275 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "client/board_view.h"
+#include "client/main_menu.h"
+#include "client/tchat.h"
+#include "engine/virtual_clock.h"
+#include "net/server.h"
+#include "social/chat_panel.h"
+#include "social/chat_view.h"
+#include "tests/support/fake_host.h"
+#include "tests/support/stacked_random.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+namespace {
+
+QMessageBox* openBox() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+    return nullptr;
+}
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+class TchatTest : public ::testing::Test {
+protected:
+    void start(QStringList args, quint16 port = 0) {
+        TchatOptions options;
+        options.args = std::move(args);
+        options.settingsPath = settingsPath();
+        options.port = port;
+        options.lobbyPort = freePort();  // nobody there: ignored
+        chat = std::make_unique<Tchat>(&server, options);
+        chat->show();
+    }
+    QString settingsPath() const { return dir.filePath("orvanelobby.ini"); }
+    QString settingsText() const {
+        QFile f(settingsPath());
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    void writeSettings(const QByteArray& text) {
+        QFile f(settingsPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    QString chatText() const { return chat->chat()->view()->toPlainText(); }
+    bool chatShows(const QString& text) const {
+        return waitUntil([&] { return chatText().contains(text); });
+    }
+    bool connectedAlone() { return chatShows("You are Connected."); }
+    // A joining client logged in at a host the test plays.
+    QTcpSocket* joinAs(FakeHost& host, int slot) {
+        start({"Bob", "127.0.0.1", "false"}, host.port());
+        QTcpSocket* peer = host.accept();
+        if (!peer) return nullptr;
+        peer->write(QByteArray("CMD_sendlogininfo+") + QByteArray::number(slot) + "\xFF");
+        waitUntil([&] { return chat->link().connected(); });
+        return peer;
+    }
+    static void write(QTcpSocket* peer, const char* lines) {
+        peer->write(lines);
+        peer->flush();
+    }
+
+    QTemporaryDir dir;
+    VirtualClock clock;
+    StackedRandom random;
+    TServer server{clock, random};
+    std::unique_ptr<Tchat> chat;
+};
+
+TEST_F(TchatTest, SoloStartHostsAndConnectsAsYou) {
+    start({});
+    ASSERT_TRUE(connectedAlone());
+    EXPECT_TRUE(chatText().startsWith(" Loading Solo Game..Please wait."));
+    EXPECT_TRUE(chat->hosting());
+    EXPECT_EQ(server.name(1), "You");
+    EXPECT_TRUE(chat->board()->button_start()->isVisible());
+    EXPECT_TRUE(chat->menu()->StartGame1->isEnabled());
+    EXPECT_EQ(chat->board()->label_playername(1)->text(), "You");
+    EXPECT_EQ(chat->windowTitle(), QApplication::applicationName());
+    // The first connection reads the settings and marks the instructions as seen.
+    EXPECT_TRUE(settingsText().contains("Help=2"));
+
+    // Another player joins and chats; both see it.
+    TestClient ann(server.port());
+    ann.login("Ann");
+    ASSERT_TRUE(chatShows("Ann is Connected."));
+    ann.send("CMD_chat+2+hi all|clRed");
+    ASSERT_TRUE(chatShows("Ann chats:  hi all"));
+    chat->chat()->input()->setText("hello");
+    QTest::keyClick(chat->chat()->input(), Qt::Key_Return);
+    EXPECT_FALSE(ann.waitForPrefix("CMD_chat+1+You chats: hello|clBlack").empty());
+}
+
+TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
+    FakeHost host;
+    QTcpSocket* peer = joinAs(host, 4);
+    ASSERT_NE(peer, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return host.received == "CMD_logininfo+4+1.0.2+Bob\xFF\xFF"; }))
+        << host.received;
+    EXPECT_FALSE(chat->board()->button_start()->isVisible());
+    EXPECT_FALSE(chat->menu()->StartGame1->isEnabled());
+
+    // Listed twice: the same display.
+    for (int i = 0; i < 2; ++i)
+        write(peer,
+              "CMD_existingplayers+1+Ann+0+2+Dan+0+3+Cat+1+5+Spy+0+12+Bad+0\xFF"
+              "CMD_newplayerinfo+4+Bob+0\xFF");
+    ASSERT_TRUE(waitUntil([&] { return chatText().count("You are Connected.") == 2; }));
+    BoardView* board = chat->board();
+    EXPECT_EQ(board->label_playername(1)->text(), "Ann");
+    EXPECT_EQ(board->label_playername(3)->text(), "Cat");
+    EXPECT_TRUE(board->eyesShown(3));
+    EXPECT_FALSE(board->eyesShown(1));
+    EXPECT_EQ(chat->spies(), QStringList{"5: Spy"});
+    EXPECT_TRUE(chatText().contains("Spy is spying."));
+    EXPECT_FALSE(chatText().contains("Bad"));
+    const QLabel* score = board->label_score(1);
+    EXPECT_EQ(score->x(), board->label_playername(1)->geometry().right() + 1 + 4);
+
+    write(peer,
+          "CMD_playerdisconnected+2+Dan\xFF"
+          "CMD_playerdisconnected+3+Cat\xFF"
+          "CMD_playerdisconnected+2+Klot\xFF"
+          "CMD_playerdisconnected+5+Spy\xFF"
+          "CMD_playerdisconnected+6+Nobody\xFF"
+          "CMD_havewrongversion+Zed\xFF"
+          "CMD_wrongversion+\xFF");
+    ASSERT_TRUE(chatShows("You have a differnt version of the game then the host."));
+    EXPECT_EQ(board->label_playername(2)->text(), "Klot");  // the bot takes seat 2 at once
+    EXPECT_EQ(board->label_playername(3)->text(), "<Waiting>");
+    EXPECT_FALSE(board->eyesShown(3));
+    EXPECT_EQ(chatText().count("disconnected."), 2);  // Dan and Cat, not the bot
+    EXPECT_TRUE(chatText().contains("Spy has left."));
+    EXPECT_FALSE(chatText().contains("Nobody"));
+    EXPECT_TRUE(chatText().contains("Zed has a different version of the game then you."));
+    EXPECT_TRUE(chat->spies().isEmpty());
+
+    // The host goes: so does the window.
+    peer->disconnectFromHost();
+    EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
+}
+
+TEST_F(TchatTest, GameIsFullIsSeenBeforeTheWindowCloses) {
+    FakeHost host;
+    start({"Bob", "127.0.0.1", "false"}, host.port());
+    QTcpSocket* peer = host.accept();
+    ASSERT_NE(peer, nullptr);
+    write(peer, "CMD_full+\xFF");
+    peer->disconnectFromHost();
+    ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
+    EXPECT_EQ(openBox()->text(), "Game is full");
+    QTest::qWait(50);
+    EXPECT_TRUE(chat->isVisible());
+    openBox()->accept();
+    EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
+}
+
+TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    start({"Ann", "127.0.0.1", "true"}, taken.serverPort());
+    ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
+    EXPECT_EQ(openBox()->text(), "Listen - Error Binding Socket");
+    openBox()->accept();
+    EXPECT_FALSE(chat->hosting());
+    EXPECT_FALSE(chat->board()->button_start()->isVisible());
+    QTest::qWait(100);
+    EXPECT_FALSE(taken.hasPendingConnections());
+    EXPECT_FALSE(chat->link().connected());
+}
+
+TEST_F(TchatTest, SettingsAreReadAtTheConnectionAndAppliedToMenusAndChat) {
+    writeSettings(
+        "[Other]\nkey=Wow, WTG!\n"
+        "[Tessarine]\ntextsize=9\nBOTSPEED=500\nTurnsound=1\nTextcolor=clRed\nPlaysounds=false\n");
+    start({});
+    ASSERT_TRUE(connectedAlone());
+    EXPECT_EQ(chat->chat()->textSize(), 9);
+    MainMenu* menu = chat->menu();
+    for (QAction* size : {menu->N8, menu->N10, menu->N12, menu->N14})
+        EXPECT_FALSE(size->isChecked()) << size->text().toStdString();
+    EXPECT_TRUE(menu->Fast1->isChecked());
+    EXPECT_FALSE(menu->Normal1->isChecked());
+    EXPECT_EQ(server.botSpeedMs(), 500);
+    EXPECT_TRUE(menu->New1->isChecked());
+    EXPECT_FALSE(menu->PlaySounds1->isChecked());
+    EXPECT_EQ(chat->chat()->chatColour(), clRed);
+
+    menu->N12->trigger();
+    EXPECT_TRUE(menu->N12->isChecked());
+    EXPECT_EQ(chat->chat()->textSize(), 12);
+    menu->Slow1->trigger();
+    EXPECT_TRUE(menu->Slow1->isChecked());
+    EXPECT_FALSE(menu->Fast1->isChecked());
+    EXPECT_EQ(server.botSpeedMs(), 2000);
+    const QString saved = settingsText();
+    // Keys keep the spelling the file already had.
+    EXPECT_TRUE(saved.contains("BOTSPEED=2000")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("textsize=12"));
+    EXPECT_TRUE(saved.contains("Textcolor=clRed"));
+    EXPECT_TRUE(saved.contains("key=Wow, WTG!"));
+
+    menu->ScrollChatOff2->trigger();
+    EXPECT_TRUE(chat->chat()->scrollOff());
+    chat->chat()->ScrollChatOff1Click();
+    EXPECT_FALSE(menu->ScrollChatOff2->isChecked());
+}
+
+TEST_F(TchatTest, ClosingSavesOnlyWhenTheWindowMoved) {
+    start({});
+    ASSERT_TRUE(connectedAlone());
+    const QString before = settingsText();
+    chat->close();
+    EXPECT_EQ(settingsText(), before);  // untouched since the read: nothing written
+
+    start({});
+    ASSERT_TRUE(connectedAlone());
+    chat->move(chat->x() + 40, chat->y() + 30);
+    const QRect moved = chat->geometry();
+    chat->close();
+    const QString after = settingsText();
+    for (const char* key : {"Textsize=", "Textcolor=", "Playtoscore=", "Timeperturn=", "Botspeed=",
+                            "Turnsound=", "Playerphrasesounds=", "Playsounds="})
+        EXPECT_TRUE(after.contains(key)) << key;
+    EXPECT_TRUE(after.contains(QStringLiteral("Left=%1").arg(moved.left())));
+    EXPECT_TRUE(after.contains(QStringLiteral("Top=%1").arg(moved.top())));
+}
+
+TEST_F(TchatTest, OptionsBeforeTheFirstConnectionWriteTheDefaults) {
+    start({"Bob", "127.0.0.1", "false"}, freePort());  // nobody hosts there
+    chat->menu()->PlaySounds1->trigger();
+    const QString saved = settingsText();
+    EXPECT_TRUE(saved.contains("Playsounds=false"));
+    EXPECT_TRUE(saved.contains("Top=3"));
+    EXPECT_TRUE(saved.contains("Left=3"));
+    EXPECT_TRUE(saved.contains("Textsize=10"));  // the chat's own size until the first read
+    EXPECT_FALSE(saved.contains("Help="));
+    // Not connected: the start button answers so.
+    chat->menu()->StartGame1->setEnabled(true);
+    chat->menu()->StartGame1->trigger();
+    ASSERT_NE(openBox(), nullptr);
+    EXPECT_EQ(openBox()->text(), "You are not connected");
+    openBox()->accept();
+}
+
+TEST_F(TchatTest, UnwritableSettingsAreToldOnceAndTheGameGoesOn) {
+    start({});
+    ASSERT_TRUE(connectedAlone());
+    chat.reset();
+    dir.remove();  // the folder is gone: every save fails
+    start({});
+    ASSERT_TRUE(connectedAlone());
+    chat->menu()->PlaySounds1->trigger();
+    chat->menu()->PlaySounds1->trigger();
+    EXPECT_EQ(chatText().count("Your settings could not be saved"), 1);
+}
+
+}  // namespace
+}  // namespace tess::testing

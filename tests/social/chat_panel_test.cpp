@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QUrl>
+
+#include "social/chat_panel.h"
+
+namespace tess {
+namespace {
+
+class ChatPanelTest : public ::testing::Test {
+protected:
+    ChatPanelTest() {
+        QObject::connect(&panel, &ChatPanel::lineReady,
+                         [this](const std::string& line) { sent.push_back(line); });
+        panel.openUrl = [this](const QUrl& url) {
+            opened.push_back(url.toString());
+            return true;
+        };
+    }
+    void type(const QString& text) {
+        QTest::keyClicks(panel.input(), text);
+        QTest::keyClick(panel.input(), Qt::Key_Return);
+    }
+
+    ChatPanel panel;
+    std::vector<std::string> sent;
+    std::vector<QString> opened;
+};
+
+TEST_F(ChatPanelTest, EnterSendsChatAndActionsOnlyWhileConnected) {
+    EXPECT_EQ(panel.input()->text(), ChatPanel::placeholder);
+    type("hello");  // the placeholder goes with the first key
+    EXPECT_TRUE(sent.empty());
+    EXPECT_EQ(panel.input()->text(), "hello");  // not connected: the text stays
+
+    panel.setConnection(true, 3);
+    panel.setChatColour(clBlue);
+    QTest::keyClick(panel.input(), Qt::Key_Return);
+    type("/me waves");
+    type("/help");
+    EXPECT_EQ(sent,
+              (std::vector<std::string>{"CMD_chat+3+hello|clBlue", "CMD_action+3+waves|clBlue"}));
+    EXPECT_TRUE(panel.input()->text().isEmpty());
+    EXPECT_EQ(panel.input()->maxLength(), 400);
+}
+
+TEST_F(ChatPanelTest, SmileysAndPasteGoToTheEndOfTheInput) {
+    panel.smiliesMenu()->actions().at(2)->trigger();
+    EXPECT_EQ(panel.input()->text(), ":)#12");
+    QApplication::clipboard()->setText(" hi");
+    panel.input()->setCursorPosition(0);
+    QTest::keyClick(panel.input(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(panel.input()->text().endsWith(" hi"));
+    EXPECT_EQ(panel.input()->cursorPosition(), panel.input()->text().size());
+}
+
+TEST_F(ChatPanelTest, ReceivedLinesShowAndLinksOpenWhatWasClicked) {
+    panel.chatrecieved("3+Bob chats: see WWW.Example.com and x|y|clBlue");
+    const QString text = panel.view()->toPlainText();
+    EXPECT_TRUE(text.contains("Bob chats:  see WWW.Example.com and x|y")) << text.toStdString();
+    emit panel.view()->linkClicked("WWW.Example.com ");
+    EXPECT_EQ(opened, (std::vector<QString>{"http://www.example.com"}));
+
+    emit panel.view()->linkClicked("file://www.example.com/etc ");
+    EXPECT_EQ(opened.size(), 1u);
+    QMessageBox* box = panel.findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Cannot open Webpage");
+    box->accept();
+}
+
+TEST_F(ChatPanelTest, ScrollSwitchAndClearing) {
+    bool reported = false;
+    QObject::connect(&panel, &ChatPanel::scrollOffChanged, [&](bool off) { reported = off; });
+    panel.ScrollChatOff1Click();
+    EXPECT_TRUE(panel.scrollOff());
+    EXPECT_TRUE(reported);
+    panel.addlinetochat("0+one", clBlue);
+    panel.ClearMainChat1Click();
+    EXPECT_TRUE(panel.view()->toPlainText().isEmpty());
+}
+
+}  // namespace
+}  // namespace tess

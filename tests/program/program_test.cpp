@@ -1,0 +1,95 @@
+// The real program, started as a separate process from a copy in a fresh folder (its
+// settings then live there), talked to over TCP on the table's port as players would.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "tests/support/fake_host.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+namespace {
+
+constexpr quint16 tablePort = 7772;
+
+class Program {
+public:
+    explicit Program(const QStringList& args) {
+        const QString copy = dir.filePath("tessarine");
+        QFile::copy(QStringLiteral(TESSARINE_BINARY), copy);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("TESSARINE_DISMISS_MS", "200");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        QObject::connect(&process, &QProcess::readyReadStandardError,
+                         [this] { log += process.readAllStandardError(); });
+        process.start(copy, args);
+        process.waitForStarted();
+    }
+    ~Program() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+    bool logged(const char* text) {
+        return waitUntil([&] { return log.contains(text); }, 10000);
+    }
+    bool ended() {
+        return waitUntil([&] { return process.state() == QProcess::NotRunning; }, 10000);
+    }
+
+    QTemporaryDir dir;
+    QProcess process;
+    QByteArray log;
+};
+
+TEST(Program, JoinsLogsInExactlyAndEndsWhenTheHostCloses) {
+    FakeHost host(tablePort);
+    ASSERT_TRUE(host.server.isListening());
+    Program bob({"Bob", "127.0.0.1", "false"});
+    QTcpSocket* peer = host.accept();
+    ASSERT_NE(peer, nullptr);
+    peer->write("CMD_sendlogininfo+2\xFF");
+    ASSERT_TRUE(waitUntil([&] { return host.received.size() >= 27; }));
+    EXPECT_EQ(host.received, "CMD_logininfo+2+1.0.2+Bob\xFF\xFF");
+    peer->write("CMD_newplayerinfo+2+Bob+0\xFF");
+    ASSERT_TRUE(bob.logged("logged in after"));
+    peer->disconnectFromHost();
+    ASSERT_TRUE(bob.ended());
+    EXPECT_EQ(bob.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(bob.process.exitCode(), 0);
+}
+
+TEST(Program, TableFullIsShownThenTheProgramEnds) {
+    FakeHost host(tablePort);
+    Program bob({"Bob", "127.0.0.1", "false"});
+    QTcpSocket* peer = host.accept();
+    ASSERT_NE(peer, nullptr);
+    peer->write("CMD_full+\xFF");
+    peer->flush();
+    peer->disconnectFromHost();
+    EXPECT_TRUE(bob.logged("message: Game is full"));
+    EXPECT_TRUE(bob.ended());
+}
+
+TEST(Program, SoloStartHostsTheTableAsYou) {
+    Program solo({});
+    ASSERT_TRUE(solo.logged("logged in after"));
+    TestClient ann(tablePort);
+    ann.login("Ann");
+    EXPECT_EQ(ann.waitForPrefix("CMD_existingplayers+"), "CMD_existingplayers+1+You+0");
+    // A second hosting copy cannot take the port and stays unconnected.
+    Program second({});
+    EXPECT_TRUE(second.logged("Listen - Error Binding Socket"));
+    EXPECT_FALSE(second.log.contains("logged in after"));
+    // The host goes: so does every player's connection.
+    solo.process.terminate();
+    EXPECT_TRUE(ann.waitClosed(10000));
+}
+
+}  // namespace
+}  // namespace tess::testing

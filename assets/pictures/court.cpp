@@ -56,7 +56,7 @@ void paintQueenCoronet(QPainter& p, const QRectF& box, Suit suit) {
 void paintJackCap(QPainter& p, const QRectF& box, Suit suit) {
     QPainterPath cap;
     cap.moveTo(box.left() + 1, box.bottom());
-    cap.cubicTo(box.left() + 1, box.top() + 2, box.right() - 1, box.top() + 2, box.right() - 1,
+    cap.cubicTo(box.left() + 1, box.top() - 2.5, box.right() - 1, box.top() - 2.5, box.right() - 1,
                 box.bottom());
     cap.closeSubpath();
     outlineFill(p, cap, accentOf(suit), darkGold);

@@ -144,14 +144,12 @@ void paintBack(QPainter& p) {
         p.drawLine(QPointF(d, 0), QPointF(d + cardHeight, cardHeight));
         p.drawLine(QPointF(d, cardHeight), QPointF(d + cardHeight, 0));
     }
-    // A small bead where the lattice crosses.
+    // A small bead on every other crossing of the lattice (they fall on a 6 px grid).
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xc9, 0xd6, 0xff));
-    for (qreal y = 0; y <= cardHeight; y += gap)
-        for (qreal x = 0; x <= cardWidth + gap; x += gap) {
-            const qreal shift = (static_cast<int>(y / gap) % 2) * gap / 2;
-            p.drawEllipse(QPointF(x + shift - 1, y + 1), 0.75, 0.75);
-        }
+    for (qreal y = 5; y <= cardHeight; y += gap)
+        for (qreal x = 1; x <= cardWidth; x += gap)
+            p.drawEllipse(QPointF(x, y), 0.75, 0.75);
     p.restore();
 
     // A medallion in the middle.

@@ -10,6 +10,7 @@ packages=(
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libsimpleini-dev libicu-dev
+  fonts-dejavu-core
   xvfb xauth
 )
 

@@ -1,0 +1,195 @@
+#include "social/phrase_bar.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QtDebug>
+#include <chrono>
+
+#include "net/wire/commands.h"
+#include "net/wire/fields.h"
+#include "records/settings_file.h"
+#include "social/chat_text.h"
+#include "social/sounds.h"
+
+namespace tess {
+
+namespace {
+
+const char* const defaultPhrases[PhraseBar::phraseCount] = {
+    "Way To Go!", "Good One!", "Nice Try!",         "Excellent!",         "Brilliant!",
+    "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!"};
+
+const char* const chatterCaptions[PhraseBar::chatterCount + 1] = {
+    "<Cancel>",       "Doh",          "Cough", "Hello",   "Thank You", "Where have you been?",
+    "Snoring",        "Sneezing",     "Sorry", "Welcome", "Yeehaa",    "Yippee",
+    "Oh No",          "Applause",     "Honk",  "Oooh",    "Razzberry", "Cheer",
+    "Woman Laughing", "Man Laughing", "Crying"};
+
+PhraseBar::Clock steadyClock() {
+    return [] {
+        using namespace std::chrono;
+        return static_cast<qint64>(
+            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    };
+}
+
+// "wave4" -> 4 (any case); 0 for anything that names no chatter sound.
+int chatterTag(const QString& name) {
+    for (int tag = 1; tag <= PhraseBar::chatterCount; ++tag)
+        if (name.compare(QStringLiteral("wave%1").arg(tag), Qt::CaseInsensitive) == 0) return tag;
+    return 0;
+}
+
+}  // namespace
+
+PhraseButton::PhraseButton(int number, QWidget* parent) : QAbstractButton(parent), number_(number) {
+    setFocusPolicy(Qt::NoFocus);
+    resize(PhraseBar::buttonSize);
+}
+
+void PhraseButton::setPictures(Pictures pictures) {
+    pictures_ = std::move(pictures);
+    update();
+}
+
+QSize PhraseButton::sizeHint() const { return PhraseBar::buttonSize; }
+
+void PhraseButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (pictures_) {
+        p.drawPixmap(rect(), pictures_(number_, isDown()));
+        return;
+    }
+    p.fillRect(rect(), palette().button());
+    p.setPen(palette().color(isDown() ? QPalette::Dark : QPalette::Light));
+    p.drawLine(0, 0, width() - 1, 0);
+    p.drawLine(0, 0, 0, height() - 1);
+    p.setPen(palette().color(isDown() ? QPalette::Light : QPalette::Dark));
+    p.drawLine(width() - 1, 0, width() - 1, height() - 1);
+    p.drawLine(0, height() - 1, width() - 1, height() - 1);
+    p.setPen(palette().color(QPalette::ButtonText));
+    const QString label =
+        number_ <= PhraseBar::phraseCount ? QStringLiteral("P%1").arg(number_) : QString(u'\u266A');
+    p.drawText(rect().translated(isDown() ? 1 : 0, isDown() ? 1 : 0), Qt::AlignCenter, label);
+}
+
+void PhraseButton::mouseReleaseEvent(QMouseEvent* event) {
+    const bool over = rect().contains(event->position().toPoint());
+    QAbstractButton::mouseReleaseEvent(event);
+    if (over) emit mouseUp();
+}
+
+PhraseBar::PhraseBar(SoundPlayer& sounds, Context context, QWidget* parent, Clock msNow)
+    : QWidget(parent),
+      sounds_(sounds),
+      context_(std::move(context)),
+      msNow_(msNow ? std::move(msNow) : steadyClock()) {
+    setObjectName(QStringLiteral("phrasebar"));
+    setGeometry(QRect(origin, QSize(soundButtonX + buttonSize.width(), buttonSize.height())));
+    for (int n = 1; n <= phraseCount + 1; ++n) {
+        auto* b = new PhraseButton(n, this);
+        b->setObjectName(QStringLiteral("b_phrase%1").arg(n));
+        b->move(n <= phraseCount ? buttonPitch * (n - 1) : soundButtonX, 0);
+        buttons_[n - 1] = b;
+        if (n <= phraseCount) {
+            setPhrase(n, defaultPhrase(n));
+            connect(b, &QAbstractButton::clicked, this, [this, n] { b_phrase1Click(n); });
+        }
+    }
+    button(10)->setToolTip(QStringLiteral("Chatter Sounds"));
+    connect(button(10), &PhraseButton::mouseUp, this, &PhraseBar::b_phrase10MouseUp);
+    buildSoundsMenu();
+}
+
+void PhraseBar::buildSoundsMenu() {
+    popup_sounds = new QMenu(this);
+    popup_sounds->setObjectName(QStringLiteral("popup_sounds"));
+    for (int tag = 0; tag <= chatterCount; ++tag) {
+        QAction* item = popup_sounds->addAction(chatterCaption(tag));
+        item->setObjectName(QStringLiteral("wave%1").arg(tag));
+        item->setData(tag);
+        connect(item, &QAction::triggered, this, [this, tag] { wave4Click(tag); });
+    }
+}
+
+QString PhraseBar::defaultPhrase(int n) { return QString::fromUtf8(defaultPhrases[n - 1]); }
+
+QString PhraseBar::chatterCaption(int tag) {
+    return tag >= 0 && tag <= chatterCount ? QString::fromUtf8(chatterCaptions[tag]) : QString();
+}
+
+void PhraseBar::setPhrase(int n, const QString& phrase) {
+    QString text = phrase.left(static_cast<qsizetype>(maxChatInput));
+    button(n)->setToolTip(text);
+    phrases_[n - 1] = std::move(text);
+}
+
+void PhraseBar::applySettings(const Settings& settings) {
+    for (int n = 1; n <= phraseCount; ++n) {
+        const std::string& stored = settings.phrases[n - 1];
+        if (!stored.empty()) setPhrase(n, QString::fromStdString(stored));
+    }
+}
+
+void PhraseBar::setButtonPixmaps(PhraseButton::Pictures pictures) {
+    for (PhraseButton* b : buttons_)
+        b->setPictures(pictures);
+}
+
+bool PhraseBar::phraseReady() const { return !sentPhrase_ || msNow_() - lastPhraseMs_ >= guardMs; }
+
+QString PhraseBar::phraseLine(int n) const {
+    const QString& phrase = phrases_[n - 1];
+    const QString head = QString::fromUtf8(cmd::action.data(), cmd::action.size()) +
+                         QStringLiteral("+%1+").arg(context_.mySlot ? context_.mySlot() : 0);
+    const QString colour = context_.colourText ? context_.colourText() : QString();
+    if (phrase.startsWith(QLatin1String("/me "))) return head + phrase.mid(4) + u'|' + colour;
+    return head + QStringLiteral("says: ") + phrase + u'|' + colour;
+}
+
+void PhraseBar::b_phrase1Click(int n) {
+    if (n < 1 || n > phraseCount || !phraseReady()) return;
+    emit sendLine(phraseLine(n));
+    sentPhrase_ = true;
+    lastPhraseMs_ = msNow_();
+}
+
+void PhraseBar::b_phrase10MouseUp() {
+    popup_sounds->popup(button(10)->mapToGlobal(QPoint(buttonSize.width(), buttonSize.height())));
+}
+
+void PhraseBar::wave4Click(int tag) {
+    if (tag <= 0 || tag > chatterCount) return;
+    if (!context_.connected || !context_.connected()) return;
+    const int slot = context_.mySlot ? context_.mySlot() : 0;
+    emit sendLine(QString::fromUtf8(cmd::playasound.data(), cmd::playasound.size()) +
+                  QStringLiteral("+%1+wave%2+").arg(slot).arg(tag));
+}
+
+void PhraseBar::playasound(std::string_view data) {
+    wire::FieldReader fields(data);
+    const std::string_view slotText = fields.text();
+    const QString name = QString::fromUtf8(fields.text());
+    int slot = 0;
+    if (!wire::parseNumber(slotText, slot)) {
+        qWarning() << "Dropped a chatter sound with slot"
+                   << QByteArray(slotText.data(), static_cast<qsizetype>(slotText.size()));
+        return;
+    }
+    // Only the chatter sounds: a peer cannot make others hear game sounds or alerts.
+    const int tag = chatterTag(name);
+    if (slot < 1 || slot > 9 || tag == 0) {
+        qWarning() << "Dropped a chatter sound" << slot << name;
+        return;
+    }
+    if (sounds_.playerPhraseSounds()) {
+        sounds_.play(name);
+        return;
+    }
+    if (slot > 4 || !context_.seatName) return;  // spectators have no seat label
+    emit notice(QStringLiteral("0+") + context_.seatName(slot) +
+                QStringLiteral(": <Chatter Sound> ") + chatterCaption(tag));
+}
+
+}  // namespace tess

@@ -1,0 +1,106 @@
+#include "social/sounds.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QAudioDevice>
+#include <QFile>
+#include <QMediaDevices>
+#include <QMenu>
+#include <QSoundEffect>
+#include <QUrl>
+
+#include "records/settings_file.h"
+
+// The sounds live in a static library; naming its initializer pulls them into the program.
+static void initSoundResources() { Q_INIT_RESOURCE(sounds); }
+
+namespace tess {
+
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+
+SoundPlayer::~SoundPlayer() = default;
+
+QString SoundPlayer::resourcePath(const QString& name) {
+    static const bool registered = (initSoundResources(), true);
+    (void)registered;
+    const QString upper = name.toUpper();
+    for (const char* n : names)
+        if (upper == QLatin1String(n)) return QStringLiteral(":/sounds/%1.wav").arg(upper);
+    return {};
+}
+
+void SoundPlayer::playsounds(const QString& name) {
+    if (playSounds_) play(name);
+}
+
+void SoundPlayer::play(const QString& name) {
+    const QString path = resourcePath(name);
+    if (path.isEmpty()) {
+        QApplication::beep();
+        emit played(QString());
+        return;
+    }
+    if (current_) current_->stop();
+    current_ = nullptr;
+    // Without an output device a sound effect could only fail; stay silent instead.
+    if (!QMediaDevices::defaultAudioOutput().isNull()) {
+        current_ = effectFor(path);
+        current_->play();
+    }
+    emit played(name.toUpper());
+}
+
+QSoundEffect* SoundPlayer::effectFor(const QString& path) {
+    auto it = effects_.find(path);
+    if (it != effects_.end()) return it->second;
+    // Made on first use and kept, so a sound is loaded once.
+    auto* effect = new QSoundEffect(this);
+    effect->setSource(QUrl(QStringLiteral("qrc") + path));
+    effects_.emplace(path, effect);
+    return effect;
+}
+
+void SoundPlayer::setPlaySounds(bool on) {
+    if (on == playSounds_) return;
+    playSounds_ = on;
+    emit switchesChanged();
+}
+
+void SoundPlayer::setPlayerPhraseSounds(bool on) {
+    if (on == playerPhraseSounds_) return;
+    playerPhraseSounds_ = on;
+    emit switchesChanged();
+}
+
+void SoundPlayer::applySettings(const Settings& settings) {
+    setPlaySounds(settings.playSounds);
+    setPlayerPhraseSounds(settings.playerPhraseSounds);
+}
+
+SoundSwitchItems addSoundSwitches(QMenu* options, SoundPlayer& player,
+                                  std::function<void()> saveAll) {
+    SoundSwitchItems items{options->addAction(QStringLiteral("Play Sounds")),
+                           options->addAction(QStringLiteral("Player Phrase Sounds"))};
+    items.PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
+    items.PlayerPhraseSounds1->setObjectName(QStringLiteral("PlayerPhraseSounds1"));
+    for (QAction* a : {items.PlaySounds1, items.PlayerPhraseSounds1})
+        a->setCheckable(true);
+    auto showSwitches = [&player, items] {
+        items.PlaySounds1->setChecked(player.playSounds());
+        items.PlayerPhraseSounds1->setChecked(player.playerPhraseSounds());
+    };
+    showSwitches();
+    QObject::connect(&player, &SoundPlayer::switchesChanged, items.PlaySounds1, showSwitches);
+    // PlaySounds1Click, PlayerPhraseSounds1Click: invert and save everything.
+    QObject::connect(items.PlaySounds1, &QAction::triggered, &player, [&player, saveAll] {
+        player.setPlaySounds(!player.playSounds());
+        if (saveAll) saveAll();
+    });
+    QObject::connect(items.PlayerPhraseSounds1, &QAction::triggered, &player, [&player, saveAll] {
+        player.setPlayerPhraseSounds(!player.playerPhraseSounds());
+        if (saveAll) saveAll();
+    });
+    return items;
+}
+
+}  // namespace tess

@@ -7,3 +7,5 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESS_BUILD_BENCH=ON
 cmake --build "$build" --target bench_move_round_trip bench_chat_append >/dev/null
 "$build/bench/bench_move_round_trip"
 "$build/bench/bench_chat_append"
+cmake --build "$build" --target tessarine >/dev/null
+bash bench/program_start.sh "$build/client/tessarine"

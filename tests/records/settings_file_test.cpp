@@ -41,7 +41,7 @@ TEST_F(SettingsFileTest, FirstRunReadsDefaultsAndCreatesTheFileWithHelpDone) {
     EXPECT_TRUE(s.playSounds);
     EXPECT_TRUE(s.playerPhraseSounds);
     EXPECT_TRUE(s.showHelp);
-    EXPECT_EQ(read(), "[Tessarine]\nHelp = 2\n");
+    EXPECT_EQ(read(), "[Tessarine]\nHelp=2\n");
     EXPECT_FALSE(file.load().showHelp);
 }
 
@@ -88,13 +88,13 @@ TEST_F(SettingsFileTest, SavingKeepsWhatBelongsToOthers) {
     ASSERT_TRUE(file.save(s));
     const std::string text = read();
     EXPECT_NE(text.find("; the lobby's own settings"), std::string::npos);
-    EXPECT_NE(text.find("Greeting = Wow, WTG!"), std::string::npos);
-    EXPECT_NE(text.find("Server = a+b|c"), std::string::npos);
+    EXPECT_NE(text.find("Greeting=Wow, WTG!"), std::string::npos);
+    EXPECT_NE(text.find("Server=a+b|c"), std::string::npos);
     EXPECT_NE(text.find("; kept"), std::string::npos);
-    EXPECT_NE(text.find("Phrase1 = Hello there"), std::string::npos);
-    EXPECT_NE(text.find("Textcolor = $00123456"), std::string::npos);
-    EXPECT_NE(text.find("Botspeed = 2000"), std::string::npos);
-    EXPECT_NE(text.find("Playsounds = false"), std::string::npos);
+    EXPECT_NE(text.find("Phrase1=Hello there"), std::string::npos);
+    EXPECT_NE(text.find("Textcolor=$00123456"), std::string::npos);
+    EXPECT_NE(text.find("Botspeed=2000"), std::string::npos);
+    EXPECT_NE(text.find("Playsounds=false"), std::string::npos);
 
     const Settings back = file.load();
     EXPECT_EQ(back.textColor, 0x00123456u);

@@ -56,15 +56,9 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
     label_status_->setFixedWidth(441);
     label_status_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    button_start_ = new QPushButton(QStringLiteral("START GAME"), this);
-    button_start_->setObjectName(QStringLiteral("button_start"));
-    button_start_->setGeometry(61, 160, 135, 29);
-    button_start_->setFont(boldArial(13));
-    button_start_->setCursor(Qt::PointingHandCursor);
-    button_start_->setStyleSheet(QStringLiteral(
-        "QPushButton { color: white; border: 1px solid #f5d76e; border-radius: 6px;"
-        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #c0392b, stop:1 #7b1d14); }"
-        "QPushButton:pressed { background: #7b1d14; }"));
+    button_start_ =
+        new PictureButton(pictures::Button::startGame, QStringLiteral("button_start"), this);
+    button_start_->move(61, 160);
     button_start_->hide();
 }
 

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 #include <array>
+
+#include "client/picture_button.h"
 
 namespace tess {
 
@@ -28,7 +29,7 @@ public:
     void setEyes(int seat, bool shown);
     bool eyesShown(int seat) const { return eyes_[seat - 1]; }
 
-    QPushButton* button_start() const { return button_start_; }
+    PictureButton* button_start() const { return button_start_; }
     QLabel* label_status() const { return label_status_; }
 
 protected:
@@ -43,7 +44,7 @@ private:
     std::array<QString, 4> hints_{QString(), QStringLiteral("Klot"), QStringLiteral("Klick"),
                                   QStringLiteral("Kling")};
     std::array<bool, 4> eyes_{};
-    QPushButton* button_start_;
+    PictureButton* button_start_;
     QLabel* label_status_;
 };
 

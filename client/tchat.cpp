@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <cstdio>
 
+#include "assets/pictures/pictures.h"
 #include "client/board_view.h"
 #include "client/main_menu.h"
 #include "net/server.h"
@@ -15,6 +16,7 @@
 #include "net/wire/fields.h"
 #include "social/chat_panel.h"
 #include "social/message_box.h"
+#include "social/phrase_bar.h"
 
 namespace tess {
 
@@ -42,11 +44,12 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
                        Settings::defaultHeight));
 
-    connect(board_->button_start(), &QPushButton::clicked, this, &Tchat::button_startClick);
+    connect(board_->button_start(), &QAbstractButton::clicked, this, &Tchat::button_startClick);
     connect(menu_->StartGame1, &QAction::triggered, this, &Tchat::button_startClick);
     connect(menu_->Exit1, &QAction::triggered, this, &QWidget::close);
     connectOptionsMenu();
 
+    setUpPhrases();
     connect(chat_, &ChatPanel::lineReady, this,
             [this](const std::string& line) { link_.send(line); });
     connect(&link_, &ClientLink::loggedIn, this,
@@ -59,6 +62,27 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
 }
 
 Tchat::~Tchat() = default;
+
+void Tchat::setUpPhrases() {
+    PhraseBar::Context context;
+    context.mySlot = [this] { return link_.mySlot(); };
+    context.connected = [this] { return link_.connected(); };
+    context.colourText = [this] {
+        return QString::fromStdString(colourToText(chat_->chatColour()));
+    };
+    context.seatName = [this](int slot) { return board_->label_playername(slot)->text(); };
+    phrases_ = new PhraseBar(sounds_, context, board_);
+    phrases_->setButtonPixmaps([this](int n, bool pressed) {
+        const qreal ratio = devicePixelRatioF();
+        return n <= PhraseBar::phraseCount ? pictures::phraseButton(n, pressed, ratio)
+                                           : pictures::musicSymbol(pressed, ratio);
+    });
+    connect(phrases_, &PhraseBar::sendLine, this,
+            [this](const QString& line) { link_.send(line.toStdString()); });
+    connect(phrases_, &PhraseBar::notice, this,
+            [this](const QString& line) { chat_->addlinetochat(line.toStdString(), clBlue); });
+    link_.on(cmd::playasound, [this](std::string_view rest) { phrases_->playasound(rest); });
+}
 
 void Tchat::registerHandlers() {
     const auto chatrecieved = [this](std::string_view rest) { chat_->chatrecieved(rest); };
@@ -155,6 +179,7 @@ void Tchat::newplayerinfo(std::string_view rest) {
             notice(mine ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
         }
     }
+    sounds_.playsounds(QStringLiteral("entered"));
 }
 
 void Tchat::playerdisconnected(std::string_view rest) {

@@ -10,12 +10,14 @@
 #include "client/client_link.h"
 #include "client/start_params.h"
 #include "records/settings_file.h"
+#include "social/sounds.h"
 
 namespace tess {
 
 class BoardView;
 class ChatPanel;
 class MainMenu;
+class PhraseBar;
 class TServer;
 
 struct TchatOptions {
@@ -44,6 +46,8 @@ public:
     BoardView* board() const { return board_; }
     ChatPanel* chat() const { return chat_; }
     MainMenu* menu() const { return menu_; }
+    PhraseBar* phraseBar() const { return phrases_; }
+    SoundPlayer& sounds() { return sounds_; }
     bool hosting() const { return hosting_; }
     const Settings& settings() const { return settings_; }
     const QStringList& spies() const { return spies_; }
@@ -65,6 +69,7 @@ private:
     void joinpress();
     void button_startClick();
     void registerHandlers();
+    void setUpPhrases();
     void newplayerinfo(std::string_view rest);
     void playerdisconnected(std::string_view rest);
     void full();
@@ -78,9 +83,11 @@ private:
     TchatOptions options_;
     StartParams params_;
     ClientLink link_;
+    SoundPlayer sounds_;
     BoardView* board_;
     ChatPanel* chat_;
     MainMenu* menu_;
+    PhraseBar* phrases_ = nullptr;
     SettingsFile file_;
     Settings settings_;
     QRect remembered_{0, 0, 0, 0};  // placement as last read or saved

@@ -10,6 +10,7 @@
 #include "client/tchat.h"
 #include "net/server.h"
 #include "social/chat_panel.h"
+#include "social/phrase_bar.h"
 
 namespace tess {
 
@@ -44,6 +45,8 @@ void Tchat::applySettings() {
     menu_->checkTurnSound(settings_.turnSound);
     menu_->PlaySounds1->setChecked(settings_.playSounds);
     menu_->PlayerPhraseSounds1->setChecked(settings_.playerPhraseSounds);
+    sounds_.applySettings(settings_);
+    phrases_->applySettings(settings_);
 }
 
 void Tchat::saveinifile() {
@@ -77,10 +80,12 @@ void Tchat::closeEvent(QCloseEvent* event) {
 void Tchat::connectOptionsMenu() {
     connect(menu_->PlaySounds1, &QAction::triggered, this, [this](bool checked) {
         settings_.playSounds = checked;
+        sounds_.setPlaySounds(checked);
         saveinifile();
     });
     connect(menu_->PlayerPhraseSounds1, &QAction::triggered, this, [this](bool checked) {
         settings_.playerPhraseSounds = checked;
+        sounds_.setPlayerPhraseSounds(checked);
         saveinifile();
     });
     connect(menu_, &MainMenu::turnSoundChosen, this, [this](int choice) {

@@ -1,11 +1,9 @@
 #include "social/sounds.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
-#include <QMenu>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -75,32 +73,6 @@ void SoundPlayer::setPlayerPhraseSounds(bool on) {
 void SoundPlayer::applySettings(const Settings& settings) {
     setPlaySounds(settings.playSounds);
     setPlayerPhraseSounds(settings.playerPhraseSounds);
-}
-
-SoundSwitchItems addSoundSwitches(QMenu* options, SoundPlayer& player,
-                                  std::function<void()> saveAll) {
-    SoundSwitchItems items{options->addAction(QStringLiteral("Play Sounds")),
-                           options->addAction(QStringLiteral("Player Phrase Sounds"))};
-    items.PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
-    items.PlayerPhraseSounds1->setObjectName(QStringLiteral("PlayerPhraseSounds1"));
-    for (QAction* a : {items.PlaySounds1, items.PlayerPhraseSounds1})
-        a->setCheckable(true);
-    auto showSwitches = [&player, items] {
-        items.PlaySounds1->setChecked(player.playSounds());
-        items.PlayerPhraseSounds1->setChecked(player.playerPhraseSounds());
-    };
-    showSwitches();
-    QObject::connect(&player, &SoundPlayer::switchesChanged, items.PlaySounds1, showSwitches);
-    // PlaySounds1Click, PlayerPhraseSounds1Click: invert and save everything.
-    QObject::connect(items.PlaySounds1, &QAction::triggered, &player, [&player, saveAll] {
-        player.setPlaySounds(!player.playSounds());
-        if (saveAll) saveAll();
-    });
-    QObject::connect(items.PlayerPhraseSounds1, &QAction::triggered, &player, [&player, saveAll] {
-        player.setPlayerPhraseSounds(!player.playerPhraseSounds());
-        if (saveAll) saveAll();
-    });
-    return items;
 }
 
 }  // namespace tess

@@ -8,8 +8,6 @@
 #include <functional>
 #include <map>
 
-class QAction;
-class QMenu;
 class QSoundEffect;
 
 namespace tess {
@@ -60,15 +58,5 @@ private:
     std::map<QString, QSoundEffect*> effects_;
     QSoundEffect* current_ = nullptr;
 };
-
-// The Options items "Play Sounds" (PlaySounds1) and "Player Phrase Sounds"
-// (PlayerPhraseSounds1), added to `options`. A click inverts the switch and calls
-// `saveAll`; the check marks follow the switches when the settings are read.
-struct SoundSwitchItems {
-    QAction* PlaySounds1;
-    QAction* PlayerPhraseSounds1;
-};
-SoundSwitchItems addSoundSwitches(QMenu* options, SoundPlayer& player,
-                                  std::function<void()> saveAll);
 
 }  // namespace tess

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QFile>
-#include <QMenu>
 #include <QSignalSpy>
 #include <QSoundEffect>
 #include <QTest>
@@ -113,30 +111,6 @@ TEST(Sounds, PlaySoundsSwitchSilencesGameSoundsOnly) {
     EXPECT_EQ(played[0][0].toString(), "WAVE13");
 }
 
-TEST(Sounds, OptionsItemsInvertTheSwitchesSaveAndFollowTheSettings) {
-    SoundPlayer player;
-    QMenu options;
-    int saves = 0;
-    const SoundSwitchItems items = addSoundSwitches(&options, player, [&] { ++saves; });
-    EXPECT_EQ(items.PlaySounds1->text(), "Play Sounds");
-    EXPECT_EQ(items.PlayerPhraseSounds1->text(), "Player Phrase Sounds");
-    EXPECT_TRUE(items.PlaySounds1->isChecked());
-    EXPECT_TRUE(items.PlayerPhraseSounds1->isChecked());
-
-    items.PlaySounds1->trigger();
-    EXPECT_FALSE(player.playSounds());
-    EXPECT_FALSE(items.PlaySounds1->isChecked());
-    EXPECT_EQ(saves, 1);
-    items.PlayerPhraseSounds1->trigger();
-    EXPECT_FALSE(player.playerPhraseSounds());
-    EXPECT_EQ(saves, 2);
-
-    Settings read;  // both checked, as a file without the keys reads
-    player.applySettings(read);
-    EXPECT_TRUE(items.PlaySounds1->isChecked());
-    EXPECT_TRUE(items.PlayerPhraseSounds1->isChecked());
-    EXPECT_EQ(saves, 2);
-}
 
 }  // namespace
 }  // namespace tess

@@ -13,7 +13,10 @@ TableModel::TableModel(TableEvents& events) : events_(events) {
     controls_[1].hint = "Klot";
     controls_[2].hint = "Klick";
     controls_[3].hint = "Kling";
+    // The window may still be under construction: nothing is reported from here.
+    ++depth_;
     clearall();
+    --depth_;
     dirty_ = 0;
 }
 

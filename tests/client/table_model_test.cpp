@@ -9,6 +9,25 @@
 namespace tess::testing {
 namespace {
 
+TEST(TableModel, StartsAsTheWindowIsCreatedAndReportsNothingYet) {
+    Table t;
+    const TableModel& m = t.model;
+    EXPECT_EQ(t.events.changes, 0);
+    EXPECT_EQ(m.status(), "Welcome to Tessarine");
+    EXPECT_EQ(m.playToScoreText(), "Play to Score: 0");
+    EXPECT_EQ(m.timePerTurnText(), "Time Per Turn: 60 sec");
+    EXPECT_EQ(m.countdown().text(), "TIME:0:00");
+    EXPECT_EQ(m.seat(1).name, "<Waiting>");
+    EXPECT_EQ(m.seat(1).score, "0");
+    EXPECT_FALSE(m.drawPileEmpty());
+    EXPECT_FALSE(m.startVisible());
+    EXPECT_FALSE(m.connected());
+    t.model.setHosting(true);
+    EXPECT_TRUE(m.startVisible());
+    EXPECT_EQ(t.events.changes, 1);
+    EXPECT_EQ(t.events.lastAreas, unsigned{areaButtons});
+}
+
 TEST(TableRotation, PutsTheOwnSeatAtTheBottomAndTheOthersInTurnOrder) {
     struct Case {
         int slot;

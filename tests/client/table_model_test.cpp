@@ -282,6 +282,27 @@ TEST(TableRound, JustWatchingFlipsTheMarkerAndTheOwnCheck) {
     EXPECT_EQ(t.events.sent, (std::vector<std::string>{"CMD_justwatch+2+2", "CMD_justwatch+2+1"}));
 }
 
+TEST(TableRound, TheWinnerGoesToTheTallyOnlyForSeatedPlayers) {
+    struct Case {
+        int slot;
+        bool hosting;
+        std::string notice;
+        std::vector<std::string> games;
+    };
+    for (const Case& c : {Case{1, true, "0+You have Won the Game!", {"addtomine"}},
+                          Case{3, false, "0+You has Won the Game!", {"You"}},
+                          Case{6, false, "0+You has Won the Game!", {}}}) {
+        Table t;
+        t.join(c.slot, c.hosting);
+        t.model.seatJoined(1, "You", false);
+        ASSERT_TRUE(t.feed("CMD_winner+1+"));
+        EXPECT_EQ(t.events.notices, std::vector<std::string>{c.notice}) << c.slot;
+        EXPECT_EQ(t.events.games, c.games) << c.slot;
+        EXPECT_EQ(t.model.startVisible(), c.hosting) << c.slot;
+        EXPECT_TRUE(t.model.seat(1).winner);
+    }
+}
+
 TEST(TableRound, NoCardsLeftShowsTheCrossUntilTheNextRound) {
     Table t;
     t.join(1);

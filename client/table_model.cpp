@@ -1,0 +1,249 @@
+#include "client/table_model.h"
+
+#include <utility>
+
+#include "net/wire/commands.h"
+
+namespace tess {
+
+const std::array<std::string, 4> TableModel::defaultnames{"Orvane", "Klot", "Klock", "Kling"};
+
+TableModel::TableModel(TableEvents& events) : events_(events) {
+    // The bot names of the places at screen positions 2-4.
+    controls_[1].hint = "Klot";
+    controls_[2].hint = "Klick";
+    controls_[3].hint = "Kling";
+    // The window may still be under construction: nothing is reported from here.
+    ++depth_;
+    clearall();
+    --depth_;
+    dirty_ = 0;
+}
+
+const std::array<TableModel::Route, 15>& TableModel::routes() {
+    static const std::array<Route, 15> table{{
+        {cmd::startgame, &TableModel::startthegame},
+        {cmd::roundstart, &TableModel::roundstart},
+        {cmd::nextplayer, &TableModel::getnextplayer},
+        {cmd::ending, &TableModel::ending},
+        {cmd::endround, &TableModel::endround},
+        {cmd::nomorecards, &TableModel::nomorecards},
+        {cmd::winner, &TableModel::winner},
+        {cmd::gamestats, &TableModel::gamestats},
+        {cmd::mycards, &TableModel::mycards},
+        {cmd::foundcards, &TableModel::foundcards},
+        {cmd::playhand, &TableModel::playhand},
+        {cmd::playtab, &TableModel::playtab},
+        {cmd::foundcard, &TableModel::foundcard},
+        {cmd::foundtab, &TableModel::foundtab},
+        {cmd::justwatching, &TableModel::justwatching},
+    }};
+    return table;
+}
+
+void TableModel::setConnection(int mySlot) {
+    Batch batch(*this);
+    mySlot_ = mySlot;
+    connected_ = true;
+    touch(areaMenu);
+}
+
+void TableModel::setHosting(bool hosting) {
+    Batch batch(*this);
+    hosting_ = hosting;
+    startVisible_ = hosting;
+    touch(areaButtons);
+}
+
+// --- Seats ---
+
+int TableModel::screenPosition(int seat) const {
+    if (seat < 1 || seat > seatcount) return 0;
+    return (seat - ownSeat_ + seatcount) % seatcount + 1;
+}
+
+int TableModel::seatAt(int position) const {
+    if (position < 1 || position > seatcount) return 0;
+    return (ownSeat_ - 1 + position - 1) % seatcount + 1;
+}
+
+SeatView& TableModel::control(int seat) {
+    const int position = screenPosition(seat);
+    return controls_[static_cast<std::size_t>(position == 0 ? 0 : position - 1)];
+}
+
+const SeatView& TableModel::seat(int seat) const {
+    return const_cast<TableModel*>(this)->control(seat);
+}
+
+const SeatView& TableModel::atPosition(int position) const {
+    if (position < 1 || position > seatcount) position = 1;
+    return controls_[static_cast<std::size_t>(position - 1)];
+}
+
+void TableModel::sortstuff(int ownSlot) {
+    Batch batch(*this);
+    // The controls stay at their places, hints included; only which seat each place
+    // stands for changes.
+    ownSeat_ = ownSlot >= 1 && ownSlot <= seatcount ? ownSlot : 1;
+    for (int n = 1; n <= seatcount; ++n) {
+        SeatView& c = control(n);
+        if (c.name == c.hint) c.name = c.hint = defaultnames[static_cast<std::size_t>(n - 1)];
+    }
+    touch(areaSeats);
+}
+
+void TableModel::seatJoined(int slot, const std::string& name, bool watching) {
+    if (slot < 1 || slot > seatcount) return;
+    Batch batch(*this);
+    SeatView& c = control(slot);
+    c.name = name;
+    if (watching) c.eyes = true;
+    touch(areaSeats);
+}
+
+void TableModel::seatLeft(int slot) {
+    if (slot < 1 || slot > seatcount) return;
+    Batch batch(*this);
+    SeatView& c = control(slot);
+    if (c.name != waiting && c.name != c.hint) say(c.name + " disconnected.");
+    // Seat 2 always plays, by the bot when nobody sits there.
+    c.name = slot == 2 ? c.hint : std::string(waiting);
+    c.eyes = false;
+    touch(areaSeats);
+}
+
+// --- Shared steps ---
+
+void TableModel::say(const std::string& text) { events_.notice("0+" + text); }
+
+void TableModel::sound(const std::string& name) { events_.playSound(name); }
+
+void TableModel::setStatus(std::string text, bool ownTurn) {
+    status_ = std::move(text);
+    ownTurnMarker_ = ownTurn;
+    touch(areaCaptions);
+}
+
+void TableModel::setDone(bool shown) {
+    doneVisible_ = shown;
+    touch(areaButtons);
+}
+
+void TableModel::setTimePerTurn(int seconds) {
+    timePerTurn_ = seconds;
+    timePerTurnText_ = "Time Per Turn: " + std::to_string(seconds) + "secs";
+    countdown_.setTimePerTurn(seconds);
+    touch(areaCaptions | areaCountdown);
+}
+
+void TableModel::startCountdown() {
+    countdown_.start();
+    events_.turnTimer(true);
+    touch(areaCountdown);
+}
+
+void TableModel::stopCountdown() {
+    if (!countdown_.running()) return;
+    countdown_.stop();
+    events_.turnTimer(false);
+    touch(areaCountdown);
+}
+
+void TableModel::hideHighlight() {
+    highlightVisible_ = false;
+    touch(areaSelection);
+}
+
+void TableModel::hideKings() {
+    if (!kingsVisible_) return;
+    kingsVisible_ = false;
+    touch(areaKings);
+}
+
+void TableModel::showKings(std::string text) {
+    kingsText_ = std::move(text);
+    kingsVisible_ = true;
+    touch(areaKings);
+}
+
+// No card raised, no spot selected.
+void TableModel::dropSelection() {
+    if (selectedcard_ != 0) hand_.lower(selectedcard_);
+    selectedcard_ = 0;
+    selectedtab_ = 0;
+    hideHighlight();
+    touch(areaHand);
+}
+
+void TableModel::redrawFan(int seat, int count) {
+    SeatView& c = control(seat);
+    c.fanCount = count;
+    c.fanBacks = count;
+    c.fanWidth = layout::fanWidth(count);
+    c.cardCount = std::to_string(count);
+    touch(areaSeats);
+}
+
+void TableModel::takeFromFan(int seat) {
+    const SeatView& c = control(seat);
+    redrawFan(seat, c.fanCount > 0 ? c.fanCount - 1 : 0);
+}
+
+void TableModel::takeFromHand(int position) {
+    hand_.remove(position);
+    selectedcard_ = 0;
+    canact_ = true;
+    touch(areaHand);
+}
+
+void TableModel::clearall() {
+    Batch batch(*this);
+    for (SeatView& c : controls_) {
+        c.score = "0";
+        c.cardCount.clear();
+    }
+    touch(areaSeats);
+    clearit();
+}
+
+void TableModel::clearit() {
+    Batch batch(*this);
+    hideKings();
+    hand_.clear();
+    selectedcard_ = 0;  // no card left to be raised
+    tabs_.fill({});
+    foundations_.fill(0);
+    for (SeatView& c : controls_) {
+        c.fanCount = 0;
+        c.fanBacks = 0;
+        c.winner = false;
+    }
+    drawPileEmpty_ = false;
+    touch(areaSeats | areaBoard | areaHand);
+}
+
+// --- Countdown ---
+
+void TableModel::turntimerTimer() {
+    Batch batch(*this);
+    const TurnCountdown::Tick tick = countdown_.tick();
+    if (!tick.warn && !tick.expired) {
+        if (countdown_.running()) touch(areaCountdown);
+        return;
+    }
+    touch(areaCountdown);
+    if (tick.warn) sound("time");
+    if (!tick.expired) return;
+    events_.turnTimer(false);
+    turnseat_ = 0;
+    setDone(false);
+    // Until the host's own limit the player may still move or end the turn.
+    if (ownTurnMarker_) {
+        sound("timeup");
+        setStatus("Please Wait..");
+        events_.focusChat();
+    }
+}
+
+}  // namespace tess

@@ -1,0 +1,304 @@
+// The local hand and the moves: the host's announcements of dealt cards and accepted
+// moves, and the user's clicks with the checks made before a move is sent.
+#include <vector>
+
+#include "client/table_fields.h"
+#include "client/table_model.h"
+#include "engine/cards.h"
+#include "net/wire/commands.h"
+#include "net/wire/message.h"
+
+namespace tess {
+
+using namespace table_fields;
+using wire::FieldReader;
+
+namespace {
+const std::string kingsOnTab = "Kings can only be placed on foundation spots.";
+const std::string kingFirst = "Kings must be moved to foundation before you can play that card.";
+
+// The line without its terminator; the connection adds that.
+std::string line(const wire::Message& message) {
+    std::string text = message.endWithPlus();
+    text.pop_back();
+    return text;
+}
+}  // namespace
+
+// --- Announcements ---
+
+bool TableModel::mycards(std::string_view data) {
+    FieldReader f(data);
+    const int seat = f.number();
+    std::vector<std::pair<int, int>> cards;
+    while (!f.remainder().empty()) {
+        const int position = f.number();
+        const int card = f.number();
+        if (!isPosition(position) || !isCard(card)) return false;
+        cards.emplace_back(position, card);
+    }
+    if (!isMe(seat)) return true;  // someone else's hand
+
+    Batch batch(*this);
+    for (const auto& [position, card] : cards)
+        hand_.createcard(position, card);
+    touch(areaHand);
+    return true;
+}
+
+bool TableModel::foundcards(std::string_view data) {
+    FieldReader f(data);
+    std::vector<std::pair<int, int>> spots;
+    while (!f.remainder().empty()) {
+        const int spot = f.number();
+        const int card = f.number();
+        if (!isSpot(spot) || !isCardOrNone(card)) return false;
+        spots.emplace_back(spot, card);
+    }
+
+    Batch batch(*this);
+    dropSelection();
+    for (const auto& [spot, card] : spots)
+        tabs_[static_cast<std::size_t>(spot - 1)].first = card;
+    touch(areaBoard);
+    return true;
+}
+
+bool TableModel::playhand(std::string_view data) {
+    FieldReader f(data);
+    const int seat = f.number();
+    const int spot = f.number();
+    const int count = f.number();
+    const int card = f.number();
+    const int position = f.number();
+    if (!isSeat(seat) || !isSpot(spot) || !within(count, 1, lastCard) || !isCard(card) ||
+        !isPosition(position))
+        return false;
+
+    Batch batch(*this);
+    TabSpotView& tab = tabs_[static_cast<std::size_t>(spot - 1)];
+    (count == 1 ? tab.first : tab.top) = card;
+    touch(areaBoard);
+    if (isMe(seat))
+        takeFromHand(position);
+    else
+        takeFromFan(seat);
+    selectedtab_ = 0;
+    hideHighlight();
+    sound("topile");
+    return true;
+}
+
+bool TableModel::playtab(std::string_view data) {
+    FieldReader f(data);
+    const int seat = f.number();
+    const int from = f.number();
+    const int to = f.number();
+    const int first = f.number();
+    const int top = f.number();
+    const int count = f.number();
+    if (!isSeat(seat) || !isSpot(from) || !isSpot(to) || !isCardOrNone(first) ||
+        !isCardOrNone(top) || !within(count, 0, lastCard))
+        return false;
+
+    Batch batch(*this);
+    tabs_[static_cast<std::size_t>(from - 1)] = {};
+    TabSpotView& dest = tabs_[static_cast<std::size_t>(to - 1)];
+    dest.first = first;
+    if (count > 1) dest.top = top;
+    touch(areaBoard);
+    selectedtab_ = 0;
+    hideHighlight();
+    if (isMe(seat)) canact_ = true;
+    sound("topile");
+    return true;
+}
+
+bool TableModel::foundcard(std::string_view data) {
+    FieldReader f(data);
+    const int seat = f.number();
+    const int found = f.number();
+    const int card = f.number();
+    const int position = f.number();
+    if (!isSeat(seat) || !isSpot(found) || !isCard(card) || !isPosition(position)) return false;
+
+    Batch batch(*this);
+    foundations_[static_cast<std::size_t>(found - 1)] = card;
+    touch(areaBoard);
+    if (isMe(seat))
+        takeFromHand(position);
+    else
+        takeFromFan(seat);
+    sound("tofound");
+    return true;
+}
+
+bool TableModel::foundtab(std::string_view data) {
+    FieldReader f(data);
+    const int seat = f.number();
+    const int found = f.number();
+    const int card = f.number();
+    const int spot = f.number();
+    // The fifth field is not used.
+    if (!isSeat(seat) || !isSpot(found) || !isCard(card) || !isSpot(spot)) return false;
+
+    Batch batch(*this);
+    foundations_[static_cast<std::size_t>(found - 1)] = card;
+    tabs_[static_cast<std::size_t>(spot - 1)] = {};
+    touch(areaBoard);
+    if (isMe(seat)) canact_ = true;
+    selectedtab_ = 0;
+    hideHighlight();
+    sound("tofound");
+    return true;
+}
+
+// --- The user ---
+
+bool TableModel::sendLine(std::string text) {
+    if (!connected_) return false;
+    events_.send(text);
+    return true;
+}
+
+void TableModel::cardimagesMouseDown(int position, Button button) {
+    Batch batch(*this);
+    hideKings();
+    if (button == Button::right) {
+        hand_.sortthem();
+        // Sorting shows every card lowered, so none stays selected behind the look.
+        selectedcard_ = 0;
+        touch(areaHand);
+    }
+    selectedtab_ = 0;
+    hideHighlight();
+    if (button != Button::left || !connected_ || !canact_) return;
+    const HandCard* card = hand_.find(position);
+    if (card == nullptr) return;
+    if (card->top == layout::handTop) {
+        if (selectedcard_ != 0) hand_.lower(selectedcard_);
+        hand_.raise(position);
+        selectedcard_ = position;
+    } else {
+        hand_.lower(position);
+        selectedcard_ = 0;
+    }
+    touch(areaHand);
+}
+
+// The four checks of a card (or a pile's first card) onto a tab spot.
+bool TableModel::tryTab(int card, int spot, std::string request) {
+    const TabSpotView& tab = tabs_[static_cast<std::size_t>(spot - 1)];
+    const int target = tab.top != 0 ? tab.top : tab.first;
+    if (target == 0 && isKing(card)) {
+        showKings(kingsOnTab);
+    } else if (isKing(target)) {
+        showKings(kingFirst);
+    } else if (isCard(card) && (target == 0 || fitsOn(card, target))) {
+        canact_ = false;
+        return sendLine(std::move(request));
+    }
+    sound("invalid");
+    return false;
+}
+
+void TableModel::image_tab22Click(int spot) {
+    Batch batch(*this);
+    hideKings();
+    if (!canact_ || !isSpot(spot)) return;
+    if (spot == selectedtab_) {
+        selectedtab_ = 0;
+        hideHighlight();
+        return;
+    }
+    const HandCard* card = selectedcard_ != 0 ? hand_.find(selectedcard_) : nullptr;
+    if (card != nullptr) {
+        tryTab(card->card, spot,
+               line(wire::Message(cmd::handplay).add(mySlot_).add(selectedcard_).add(spot)));
+    } else if (selectedtab_ != 0) {
+        tryTab(tab(selectedtab_).first, spot,
+               line(wire::Message(cmd::tabplay).add(mySlot_).add(selectedtab_).add(spot)));
+    } else if (tab(spot).first != 0 || tab(spot).top != 0) {
+        selectedtab_ = spot;
+        highliteit(spot);
+    } else {
+        events_.messageBox("You cannot select that");
+    }
+}
+
+void TableModel::highliteit(int spot) {
+    const TabSpotView& t = tab(spot);
+    if (t.first == 0) {
+        events_.messageBox("empty");
+        return;
+    }
+    highlight_ = layout::highlight(spot, t.top != 0);
+    highlightVisible_ = true;
+    touch(areaSelection);
+}
+
+bool TableModel::tryFoundation(int card, int found, std::string request) {
+    const int top = foundation(found);
+    const bool fits = top == 0 ? isKing(card) : fitsOn(card, top);
+    if (fits) {
+        canact_ = false;
+        return sendLine(std::move(request));
+    }
+    sound("invalid");
+    return false;
+}
+
+void TableModel::image_found2Click(int found) {
+    Batch batch(*this);
+    hideKings();
+    if (!canact_ || !isSpot(found)) return;
+    if (isAce(foundation(found))) {
+        events_.messageBox("filled");
+        return;
+    }
+    const HandCard* card = selectedcard_ != 0 ? hand_.find(selectedcard_) : nullptr;
+    if (card != nullptr) {
+        tryFoundation(
+            card->card, found,
+            line(wire::Message(cmd::handfound).add(mySlot_).add(selectedcard_).add(found)));
+    } else if (selectedtab_ != 0) {
+        tryFoundation(tab(selectedtab_).first, found,
+                      line(wire::Message(cmd::tabfound).add(mySlot_).add(selectedtab_).add(found)));
+    } else {
+        sound("invalid");
+    }
+}
+
+void TableModel::image_topcardClick() {
+    if (!canact_) return;
+    Batch batch(*this);
+    canact_ = false;
+    dropSelection();
+    sendLine(line(wire::Message(cmd::endturn).add(mySlot_)));
+    stopCountdown();
+    setDone(false);
+}
+
+void TableModel::button_kingsClick() {
+    Batch batch(*this);
+    hideKings();
+}
+
+void TableModel::JustWatch1Click() {
+    if (!connected_ || mySlot_ < 1 || mySlot_ > seatcount) return;
+    std::string text =
+        wire::Message(cmd::justwatch).add(mySlot_).add(justWatchChecked_ ? 2 : 1).end();
+    text.pop_back();
+    sendLine(std::move(text));
+}
+
+const TabSpotView& TableModel::tab(int spot) const {
+    static const TabSpotView none;
+    return isSpot(spot) ? tabs_[static_cast<std::size_t>(spot - 1)] : none;
+}
+
+int TableModel::foundation(int found) const {
+    return isSpot(found) ? foundations_[static_cast<std::size_t>(found - 1)] : 0;
+}
+
+}  // namespace tess

@@ -211,7 +211,7 @@ void Tdownload::showEvent(QShowEvent* event) {
 
 void Tdownload::getbuttonClick() {
     if (fetch_.running()) return;
-    state_ = Running;
+    state_ = Started;
     fileName_ = url_.fileName();
     file_.setFileName(downloadedFile());
     setStatus2(QString());
@@ -230,6 +230,7 @@ void Tdownload::getbuttonClick() {
 }
 
 void Tdownload::abortbuttonClick() {
+    if (!fetch_.running()) return;
     fetch_.abort();
     setStatus(QStringLiteral("Download has been aborted."));
     state_ = Aborted;

@@ -18,7 +18,8 @@ namespace tess {
 class Tdownload : public QDialog {
     Q_OBJECT
 public:
-    enum State { Idle = 0, Running = 1, Aborted = 2 };
+    // Started: a download runs or has finished; Aborted: it was stopped or failed.
+    enum State { Idle = 0, Started = 1, Aborted = 2 };
 
     explicit Tdownload(QWidget* parent = nullptr);
 

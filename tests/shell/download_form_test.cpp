@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -113,7 +115,7 @@ TEST_F(DownloadTest, StatusLinesFollowTheTransferThenTheInstallerStarts) {
     EXPECT_EQ(launcher.calls[0].file, file());
     EXPECT_EQ(launcher.calls[0].args, installerArgs);
     EXPECT_EQ(closeMain.count(), 1);
-    EXPECT_EQ(window.state(), Tdownload::Running);
+    EXPECT_EQ(window.state(), Tdownload::Started);
     EXPECT_TRUE(button("getbutton")->isEnabled());
     EXPECT_FALSE(button("abortbutton")->isEnabled());
     // Downloaded, never made executable.
@@ -123,6 +125,20 @@ TEST_F(DownloadTest, StatusLinesFollowTheTransferThenTheInstallerStarts) {
     EXPECT_TRUE(server.lastRequest().contains("User-Agent: Mozilla/3.0 (compatible)\r\n"));
     EXPECT_TRUE(
         server.lastRequest().contains("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*"));
+}
+
+TEST_F(DownloadTest, ARedirectIsFollowedAndOnlyTheFinalHeadersCount) {
+    server.serve("moved installer");
+    server.redirectFrom("/old/orvsetup.exe");
+    ASSERT_TRUE(window.setDownloadUrl(server.url("/old/orvsetup.exe")));
+    clickDownload();
+    ASSERT_TRUE(waitDone());
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "Loading...."), 1);
+    EXPECT_EQ(std::count(statuses.begin(), statuses.end(), "Loading....."), 0);
+    EXPECT_EQ(window.statusText(), "Received 15 bytes");
+    EXPECT_EQ(readAll(file()), "moved installer");
+    EXPECT_EQ(server.requests(), 2);
+    EXPECT_EQ(launcher.calls.size(), 1u);
 }
 
 TEST_F(DownloadTest, AnEmptyDownloadIsStillHandedOver) {

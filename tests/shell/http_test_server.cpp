@@ -44,6 +44,12 @@ void HttpTestServer::accept() {
 }
 
 void HttpTestServer::answer(QTcpSocket* socket) {
+    if (!redirectFrom_.isEmpty() && lastRequest_.startsWith("GET " + redirectFrom_ + " ")) {
+        socket->write("HTTP/1.0 302 Found\r\nLocation: " + url().toEncoded() +
+                      "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        socket->disconnectFromHost();
+        return;
+    }
     if (mode_ == Mode::NotFound) {
         const QByteArray page = "<html><body>Not Found</body></html>";
         socket->write("HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: " +

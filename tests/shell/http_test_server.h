@@ -24,6 +24,8 @@ public:
     // Announces `total` bytes, sends `firstPart` and then sends nothing more.
     void stallAfter(const QByteArray& firstPart, qint64 total);
     void notFound();
+    // Requests for `path` are sent on to the file's own address with a 302.
+    void redirectFrom(const QString& path) { redirectFrom_ = path.toLatin1(); }
 
     QUrl url(const QString& path = QStringLiteral("/downloads/orvsetup.exe")) const;
     int requests() const { return requests_; }
@@ -40,6 +42,7 @@ private:
     qint64 total_ = 0;
     int requests_ = 0;
     QByteArray lastRequest_;
+    QByteArray redirectFrom_;
 };
 
 }  // namespace tess

@@ -1,0 +1,297 @@
+#include "shell/download_form.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHostAddress>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "shell/shell_pictures.h"
+#include "shell/window_place.h"
+
+namespace tess {
+
+namespace {
+
+const QStringList installerArguments{QStringLiteral("/SP-"), QStringLiteral("/silent"),
+                                     QStringLiteral("/noicons")};
+
+QFrame* whitePanel(QWidget* parent, const QRect& geometry) {
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(geometry);
+    panel->setFrameShape(QFrame::Box);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(palette);
+    return panel;
+}
+
+QLabel* textLabel(QWidget* parent, const QString& text, const QRect& geometry,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setAlignment(align);
+    return label;
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text,
+                    const QRect& geometry) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    QFont font = b->font();
+    font.setBold(true);
+    b->setFont(font);
+    return b;
+}
+
+// Plain http is accepted only for this machine, where nothing travels over a network.
+bool acceptableAddress(const QUrl& url) {
+    if (!url.isValid() || url.fileName().isEmpty()) return false;
+    if (url.scheme() == QLatin1String("https")) return true;
+    if (url.scheme() != QLatin1String("http")) return false;
+    const QString host = url.host();
+    return host == QLatin1String("localhost") || QHostAddress(host).isLoopback();
+}
+
+}  // namespace
+
+Tdownload::Tdownload(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      url_(defaultDownloadUrl()),
+      folder_(defaultTargetFolder()),
+      lobbyPath_(defaultInstalledLobbyPath()) {
+    setObjectName(QStringLiteral("download"));
+    setWindowTitle(QStringLiteral("Download The Orvane Lobby"));
+    setFixedSize(724, 500);
+    setModal(false);
+
+    buildLeftPanel(whitePanel(this, QRect(6, 6, 450, 487)));
+    buildRightPanels(whitePanel(this, QRect(461, 6, 257, 228)),
+                     whitePanel(this, QRect(461, 236, 257, 257)));
+
+    connect(&fetch_, &LobbyFetch::headerLine, this, &Tdownload::HttpCli1HeaderData);
+    connect(&fetch_, &LobbyFetch::documentBegin, this, &Tdownload::HttpCli1DocBegin);
+    connect(&fetch_, &LobbyFetch::documentData, this, &Tdownload::HttpCli1DocData);
+    connect(&fetch_, &LobbyFetch::finished, this, &Tdownload::downloadEnded);
+}
+
+void Tdownload::buildLeftPanel(QWidget* panel) {
+    auto* picture = new QLabel(panel);
+    picture->setObjectName(QStringLiteral("image_lobby"));
+    picture->setGeometry(7, 7, 436, 360);
+    picture->setPixmap(lobbyPicture());
+
+    auto* closed = new QLabel(QStringLiteral("IS CLOSED"), picture);
+    closed->setObjectName(QStringLiteral("label_closed"));
+    closed->setGeometry(lobbyPictureCaptionArea());
+    closed->setAlignment(Qt::AlignCenter);
+    QFont big = closed->font();
+    big.setPointSize(26);
+    big.setBold(true);
+    closed->setFont(big);
+    closed->setStyleSheet(QStringLiteral("color: #b00000; background: transparent;"));
+
+    textLabel(panel,
+              QStringLiteral("Download The Orvane Lobby Now to play this  and other exciting "
+                             "games online with other players! "),
+              QRect(11, 370, 428, 32), Qt::AlignCenter);
+
+    getbutton_ = button(panel, QStringLiteral("getbutton"),
+                        QStringLiteral("Download And Install The Orvane Lobby Now"),
+                        QRect(11, 404, 428, 42));
+    connect(getbutton_, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
+
+    status_ = textLabel(panel, QString(), QRect(11, 448, 428, 16), Qt::AlignCenter);
+    status_->setObjectName(QStringLiteral("label_status"));
+    status_->setWordWrap(false);
+    status2_ = textLabel(panel, QString(), QRect(11, 464, 260, 16));
+    status2_->setObjectName(QStringLiteral("label_status2"));
+    status2_->setWordWrap(false);
+
+    abortbutton_ = button(panel, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"),
+                          QRect(278, 462, 161, 25));
+    abortbutton_->setEnabled(false);
+    connect(abortbutton_, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
+}
+
+void Tdownload::buildRightPanels(QWidget* top, QWidget* bottom) {
+    textLabel(top,
+              QStringLiteral("To proceed to the game without the ability to play against others "
+                             "click the button below."),
+              QRect(10, 10, 237, 56), Qt::AlignCenter);
+    auto* solo = button(top, QStringLiteral("Button1"), QStringLiteral("Play Solo Game"),
+                        QRect(42, 72, 172, 42));
+    solo->setDefault(true);
+    solo->setAutoDefault(true);
+    connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
+    auto* note = textLabel(top,
+                           QStringLiteral("Note: Even if you are playing offline, you will need "
+                                          "to configure your FIREWALL to allow the game to access "
+                                          "the internet components."),
+                           QRect(10, 124, 237, 96), Qt::AlignCenter);
+    QFont small = note->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    note->setFont(small);
+
+    textLabel(bottom,
+              QStringLiteral("If you already have The Orvane Lobby and you wish to play with "
+                             "others then click the button below to close this game and open The "
+                             "Orvane Lobby."),
+              QRect(10, 10, 237, 120), Qt::AlignCenter);
+    auto* others = button(bottom, QStringLiteral("Button2"), QStringLiteral("Play with Others"),
+                          QRect(42, 150, 172, 42));
+    others->setAutoDefault(false);
+    connect(others, &QPushButton::clicked, this, &Tdownload::Button2Click);
+}
+
+QUrl Tdownload::defaultDownloadUrl() { return QUrl(QStringLiteral(TESS_LOBBY_URL)); }
+
+bool Tdownload::setDownloadUrl(const QUrl& url) {
+    if (!acceptableAddress(url)) return false;
+    url_ = url;
+    return true;
+}
+
+QString Tdownload::defaultTargetFolder() {
+    const QString beside = QCoreApplication::applicationDirPath();
+    if (!beside.isEmpty() && QFileInfo(beside).isWritable()) return beside;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return config;
+}
+
+QString Tdownload::downloadedFile() const {
+    const QString name = fileName_.isEmpty() ? url_.fileName() : fileName_;
+    return QDir(folder_).filePath(name);
+}
+
+QString Tdownload::defaultInstalledLobbyPath() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\Program Files\\Orvane\\OrvaneLobby.exe");
+#else
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(data).filePath(QStringLiteral("orvane/OrvaneLobby"));
+#endif
+}
+
+void Tdownload::setLauncher(InstallerLauncher* launcher) {
+    launcher_ = launcher ? launcher : &systemLauncher_;
+}
+
+QString Tdownload::statusText() const { return status_->text(); }
+
+void Tdownload::setStatus(const QString& text) {
+    status_->setText(text);
+    emit statusChanged();
+}
+
+void Tdownload::setStatus2(const QString& text) {
+    status2_->setText(text);
+    emit statusChanged();
+}
+QString Tdownload::status2Text() const { return status2_->text(); }
+
+void Tdownload::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        centreWindow(this, nullptr);
+    }
+    QDialog::showEvent(event);
+}
+
+void Tdownload::getbuttonClick() {
+    if (fetch_.running()) return;
+    state_ = Started;
+    fileName_ = url_.fileName();
+    file_.setFileName(downloadedFile());
+    setStatus2(QString());
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        qWarning("lobby download: cannot write %s: %s", qPrintable(file_.fileName()),
+                 qPrintable(file_.errorString()));
+        state_ = Aborted;
+        setStatus(QStringLiteral("Download Aborted"));
+        setStatus2(QStringLiteral("Cannot write ") + fileName_);
+        return;
+    }
+    getbutton_->setEnabled(false);
+    abortbutton_->setEnabled(true);
+    setStatus(QStringLiteral("Loading"));
+    fetch_.get(url_, &file_);
+}
+
+void Tdownload::abortbuttonClick() {
+    if (!fetch_.running()) return;
+    fetch_.abort();
+    setStatus(QStringLiteral("Download has been aborted."));
+    state_ = Aborted;
+    setStatus2(QStringLiteral("Download Aborted"));
+}
+
+void Tdownload::HttpCli1HeaderData() { setStatus(status_->text() + QLatin1Char('.')); }
+
+void Tdownload::HttpCli1DocBegin() { setStatus2(QStringLiteral("Downloading: ") + fileName_); }
+
+void Tdownload::HttpCli1DocData(qint64 received) {
+    setStatus(QString::number(received) + QStringLiteral(" bytes"));
+}
+
+void Tdownload::downloadEnded(bool ok, const QString& error) {
+    if (ok) {
+        file_.flush();
+        setStatus(QStringLiteral("Received ") + QString::number(file_.size()) +
+                  QStringLiteral(" bytes"));
+    } else {
+        qWarning("lobby download failed: %s", qPrintable(error));
+        setStatus(QStringLiteral("Download Aborted"));
+        state_ = Aborted;
+    }
+    getbutton_->setEnabled(true);
+    abortbutton_->setEnabled(false);
+    file_.close();
+    if (state_ == Aborted) return;
+
+    setStatus2(QStringLiteral("Installing"));
+    if (!launcher_->start(file_.fileName(), installerArguments)) {
+        showMessage(QStringLiteral("An Error has Occurred."));
+        return;
+    }
+    hide();
+    emit closeMainWindow();
+}
+
+void Tdownload::Button1Click() { close(); }
+
+void Tdownload::Button2Click() {
+    const QFileInfo lobby(lobbyPath_);
+    if (!lobby.isFile()) {
+        showMessage(
+            QStringLiteral("Please close the game and open the Orvane Lobby using the icon on your "
+                           "desktop or using the your Window's start-up menu."));
+        return;
+    }
+    if (!launcher_->start(lobby.absoluteFilePath(), {})) {
+        showMessage(QStringLiteral("An Error has Occurred."));
+        return;
+    }
+    hide();
+    emit closeMainWindow();
+}
+
+void Tdownload::showMessage(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tessarine"), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+}  // namespace tess

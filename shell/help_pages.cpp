@@ -1,0 +1,176 @@
+#include "shell/help_pages.h"
+
+namespace tess {
+
+namespace {
+
+const char* const overview = R"(
+<p><b>Tessarine</b> is a card game for one to four players at one table. It grew out of the
+patience games that families used to play together around the kitchen table: instead of
+everyone laying out a patience of their own, all players share four tab spots and four
+foundations and race to be the first to get rid of their cards.</p>
+<p>We wrote it so that the game could be played the way it always was, with friends across
+the table, even when the table is the Internet. Play a quick game on your own against our
+computer player Klot, or meet other players in the Orvane Lobby.</p>
+<p><b>Is there a game you would like to play?</b> We are always looking for good card and
+board games to bring online. Send us your suggestions through our web site
+<b>www.orvane.com</b> &mdash; the best ideas become our next games.</p>
+)";
+
+const char* const connecting = R"(
+<p><b>Playing solo.</b> When Tessarine is started on its own it sets up a table on your
+computer with you in the first seat and the computer player Klot in the second. Press the
+<b>Start</b> button (or File &rsaquo; Start Game) to begin. A solo game can be played
+offline, but the game talks to itself over your computer's network components, so your
+<b>firewall must allow Tessarine to use the network</b>, even when you are not connected to
+the Internet. If the table never says "You are Connected.", check your firewall first.</p>
+<p><b>Playing with others.</b> Games with other players are found and started through the
+<b>Orvane Lobby</b>. One player hosts the table; the others join it. Up to four players sit
+at the table and up to five more may watch as spies.</p>
+<p><b>Hosting.</b> The computer that hosts the table must accept incoming connections on
+<b>TCP port 7772</b>. Allow Tessarine through your firewall, and if you are behind a router,
+forward port 7772 to your computer.</p>
+<p><b>If the host leaves.</b> The host's computer holds the game. If the host disconnects or
+closes the game, all play ends and every player's game closes.</p>
+<p>A player who leaves during a round is played by the computer player until the round
+ends, so the game goes on for the others, and a new player can take the free seat.</p>
+)";
+
+const char* const gamePlay = R"(
+<p><b>The deal.</b> At the start of each round every playing seat puts one point into the
+pot. The deck is shuffled, one card is turned face up onto each of the four <b>tab
+spots</b>, and every player gets seven cards. The rest of the deck is the face-down
+<b>draw pile</b>. The four <b>foundations</b> in the corners start empty. The second seat
+always plays: when nobody sits there, the computer player does.</p>
+<p><b>Your turn.</b> Players take turns in seat order. On your turn you may make as many
+moves as you like and can. Every card played must be <b>one lower</b> than the card it
+covers and of the <b>opposite colour</b> (red on black, black on red); the king counts
+highest, the ace lowest.</p>
+<ul>
+<li><b>A card from your hand onto a tab spot.</b> Click the card to raise it, then click the
+tab spot. An empty tab spot takes any card. A tab spot whose top card is a king takes
+nothing: move the king away first, to a foundation or to an empty tab spot.</li>
+<li><b>A whole tab spot onto another.</b> Click a tab spot, then the spot to move it to. The
+whole pile moves; its first card must fit on the other spot's top card. Any pile may move
+onto an empty tab spot, but a pile that begins with a king only onto an empty one.</li>
+<li><b>A card onto a foundation.</b> An empty foundation can only be started with a
+<b>king</b>. After that each card must be one lower and of the opposite colour. Cards
+cannot be taken back from a foundation, and a foundation that has reached its ace is
+complete.</li>
+<li><b>A whole tab spot onto a foundation.</b> A lone king may start an empty foundation; a
+run whose first card fits on the foundation goes onto it all at once.</li>
+</ul>
+<p><b>Ending your turn.</b> Your turn ends when you <b>draw a card</b> from the draw pile
+(click the pile or the DONE button) or when you have <b>played all your cards</b>. If you
+draw without having played a card, one point goes into the pot.</p>
+<p><b>The clock.</b> Each turn has a time limit, set by the host when the game starts. The
+bar and the time below the table show what is left. When the time is up, a card is drawn
+for you and your turn ends.</p>
+<p><b>The end of a round.</b> A round ends when a player has played out the hand; that player
+wins the pot (see Scoring). If the draw pile runs out, the round ends without a winner and
+the pot is carried into the next round. The next round is dealt after a short break.</p>
+<p><b>Winning.</b> The host chooses the score to play to. The first player whose score has
+reached it is declared the winner when the next round would begin.</p>
+)";
+
+const char* const scoring = R"(
+<p>All points are won from the <b>pot</b>, which the table shows at all times.</p>
+<ul>
+<li>At the start of every round each playing seat puts <b>1 point</b> into the pot.</li>
+<li>A player who ends a turn by drawing without having played a card adds <b>1 point</b>
+(this includes a turn ended by the clock).</li>
+<li>When a player plays out the hand, every card still held by the other players is added:
+<b>10 points for a king</b> and <b>1 point for any other card</b>. The player who went out
+then takes the <b>whole pot</b>, and the pot starts again from nothing.</li>
+<li>If the draw pile runs out, nobody is paid: the pot stays on the table for the next
+round, which adds its own stakes to it.</li>
+</ul>
+<p>Scores only ever grow during a game. The first player to reach the score the host chose
+to play to wins the game.</p>
+<p><b>An example.</b> You, Klot and Ann play. The round starts with a pot of 3, one point
+from each of you. Klot and Ann both draw once without playing: the pot is 5. On your next
+turn you play your last card. Klot still holds a king, a seven and a two: 10 + 1 + 1 = 12
+points. Ann holds four cards and no king: 4 points. The pot is 5 + 12 + 4 = <b>21</b>, and
+all 21 points go to your score. The next round starts with an empty pot plus the three new
+stakes.</p>
+)";
+
+const char* const options = R"(
+<p><b>Just Watch</b> (Options menu). During a game, let the computer player take over your
+seat while you watch; choose it again to play once more. The check mark appears when the host has agreed,
+and a pair of eyes beside a name shows who is watching. The host can also set or unset just
+watch for any seat by right-clicking the player's name.</p>
+<p><b>Bot Speed</b> (Options menu). How quickly the computer player moves: <b>Slow</b> (one
+move every two seconds), <b>Normal</b> (every second) or <b>Fast</b> (every half second).
+The host's choice is the one that counts.</p>
+<p><b>Sounds</b> (Options menu). <b>Play Sounds</b> turns the game's sounds on and off.
+<b>Player Phrase Sounds</b> turns the chatter sounds of other players on and off; while it is
+off you see a line in the chat instead. <b>Turn Sound</b> chooses the <b>Classic</b> or the
+<b>New</b> sound that tells you your turn has begun.</p>
+<p><b>Chat/Action Text</b> (Options menu). <b>Text Color</b> picks the colour of your chat
+lines as everybody sees them; <b>Text Size</b> sets the size of all chat text. <b>Scroll
+Chat Off</b> (Ctrl+S) stops the chat from scrolling while you read back; <b>Clear Main
+Chat</b> empties it. Start a line with <b>/me</b> to show an action: <i>/me waves</i> shows
+your name followed by <i>waves</i>. Web addresses in the chat can be clicked.</p>
+<p><b>Screen Location</b> (Options menu). The game remembers where its window was and how big
+it was. <b>Reset Screen Location</b> moves it back to the top left corner at its normal
+size.</p>
+<p><b>Phrase Buttons.</b> The buttons P1 to P9 above the chat send a ready-made phrase to the
+table; a button can be used once every 2 seconds. Hold the mouse over a button to see its
+phrase. The button with the musical note opens the chatter sounds, which play for everybody
+at the table.</p>
+<p><b>Tally List</b> (View &rsaquo; View Tally). Counts your games and your wins. Tick the
+players you want to follow and the tally keeps, for each of them, how many games you played
+together and who won, over all time and since you started Tessarine.</p>
+<p><b>Spy List</b> (View &rsaquo; Spy List). Shows who is watching the table without a seat.
+The host can remove a spy from the game by right-clicking the name.</p>
+<p><b>Phrase List</b> (View &rsaquo; Phrase List). Change the phrases of the nine phrase
+buttons. A phrase that starts with <b>/me </b> is shown as an action. Your phrases are
+saved for your next game.</p>
+)";
+
+const char* const history = R"(
+<p><b>Version 1.0.2.0</b></p>
+<ul>
+<li>The turn timer and the DONE button are now visible to all players.</li>
+<li>Fixed a division by zero.</li>
+<li>Removed a stray message.</li>
+</ul>
+<p><b>Version 1.0.1.0</b></p>
+<ul>
+<li>Added the turn timer.</li>
+<li>Changed the background colour.</li>
+<li>Added the DONE button.</li>
+</ul>
+<p><b>Version 1.0.0.0</b></p>
+<ul>
+<li>First release.</li>
+</ul>
+)";
+
+const char* const lobby = R"(
+<p>The <b>Orvane Lobby</b> is where you meet other players. From the lobby you can see who is
+online, chat, and open or join a table of Tessarine and of our other games. The lobby starts
+Tessarine for you with everything it needs to host a table or to join one.</p>
+<p>Playing against other players is only possible through the lobby. If you do not have it
+yet, start Tessarine on its own and choose <b>Download And Install The Orvane Lobby Now</b>;
+if it is already installed, open it from the icon on your desktop or from your start-up
+menu.</p>
+)";
+
+}  // namespace
+
+const std::vector<HelpPage>& helpPages() {
+    static const std::vector<HelpPage> pages{
+        {QStringLiteral("Overview"), QStringLiteral("Overview"), QString::fromUtf8(overview)},
+        {QStringLiteral("Connecting"), QStringLiteral("Connecting"), QString::fromUtf8(connecting)},
+        {QStringLiteral("Game Play"), QStringLiteral("Game Play"), QString::fromUtf8(gamePlay)},
+        {QStringLiteral("Scoring"), QStringLiteral("Scoring"), QString::fromUtf8(scoring)},
+        {QStringLiteral("Options"), QStringLiteral("Options"), QString::fromUtf8(options)},
+        {QStringLiteral("Documentation"), QStringLiteral("History"), QString::fromUtf8(history)},
+        {QStringLiteral("Orvane Lobby"), QStringLiteral("Orvane Lobby"), QString::fromUtf8(lobby)},
+    };
+    return pages;
+}
+
+}  // namespace tess

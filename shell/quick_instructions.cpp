@@ -1,0 +1,95 @@
+#include "shell/quick_instructions.h"
+
+#include <QLabel>
+#include <QToolButton>
+
+#include "shell/shell_pictures.h"
+
+namespace tess {
+
+namespace {
+
+QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, int pointSize, bool bold,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    l->setWordWrap(true);
+    l->setAlignment(align);
+    QFont f = l->font();
+    f.setPointSize(pointSize);
+    f.setBold(bold);
+    l->setFont(f);
+    return l;
+}
+
+QLabel* caption(QLabel* picture, const QString& text, const QRect& geometry) {
+    auto* l = label(picture, text, geometry, 7, true, Qt::AlignCenter);
+    l->setWordWrap(false);
+    l->setStyleSheet(QStringLiteral("color: #fff4c0; background: transparent;"));
+    return l;
+}
+
+}  // namespace
+
+QuickInstructionsPanel::QuickInstructionsPanel(QWidget* board) : QFrame(board) {
+    setObjectName(QStringLiteral("panel_help"));
+    setGeometry(QRect(boardPosition, QSize(625, 361)));
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Raised);
+    setLineWidth(3);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(0xE2, 0xE1, 0xCB));  // 13361890
+    palette.setColor(QPalette::WindowText, Qt::black);
+    setPalette(palette);
+
+    label(this, QStringLiteral("QUICK INSTRUCTIONS"), QRect(0, 10, 625, 30), 16, true,
+          Qt::AlignCenter);
+
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("image_layout"));
+    picture->setGeometry(20, 52, 158, 209);
+    picture->setPixmap(tableLayoutPicture());
+    caption(picture, QStringLiteral("FOUNDATIONS"), tableLayoutFoundationsCaption());
+    caption(picture, QStringLiteral("TAB SPOTS"), tableLayoutTabSpotsCaption());
+    caption(picture, QStringLiteral("DRAW PILE"), tableLayoutDrawPileCaption());
+
+    const int x = 200, w = 405;
+    label(this,
+          QStringLiteral("Get rid of your cards by playing them on foundations and tab spots. All "
+                         "cards played must be one lower and opposite color of the top card."),
+          QRect(x, 52, w, 64), 11, false);
+    label(this,
+          QStringLiteral("FOUNDATIONS always start with KINGS. Cards cannot be removed from "
+                         "Foundations. "),
+          QRect(x, 124, w, 64), 11, false);
+    label(this,
+          QStringLiteral("Tab Spots can start with anything and can be moved. When moving TAB "
+                         "SPOTS the whole pile will move. "),
+          QRect(x, 196, w, 64), 11, false);
+    label(this,
+          QStringLiteral("Your turn ends when you either play all your cards or you draw from the "
+                         "DRAW PILE. "),
+          QRect(20, 272, 585, 36), 11, true, Qt::AlignCenter);
+
+    auto* done = new QToolButton(this);
+    done->setObjectName(QStringLiteral("button_done"));
+    done->setGeometry(280, 318, 65, 29);
+    done->setIcon(QIcon(doneButtonPicture()));
+    done->setIconSize(QSize(65, 29));
+    done->setAutoRaise(true);
+    done->setToolTip(QStringLiteral("Done"));
+    done->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
+    connect(done, &QToolButton::clicked, this, &QuickInstructionsPanel::button_doneClick);
+
+    hide();
+}
+
+void QuickInstructionsPanel::showQuickInstructions() {
+    show();
+    raise();
+}
+
+void QuickInstructionsPanel::button_doneClick() { hide(); }
+
+}  // namespace tess

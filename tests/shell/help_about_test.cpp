@@ -1,0 +1,231 @@
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include "shell/about_form.h"
+#include "shell/help_form.h"
+#include "shell/help_pages.h"
+#include "shell/maker_site.h"
+#include "shell/quick_instructions.h"
+#include "shell/shell_pictures.h"
+
+namespace tess {
+namespace {
+
+void saveShot(QWidget& widget, const char* name) {
+    if (const QString dir = qEnvironmentVariable("TESS_SCREENSHOT_DIR"); !dir.isEmpty())
+        widget.grab().save(QDir(dir).filePath(name));
+}
+
+QStringList labelTexts(const QWidget& widget) {
+    QStringList texts;
+    for (auto* label : widget.findChildren<QLabel*>())
+        texts << label->text();
+    return texts;
+}
+
+// Catches what would go to the browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher() {
+        for (const char* scheme : {"http", "https", "file", "ftp", "javascript"})
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~UrlCatcher() override {
+        for (const char* scheme : {"http", "https", "file", "ftp", "javascript"})
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+TEST(HelpWindow, StartsOnOverviewAndKeepsTheLastChosenPage) {
+    QWidget main;
+    main.resize(772, 535);
+    main.show();
+    Thelp help(&main);
+    EXPECT_EQ(help.windowTitle(), "Tessarine - Help File");
+    EXPECT_EQ(help.size(), QSize(623, 422));
+    EXPECT_FALSE(help.isModal());
+    EXPECT_EQ(help.currentPage(), 1);
+    EXPECT_EQ(help.heading(), "Overview");
+
+    help.show();
+    QTest::mouseClick(help.findChild<QPushButton*>("SelButton4"), Qt::LeftButton);
+    EXPECT_EQ(help.currentPage(), 4);
+    EXPECT_EQ(help.heading(), "Scoring");
+    QTest::mouseClick(help.findChild<QPushButton*>("button_done"), Qt::LeftButton);
+    EXPECT_FALSE(help.isVisible());
+
+    help.show();
+    EXPECT_EQ(help.currentPage(), 4);
+    EXPECT_EQ(help.heading(), "Scoring");
+    EXPECT_TRUE(help.page(4)->isVisible());
+    EXPECT_FALSE(help.page(1)->isVisible());
+}
+
+TEST(HelpWindow, PageButtonsInOrderWithTheirHeadings) {
+    Thelp help;
+    const std::vector<std::pair<QString, QString>> expected{
+        {"Overview", "Overview"},        {"Connecting", "Connecting"}, {"Game Play", "Game Play"},
+        {"Scoring", "Scoring"},          {"Options", "Options"},       {"Documentation", "History"},
+        {"Orvane Lobby", "Orvane Lobby"}};
+    ASSERT_EQ(help.pageCount(), int(expected.size()));
+    int lastY = -1;
+    for (int n = 1; n <= help.pageCount(); ++n) {
+        auto* button = help.findChild<QPushButton*>(QString("SelButton%1").arg(n));
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), expected[n - 1].first);
+        EXPECT_EQ(button->size(), QSize(117, 20));
+        EXPECT_GT(button->y(), lastY);
+        lastY = button->y();
+        help.SelButton1Click(n);
+        EXPECT_EQ(help.heading(), expected[n - 1].second);
+        EXPECT_EQ(help.currentPage(), n);
+
+        QTextBrowser* page = help.page(n);
+        EXPECT_TRUE(page->isReadOnly());
+        EXPECT_EQ(page->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(page->palette().color(QPalette::Base), QColor(0xE2, 0xE1, 0xCB));
+        EXPECT_GT(page->toPlainText().size(), 200) << n;
+        help.show();
+        saveShot(help, QString("help%1.png").arg(n).toLatin1().constData());
+    }
+    help.SelButton1Click(0);
+    help.SelButton1Click(99);
+    EXPECT_EQ(help.currentPage(), help.pageCount());
+
+    QSignalSpy about(&help, &Thelp::aboutRequested);
+    QTest::mouseClick(help.findChild<QPushButton*>("button_about"), Qt::LeftButton);
+    EXPECT_EQ(about.count(), 1);
+}
+
+TEST(HelpPages, CoverWhatPlayersNeed) {
+    const auto& pages = helpPages();
+    const auto text = [&](const char* caption) {
+        for (const auto& page : pages)
+            if (page.caption == caption) {
+                QTextDocument doc;
+                doc.setHtml(page.html);
+                return doc.toPlainText();
+            }
+        return QString();
+    };
+    const QString connecting = text("Connecting");
+    EXPECT_TRUE(connecting.contains("7772"));
+    EXPECT_TRUE(connecting.contains("firewall"));
+    for (const char* word : {"seven cards", "tab spot", "king", "opposite colour", "draw pile"})
+        EXPECT_TRUE(text("Game Play").contains(word)) << word;
+    EXPECT_TRUE(text("Scoring").contains("10 points for a king"));
+    for (const char* option :
+         {"Just Watch", "Bot Speed", "Play Sounds", "Player Phrase Sounds", "Turn Sound",
+          "Text Color", "Text Size", "Scroll Chat Off", "Clear Main Chat", "Reset Screen Location",
+          "Phrase Buttons", "Tally List", "Spy List", "Phrase List"})
+        EXPECT_TRUE(text("Options").contains(option)) << option;
+    const QString history = text("Documentation");
+    const qsizetype v102 = history.indexOf("1.0.2.0"), v101 = history.indexOf("1.0.1.0"),
+                    v100 = history.indexOf("1.0.0.0");
+    EXPECT_GE(v102, 0);
+    EXPECT_LT(v102, v101);
+    EXPECT_LT(v101, v100);
+}
+
+TEST(AboutWindow, ShowsTheVersionAndOpensTheMakersAddress) {
+    UrlCatcher browser;
+    Tabout about;
+    EXPECT_EQ(about.windowTitle(), "Tessarine - About");
+    EXPECT_EQ(about.size(), QSize(304, 174));
+    EXPECT_FALSE(about.isModal());
+    EXPECT_TRUE(labelTexts(about).contains("Version 1.0.2.0"));
+    about.show();
+    saveShot(about, "about.png");
+    if (const QString dir = qEnvironmentVariable("TESS_SCREENSHOT_DIR"); !dir.isEmpty())
+        makerLogo(QSize(243, 24)).save(QDir(dir).filePath("logo_small.png"));
+
+    auto* web = about.findChild<QLabel*>("label_web");
+    EXPECT_EQ(web->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(web, Qt::LeftButton);
+    QTest::mouseClick(about.findChild<QLabel*>("image_logo"), Qt::LeftButton);
+    EXPECT_EQ(browser.opened, (QList<QUrl>{makerWebAddress(), makerWebAddress()}));
+    EXPECT_EQ(makerWebAddress().scheme(), "https");
+
+    QTest::mouseClick(about.findChild<QPushButton*>("button_done"), Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST(WebAddresses, OnlyTheWebIsOpened) {
+    UrlCatcher browser;
+    const struct {
+        const char* url;
+        bool opened;
+    } cases[] = {{"https://www.orvane.com/", true}, {"http://example.com/a?b", true},
+                 {"file:///etc/passwd", false},     {"ftp://example.com/", false},
+                 {"javascript:alert(1)", false},    {"http://", false}};
+    for (const auto& c : cases) {
+        browser.opened.clear();
+        EXPECT_EQ(openWebAddress(QUrl(c.url)), c.opened) << c.url;
+        EXPECT_EQ(browser.opened.size(), c.opened ? 1 : 0) << c.url;
+    }
+}
+
+TEST(QuickInstructions, HiddenAtStartShownInFrontAndHiddenByDone) {
+    QWidget board;
+    board.resize(764, 526);
+    QuickInstructionsPanel panel(&board);
+    auto* other = new QLabel("a card", &board);
+    other->setGeometry(100, 100, 60, 82);
+    board.show();
+    // The board's own child that shows at a point.
+    const auto topAt = [&board](int x, int y) {
+        QWidget* w = board.childAt(x, y);
+        while (w && w->parentWidget() != &board)
+            w = w->parentWidget();
+        return w;
+    };
+
+    EXPECT_EQ(panel.objectName(), "panel_help");
+    EXPECT_EQ(panel.geometry(), QRect(40, 64, 625, 361));
+    EXPECT_FALSE(panel.isVisible());
+
+    panel.showQuickInstructions();
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(topAt(130, 140), &panel);
+    // Something drawn over it later; asking again brings it back to the front.
+    other->raise();
+    EXPECT_EQ(topAt(130, 140), other);
+    panel.showQuickInstructions();
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_NE(topAt(130, 140), other);
+    EXPECT_EQ(board.children().last(), &panel);
+
+    const QStringList texts = labelTexts(panel);
+    for (const char* text :
+         {"QUICK INSTRUCTIONS", "FOUNDATIONS", "TAB SPOTS", "DRAW PILE",
+          "Get rid of your cards by playing them on foundations and tab spots. All cards played "
+          "must be one lower and opposite color of the top card.",
+          "FOUNDATIONS always start with KINGS. Cards cannot be removed from Foundations. ",
+          "Tab Spots can start with anything and can be moved. When moving TAB SPOTS the whole "
+          "pile will move. ",
+          "Your turn ends when you either play all your cards or you draw from the DRAW PILE. "})
+        EXPECT_TRUE(texts.contains(text)) << text;
+    saveShot(panel, "quick_instructions.png");
+
+    auto* done = panel.findChild<QToolButton*>("button_done");
+    EXPECT_EQ(done->size(), QSize(65, 29));
+    QTest::mouseClick(done, Qt::LeftButton);
+    EXPECT_FALSE(panel.isVisible());
+}
+
+}  // namespace
+}  // namespace tess
+
+#include "help_about_test.moc"

@@ -225,5 +225,20 @@ TEST(Lzhuf, AStreamCutShortFailsInsteadOfDecodingZeros) {
     EXPECT_EQ(lzhuf::decode(knownStream().substr(0, 3), knownContent.size()), std::nullopt);
 }
 
+TEST(Lzhuf, RandomStreamsEndCleanly) {
+    std::mt19937 random(9);
+    for (int round = 0; round < 300; ++round) {
+        std::string stream(random() % 2000, '\0');
+        for (auto& b : stream)
+            b = static_cast<char>(random());
+        const std::size_t size = random() % 20000;
+        const auto out = lzhuf::decode(stream, size);
+        if (out) {
+            EXPECT_GE(out->size(), size);
+            EXPECT_LT(out->size(), size + 60);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tess

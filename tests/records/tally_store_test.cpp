@@ -82,6 +82,11 @@ TEST_F(TallyStoreTest, BadFilesGiveTheirTexts) {
               "Lzrw1 : Error reading from input file : " + path().toStdString());
 }
 
+TEST_F(TallyStoreTest, DataAfterTheLastBlockIsNotRead) {
+    write(QByteArray::fromStdString(encodeTallyFile(sample())) + QByteArray(1 << 20, 'j'));
+    EXPECT_EQ(loadTallyFile(path())->value, sample());
+}
+
 TEST(TallyStorePath, NamesTheFileAfterTheGame) {
     EXPECT_TRUE(tallyFilePath().endsWith("/Tessarinetally.tld"));
 }

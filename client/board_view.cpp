@@ -1,19 +1,13 @@
 #include "client/board_view.h"
 
-#include <QPainter>
-#include <QPainterPath>
-#include <QRadialGradient>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+#include "client/table_model.h"
 
 namespace tess {
 
 namespace {
-
-constexpr QPoint namePlace[4] = {{33, 390}, {299, 50}, {299, 178}, {299, 305}};
-constexpr QSize cardSize{60, 82};
-// Tab spots' first cards and the draw pile: the fixed markers beneath them.
-constexpr QPoint tabSpots[4] = {{96, 218}, {29, 128}, {96, 38}, {163, 128}};
-constexpr QPoint drawPile{96, 128};
-constexpr QPoint foundations[4] = {{29, 218}, {29, 38}, {163, 38}, {163, 218}};
 
 QFont boldArial(int pixelSize) {
     QFont f(QStringLiteral("Arial"));
@@ -22,130 +16,193 @@ QFont boldArial(int pixelSize) {
     return f;
 }
 
-void drawSpot(QPainter& p, QPoint at, const QColor& line) {
-    const QRectF r(QPointF(at) + QPointF(1.5, 1.5), QSizeF(cardSize) - QSizeF(3, 3));
-    p.setPen(QPen(line, 1.5, Qt::DashLine));
-    p.setBrush(QColor(0, 0, 0, 40));
-    p.drawRoundedRect(r, 6, 6);
-}
+QPoint at(layout::Point p) { return {p.left, p.top}; }
+QRect rectOf(layout::Point p) { return {p.left, p.top, layout::cardWidth, layout::cardHeight}; }
+QString text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-BoardView::BoardView(QWidget* parent) : QWidget(parent) {
+BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     resize(clientSize);
-    for (int seat = 1; seat <= 4; ++seat) {
-        const QPoint at = namePlace[seat - 1];
-        names_[seat - 1] = makeLabel(at.x(), at.y(), 16, waiting);
-        names_[seat - 1]->setObjectName(QStringLiteral("label_playername%1").arg(seat));
-        scores_[seat - 1] = makeLabel(at.x(), at.y(), 16, QStringLiteral("0"));
-        scores_[seat - 1]->setObjectName(QStringLiteral("label_score%1").arg(seat));
-        names_[seat - 1]->hide();
-        scores_[seat - 1]->hide();
+    for (int p = 1; p <= 4; ++p) {
+        const layout::SeatPlace& place = layout::seatPlaces[p - 1];
+        names_[p - 1] = makeLabel(at(place.name), 16, waiting);
+        scores_[p - 1] = makeLabel(at(place.score), 16, QStringLiteral("0"));
+        counts_[p - 1] = makeLabel(at(place.cardCount), 11, QString());
+        names_[p - 1]->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(names_[p - 1], &QWidget::customContextMenuRequested, this, [this, p](QPoint pos) {
+            emit seatMenuRequested(model_.seatAt(p), names_[p - 1]->mapToGlobal(pos));
+        });
+        names_[p - 1]->hide();
+        scores_[p - 1]->hide();
+        counts_[p - 1]->hide();
     }
-    makeLabel(165, 3, 12, QStringLiteral("Play to Score: 0"))
-        ->setObjectName(QStringLiteral("label_playtoscore"));
-    makeLabel(165, 19, 12, QStringLiteral("Time Per Turn: 60 sec"))
-        ->setObjectName(QStringLiteral("label_timeperturn"));
-    makeLabel(20, 351, 13, QStringLiteral("TIME:0:00"))
-        ->setObjectName(QStringLiteral("label_timer"));
-    QLabel* pot = makeLabel(172, 334, 43, QStringLiteral("0"));
-    pot->setObjectName(QStringLiteral("label_potscore"));
-
-    label_status_ = makeLabel(16, 508, 13, QStringLiteral("Welcome to Tessarine"));
+    label_potscore_ = makeLabel(at(layout::potScore), 43, QStringLiteral("0"));
+    label_potscore_->setObjectName(QStringLiteral("label_potscore"));
+    label_playtoscore_ = makeLabel(at(layout::playToScore), 12, QStringLiteral("Play to Score: 0"));
+    label_playtoscore_->setObjectName(QStringLiteral("label_playtoscore"));
+    label_timeperturn_ =
+        makeLabel(at(layout::timePerTurn), 12, QStringLiteral("Time Per Turn: 60 sec"));
+    label_timeperturn_->setObjectName(QStringLiteral("label_timeperturn"));
+    label_timer_ = makeLabel(at(layout::timerText), 13, QStringLiteral("TIME:0:00"));
+    label_timer_->setObjectName(QStringLiteral("label_timer"));
+    label_status_ = makeLabel({layout::status.left, layout::status.top}, 13,
+                              QStringLiteral("Welcome to Tessarine"));
     label_status_->setObjectName(QStringLiteral("label_status"));
-    label_status_->setFixedWidth(441);
+    label_status_->setFixedWidth(layout::status.width);
     label_status_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    button_turndone_ =
+        new PictureButton(pictures::Button::done, QStringLiteral("button_turndone"), this);
+    button_turndone_->move(layout::turnDone.left, layout::turnDone.top);
+    button_turndone_->hide();
+    connect(button_turndone_, &QAbstractButton::clicked, this,
+            [this] { model_.image_topcardClick(); });
 
     button_start_ =
         new PictureButton(pictures::Button::startGame, QStringLiteral("button_start"), this);
-    button_start_->move(61, 160);
+    button_start_->move(layout::start.left, layout::start.top);
     button_start_->hide();
+
+    panel_kings_ = new QWidget(this);
+    panel_kings_->setObjectName(QStringLiteral("panel_kings"));
+    panel_kings_->setGeometry(layout::kingsPanel.left, layout::kingsPanel.top,
+                              layout::kingsPanel.width, layout::kingsPanel.height);
+    panel_kings_->setAutoFillBackground(true);
+    QPalette kingsPalette = panel_kings_->palette();
+    kingsPalette.setBrush(QPalette::Window, QBrush(pictures::messagePanel(panel_kings_->size(),
+                                                                          devicePixelRatioF())));
+    panel_kings_->setPalette(kingsPalette);
+    auto* kingsLayout = new QVBoxLayout(panel_kings_);
+    kingsLayout->setContentsMargins(12, 12, 12, 10);
+    label_kings_ = new QLabel(panel_kings_);
+    label_kings_->setObjectName(QStringLiteral("label_kings"));
+    label_kings_->setWordWrap(true);
+    label_kings_->setAlignment(Qt::AlignCenter);
+    label_kings_->setFont(boldArial(13));
+    kingsLayout->addWidget(label_kings_, 1);
+    button_kings_ =
+        new PictureButton(pictures::Button::ok, QStringLiteral("button_kings"), panel_kings_);
+    kingsLayout->addWidget(button_kings_, 0, Qt::AlignHCenter);
+    connect(button_kings_, &QAbstractButton::clicked, this, [this] { model_.button_kingsClick(); });
+    panel_kings_->hide();
 }
 
-QLabel* BoardView::makeLabel(int left, int top, int pixelSize, const QString& text) {
-    auto* label = new QLabel(text, this);
+QLabel* BoardView::makeLabel(QPoint where, int pixelSize, const QString& caption) {
+    auto* label = new QLabel(caption, this);
     label->setFont(boldArial(pixelSize));
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(p);
-    label->move(left, top);
+    label->move(where);
     label->adjustSize();
     return label;
 }
 
-void BoardView::placeScore(int seat) {
-    QLabel* name = names_[seat - 1];
-    name->adjustSize();
-    scores_[seat - 1]->move(name->x() + name->width() + 4, name->y());
+QLabel* BoardView::label_playername(int seat) const {
+    return names_[model_.screenPosition(seat) - 1];
 }
 
-void BoardView::showSeat(int seat, const QString& name) {
-    setSeatCaption(seat, name);
-    names_[seat - 1]->show();
-    scores_[seat - 1]->show();
+QLabel* BoardView::label_score(int seat) const { return scores_[model_.screenPosition(seat) - 1]; }
+
+void BoardView::showSeat(int seat) {
+    if (seat < 1 || seat > 4) return;
+    listed_[seat - 1] = true;
+    refreshSeats();
 }
 
-void BoardView::setSeatCaption(int seat, const QString& caption) {
-    names_[seat - 1]->setText(caption);
-    placeScore(seat);
-}
-
-void BoardView::setEyes(int seat, bool shown) {
-    if (eyes_[seat - 1] == shown) return;
-    eyes_[seat - 1] = shown;
+void BoardView::refresh(unsigned areas) {
+    if (areas & areaSeats) refreshSeats();
+    if (areas & (areaCaptions | areaCountdown)) refreshCaptions();
+    if (areas & areaKings) {
+        label_kings_->setText(text(model_.kingsText()));
+        panel_kings_->setVisible(model_.kingsVisible());
+        if (model_.kingsVisible()) panel_kings_->raise();
+    }
+    if (areas & areaButtons) {
+        button_turndone_->setVisible(model_.doneVisible());
+        button_start_->setVisible(model_.startVisible());
+    }
     update();
 }
 
-void BoardView::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A wooden rim around green felt, lit from the middle of the play area.
-    p.fillRect(rect(), QColor(74, 44, 22));
-    const QRectF felt(QPointF(2, 2), QSizeF(boardSize));
-    QRadialGradient light(QPointF(230, 250), 520);
-    light.setColorAt(0, QColor(24, 128, 62));
-    light.setColorAt(1, QColor(8, 70, 34));
-    QPainterPath cloth;
-    cloth.addRoundedRect(felt.adjusted(3, 3, -3, -3), 14, 14);
-    p.fillPath(cloth, light);
-    p.setPen(QPen(QColor(196, 160, 84), 2));
-    p.drawPath(cloth);
+void BoardView::refreshSeats() {
+    for (int p = 1; p <= 4; ++p) {
+        const int seat = model_.seatAt(p);
+        const SeatView& view = model_.atPosition(p);
+        QLabel* name = names_[p - 1];
+        name->setObjectName(QStringLiteral("label_playername%1").arg(seat));
+        scores_[p - 1]->setObjectName(QStringLiteral("label_score%1").arg(seat));
+        name->setText(text(view.name));
+        name->adjustSize();
+        const bool shown = listed_[seat - 1] || view.name != TableModel::waiting;
+        name->setVisible(shown);
+        scores_[p - 1]->setText(text(view.score));
+        scores_[p - 1]->adjustSize();
+        scores_[p - 1]->move(name->x() + name->width() + layout::labelGap, name->y());
+        scores_[p - 1]->setVisible(shown);
+        QLabel* count = counts_[p - 1];
+        count->setText(text(view.cardCount));
+        count->adjustSize();
+        count->move(layout::seatPlaces[p - 1].hand.left + view.fanWidth + layout::labelGap,
+                    layout::seatPlaces[p - 1].cardCount.top);
+        count->setVisible(layout::cardCountShown(p) && !view.cardCount.empty());
+    }
+}
 
-    // The play area and the seats' column.
-    p.setPen(QPen(QColor(255, 255, 255, 40), 1));
-    p.setBrush(QColor(0, 0, 0, 28));
-    p.drawRoundedRect(QRectF(3, 4, 248, 330), 10, 10);
-    p.drawRoundedRect(QRectF(268, 40, 194, 380), 10, 10);
+void BoardView::refreshCaptions() {
+    label_potscore_->setText(QString::number(model_.pot()));
+    label_potscore_->adjustSize();
+    label_playtoscore_->setText(text(model_.playToScoreText()));
+    label_playtoscore_->adjustSize();
+    label_timeperturn_->setText(text(model_.timePerTurnText()));
+    label_timeperturn_->adjustSize();
+    label_status_->setText(text(model_.status()));
+    const TurnCountdown& countdown = model_.countdown();
+    label_timer_->setText(text(countdown.text()));
+    label_timer_->adjustSize();
+    QPalette p = label_timer_->palette();
+    p.setColor(QPalette::WindowText, countdown.white() ? Qt::white : Qt::black);
+    label_timer_->setPalette(p);
+}
 
-    const QColor marker(230, 240, 230, 150);
-    for (const QPoint& spot : tabSpots)
-        drawSpot(p, spot, marker);
-    for (const QPoint& spot : foundations)
-        drawSpot(p, spot, QColor(244, 208, 63, 150));
-    drawSpot(p, drawPile, QColor(231, 76, 60, 170));
+BoardView::Hit BoardView::hitAt(QPoint where) const {
+    const auto& cards = model_.hand().cards();
+    for (auto it = cards.rbegin(); it != cards.rend(); ++it)  // the topmost card first
+        if (QRect(it->left, it->top, layout::cardWidth, layout::cardHeight).contains(where))
+            return {Hit::Kind::hand, it->position};
+    for (int spot = 1; spot <= 4; ++spot)
+        if (rectOf(layout::tabFirst[spot - 1]).contains(where) ||
+            (model_.tab(spot).top != 0 && rectOf(layout::tabTop[spot - 1]).contains(where)))
+            return {Hit::Kind::tab, spot};
+    for (int f = 1; f <= 4; ++f)
+        if (rectOf(layout::foundation[f - 1]).contains(where)) return {Hit::Kind::foundation, f};
+    if (rectOf(layout::topcard).contains(where)) return {Hit::Kind::pile, 0};
+    return {};
+}
 
-    // The pot's green box and the time bar's frame.
-    p.setPen(QPen(QColor(196, 160, 84), 1.5));
-    p.setBrush(QColor(10, 90, 40));
-    p.drawRoundedRect(QRectF(160, 332, 92, 66), 8, 8);
-    p.setPen(QColor(244, 230, 180));
-    p.setFont(boldArial(10));
-    p.drawText(QRectF(160, 382, 92, 14), Qt::AlignCenter, QStringLiteral("POT SCORE"));
-    p.setPen(QPen(QColor(255, 255, 255, 90), 1));
-    p.setBrush(QColor(0, 0, 0, 60));
-    p.drawRoundedRect(QRectF(18, 345, 139, 30), 4, 4);
-
-    // Eyes of the seats that are just watching.
-    for (int seat = 1; seat <= 4; ++seat) {
-        if (!eyes_[seat - 1]) continue;
-        const QPoint at = names_[seat - 1]->pos() + QPoint(-25, 6);
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(Qt::white);
-        p.drawEllipse(QRectF(at.x(), at.y(), 10, 9));
-        p.drawEllipse(QRectF(at.x() + 12, at.y(), 10, 9));
-        p.setBrush(Qt::black);
-        p.drawEllipse(QRectF(at.x() + 4, at.y() + 3, 3, 3));
-        p.drawEllipse(QRectF(at.x() + 16, at.y() + 3, 3, 3));
+void BoardView::mousePressEvent(QMouseEvent* event) {
+    const Hit hit = hitAt(event->position().toPoint());
+    switch (hit.kind) {
+        case Hit::Kind::hand: {
+            const auto button = event->button() == Qt::RightButton    ? TableModel::Button::right
+                                : event->button() == Qt::MiddleButton ? TableModel::Button::middle
+                                                                      : TableModel::Button::left;
+            model_.cardimagesMouseDown(hit.number, button);
+            break;
+        }
+        case Hit::Kind::tab:
+            if (event->button() == Qt::LeftButton) model_.image_tab22Click(hit.number);
+            break;
+        case Hit::Kind::foundation:
+            if (event->button() == Qt::LeftButton) model_.image_found2Click(hit.number);
+            break;
+        case Hit::Kind::pile:
+            if (event->button() == Qt::LeftButton) model_.image_topcardClick();
+            break;
+        case Hit::Kind::none:
+            QWidget::mousePressEvent(event);
+            break;
     }
 }
 

@@ -1,5 +1,6 @@
-// The card table drawn on the left of the main window: the felt with its fixed spot
-// markers, the seat labels around it and the table's own captions and buttons.
+// The card table on the left of the main window. It draws what the table model holds
+// (seats, cards, pot, countdown, banners) at the board's fixed places, and turns clicks
+// on cards, spots and buttons into the model's handlers.
 #pragma once
 
 #include <QLabel>
@@ -10,6 +11,8 @@
 
 namespace tess {
 
+class TableModel;
+
 class BoardView : public QWidget {
     Q_OBJECT
 public:
@@ -17,35 +20,63 @@ public:
     static constexpr QSize boardSize{764, 526};
     static inline const QString waiting = QStringLiteral("<Waiting>");
 
-    explicit BoardView(QWidget* parent = nullptr);
+    BoardView(TableModel& model, QWidget* parent = nullptr);
 
-    // Seat n's name label (1-4); its hint is the bot's name for the seat's place.
-    QLabel* label_playername(int seat) const { return names_[seat - 1]; }
-    QLabel* label_score(int seat) const { return scores_[seat - 1]; }
-    QString hint(int seat) const { return hints_[seat - 1]; }
-    // Shows a seated player's name with the score beside it.
-    void showSeat(int seat, const QString& name);
-    void setSeatCaption(int seat, const QString& caption);
-    void setEyes(int seat, bool shown);
-    bool eyesShown(int seat) const { return eyes_[seat - 1]; }
+    // Seat n's labels (1-4), wherever the rotation put them.
+    QLabel* label_playername(int seat) const;
+    QLabel* label_score(int seat) const;
+    // A seat whose player was listed keeps its name label shown.
+    void showSeat(int seat);
 
     PictureButton* button_start() const { return button_start_; }
+    PictureButton* button_turndone() const { return button_turndone_; }
+    PictureButton* button_kings() const { return button_kings_; }
+    QWidget* panel_kings() const { return panel_kings_; }
     QLabel* label_status() const { return label_status_; }
+
+    // The model changed these areas (TableArea bits).
+    void refresh(unsigned areas);
+
+    // Where a press lands: a hand position, a tab spot, a foundation or the draw pile.
+    struct Hit {
+        enum class Kind { none, hand, tab, foundation, pile } kind = Kind::none;
+        int number = 0;
+    };
+    Hit hitAt(QPoint at) const;
+
+signals:
+    // A right-click on a seat's name label (seat 1-4).
+    void seatMenuRequested(int seat, QPoint globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void placeScore(int seat);
-    QLabel* makeLabel(int left, int top, int pixelSize, const QString& text);
+    QLabel* makeLabel(QPoint at, int pixelSize, const QString& text);
+    void refreshSeats();
+    void refreshCaptions();
+    void paintFelt(QPainter& p);
+    void paintBoardCards(QPainter& p);
+    void paintSeats(QPainter& p);
+    void paintCountdown(QPainter& p);
+    void paintHand(QPainter& p);
 
-    std::array<QLabel*, 4> names_{};
-    std::array<QLabel*, 4> scores_{};
-    std::array<QString, 4> hints_{QString(), QStringLiteral("Klot"), QStringLiteral("Klick"),
-                                  QStringLiteral("Kling")};
-    std::array<bool, 4> eyes_{};
-    PictureButton* button_start_;
+    TableModel& model_;
+    std::array<QLabel*, 4> names_{};   // by screen position
+    std::array<QLabel*, 4> scores_{};  // by screen position
+    std::array<QLabel*, 4> counts_{};  // by screen position
+    std::array<bool, 4> listed_{};     // by seat
+    QLabel* label_potscore_;
+    QLabel* label_playtoscore_;
+    QLabel* label_timeperturn_;
+    QLabel* label_timer_;
     QLabel* label_status_;
+    QWidget* panel_kings_;
+    QLabel* label_kings_;
+    PictureButton* button_kings_;
+    PictureButton* button_start_;
+    PictureButton* button_turndone_;
 };
 
 }  // namespace tess

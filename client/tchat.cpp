@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenuBar>
 #include <QShowEvent>
@@ -10,6 +11,7 @@
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
 #include "client/main_menu.h"
+#include "client/table_routes.h"
 #include "net/server.h"
 #include "net/tsock.h"
 #include "net/wire/commands.h"
@@ -33,7 +35,7 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
       server_(server),
       options_(std::move(options)),
       params_(parseStartParams(options_.args)),
-      board_(new BoardView(this)),
+      board_(new BoardView(model_, this)),
       chat_(new ChatPanel(board_)),
       menu_(new MainMenu(menuBar())),
       file_(options_.settingsPath.isEmpty() ? SettingsFile::defaultPath() : options_.settingsPath) {
@@ -52,8 +54,13 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     setUpPhrases();
     connect(chat_, &ChatPanel::lineReady, this,
             [this](const std::string& line) { link_.send(line); });
-    connect(&link_, &ClientLink::loggedIn, this,
-            [this](int slot) { chat_->setConnection(true, slot); });
+    connect(&link_, &ClientLink::loggedIn, this, [this](int slot) {
+        chat_->setConnection(true, slot);
+        model_.setConnection(slot);
+    });
+    turntimer_.setInterval(1000);
+    connect(&turntimer_, &QTimer::timeout, this, [this] { model_.turntimerTimer(); });
+    routeTable(link_, model_);
     connect(&link_, &ClientLink::closed, this, [this] {
         // After "Game is full" the window closes once its box is dismissed.
         if (!awaitingFullBox_) close();
@@ -111,7 +118,7 @@ void Tchat::showEvent(QShowEvent* event) {
 }
 
 void Tchat::processparams() {
-    board_->button_start()->hide();
+    model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
     if (params_.mode == StartParams::Mode::solo) {
         notice(QStringLiteral("Loading Solo Game..Please wait."));
@@ -138,13 +145,13 @@ void Tchat::hostpress() {
     hosting_ = true;
     // The port really bound (a test's host may ask for any free one).
     link_.connectTo(QStringLiteral("127.0.0.1"), server_->port(), params_.name.toStdString());
-    board_->button_start()->show();
+    model_.setHosting(true);
     menu_->StartGame1->setEnabled(true);
 }
 
 void Tchat::joinpress() {
     link_.connectTo(params_.host, options_.port, params_.name.toStdString());
-    board_->button_start()->hide();
+    model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
 }
 
@@ -159,6 +166,7 @@ void Tchat::newplayerinfo(std::string_view rest) {
         const bool mine = player.slot == link_.mySlot();
         if (mine) {
             notice(QStringLiteral("You are Connected."));
+            model_.sortstuff(player.slot);
             loadinifile();
             if (!loggedInTold_ && options_.sinceStart) {
                 loggedInTold_ = true;
@@ -171,8 +179,8 @@ void Tchat::newplayerinfo(std::string_view rest) {
             notice(name + QStringLiteral(" is Connected."));
         }
         if (player.slot <= seatcount) {
-            board_->showSeat(player.slot, name);
-            if (player.watching) board_->setEyes(player.slot, true);
+            model_.seatJoined(player.slot, player.name, player.watching);
+            board_->showSeat(player.slot);
         } else {
             const QString entry = QStringLiteral("%1: %2").arg(player.slot).arg(name);
             if (!spies_.contains(entry)) spies_.append(entry);
@@ -187,16 +195,35 @@ void Tchat::playerdisconnected(std::string_view rest) {
     const int slot = fields.number();
     const QString name = fromWire(fields.text());
     if (slot >= 1 && slot <= seatcount) {
-        const QString caption = board_->label_playername(slot)->text();
-        if (caption != BoardView::waiting && caption != board_->hint(slot))
-            notice(caption + QStringLiteral(" disconnected."));
-        // Seat 2 always plays: the bot takes it over at once.
-        board_->setSeatCaption(slot, slot == 2 ? board_->hint(slot) : BoardView::waiting);
-        board_->setEyes(slot, false);
+        model_.seatLeft(slot);  // tells the table, unless the seat showed nobody or a bot
     } else if (slot > seatcount && slot <= 9) {
         if (spies_.removeOne(QStringLiteral("%1: %2").arg(slot).arg(name)))
             notice(name + QStringLiteral(" has left."));
     }
+}
+
+void Tchat::notice(const std::string& line) { chat_->addlinetochat(line, clBlue); }
+
+void Tchat::playSound(const std::string& name) { sounds_.playsounds(QString::fromStdString(name)); }
+
+void Tchat::send(const std::string& line) { link_.send(line); }
+
+void Tchat::messageBox(const std::string& text) { showMessage(this, QString::fromStdString(text)); }
+
+void Tchat::turnTimer(bool run) {
+    if (run)
+        turntimer_.start();
+    else
+        turntimer_.stop();
+}
+
+void Tchat::focusChat() {
+    if (isActiveWindow()) chat_->input()->setFocus();
+}
+
+void Tchat::changed(unsigned areas) {
+    board_->refresh(areas);
+    if (areas & areaMenu) emit justWatchChanged(model_.justWatchChecked());
 }
 
 void Tchat::full() {

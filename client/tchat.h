@@ -6,9 +6,11 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
+#include <QTimer>
 
 #include "client/client_link.h"
 #include "client/start_params.h"
+#include "client/table_model.h"
 #include "records/settings_file.h"
 #include "social/sounds.h"
 
@@ -28,7 +30,7 @@ struct TchatOptions {
     const QElapsedTimer* sinceStart = nullptr;  // for the log line at login
 };
 
-class Tchat : public QMainWindow {
+class Tchat : public QMainWindow, private TableEvents {
     Q_OBJECT
 public:
     static constexpr int seatcount = ClientLink::seatcount;
@@ -43,6 +45,7 @@ public:
     void notice(const QString& text);
 
     ClientLink& link() { return link_; }
+    TableModel& model() { return model_; }
     BoardView* board() const { return board_; }
     ChatPanel* chat() const { return chat_; }
     MainMenu* menu() const { return menu_; }
@@ -58,12 +61,22 @@ public:
 
 signals:
     void connectedAsPlayer();
+    void justWatchChanged(bool checked);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // What the table model asks of the window.
+    void notice(const std::string& line) override;
+    void playSound(const std::string& name) override;
+    void send(const std::string& line) override;
+    void messageBox(const std::string& text) override;
+    void turnTimer(bool run) override;
+    void focusChat() override;
+    void changed(unsigned areas) override;
+
     void processparams();
     void hostpress();
     void joinpress();
@@ -84,6 +97,8 @@ private:
     StartParams params_;
     ClientLink link_;
     SoundPlayer sounds_;
+    TableModel model_{*this};
+    QTimer turntimer_;
     BoardView* board_;
     ChatPanel* chat_;
     MainMenu* menu_;

@@ -43,6 +43,7 @@ void Tchat::applySettings() {
     menu_->checkBotSpeed(settings_.botSpeedMs);
     if (hosting_) server_->setBotSpeed(settings_.botSpeedMs);
     menu_->checkTurnSound(settings_.turnSound);
+    model_.setTurnSound(settings_.turnSound);
     menu_->PlaySounds1->setChecked(settings_.playSounds);
     menu_->PlayerPhraseSounds1->setChecked(settings_.playerPhraseSounds);
     sounds_.applySettings(settings_);
@@ -91,6 +92,7 @@ void Tchat::connectOptionsMenu() {
     connect(menu_, &MainMenu::turnSoundChosen, this, [this](int choice) {
         menu_->checkTurnSound(choice);
         settings_.turnSound = choice;
+        model_.setTurnSound(choice);
         saveinifile();
     });
     connect(menu_, &MainMenu::botSpeedChosen, this, [this](int ms) {

@@ -125,8 +125,11 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
     BoardView* board = chat->board();
     EXPECT_EQ(board->label_playername(1)->text(), "Ann");
     EXPECT_EQ(board->label_playername(3)->text(), "Cat");
-    EXPECT_TRUE(board->eyesShown(3));
-    EXPECT_FALSE(board->eyesShown(1));
+    EXPECT_TRUE(chat->model().seat(3).eyes);
+    EXPECT_FALSE(chat->model().seat(1).eyes);
+    // Own seat 4 sits at the bottom; the others follow down the right-hand column.
+    EXPECT_EQ(board->label_playername(4)->pos(), QPoint(33, 390));
+    EXPECT_EQ(board->label_playername(1)->pos(), QPoint(299, 50));
     EXPECT_EQ(chat->spies(), QStringList{"5: Spy"});
     EXPECT_TRUE(chatText().contains("Spy is spying."));
     EXPECT_FALSE(chatText().contains("Bad"));
@@ -142,9 +145,11 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
           "CMD_havewrongversion+Zed\xFF"
           "CMD_wrongversion+\xFF");
     ASSERT_TRUE(chatShows("You have a differnt version of the game then the host."));
-    EXPECT_EQ(board->label_playername(2)->text(), "Klot");  // the bot takes seat 2 at once
+    // The bot takes seat 2 at once, under the bot name of the place it is shown at.
+    EXPECT_EQ(board->label_playername(2)->text().toStdString(), chat->model().seat(2).hint);
+    EXPECT_FALSE(chat->model().seat(2).hint.empty());
     EXPECT_EQ(board->label_playername(3)->text(), "<Waiting>");
-    EXPECT_FALSE(board->eyesShown(3));
+    EXPECT_FALSE(chat->model().seat(3).eyes);
     EXPECT_EQ(chatText().count("disconnected."), 2);  // Dan and Cat, not the bot
     EXPECT_TRUE(chatText().contains("Spy has left."));
     EXPECT_FALSE(chatText().contains("Nobody"));

@@ -1,0 +1,122 @@
+// Drawing the table: the felt, the cards on the board, the seats' pictures, the time
+// bar and the local hand, all from the table model.
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include "assets/pictures/pictures.h"
+#include "client/board_view.h"
+#include "client/table_model.h"
+
+namespace tess {
+
+namespace {
+
+QPoint at(layout::Point p) { return {p.left, p.top}; }
+
+}  // namespace
+
+void BoardView::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    paintFelt(p);
+    paintBoardCards(p);
+    paintSeats(p);
+    paintCountdown(p);
+    paintHand(p);
+}
+
+void BoardView::paintFelt(QPainter& p) {
+    // A wooden rim around green felt, lit from the middle of the play area.
+    p.fillRect(rect(), QColor(74, 44, 22));
+    const QRectF felt(QPointF(2, 2), QSizeF(boardSize));
+    QRadialGradient light(QPointF(230, 250), 520);
+    light.setColorAt(0, QColor(24, 128, 62));
+    light.setColorAt(1, QColor(8, 70, 34));
+    QPainterPath cloth;
+    cloth.addRoundedRect(felt.adjusted(3, 3, -3, -3), 14, 14);
+    p.fillPath(cloth, light);
+    p.setPen(QPen(QColor(196, 160, 84), 2));
+    p.drawPath(cloth);
+
+    // The seats' column and the pot's box with its caption.
+    p.setPen(QPen(QColor(255, 255, 255, 40), 1));
+    p.setBrush(QColor(0, 0, 0, 28));
+    p.drawRoundedRect(QRectF(268, 40, 194, 384), 10, 10);
+    p.setPen(QPen(QColor(196, 160, 84), 1.5));
+    p.setBrush(QColor(10, 90, 40));
+    p.drawRoundedRect(QRectF(162, 330, 92, 70), 8, 8);
+    p.setPen(QColor(244, 230, 180));
+    QFont caption(QStringLiteral("Arial"));
+    caption.setPixelSize(10);
+    caption.setBold(true);
+    p.setFont(caption);
+    p.drawText(QRectF(162, 384, 92, 14), Qt::AlignCenter, QStringLiteral("POT SCORE"));
+}
+
+void BoardView::paintBoardCards(QPainter& p) {
+    const qreal ratio = devicePixelRatioF();
+    // The fixed markers beneath the tab spots and the draw pile show when they empty.
+    for (const layout::Point& spot : layout::tabFirst)
+        p.drawPixmap(at(spot), pictures::card(layout::pictureEmptyTab, ratio));
+    p.drawPixmap(at(layout::topcard), pictures::card(layout::pictureEmptyPile, ratio));
+    if (!model_.drawPileEmpty())
+        p.drawPixmap(at(layout::topcard), pictures::card(layout::pictureBack, ratio));
+    for (int spot = 1; spot <= 4; ++spot) {
+        const TabSpotView& tab = model_.tab(spot);
+        if (tab.first != 0)
+            p.drawPixmap(at(layout::tabFirst[spot - 1]), pictures::card(tab.first, ratio));
+        if (tab.top != 0)
+            p.drawPixmap(at(layout::tabTop[spot - 1]), pictures::card(tab.top, ratio));
+    }
+    for (int f = 1; f <= 4; ++f) {
+        const int card = model_.foundation(f);
+        p.drawPixmap(at(layout::foundation[f - 1]),
+                     pictures::card(card != 0 ? card : layout::pictureEmptyFoundation, ratio));
+    }
+    if (model_.highlightVisible()) {
+        const layout::Rect& r = model_.highlight();
+        p.drawPixmap(r.left, r.top, pictures::highlightFrame(QSize(r.width, r.height), ratio));
+    }
+}
+
+void BoardView::paintSeats(QPainter& p) {
+    const qreal ratio = devicePixelRatioF();
+    for (int position = 1; position <= 4; ++position) {
+        const layout::SeatPlace& place = layout::seatPlaces[position - 1];
+        const SeatView& seat = model_.atPosition(position);
+        if (seat.fanBacks > 0)
+            p.drawPixmap(at(place.hand), pictures::handFan(seat.fanBacks, ratio));
+        if (seat.notPlaying)
+            p.drawPixmap(at(place.playing), pictures::banner(pictures::Banner::notPlaying, ratio));
+        if (seat.winner)
+            p.drawPixmap(at(place.winner), pictures::banner(pictures::Banner::winner, ratio));
+        if (seat.turn) p.drawPixmap(at(place.turn), pictures::turnArrow(ratio));
+        if (seat.eyes) p.drawPixmap(at(place.eyes), pictures::eyes(ratio));
+    }
+}
+
+void BoardView::paintCountdown(QPainter& p) {
+    const layout::Rect& box = layout::timerBar;
+    p.setPen(QPen(QColor(255, 255, 255, 110), 1));
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawRoundedRect(QRectF(box.left, box.top, box.width, box.height), 4, 4);
+    const int width = model_.countdown().barWidth();
+    if (width <= 0) return;
+    QLinearGradient fill(0, box.top, 0, box.top + box.height);
+    const bool late = model_.countdown().white();
+    fill.setColorAt(0, late ? QColor(235, 90, 60) : QColor(250, 220, 90));
+    fill.setColorAt(1, late ? QColor(160, 30, 20) : QColor(200, 150, 30));
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(box.left + 1, box.top + 1, width - 2, box.height - 2), 3, 3);
+}
+
+void BoardView::paintHand(QPainter& p) {
+    const qreal ratio = devicePixelRatioF();
+    for (const HandCard& card : model_.hand().cards())
+        p.drawPixmap(card.left, card.top, pictures::card(card.card, ratio));
+}
+
+}  // namespace tess

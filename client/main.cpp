@@ -3,10 +3,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
-#include "client/tchat.h"
-#include "engine/random.h"
-#include "net/qt_clock.h"
-#include "net/server.h"
+#include "client/program.h"
 
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceStart;
@@ -18,14 +15,7 @@ int main(int argc, char* argv[]) {
     tess::TchatOptions options;
     options.args = QApplication::arguments().mid(1);
     options.sinceStart = &sinceStart;
-
-    // The windows exist for the whole run, created once in this order.
-    tess::Tchat chat(nullptr, options);
-    tess::QtClock clock;
-    tess::SeededRandom random(tess::SeededRandom::clockSeed());
-    tess::TServer server(clock, random);
-    chat.setServer(&server);
-
-    chat.show();
+    tess::Program program(options);
+    program.show();
     return QApplication::exec();
 }

@@ -60,6 +60,8 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     ClearMainChat2->setObjectName(QStringLiteral("ClearMainChat2"));
     ResetScreenLocation1 = Options->addAction(tr("Reset Screen Location"));
     ResetScreenLocation1->setObjectName(QStringLiteral("ResetScreenLocation1"));
+    Options->addSeparator();
+    JustWatch1 = checkable(Options, tr("Just Watch"), "JustWatch1", false);
 }
 
 void MainMenu::checkTurnSound(int choice) {

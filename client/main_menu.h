@@ -40,6 +40,7 @@ public:
     QAction* ScrollChatOff2;
     QAction* ClearMainChat2;
     QAction* ResetScreenLocation1;
+    QAction* JustWatch1;
 
 signals:
     void turnSoundChosen(int choice);

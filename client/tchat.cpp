@@ -16,6 +16,8 @@
 #include "net/tsock.h"
 #include "net/wire/commands.h"
 #include "net/wire/fields.h"
+#include "shell/download_form.h"
+#include "shell/quick_instructions.h"
 #include "social/chat_panel.h"
 #include "social/message_box.h"
 #include "social/phrase_bar.h"
@@ -52,6 +54,7 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     connectOptionsMenu();
 
     setUpPhrases();
+    panel_help_ = new QuickInstructionsPanel(board_);
     connect(chat_, &ChatPanel::lineReady, this,
             [this](const std::string& line) { link_.send(line); });
     connect(&link_, &ClientLink::loggedIn, this, [this](int slot) {
@@ -122,6 +125,10 @@ void Tchat::processparams() {
     menu_->StartGame1->setEnabled(false);
     if (params_.mode == StartParams::Mode::solo) {
         notice(QStringLiteral("Loading Solo Game..Please wait."));
+        if (windows_.download) {
+            windows_.download->show();
+            windows_.download->raise();
+        }
         hostpress();
         return;
     }

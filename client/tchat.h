@@ -18,6 +18,11 @@ namespace tess {
 
 class BoardView;
 class ChatPanel;
+class QuickInstructionsPanel;
+class Tabout;
+class Tdownload;
+class Thelp;
+class Tphrases;
 class MainMenu;
 class PhraseBar;
 class TServer;
@@ -40,6 +45,18 @@ public:
     ~Tchat() override;
 
     void setServer(TServer* server) { server_ = server; }
+
+    // The program's other windows; each adds its menu items.
+    struct Windows {
+        Tabout* about = nullptr;
+        Tdownload* download = nullptr;
+        Thelp* help = nullptr;
+        Tphrases* phrases = nullptr;
+        TServer* server = nullptr;
+    };
+    void attachWindows(const Windows& windows);
+    QString settingsPath() const { return file_.path(); }
+    QuickInstructionsPanel* quickInstructions() const { return panel_help_; }
 
     // Writes a notice ("0+" text) in the notice colour.
     void notice(const QString& text);
@@ -103,6 +120,8 @@ private:
     ChatPanel* chat_;
     MainMenu* menu_;
     PhraseBar* phrases_ = nullptr;
+    QuickInstructionsPanel* panel_help_ = nullptr;
+    Windows windows_;
     SettingsFile file_;
     Settings settings_;
     QRect remembered_{0, 0, 0, 0};  // placement as last read or saved

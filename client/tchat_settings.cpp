@@ -9,6 +9,7 @@
 #include "client/main_menu.h"
 #include "client/tchat.h"
 #include "net/server.h"
+#include "shell/quick_instructions.h"
 #include "social/chat_panel.h"
 #include "social/phrase_bar.h"
 
@@ -48,6 +49,7 @@ void Tchat::applySettings() {
     menu_->PlayerPhraseSounds1->setChecked(settings_.playerPhraseSounds);
     sounds_.applySettings(settings_);
     phrases_->applySettings(settings_);
+    if (settings_.showHelp) panel_help_->showQuickInstructions();
 }
 
 void Tchat::saveinifile() {
@@ -116,6 +118,12 @@ void Tchat::connectOptionsMenu() {
     connect(menu_->ScrollChatOff2, &QAction::triggered, chat_, &ChatPanel::ScrollChatOff1Click);
     connect(chat_, &ChatPanel::scrollOffChanged, menu_->ScrollChatOff2, &QAction::setChecked);
     connect(menu_->ClearMainChat2, &QAction::triggered, chat_, &ChatPanel::ClearMainChat1Click);
+    // The check follows the host's reports only, never the click itself.
+    connect(menu_->JustWatch1, &QAction::triggered, this, [this] {
+        menu_->JustWatch1->setChecked(model_.justWatchChecked());
+        model_.JustWatch1Click();
+    });
+    connect(this, &Tchat::justWatchChanged, menu_->JustWatch1, &QAction::setChecked);
     connect(menu_->ResetScreenLocation1, &QAction::triggered, this, [this] {
         setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
                            Settings::defaultHeight));

@@ -1,0 +1,28 @@
+#include "client/program.h"
+
+#include "shell/about_form.h"
+#include "shell/download_form.h"
+#include "shell/help_form.h"
+#include "social/phrases_form.h"
+
+namespace tess {
+
+Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
+    // The windows, in this order, then the host.
+    chat_ = std::make_unique<Tchat>(nullptr, std::move(options));
+    about_ = new Tabout(chat_.get());
+    download_ = new Tdownload(chat_.get());
+    help_ = new Thelp(chat_.get());
+    phrases_ = new Tphrases(*chat_->phraseBar(), SettingsFile(chat_->settingsPath()), chat_.get());
+    server_ = std::make_unique<TServer>(clock_, random_);
+
+    Tchat::Windows windows;
+    windows.about = about_;
+    windows.download = download_;
+    windows.help = help_;
+    windows.phrases = phrases_;
+    windows.server = server_.get();
+    chat_->attachWindows(windows);
+}
+
+}  // namespace tess

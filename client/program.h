@@ -1,0 +1,42 @@
+// The whole program: every window, created once in a fixed order, and the table's host.
+// Afterwards windows are only shown and hidden.
+#pragma once
+
+#include <QElapsedTimer>
+#include <memory>
+
+#include "client/tchat.h"
+#include "engine/random.h"
+#include "net/qt_clock.h"
+#include "net/server.h"
+
+namespace tess {
+
+class Tabout;
+class Tdownload;
+class Thelp;
+class Tphrases;
+
+class Program {
+public:
+    explicit Program(TchatOptions options);
+
+    Tchat& chat() { return *chat_; }
+    TServer& server() { return *server_; }
+    Tdownload& download() { return *download_; }
+    void show() { chat_->show(); }
+
+private:
+    QtClock clock_;
+    SeededRandom random_;
+    // Declared first, so it goes last: the main window's closing work may still use it.
+    std::unique_ptr<TServer> server_;
+    std::unique_ptr<Tchat> chat_;
+    // Owned by the main window, whose children they are.
+    Tabout* about_ = nullptr;
+    Tdownload* download_ = nullptr;
+    Thelp* help_ = nullptr;
+    Tphrases* phrases_ = nullptr;
+};
+
+}  // namespace tess

@@ -1,0 +1,65 @@
+// The main window's links to the program's other windows: the View and Help menus and
+// the windows that close the program.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "client/tchat.h"
+#include "shell/about_form.h"
+#include "shell/download_form.h"
+#include "shell/help_form.h"
+#include "shell/quick_instructions.h"
+#include "social/phrases_form.h"
+
+namespace tess {
+
+namespace {
+
+void bringUp(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+QAction* item(QMenu* menu, const QString& caption, const char* name) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+}  // namespace
+
+void Tchat::attachWindows(const Windows& windows) {
+    windows_ = windows;
+    if (windows.server) server_ = windows.server;
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    if (windows.phrases)
+        connect(item(view, tr("Phrase List"), "PhraseList1"), &QAction::triggered, windows.phrases,
+                &Tphrases::showFromButtons);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    if (windows.help) {
+        QAction* content = item(help, tr("Content"), "Content1");
+        content->setShortcut(QKeySequence(Qt::Key_F1));
+        connect(content, &QAction::triggered, this, [w = windows.help] { bringUp(w); });
+    }
+    help->addSeparator();
+    if (windows.about) {
+        connect(item(help, tr("About"), "About1"), &QAction::triggered, this,
+                [w = windows.about] { bringUp(w); });
+        if (windows.help)
+            connect(windows.help, &Thelp::aboutRequested, this,
+                    [w = windows.about] { bringUp(w); });
+    }
+    QAction* quick = item(help, tr("Quick Instructions"), "QuickInstructions1");
+    quick->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    connect(quick, &QAction::triggered, panel_help_,
+            &QuickInstructionsPanel::showQuickInstructions);
+
+    // A lobby handed over or an installer started: this copy makes way.
+    if (windows.download)
+        connect(windows.download, &Tdownload::closeMainWindow, this, &QWidget::close);
+}
+
+}  // namespace tess

@@ -21,10 +21,10 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
-	@# The random-input test again, built with AddressSanitizer and UBSan.
+	@# The random-input tests of host and client again, with AddressSanitizer and UBSan.
 	@cmake -S . -B $(BUILD_DIR)-sanitize -G $(GENERATOR) -DTESS_SANITIZE=ON >/dev/null
-	@cmake --build $(BUILD_DIR)-sanitize --target net_fuzz_tests
-	@cd $(BUILD_DIR)-sanitize && ctest --output-on-failure -R HostFuzz
+	@cmake --build $(BUILD_DIR)-sanitize --target net_fuzz_tests client_fuzz_tests
+	@cd $(BUILD_DIR)-sanitize && ctest --output-on-failure -R "HostFuzz|ClientFuzz"
 
 bench: deps
 	@bash bench/run.sh

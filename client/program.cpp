@@ -1,6 +1,8 @@
 #include "client/program.h"
 
+#include "records/tallylist_form.h"
 #include "shell/about_form.h"
+#include "social/message_box.h"
 #include "shell/download_form.h"
 #include "shell/help_form.h"
 #include "social/phrases_form.h"
@@ -15,6 +17,9 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
     help_ = new Thelp(chat_.get());
     phrases_ = new Tphrases(*chat_->phraseBar(), SettingsFile(chat_->settingsPath()), chat_.get());
     server_ = std::make_unique<TServer>(clock_, random_);
+    // Saves itself when the main window, its parent, goes.
+    tally_ = new Ttallylist(
+        {}, [chat = chat_.get()](const QString& text) { showMessage(chat, text); }, chat_.get());
 
     Tchat::Windows windows;
     windows.about = about_;
@@ -22,6 +27,7 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
     windows.help = help_;
     windows.phrases = phrases_;
     windows.server = server_.get();
+    windows.tally = tally_;
     chat_->attachWindows(windows);
 }
 

@@ -16,6 +16,7 @@ class Tabout;
 class Tdownload;
 class Thelp;
 class Tphrases;
+class Ttallylist;
 
 class Program {
 public:
@@ -37,6 +38,7 @@ private:
     Tdownload* download_ = nullptr;
     Thelp* help_ = nullptr;
     Tphrases* phrases_ = nullptr;
+    Ttallylist* tally_ = nullptr;
 };
 
 }  // namespace tess

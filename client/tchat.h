@@ -23,6 +23,8 @@ class Tabout;
 class Tdownload;
 class Thelp;
 class Tphrases;
+class Ttallylist;
+struct TallySeats;
 class MainMenu;
 class PhraseBar;
 class TServer;
@@ -53,6 +55,7 @@ public:
         Thelp* help = nullptr;
         Tphrases* phrases = nullptr;
         TServer* server = nullptr;
+        Ttallylist* tally = nullptr;
     };
     void attachWindows(const Windows& windows);
     QString settingsPath() const { return file_.path(); }
@@ -93,6 +96,8 @@ private:
     void turnTimer(bool run) override;
     void focusChat() override;
     void changed(unsigned areas) override;
+    void addGame(const std::string& text) override;
+    TallySeats tallySeats() const;
 
     void processparams();
     void hostpress();

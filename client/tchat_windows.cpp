@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "client/tchat.h"
+#include "records/tallylist_form.h"
 #include "shell/about_form.h"
 #include "shell/download_form.h"
 #include "shell/help_form.h"
@@ -34,6 +35,9 @@ void Tchat::attachWindows(const Windows& windows) {
     if (windows.server) server_ = windows.server;
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
+    if (windows.tally)
+        connect(item(view, tr("View Tally"), "ViewTally1"), &QAction::triggered, this,
+                [this] { windows_.tally->ViewTally1Click(tallySeats()); });
     if (windows.phrases)
         connect(item(view, tr("Phrase List"), "PhraseList1"), &QAction::triggered, windows.phrases,
                 &Tphrases::showFromButtons);
@@ -60,6 +64,19 @@ void Tchat::attachWindows(const Windows& windows) {
     // A lobby handed over or an installer started: this copy makes way.
     if (windows.download)
         connect(windows.download, &Tdownload::closeMainWindow, this, &QWidget::close);
+}
+
+TallySeats Tchat::tallySeats() const {
+    TallySeats seats;
+    for (int seat = 1; seat <= seatcount; ++seat)
+        seats.captions[seat - 1] = model_.seat(seat).name;
+    seats.mySlot = model_.mySlot();
+    return seats;
+}
+
+// A finished game counts for the user and the players the user follows.
+void Tchat::addGame(const std::string& text) {
+    if (windows_.tally) windows_.tally->addgame(text, tallySeats());
 }
 
 }  // namespace tess

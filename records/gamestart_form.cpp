@@ -1,0 +1,126 @@
+#include "records/gamestart_form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+#include "net/wire/commands.h"
+#include "net/wire/message.h"
+#include "net/wire/names.h"
+#include "records/picture_push_button.h"
+#include "records/up_down.h"
+
+namespace tess {
+
+namespace {
+
+constexpr int fieldLeft = 160, scoreTop = 42, turnTop = 74;
+constexpr QSize fieldSize{41, 28};
+constexpr QPoint startAt{61, 133};
+// The felt of the table, until the main window hands over its own picture.
+const QColor felt(16, 96, 46);
+
+QLineEdit* makeField(QWidget* parent, const QString& name, int top) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setGeometry(QRect(QPoint(fieldLeft, top), fieldSize));
+    field->setAlignment(Qt::AlignCenter);
+    return field;
+}
+
+}  // namespace
+
+Tgamestart::Tgamestart(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("gamestart"));
+    setWindowTitle(QStringLiteral("Tessarine - Game Start"));
+    setFixedSize(clientSize);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, felt);
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    QLabel* title =
+        addLabel(QStringLiteral("Game Options"), QRect(0, 8, clientSize.width(), 26), 18);
+    title->setAlignment(Qt::AlignCenter);
+
+    const int labelWidth = fieldLeft - 8 - 12;
+    addLabel(QStringLiteral("Play to Score:"), QRect(12, scoreTop, labelWidth, fieldSize.height()),
+             13)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    scoreField_ = makeField(this, QStringLiteral("edit_playtoscore"), scoreTop);
+    scoreSpin_ = new UpDown(scoreField_, scoreMin, scoreMax, scoreStep, scoreDesign, this);
+    scoreSpin_->setObjectName(QStringLiteral("updown_playtoscore"));
+
+    addLabel(QStringLiteral("Time Per Turn"), QRect(12, turnTop, labelWidth, fieldSize.height()),
+             13)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    turnField_ = makeField(this, QStringLiteral("edit_timeperturn"), turnTop);
+    turnSpin_ = new UpDown(turnField_, turnMin, turnMax, turnStep, turnDesign, this);
+    turnSpin_->setObjectName(QStringLiteral("updown_timeperturn"));
+    const int secsLeft = turnSpin_->x() + turnSpin_->width() + 4;
+    addLabel(QStringLiteral("secs"),
+             QRect(secsLeft, turnTop, clientSize.width() - secsLeft, fieldSize.height()), 13)
+        ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    start_ =
+        new PicturePushButton(pictures::Button::startGame, QStringLiteral("button_start"), this);
+    start_->move(startAt);
+    connect(start_, &QAbstractButton::clicked, this, &Tgamestart::button_startClick);
+}
+
+QLabel* Tgamestart::addLabel(const QString& text, const QRect& where, int pixelSize) {
+    auto* label = new QLabel(text, this);
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(p);
+    label->setGeometry(where);
+    return label;
+}
+
+void Tgamestart::setBackground(const QPixmap& picture) {
+    QPalette p = palette();
+    p.setBrush(QPalette::Window, QBrush(picture));
+    setPalette(p);
+}
+
+void Tgamestart::showCentred() {
+    if (QWidget* owner = parentWidget())
+        move(owner->window()->geometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+int Tgamestart::playToScore() const { return scoreSpin_->value(); }
+void Tgamestart::setPlayToScore(int points) { scoreSpin_->setValue(points); }
+int Tgamestart::timePerTurn() const { return turnSpin_->value(); }
+void Tgamestart::setTimePerTurn(int seconds) { turnSpin_->setValue(seconds); }
+
+void Tgamestart::applySettings(const Settings& settings) {
+    if (settings.playToScore) setPlayToScore(*settings.playToScore);
+    if (settings.timePerTurn) setTimePerTurn(*settings.timePerTurn);
+}
+
+void Tgamestart::storeSettings(Settings& settings) const {
+    settings.playToScore = playToScore();
+    settings.timePerTurn = timePerTurn();
+}
+
+void Tgamestart::button_startClick() {
+    std::string line = wire::Message(cmd::startgame)
+                           .add(wire::cleanName(ownName_.toStdString()))
+                           .add(scoreField_->text().toStdString())
+                           .add(turnField_->text().toStdString())
+                           .endWithPlus();
+    line.pop_back();  // the link adds the terminator
+    emit sendLine(line);
+    hide();
+    if (save_) save_();
+}
+
+}  // namespace tess

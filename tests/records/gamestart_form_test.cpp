@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <string>
+#include <vector>
+
+#include "records/gamestart_form.h"
+#include "records/settings_file.h"
+#include "records/up_down.h"
+
+namespace tess {
+namespace {
+
+class GameStartTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form.setOwnName(QStringLiteral("Ann"));
+        QObject::connect(&form, &Tgamestart::sendLine,
+                         [this](const std::string& line) { events.push_back("send " + line); });
+        form.setSaveSettings(
+            [this] { events.push_back(form.isVisible() ? "save while shown" : "save"); });
+    }
+
+    static void click(QToolButton* arrow, int times) {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(arrow, Qt::LeftButton);
+    }
+
+    Tgamestart form;
+    std::vector<std::string> events;
+};
+
+TEST_F(GameStartTest, ShowsTheDesignedWindow) {
+    form.show();
+    EXPECT_EQ(form.windowTitle(), "Tessarine - Game Start");
+    EXPECT_EQ(form.size(), QSize(257, 173));
+    EXPECT_EQ(form.edit_playtoscore()->geometry(), QRect(160, 42, 41, 28));
+    EXPECT_EQ(form.edit_timeperturn()->geometry().topLeft(), QPoint(160, 74));
+    EXPECT_EQ(form.button_start()->geometry(), QRect(61, 133, 135, 29));
+    EXPECT_TRUE(form.edit_playtoscore()->isReadOnly());
+    EXPECT_TRUE(form.edit_timeperturn()->isReadOnly());
+    EXPECT_EQ(form.edit_playtoscore()->text(), "100");
+    EXPECT_EQ(form.edit_timeperturn()->text(), "90");
+    QStringList captions;
+    for (const QLabel* label : form.findChildren<QLabel*>())
+        captions << label->text();
+    for (const char* text : {"Game Options", "Play to Score:", "Time Per Turn", "secs"})
+        EXPECT_TRUE(captions.contains(QString::fromLatin1(text))) << text;
+    // A spinner sits right beside its field.
+    EXPECT_EQ(form.updown_playtoscore()->geometry().left(), 201);
+    form.grab().save("/tmp/forms_shots/gamestart.png");
+}
+
+struct SpinnerCase {
+    const char* name;
+    UpDown* (Tgamestart::*spinner)() const;
+    QLineEdit* (Tgamestart::*field)() const;
+    int design, minimum, maximum;
+};
+
+class GameStartSpinnerTest : public GameStartTest,
+                             public ::testing::WithParamInterface<SpinnerCase> {};
+
+TEST_P(GameStartSpinnerTest, StepsByTenAndStopsAtBothEnds) {
+    const SpinnerCase& c = GetParam();
+    UpDown* spin = (form.*c.spinner)();
+    QLineEdit* field = (form.*c.field)();
+    form.show();
+
+    click(spin->upButton(), 1);
+    EXPECT_EQ(field->text(), QString::number(c.design + 10));
+    click(spin->upButton(), 30);
+    EXPECT_EQ(spin->value(), c.maximum);
+    EXPECT_EQ(field->text(), QString::number(c.maximum));
+
+    click(spin->downButton(), 1);
+    EXPECT_EQ(spin->value(), c.maximum - 10);
+    click(spin->downButton(), 30);
+    EXPECT_EQ(spin->value(), c.minimum);  // no wrapping to the top
+    EXPECT_EQ(field->text(), QString::number(c.minimum));
+
+    // The arrow keys in the field step too.
+    QTest::keyClick(field, Qt::Key_Up);
+    EXPECT_EQ(spin->value(), c.minimum + 10);
+    QTest::keyClick(field, Qt::Key_Down);
+    QTest::keyClick(field, Qt::Key_Down);
+    EXPECT_EQ(spin->value(), c.minimum);
+    // Typing does nothing: the field is read-only.
+    QTest::keyClicks(field, "7");
+    EXPECT_EQ(field->text(), QString::number(c.minimum));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spinners, GameStartSpinnerTest,
+    ::testing::Values(SpinnerCase{"PlayToScore", &Tgamestart::updown_playtoscore,
+                                  &Tgamestart::edit_playtoscore, 100, 50, 200},
+                      SpinnerCase{"TimePerTurn", &Tgamestart::updown_timeperturn,
+                                  &Tgamestart::edit_timeperturn, 90, 30, 200}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameStartTest, StartSendsTheRequestThenHidesAndSaves) {
+    form.showCentred();
+    click(form.updown_playtoscore()->upButton(), 5);
+    click(form.updown_timeperturn()->downButton(), 5);
+    QTest::mouseClick(form.button_start(), Qt::LeftButton);
+
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(events, (std::vector<std::string>{"send CMD_startgame+Ann+150+40+", "save"}));
+}
+
+TEST_F(GameStartTest, TheNameIsCleanedBeforeItIsSent) {
+    form.setOwnName(QStringLiteral("A+B"));
+    form.show();
+    QTest::mouseClick(form.button_start(), Qt::LeftButton);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), "send CMD_startgame+A-B+100+90+");
+}
+
+TEST_F(GameStartTest, ClosingTheWindowSendsNothing) {
+    form.show();
+    click(form.updown_playtoscore()->upButton(), 2);
+    form.close();
+    EXPECT_TRUE(events.empty());
+    // The values stay for the next showing.
+    form.showCentred();
+    EXPECT_EQ(form.playToScore(), 120);
+}
+
+struct SettingsCase {
+    const char* name;
+    std::optional<int> playToScore, timePerTurn;
+    int shownScore, shownTurn;
+};
+
+class GameStartSettingsTest : public GameStartTest,
+                              public ::testing::WithParamInterface<SettingsCase> {};
+
+TEST_P(GameStartSettingsTest, TakesTheValuesOfTheSettingsFile) {
+    const SettingsCase& c = GetParam();
+    form.setPlayToScore(170);
+    form.setTimePerTurn(110);
+    Settings s;
+    s.playToScore = c.playToScore;
+    s.timePerTurn = c.timePerTurn;
+    form.applySettings(s);
+    EXPECT_EQ(form.edit_playtoscore()->text(), QString::number(c.shownScore));
+    EXPECT_EQ(form.edit_timeperturn()->text(), QString::number(c.shownTurn));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, GameStartSettingsTest,
+    ::testing::Values(SettingsCase{"FileDefaults", 100, 60, 100, 60},
+                      SettingsCase{"UnreadableScoreKeepsTheSpinner", std::nullopt, 60, 170, 60},
+                      SettingsCase{"UnreadableTimeKeepsTheSpinner", 130, std::nullopt, 130, 110},
+                      SettingsCase{"AboveAndBelowAreClamped", 500, 5, 200, 30},
+                      SettingsCase{"NegativeAndHugeAreClamped", -20, 1000, 50, 200},
+                      SettingsCase{"BetweenStepsIsKept", 95, 45, 95, 45}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(GameStartTest, AValueBetweenStepsStepsOnFromItself) {
+    form.setPlayToScore(195);
+    QTest::mouseClick(form.updown_playtoscore()->downButton(), Qt::LeftButton);
+    EXPECT_EQ(form.playToScore(), 185);
+    click(form.updown_playtoscore()->upButton(), 2);
+    EXPECT_EQ(form.playToScore(), 200);
+}
+
+TEST_F(GameStartTest, StartedValuesAreReadBackFromTheSettingsFile) {
+    QTemporaryDir dir;
+    SettingsFile file(dir.filePath("orvanelobby.ini"));
+    form.setSaveSettings([&] {
+        Settings s;
+        form.storeSettings(s);
+        ASSERT_TRUE(file.save(s));
+    });
+    form.show();
+    click(form.updown_playtoscore()->downButton(), 3);
+    click(form.updown_timeperturn()->upButton(), 4);
+    QTest::mouseClick(form.button_start(), Qt::LeftButton);
+
+    Tgamestart next;
+    next.applySettings(file.load());
+    EXPECT_EQ(next.playToScore(), 70);
+    EXPECT_EQ(next.timePerTurn(), 130);
+}
+
+}  // namespace
+}  // namespace tess

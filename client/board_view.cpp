@@ -53,14 +53,14 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
     label_status_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     button_turndone_ =
-        new PictureButton(pictures::Button::done, QStringLiteral("button_turndone"), this);
+        new PicturePushButton(pictures::Button::done, QStringLiteral("button_turndone"), this);
     button_turndone_->move(layout::turnDone.left, layout::turnDone.top);
     button_turndone_->hide();
     connect(button_turndone_, &QAbstractButton::clicked, this,
             [this] { model_.image_topcardClick(); });
 
     button_start_ =
-        new PictureButton(pictures::Button::startGame, QStringLiteral("button_start"), this);
+        new PicturePushButton(pictures::Button::startGame, QStringLiteral("button_start"), this);
     button_start_->move(layout::start.left, layout::start.top);
     button_start_->hide();
 
@@ -82,7 +82,7 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
     label_kings_->setFont(boldArial(13));
     kingsLayout->addWidget(label_kings_, 1);
     button_kings_ =
-        new PictureButton(pictures::Button::ok, QStringLiteral("button_kings"), panel_kings_);
+        new PicturePushButton(pictures::Button::ok, QStringLiteral("button_kings"), panel_kings_);
     kingsLayout->addWidget(button_kings_, 0, Qt::AlignHCenter);
     connect(button_kings_, &QAbstractButton::clicked, this, [this] { model_.button_kingsClick(); });
     panel_kings_->hide();

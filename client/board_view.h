@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <array>
 
-#include "client/picture_button.h"
+#include "records/picture_push_button.h"
 
 namespace tess {
 
@@ -28,9 +28,9 @@ public:
     // A seat whose player was listed keeps its name label shown.
     void showSeat(int seat);
 
-    PictureButton* button_start() const { return button_start_; }
-    PictureButton* button_turndone() const { return button_turndone_; }
-    PictureButton* button_kings() const { return button_kings_; }
+    PicturePushButton* button_start() const { return button_start_; }
+    PicturePushButton* button_turndone() const { return button_turndone_; }
+    PicturePushButton* button_kings() const { return button_kings_; }
     QWidget* panel_kings() const { return panel_kings_; }
     QLabel* label_status() const { return label_status_; }
 
@@ -74,9 +74,9 @@ private:
     QLabel* label_status_;
     QWidget* panel_kings_;
     QLabel* label_kings_;
-    PictureButton* button_kings_;
-    PictureButton* button_start_;
-    PictureButton* button_turndone_;
+    PicturePushButton* button_kings_;
+    PicturePushButton* button_start_;
+    PicturePushButton* button_turndone_;
 };
 
 }  // namespace tess

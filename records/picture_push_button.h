@@ -1,5 +1,5 @@
-// A flat button drawn from one of the table's pictures, for the small windows around
-// the table (the game start window's start button, the spy list's Done).
+// A flat button drawn from one of the table's pictures (START GAME, DONE, OK), crisp at
+// the screen's scale.
 #pragma once
 
 #include <QAbstractButton>

@@ -10,3 +10,4 @@ cmake --build "$build" --target bench_move_round_trip bench_chat_append bench_ta
 "$build/bench/bench_tally_codec"
 cmake --build "$build" --target tessarine >/dev/null
 bash bench/program_start.sh "$build/client/tessarine"
+bash bench/idle_cpu.sh "$build/client/tessarine"

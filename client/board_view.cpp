@@ -29,10 +29,6 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
         names_[p - 1] = makeLabel(at(place.name), 16, waiting);
         scores_[p - 1] = makeLabel(at(place.score), 16, QStringLiteral("0"));
         counts_[p - 1] = makeLabel(at(place.cardCount), 11, QString());
-        names_[p - 1]->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(names_[p - 1], &QWidget::customContextMenuRequested, this, [this, p](QPoint pos) {
-            emit seatMenuRequested(model_.seatAt(p), names_[p - 1]->mapToGlobal(pos));
-        });
         names_[p - 1]->hide();
         scores_[p - 1]->hide();
         counts_[p - 1]->hide();

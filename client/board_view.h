@@ -25,6 +25,8 @@ public:
     // Seat n's labels (1-4), wherever the rotation put them.
     QLabel* label_playername(int seat) const;
     QLabel* label_score(int seat) const;
+    // The name label at screen position 1-4.
+    QLabel* nameAtPosition(int position) const { return names_[position - 1]; }
     // A seat whose player was listed keeps its name label shown.
     void showSeat(int seat);
 
@@ -43,10 +45,6 @@ public:
         int number = 0;
     };
     Hit hitAt(QPoint at) const;
-
-signals:
-    // A right-click on a seat's name label (seat 1-4).
-    void seatMenuRequested(int seat, QPoint globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

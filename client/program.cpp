@@ -1,32 +1,52 @@
 #include "client/program.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+#include "records/gamestart_form.h"
+#include "records/tally_file.h"
 #include "records/tallylist_form.h"
 #include "shell/about_form.h"
-#include "social/message_box.h"
 #include "shell/download_form.h"
 #include "shell/help_form.h"
+#include "social/message_box.h"
 #include "social/phrases_form.h"
+#include "social/spylist_form.h"
 
 namespace tess {
 
 Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
+    // The tally keeps to the settings' folder when a caller chose one.
+    QString tallyPath;
+    if (!options.settingsPath.isEmpty())
+        tallyPath = QFileInfo(options.settingsPath)
+                        .dir()
+                        .filePath(QString::fromLatin1(tallyfile::fileName.data(),
+                                                      tallyfile::fileName.size()));
     // The windows, in this order, then the host.
     chat_ = std::make_unique<Tchat>(nullptr, std::move(options));
     about_ = new Tabout(chat_.get());
     download_ = new Tdownload(chat_.get());
+    gamestart_ = new Tgamestart(chat_.get());
     help_ = new Thelp(chat_.get());
     phrases_ = new Tphrases(*chat_->phraseBar(), SettingsFile(chat_->settingsPath()), chat_.get());
     server_ = std::make_unique<TServer>(clock_, random_);
+    spylist_ = new Tspylist(LinkState{[chat = chat_.get()] { return chat->link().connected(); },
+                                      [chat = chat_.get()] { return chat->link().mySlot(); }},
+                            chat_.get());
     // Saves itself when the main window, its parent, goes.
     tally_ = new Ttallylist(
-        {}, [chat = chat_.get()](const QString& text) { showMessage(chat, text); }, chat_.get());
+        tallyPath, [chat = chat_.get()](const QString& text) { showMessage(chat, text); },
+        chat_.get());
 
     Tchat::Windows windows;
     windows.about = about_;
     windows.download = download_;
+    windows.gamestart = gamestart_;
     windows.help = help_;
     windows.phrases = phrases_;
     windows.server = server_.get();
+    windows.spylist = spylist_;
     windows.tally = tally_;
     chat_->attachWindows(windows);
 }

@@ -17,6 +17,8 @@ class Tdownload;
 class Thelp;
 class Tphrases;
 class Ttallylist;
+class Tgamestart;
+class Tspylist;
 
 class Program {
 public:
@@ -36,8 +38,10 @@ private:
     // Owned by the main window, whose children they are.
     Tabout* about_ = nullptr;
     Tdownload* download_ = nullptr;
+    Tgamestart* gamestart_ = nullptr;
     Thelp* help_ = nullptr;
     Tphrases* phrases_ = nullptr;
+    Tspylist* spylist_ = nullptr;
     Ttallylist* tally_ = nullptr;
 };
 

@@ -16,11 +16,14 @@
 #include "net/tsock.h"
 #include "net/wire/commands.h"
 #include "net/wire/fields.h"
+#include "records/gamestart_form.h"
 #include "shell/download_form.h"
 #include "shell/quick_instructions.h"
 #include "social/chat_panel.h"
 #include "social/message_box.h"
 #include "social/phrase_bar.h"
+#include "social/seat_menu.h"
+#include "social/spylist_form.h"
 
 namespace tess {
 
@@ -55,6 +58,7 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
 
     setUpPhrases();
     panel_help_ = new QuickInstructionsPanel(board_);
+    setUpSeatMenu();
     connect(chat_, &ChatPanel::lineReady, this,
             [this](const std::string& line) { link_.send(line); });
     connect(&link_, &ClientLink::loggedIn, this, [this](int slot) {
@@ -92,6 +96,22 @@ void Tchat::setUpPhrases() {
     connect(phrases_, &PhraseBar::notice, this,
             [this](const QString& line) { chat_->addlinetochat(line.toStdString(), clBlue); });
     link_.on(cmd::playasound, [this](std::string_view rest) { phrases_->playasound(rest); });
+}
+
+void Tchat::setUpSeatMenu() {
+    seatMenu_ = new SeatMenu(
+        LinkState{[this] { return link_.connected(); }, [this] { return link_.mySlot(); }}, this);
+    connect(seatMenu_, &SeatMenu::sendLine, this,
+            [this](const std::string& line) { link_.send(line); });
+    // A label's seat changes when the seats turn to the user's place.
+    for (int position = 1; position <= seatcount; ++position)
+        seatMenu_->attach(
+            board_->nameAtPosition(position), [this, position] { return model_.seatAt(position); },
+            [this] { return hosting_; });
+}
+
+QStringList Tchat::spies() const {
+    return windows_.spylist ? windows_.spylist->entries() : QStringList();
 }
 
 void Tchat::registerHandlers() {
@@ -154,6 +174,7 @@ void Tchat::hostpress() {
     link_.connectTo(QStringLiteral("127.0.0.1"), server_->port(), params_.name.toStdString());
     model_.setHosting(true);
     menu_->StartGame1->setEnabled(true);
+    if (windows_.spylist) windows_.spylist->setHosting(true);
 }
 
 void Tchat::joinpress() {
@@ -163,7 +184,10 @@ void Tchat::joinpress() {
 }
 
 void Tchat::button_startClick() {
-    if (!link_.connected()) showMessage(this, QStringLiteral("You are not connected"));
+    if (!link_.connected())
+        showMessage(this, QStringLiteral("You are not connected"));
+    else if (windows_.gamestart)
+        windows_.gamestart->showCentred();
 }
 
 void Tchat::newplayerinfo(std::string_view rest) {
@@ -189,8 +213,7 @@ void Tchat::newplayerinfo(std::string_view rest) {
             model_.seatJoined(player.slot, player.name, player.watching);
             board_->showSeat(player.slot);
         } else {
-            const QString entry = QStringLiteral("%1: %2").arg(player.slot).arg(name);
-            if (!spies_.contains(entry)) spies_.append(entry);
+            if (windows_.spylist) windows_.spylist->addSpy(player.slot, name);
             notice(mine ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
         }
     }
@@ -204,7 +227,7 @@ void Tchat::playerdisconnected(std::string_view rest) {
     if (slot >= 1 && slot <= seatcount) {
         model_.seatLeft(slot);  // tells the table, unless the seat showed nobody or a bot
     } else if (slot > seatcount && slot <= 9) {
-        if (spies_.removeOne(QStringLiteral("%1: %2").arg(slot).arg(name)))
+        if (windows_.spylist && windows_.spylist->removeSpy(slot, name))
             notice(name + QStringLiteral(" has left."));
     }
 }

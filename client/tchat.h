@@ -24,6 +24,9 @@ class Tdownload;
 class Thelp;
 class Tphrases;
 class Ttallylist;
+class Tgamestart;
+class Tspylist;
+class SeatMenu;
 struct TallySeats;
 class MainMenu;
 class PhraseBar;
@@ -52,9 +55,11 @@ public:
     struct Windows {
         Tabout* about = nullptr;
         Tdownload* download = nullptr;
+        Tgamestart* gamestart = nullptr;
         Thelp* help = nullptr;
         Tphrases* phrases = nullptr;
         TServer* server = nullptr;
+        Tspylist* spylist = nullptr;
         Ttallylist* tally = nullptr;
     };
     void attachWindows(const Windows& windows);
@@ -73,7 +78,8 @@ public:
     SoundPlayer& sounds() { return sounds_; }
     bool hosting() const { return hosting_; }
     const Settings& settings() const { return settings_; }
-    const QStringList& spies() const { return spies_; }
+    // The spectators' entries ("slot: name").
+    QStringList spies() const;
 
     // The settings file: read at the user's own entry, written on every change.
     void loadinifile();
@@ -105,6 +111,7 @@ private:
     void button_startClick();
     void registerHandlers();
     void setUpPhrases();
+    void setUpSeatMenu();
     void newplayerinfo(std::string_view rest);
     void playerdisconnected(std::string_view rest);
     void full();
@@ -132,7 +139,7 @@ private:
     QRect remembered_{0, 0, 0, 0};  // placement as last read or saved
     bool hosting_ = false;
     bool shown_ = false;
-    QStringList spies_;  // "slot: name" of the spectators
+    SeatMenu* seatMenu_ = nullptr;
     bool saveFailureTold_ = false;
     bool loggedInTold_ = false;
     bool awaitingFullBox_ = false;

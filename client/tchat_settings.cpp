@@ -9,6 +9,7 @@
 #include "client/main_menu.h"
 #include "client/tchat.h"
 #include "net/server.h"
+#include "records/gamestart_form.h"
 #include "shell/quick_instructions.h"
 #include "social/chat_panel.h"
 #include "social/phrase_bar.h"
@@ -50,6 +51,7 @@ void Tchat::applySettings() {
     sounds_.applySettings(settings_);
     phrases_->applySettings(settings_);
     if (settings_.showHelp) panel_help_->showQuickInstructions();
+    if (windows_.gamestart) windows_.gamestart->applySettings(settings_);
 }
 
 void Tchat::saveinifile() {
@@ -61,6 +63,7 @@ void Tchat::saveinifile() {
     remembered_ = r;
     settings_.textSize = chat_->textSize();
     settings_.textColor = chat_->chatColour();
+    if (windows_.gamestart) windows_.gamestart->storeSettings(settings_);
     if (file_.save(settings_) || saveFailureTold_) return;
     // The game goes on; the user hears about it once.
     saveFailureTold_ = true;

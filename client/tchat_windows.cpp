@@ -5,12 +5,14 @@
 #include <QMenuBar>
 
 #include "client/tchat.h"
+#include "records/gamestart_form.h"
 #include "records/tallylist_form.h"
 #include "shell/about_form.h"
 #include "shell/download_form.h"
 #include "shell/help_form.h"
 #include "shell/quick_instructions.h"
 #include "social/phrases_form.h"
+#include "social/spylist_form.h"
 
 namespace tess {
 
@@ -34,10 +36,23 @@ void Tchat::attachWindows(const Windows& windows) {
     windows_ = windows;
     if (windows.server) server_ = windows.server;
 
+    if (windows.gamestart) {
+        windows.gamestart->setOwnName(params_.name);
+        connect(windows.gamestart, &Tgamestart::sendLine, this,
+                [this](const std::string& line) { link_.send(line); });
+        windows.gamestart->setSaveSettings([this] { saveinifile(); });
+    }
+    if (windows.spylist)
+        connect(windows.spylist, &Tspylist::sendLine, this,
+                [this](const std::string& line) { link_.send(line); });
+
     QMenu* view = menuBar()->addMenu(tr("&View"));
     if (windows.tally)
         connect(item(view, tr("View Tally"), "ViewTally1"), &QAction::triggered, this,
                 [this] { windows_.tally->ViewTally1Click(tallySeats()); });
+    if (windows.spylist)
+        connect(item(view, tr("Spy List"), "SpyList1"), &QAction::triggered, windows.spylist,
+                &Tspylist::SpyList1Click);
     if (windows.phrases)
         connect(item(view, tr("Phrase List"), "PhraseList1"), &QAction::triggered, windows.phrases,
                 &Tphrases::showFromButtons);

@@ -12,6 +12,7 @@
 
 #include "client/board_view.h"
 #include "client/main_menu.h"
+#include "client/program.h"
 #include "client/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
@@ -44,7 +45,10 @@ protected:
         options.settingsPath = settingsPath();
         options.port = port;
         options.lobbyPort = freePort();  // nobody there: ignored
-        chat = std::make_unique<Tchat>(&server, options);
+        chat = nullptr;
+        program.reset();
+        program = std::make_unique<Program>(options);
+        chat = &program->chat();
         chat->show();
     }
     QString settingsPath() const { return dir.filePath("orvanelobby.ini"); }
@@ -76,11 +80,11 @@ protected:
         peer->flush();
     }
 
+    TServer& server() { return program->server(); }
+
     QTemporaryDir dir;
-    VirtualClock clock;
-    StackedRandom random;
-    TServer server{clock, random};
-    std::unique_ptr<Tchat> chat;
+    std::unique_ptr<Program> program;
+    Tchat* chat = nullptr;
 };
 
 TEST_F(TchatTest, SoloStartHostsAndConnectsAsYou) {
@@ -88,7 +92,7 @@ TEST_F(TchatTest, SoloStartHostsAndConnectsAsYou) {
     ASSERT_TRUE(connectedAlone());
     EXPECT_TRUE(chatText().startsWith(" Loading Solo Game..Please wait."));
     EXPECT_TRUE(chat->hosting());
-    EXPECT_EQ(server.name(1), "You");
+    EXPECT_EQ(server().name(1), "You");
     EXPECT_TRUE(chat->board()->button_start()->isVisible());
     EXPECT_TRUE(chat->menu()->StartGame1->isEnabled());
     EXPECT_EQ(chat->board()->label_playername(1)->text(), "You");
@@ -97,7 +101,7 @@ TEST_F(TchatTest, SoloStartHostsAndConnectsAsYou) {
     EXPECT_TRUE(settingsText().contains("Help=2"));
 
     // Another player joins and chats; both see it.
-    TestClient ann(server.port());
+    TestClient ann(server().port());
     ann.login("Ann");
     ASSERT_TRUE(chatShows("Ann is Connected."));
     ann.send("CMD_chat+2+hi all|clRed");
@@ -202,7 +206,7 @@ TEST_F(TchatTest, SettingsAreReadAtTheConnectionAndAppliedToMenusAndChat) {
         EXPECT_FALSE(size->isChecked()) << size->text().toStdString();
     EXPECT_TRUE(menu->Fast1->isChecked());
     EXPECT_FALSE(menu->Normal1->isChecked());
-    EXPECT_EQ(server.botSpeedMs(), 500);
+    EXPECT_EQ(server().botSpeedMs(), 500);
     EXPECT_TRUE(menu->New1->isChecked());
     EXPECT_FALSE(menu->PlaySounds1->isChecked());
     EXPECT_EQ(chat->chat()->chatColour(), clRed);
@@ -213,7 +217,7 @@ TEST_F(TchatTest, SettingsAreReadAtTheConnectionAndAppliedToMenusAndChat) {
     menu->Slow1->trigger();
     EXPECT_TRUE(menu->Slow1->isChecked());
     EXPECT_FALSE(menu->Fast1->isChecked());
-    EXPECT_EQ(server.botSpeedMs(), 2000);
+    EXPECT_EQ(server().botSpeedMs(), 2000);
     const QString saved = settingsText();
     // Keys keep the spelling the file already had.
     EXPECT_TRUE(saved.contains("BOTSPEED=2000")) << saved.toStdString();
@@ -267,7 +271,7 @@ TEST_F(TchatTest, OptionsBeforeTheFirstConnectionWriteTheDefaults) {
 TEST_F(TchatTest, UnwritableSettingsAreToldOnceAndTheGameGoesOn) {
     start({});
     ASSERT_TRUE(connectedAlone());
-    chat.reset();
+    program.reset();
     dir.remove();  // the folder is gone: every save fails
     start({});
     ASSERT_TRUE(connectedAlone());

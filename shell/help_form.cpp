@@ -22,7 +22,7 @@ QTextBrowser* pageView(const HelpPage& page, int number) {
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette palette = view->palette();
-    palette.setColor(QPalette::Base, QColor(0xE2, 0xE1, 0xCB));  // 13361890
+    palette.setColor(QPalette::Base, QColor(0xE2, 0xE2, 0xCB));  // 13361890
     palette.setColor(QPalette::Text, Qt::black);
     view->setPalette(palette);
     view->document()->setDocumentMargin(8);

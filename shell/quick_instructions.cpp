@@ -39,7 +39,7 @@ QuickInstructionsPanel::QuickInstructionsPanel(QWidget* board) : QFrame(board) {
     setLineWidth(3);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(0xE2, 0xE1, 0xCB));  // 13361890
+    palette.setColor(QPalette::Window, QColor(0xE2, 0xE2, 0xCB));  // 13361890
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
 

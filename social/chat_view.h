@@ -24,7 +24,7 @@ QColor toQColor(ColourValue colour);
 class ChatView : public QTextBrowser {
     Q_OBJECT
 public:
-    static constexpr QColor background{0xE2, 0xE1, 0xCB};  // 13361890
+    static constexpr QColor background{0xE2, 0xE2, 0xCB};  // 13361890, 0x00CBE2E2
 
     explicit ChatView(QWidget* parent = nullptr);
 

@@ -95,7 +95,7 @@ TEST(HelpWindow, PageButtonsInOrderWithTheirHeadings) {
         QTextBrowser* page = help.page(n);
         EXPECT_TRUE(page->isReadOnly());
         EXPECT_EQ(page->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        EXPECT_EQ(page->palette().color(QPalette::Base), QColor(0xE2, 0xE1, 0xCB));
+        EXPECT_EQ(page->palette().color(QPalette::Base), QColor(0xE2, 0xE2, 0xCB));
         EXPECT_GT(page->toPlainText().size(), 200) << n;
         help.show();
         saveShot(help, QString("help%1.png").arg(n).toLatin1().constData());

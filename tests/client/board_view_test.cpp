@@ -1,0 +1,111 @@
+// The table in the window, played with the mouse against the real host in the same
+// process (its clock virtual, its deck stacked).
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "client/board_view.h"
+#include "client/tchat.h"
+#include "engine/virtual_clock.h"
+#include "net/server.h"
+#include "social/chat_panel.h"
+#include "social/chat_view.h"
+#include "tests/support/stacked_random.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+namespace {
+
+constexpr int nineOfClubs = 9, kingOfClubs = 13, eightOfHearts = 21;
+
+class BoardViewTest : public ::testing::Test {
+protected:
+    BoardViewTest() {
+        TchatOptions options;
+        options.settingsPath = dir.filePath("orvanelobby.ini");
+        options.port = 0;
+        chat = std::make_unique<Tchat>(&server, options);
+        chat->show();
+        waitUntil(
+            [&] { return chat->chat()->view()->toPlainText().contains("You are Connected."); });
+    }
+    // Runs the host's clock until the local player may move.
+    bool ownTurn() {
+        return waitUntil([&] {
+            if (!chat->model().canact()) clock.advance(250);
+            return chat->model().canact();
+        });
+    }
+    const HandCard* handCard(int card) const {
+        for (const HandCard& c : chat->model().hand().cards())
+            if (c.card == card) return &c;
+        return nullptr;
+    }
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(chat->board(), button, {}, at);
+    }
+    void clickCard(int card) {
+        const HandCard* c = handCard(card);
+        ASSERT_NE(c, nullptr);
+        click(QPoint(c->left + 8, c->top + 40));
+    }
+    static QPoint tabSpot(int spot) {
+        const layout::Point p = layout::tabFirst[spot - 1];
+        return {p.left + 30, p.top + 40};
+    }
+
+    QTemporaryDir dir;
+    VirtualClock clock;
+    StackedRandom random;
+    TServer server{clock, random};
+    std::unique_ptr<Tchat> chat;
+};
+
+TEST_F(BoardViewTest, ACardRaisedAndPlayedOntoATabSpotByMouse) {
+    // Tab spots first, then seat 1's seven cards.
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(ownTurn());
+    ASSERT_EQ(chat->model().tab(1).first, nineOfClubs);
+
+    // A card that does not fit is refused on the spot, with the "invalid" sound.
+    QSignalSpy sounds(&chat->sounds(), &SoundPlayer::played);
+    clickCard(kingOfClubs);
+    EXPECT_EQ(handCard(kingOfClubs)->top, layout::raisedTop);
+    click(tabSpot(1));
+    ASSERT_FALSE(sounds.isEmpty());
+    EXPECT_EQ(sounds.last().at(0).toString().toUpper(), "INVALID");
+    EXPECT_EQ(chat->model().tab(1).top, 0);
+
+    // The eight of hearts fits the nine of clubs.
+    clickCard(kingOfClubs);  // lowered again
+    clickCard(eightOfHearts);
+    click(tabSpot(1));
+    ASSERT_TRUE(waitUntil([&] { return chat->model().tab(1).top == eightOfHearts; }));
+    EXPECT_EQ(server.engine().table().tabs[1].top(), eightOfHearts);
+    // The hand closed up: every card at 18 m - 8 for its place m.
+    const auto& cards = chat->model().hand().cards();
+    ASSERT_EQ(cards.size(), 6u);
+    for (std::size_t m = 1; m <= cards.size(); ++m)
+        EXPECT_EQ(cards[m - 1].left, layout::handLeft(static_cast<int>(m))) << m;
+    EXPECT_EQ(handCard(eightOfHearts), nullptr);
+
+    // A right-click sorts the hand by rank, ace first, equal ranks in their order.
+    clickCard(5);
+    QTest::mouseClick(chat->board(), Qt::RightButton, {},
+                      QPoint(cards[0].left + 8, cards[0].top + 40));
+    std::vector<int> order;
+    for (const HandCard& c : chat->model().hand().cards())
+        order.push_back(c.card);
+    EXPECT_EQ(order, (std::vector<int>{1, 3, 16, 5, 6, kingOfClubs}));
+    EXPECT_EQ(chat->model().selectedcard(), 0);
+
+    // The draw pile ends the turn.
+    click(QPoint(layout::topcard.left + 30, layout::topcard.top + 40));
+    EXPECT_TRUE(waitUntil([&] { return !chat->model().canact(); }));
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -1,0 +1,121 @@
+// Spectators and just watching, over loopback: the window hosts, test players join.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "client/main_menu.h"
+#include "client/tchat.h"
+#include "engine/virtual_clock.h"
+#include "net/server.h"
+#include "social/chat_panel.h"
+#include "social/chat_view.h"
+#include "social/spylist_form.h"
+#include "tests/support/stacked_random.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+namespace {
+
+class SpectatorTest : public ::testing::Test {
+protected:
+    SpectatorTest() {
+        TchatOptions options;
+        options.settingsPath = dir.filePath("orvanelobby.ini");
+        options.port = 0;
+        chat = std::make_unique<Tchat>(&server, options);
+        spylist = new Tspylist(LinkState{[this] { return chat->link().connected(); },
+                                         [this] { return chat->link().mySlot(); }},
+                               chat.get());
+        Tchat::Windows windows;
+        windows.spylist = spylist;
+        chat->attachWindows(windows);
+        chat->show();
+        waitUntil([&] { return chatShows("You are Connected."); });
+    }
+    bool chatShows(const QString& text) const {
+        return chat->chat()->view()->toPlainText().contains(text);
+    }
+    std::unique_ptr<TestClient> join(const std::string& name) {
+        auto client = std::make_unique<TestClient>(server.port());
+        client->login(name);
+        client->waitForPrefix("CMD_newplayerinfo+" + std::to_string(client->slot()) + "+");
+        return client;
+    }
+    // Runs the host's clock until `done` holds.
+    bool runUntil(const std::function<bool()>& done) {
+        return waitUntil([&] {
+            if (!done()) clock.advance(250);
+            return done();
+        });
+    }
+
+    QTemporaryDir dir;
+    VirtualClock clock;
+    StackedRandom random;
+    TServer server{clock, random};
+    std::unique_ptr<Tchat> chat;
+    Tspylist* spylist = nullptr;
+};
+
+TEST_F(SpectatorTest, TheHostListsAndRemovesASpy) {
+    auto ann = join("Ann");
+    auto bea = join("Bea");
+    auto cy = join("Cy");
+    auto spy = join("Spy");
+    ASSERT_EQ(spy->slot(), 5);
+    ASSERT_TRUE(waitUntil([&] { return chatShows("Spy is spying."); }));
+    EXPECT_EQ(spylist->entries(), QStringList{"5: Spy"});
+
+    spylist->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(spylist));
+    QListWidget* list = spylist->listbox_spys();
+    const QRect row = list->visualItemRect(list->item(0));
+    // Straight to the list: the main window lies over it on the offscreen screen.
+    QMouseEvent move(QEvent::MouseMove, row.center(), list->viewport()->mapToGlobal(row.center()),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &move);
+    ASSERT_EQ(spylist->rememberedRow(), 0);
+    ASSERT_TRUE(spylist->popup_kickhim()->isEnabled());
+    spylist->popup_kickhim()->trigger();
+
+    EXPECT_TRUE(spy->waitClosed());
+    EXPECT_TRUE(waitUntil([&] { return chatShows("Spy has left."); }));
+    EXPECT_TRUE(spylist->entries().isEmpty());
+    EXPECT_FALSE(ann->waitForPrefix("CMD_playerdisconnected+5+Spy").empty());
+}
+
+TEST_F(SpectatorTest, JustWatchPassesTheTurnAndTheBotPlaysUntilItIsSwitchedOff) {
+    chat->link().send("CMD_startgame+You+200+90+");
+    ASSERT_TRUE(runUntil([&] { return chat->model().canact(); }));
+    ASSERT_EQ(chat->model().turnseat(), 1);
+
+    chat->menu()->JustWatch1->trigger();
+    EXPECT_FALSE(chat->menu()->JustWatch1->isChecked());  // only the host's report checks it
+    ASSERT_TRUE(waitUntil([&] { return chat->menu()->JustWatch1->isChecked(); }));
+    EXPECT_TRUE(chat->model().seat(1).eyes);
+    // The turn went on at once, to the bot's seat.
+    EXPECT_TRUE(waitUntil([&] { return chat->model().turnseat() == 2; }));
+    EXPECT_FALSE(chat->model().canact());
+
+    // The bot plays the watching seat on its next turn.
+    ASSERT_TRUE(runUntil([&] { return chat->model().turnseat() == 1; }));
+    ASSERT_TRUE(runUntil([&] { return chat->model().turnseat() == 2; }));
+
+    chat->menu()->JustWatch1->trigger();
+    ASSERT_TRUE(waitUntil([&] { return !chat->menu()->JustWatch1->isChecked(); }));
+    EXPECT_FALSE(chat->model().seat(1).eyes);
+    // The human plays again: the turn waits for the user.
+    ASSERT_TRUE(runUntil([&] { return chat->model().canact(); }));
+    clock.advance(5000);
+    QTest::qWait(20);
+    EXPECT_EQ(chat->model().turnseat(), 1);
+    EXPECT_TRUE(chat->model().canact());
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -27,6 +27,7 @@ public:
     Tchat& chat() { return *chat_; }
     TServer& server() { return *server_; }
     Tdownload& download() { return *download_; }
+    Ttallylist& tally() { return *tally_; }
     void show() { chat_->show(); }
 
 private:

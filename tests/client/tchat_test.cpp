@@ -10,12 +10,15 @@
 #include <QTest>
 #include <memory>
 
+#include <QListWidget>
+#include <QMenuBar>
 #include "client/board_view.h"
 #include "client/main_menu.h"
 #include "client/program.h"
 #include "client/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
+#include "records/tallylist_form.h"
 #include "social/chat_panel.h"
 #include "social/chat_view.h"
 #include "tests/support/fake_host.h"
@@ -123,9 +126,9 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
     // Listed twice: the same display.
     for (int i = 0; i < 2; ++i)
         write(peer,
-              "CMD_existingplayers+1+Ann+0+2+Dan+0+3+Cat+1+5+Spy+0+12+Bad+0\xFF"
-              "CMD_newplayerinfo+4+Bob+0\xFF");
-    ASSERT_TRUE(waitUntil([&] { return chatText().count("You are Connected.") == 2; }));
+              "CMD_newplayerinfo+4+Bob+0\xFF"
+              "CMD_existingplayers+1+Ann+0+2+Dan+0+3+Cat+1+5+Spy+0+12+Bad+0\xFF");
+    ASSERT_TRUE(waitUntil([&] { return chatText().count("Spy is spying.") == 2; }));
     BoardView* board = chat->board();
     EXPECT_EQ(board->label_playername(1)->text(), "Ann");
     EXPECT_EQ(board->label_playername(3)->text(), "Cat");
@@ -278,6 +281,34 @@ TEST_F(TchatTest, UnwritableSettingsAreToldOnceAndTheGameGoesOn) {
     chat->menu()->PlaySounds1->trigger();
     chat->menu()->PlaySounds1->trigger();
     EXPECT_EQ(chatText().count("Your settings could not be saved"), 1);
+}
+
+TEST_F(TchatTest, AGameWonByAFollowedOpponentIsTalliedAndKeptForTheNextRun) {
+    for (int run = 0; run < 2; ++run) {
+        FakeHost host;
+        QTcpSocket* peer = joinAs(host, 2);
+        ASSERT_NE(peer, nullptr);
+        // As the host tells a late joiner: its own entry first, then the others.
+        write(peer,
+              "CMD_newplayerinfo+2+Bob+0\xFF"
+              "CMD_existingplayers+1+Ann+0\xFF"
+              "CMD_startgame+Ann+50+60+\xFF");
+        ASSERT_TRUE(chatShows("Ann has started a game."));
+        Ttallylist& tally = program->tally();
+        if (run == 0) {
+            chat->menuBar()->findChild<QAction*>("ViewTally1")->trigger();
+            ASSERT_TRUE(tally.isVisible());
+            ASSERT_EQ(tally.checklist()->count(), 1);
+            tally.checklist()->item(0)->setCheckState(Qt::Checked);  // follow Ann
+        }
+        write(peer, "CMD_winner+1+\xFF");
+        ASSERT_TRUE(chatShows("Ann has Won the Game!"));
+        const auto row = tally.tally().rowOf("Ann");
+        ASSERT_TRUE(row.has_value());
+        const auto& cells = tally.tally().table().rows[*row];
+        EXPECT_EQ(cells[1], std::to_string(run + 1)) << "games with Ann, run " << run;
+        program.reset();  // the tally is saved as the program ends
+    }
 }
 
 }  // namespace

@@ -7,11 +7,16 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <utility>
+#include <vector>
 
+#include "client/table_layout.h"
 #include "engine/cards.h"
 #include "tests/program/program_process.h"
 
@@ -97,23 +102,32 @@ std::optional<QPoint> boardOrigin(const QRect& window, const QString& file) {
 
 // --- The table, as the test players hear of it ---
 
+// A line's numbers after the command word.
+std::vector<int> fields(const std::string& line) {
+    std::vector<int> out;
+    for (std::size_t at = line.find('+'); at != std::string::npos; at = line.find('+', at))
+        out.push_back(std::atoi(line.c_str() + ++at));
+    return out;
+}
+
 // Follows one test player's lines, keeping the tab spots up to date on the way.
 class Follower {
 public:
     explicit Follower(TestClient& client) : client_(client) {}
 
-    // The next line (from where the last call stopped) that starts with `prefix`.
-    std::string next(const std::string& prefix, int ms) {
+    // The next line (from where the last call stopped) that starts with one of `prefixes`.
+    std::string next(std::initializer_list<std::string_view> prefixes, int ms) {
         std::string found;
         waitUntil(
             [&] {
                 while (read_ < client_.lines().size()) {
                     const std::string& line = client_.lines()[read_++];
                     follow(line);
-                    if (line.rfind(prefix, 0) == 0) {
-                        found = line;
-                        return true;
-                    }
+                    for (std::string_view prefix : prefixes)
+                        if (line.rfind(prefix, 0) == 0) {
+                            found = line;
+                            return true;
+                        }
                 }
                 return false;
             },
@@ -122,16 +136,15 @@ public:
     }
     // The card a card played onto the spot must fit on; 0 for an empty spot.
     int target(int spot) const { return top_[spot] != 0 ? top_[spot] : first_[spot]; }
+    int rounds() const { return rounds_; }
 
 private:
     void follow(const std::string& line) {
-        std::vector<int> f;
-        std::string word = line.substr(0, line.find('+'));
-        for (std::size_t at = line.find('+'); at != std::string::npos; at = line.find('+', at)) {
-            ++at;
-            f.push_back(std::atoi(line.c_str() + at));
-        }
-        if (word == "CMD_foundcards" && f.size() >= 8) {
+        const std::string word = line.substr(0, line.find('+'));
+        const std::vector<int> f = fields(line);
+        if (word == "CMD_roundstart") {
+            ++rounds_;
+        } else if (word == "CMD_foundcards" && f.size() >= 8) {
             for (int i = 0; i < 4; ++i) {
                 first_[f[2 * i]] = f[2 * i + 1];
                 top_[f[2 * i]] = 0;
@@ -151,14 +164,8 @@ private:
     std::size_t read_ = 0;
     std::array<int, 5> first_{};
     std::array<int, 5> top_{};
+    int rounds_ = 0;
 };
-
-std::vector<int> fields(const std::string& line) {
-    std::vector<int> out;
-    for (std::size_t at = line.find('+'); at != std::string::npos; at = line.find('+', at))
-        out.push_back(std::atoi(line.c_str() + ++at));
-    return out;
-}
 
 std::unique_ptr<TestClient> join(const std::string& name) {
     auto client = std::make_unique<TestClient>(tablePort);
@@ -167,12 +174,13 @@ std::unique_ptr<TestClient> join(const std::string& name) {
     return client;
 }
 
-// The hand a seat's own client knows: dealt cards and drawn ones, by hand position.
+// The hand a seat's own client knows this round: dealt cards and drawn ones, by position.
 std::string handOf(const TestClient& client) {
     std::map<int, int> hand;
     const std::string seat = std::to_string(client.slot());
     for (const std::string& line : client.lines()) {
         const std::vector<int> f = fields(line);
+        if (line.rfind("CMD_roundstart+", 0) == 0) hand.clear();
         if (line.rfind("CMD_mycards+" + seat + "+", 0) == 0)
             for (std::size_t i = 1; i + 1 < f.size(); i += 2)
                 hand[f[i]] = f[i + 1];
@@ -187,13 +195,16 @@ std::string handOf(const TestClient& client) {
 
 // --- Where the table's pieces are, inside the board ---
 
-QPoint handCard(int position) { return {18 * position - 8 + 9, 426 + 40}; }  // its uncovered strip
-QPoint tabSpot(int spot) {
-    constexpr std::array<QPoint, 4> first{{{96, 218}, {29, 128}, {96, 38}, {163, 128}}};
-    return first[spot - 1] + QPoint(30, 41);
+QPoint centre(layout::Point p) {
+    return {p.left + layout::cardWidth / 2, p.top + layout::cardHeight / 2};
 }
-const QPoint drawPile{96 + 30, 128 + 41};
-const QPoint startGame{61 + 67, 160 + 14};
+QPoint centre(layout::Rect r) { return {r.left + r.width / 2, r.top + r.height / 2}; }
+// The strip of a hand card that the next card does not cover.
+QPoint handCard(int position) {
+    return {layout::handLeft(position) + 9, layout::handTop + layout::cardHeight / 2};
+}
+QPoint tabSpot(int spot) { return centre(layout::tabFirst[spot - 1]); }
+// The game start window's start button: 135 x 29 at 61, 133.
 const QPoint dialogStart{61 + 67, 133 + 14};
 
 TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
@@ -217,23 +228,24 @@ TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
     const std::optional<QPoint> board = boardOrigin(*window, shotFile);
     ASSERT_TRUE(board) << "no table in the main window";
 
-    click(*board + startGame);
+    click(*board + centre(layout::start));
     const std::optional<QRect> dialog = findWindow("Game Start");
     ASSERT_TRUE(dialog) << "START GAME did not open the game start window";
     click(dialog->topLeft() + dialogStart);
     Follower table(*pat);
-    ASSERT_EQ(table.next("CMD_startgame+", 10000), "CMD_startgame+Ann+50+200+");
+    ASSERT_EQ(table.next({"CMD_startgame+"}, 10000), "CMD_startgame+Ann+50+200+");
 
     // Turns go round: the test seats draw, Ann tries her cards on the tab spots until the
     // host accepts one, and draws from the pile by the mouse when none fits.
     std::set<std::pair<int, int>> tried;          // hand position, tab spot
     std::set<std::tuple<int, int, int>> refused;  // ... and the card the spot showed
     int handSize = 7;                             // nothing leaves Ann's hand before her move
+    int round = table.rounds();
     std::string played;
     QElapsedTimer clock;
     clock.start();
     while (played.empty() && clock.elapsed() < 150000 && !HasFailure()) {
-        const std::string next = table.next("CMD_nextplayer+", 15000);
+        const std::string next = table.next({"CMD_nextplayer+"}, 30000);
         ASSERT_NE(next, "") << "the turn did not pass on";
         const int seat = fields(next).at(0);
         if (const auto player = testSeats.find(seat); player != testSeats.end()) {
@@ -241,6 +253,11 @@ TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
             continue;
         }
         ASSERT_EQ(seat, 1);
+        if (table.rounds() != round) {  // an empty pile ended the round: a new deal
+            round = table.rounds();
+            handSize = 7;
+            refused.clear();
+        }
         for (int position = 1; position <= handSize && played.empty(); ++position) {
             bool raised = false;
             for (int spot = 1; spot <= 4 && played.empty(); ++spot) {
@@ -253,12 +270,17 @@ TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
                 click(*board + tabSpot(spot));
                 tried.insert({position, spot});
                 refused.insert({position, spot, target});
-                played = table.next("CMD_playhand+1+", 400);
+                // A refused try sends nothing; an answer that comes late is still matched below.
+                played = table.next({"CMD_playhand+1+"}, 200);
             }
         }
         if (!played.empty()) break;
-        click(*board + drawPile);
-        ASSERT_NE(table.next("CMD_ending+1+", 10000), "") << "a click on the pile drew no card";
+        click(*board + centre(layout::topcard));
+        // An answer to a try that came later than waited for makes the pile click void.
+        const std::string after =
+            table.next({"CMD_ending+1+", "CMD_nomorecards+", "CMD_playhand+1+"}, 10000);
+        ASSERT_NE(after, "") << "a click on the pile drew no card";
+        if (after.rfind("CMD_playhand+", 0) == 0) played = after;
         ++handSize;
     }
     ASSERT_NE(played, "") << "no card of Ann's fitted in " << handSize - 7 << " draws";
@@ -274,13 +296,13 @@ TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
     // Quin drops out mid-game without a word; the newcomer in slot 3 takes over the hand.
     const std::string quinsHand = handOf(*quin);
     quin->killHard();
-    EXPECT_EQ(table.next("CMD_playerdisconnected+", 10000), "CMD_playerdisconnected+3+Quin");
+    EXPECT_EQ(table.next({"CMD_playerdisconnected+"}, 10000), "CMD_playerdisconnected+3+Quin");
     TestClient rex(tablePort);
     ASSERT_EQ(rex.slot(), 3);
     rex.login("Rex");
     EXPECT_EQ(rex.waitForPrefix("CMD_mycards+"), quinsHand);
     EXPECT_EQ(rex.waitForPrefix("CMD_gamestats+").rfind("CMD_gamestats+3+50+200+", 0), 0u);
-    EXPECT_EQ(table.next("CMD_newplayerinfo+3+", 5000), "CMD_newplayerinfo+3+Rex+0");
+    EXPECT_EQ(table.next({"CMD_newplayerinfo+3+"}, 5000), "CMD_newplayerinfo+3+Rex+0");
 
     // The host goes: every player's connection closes.
     EXPECT_TRUE(ann.running());

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>

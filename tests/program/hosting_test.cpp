@@ -68,6 +68,7 @@ TEST_F(ProgramHosting, LogsPlayersInWithExactlyTheseBytes) {
                       "CMD_existingplayers+1+Ann+0+2+Pat+0+3+Quin+0", "CMD_wrongversion+"}));
     EXPECT_FALSE(old.closed());
     EXPECT_TRUE(ann.running());
+    EXPECT_FALSE(ann.log.contains("message:")) << ann.log.toStdString();
 }
 
 TEST_F(ProgramHosting, RelaysChatToAllAndIgnoresRequestsMadeForOthers) {
@@ -94,6 +95,9 @@ TEST_F(ProgramHosting, RelaysChatToAllAndIgnoresRequestsMadeForOthers) {
         EXPECT_EQ(client->raw().find("I am Quin"), std::string::npos);
     }
     EXPECT_TRUE(ann.running());
+    // Requests made in someone else's name are logged, never put in a box.
+    EXPECT_TRUE(ann.logged("Ignored a kick request from slot 2"));
+    EXPECT_FALSE(ann.log.contains("message:")) << ann.log.toStdString();
 }
 
 TEST_F(ProgramHosting, RefusesTheTenthAndGivesAFreedSlotToTheNextComer) {

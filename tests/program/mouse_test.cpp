@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QStandardPaths>
 #include <array>
 #include <map>
 #include <memory>
@@ -208,6 +209,9 @@ QPoint tabSpot(int spot) { return centre(layout::tabFirst[spot - 1]); }
 const QPoint dialogStart{61 + 67, 133 + 14};
 
 TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
+    for (const char* tool : {"xdotool", "import"})
+        ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty())
+            << tool << " is missing; scripts/install-deps.sh installs it";
     ProgramOptions options;
     options.platform = "xcb";
     options.settings = "[Tessarine]\r\nHelp=2\r\nPlaytoscore=50\r\nTimeperturn=200\r\n";
@@ -224,7 +228,7 @@ TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
     ASSERT_NE(quin->waitForPrefix("CMD_action+3+"), "");
 
     const std::optional<QRect> window = findWindow("^Tessarine$");
-    ASSERT_TRUE(window) << "no main window on the display";
+    ASSERT_TRUE(window) << "no main window on the display\n" << ann.log.toStdString();
     const std::optional<QPoint> board = boardOrigin(*window, shotFile);
     ASSERT_TRUE(board) << "no table in the main window";
 
@@ -306,6 +310,7 @@ TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
 
     // The host goes: every player's connection closes.
     EXPECT_TRUE(ann.running());
+    EXPECT_FALSE(ann.log.contains("Ignored a line")) << ann.log.toStdString();
     ann.process.terminate();
     EXPECT_TRUE(pat->waitClosed(10000));
     EXPECT_TRUE(rex.waitClosed(10000));

@@ -208,64 +208,80 @@ QPoint tabSpot(int spot) { return centre(layout::tabFirst[spot - 1]); }
 // The game start window's start button: 135 x 29 at 61, 133.
 const QPoint dialogStart{61 + 67, 133 + 14};
 
-TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
-    for (const char* tool : {"xdotool", "import"})
-        ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty())
-            << tool << " is missing; scripts/install-deps.sh installs it";
+ProgramOptions onTheDisplay() {
     ProgramOptions options;
     options.platform = "xcb";
     options.settings = "[Tessarine]\r\nHelp=2\r\nPlaytoscore=50\r\nTimeperturn=200\r\n";
     options.dismissMs = 100;
-    Program ann({"Ann", "127.0.0.1", "true"}, options);
-    ASSERT_TRUE(ann.logged("logged in after")) << ann.log.toStdString();
-    auto pat = join("Pat");
-    auto quin = join("Quin");
-    ASSERT_EQ(quin->slot(), 3);
-    const std::map<int, TestClient*> testSeats{{2, pat.get()}, {3, quin.get()}};
-    const QString shotFile = ann.dir.filePath("screen.png");
-    pat->send("CMD_chat+2+Good luck, everybody!|clNavy");
-    quin->send("CMD_action+3+waves hello|clMaroon");
-    ASSERT_NE(quin->waitForPrefix("CMD_action+3+"), "");
+    return options;
+}
 
-    const std::optional<QRect> window = findWindow("^Tessarine$");
-    ASSERT_TRUE(window) << "no main window on the display\n" << ann.log.toStdString();
-    const std::optional<QPoint> board = boardOrigin(*window, shotFile);
-    ASSERT_TRUE(board) << "no table in the main window";
+// Ann hosts on the display with Pat and Quin seated at her table over TCP.
+class ProgramMouse : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* tool : {"xdotool", "import"})
+            ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty())
+                << tool << " is missing; scripts/install-deps.sh installs it";
+        ASSERT_TRUE(ann.logged("logged in after")) << ann.log.toStdString();
+        pat = join("Pat");
+        quin = join("Quin");
+        ASSERT_EQ(quin->slot(), 3);
+        table = std::make_unique<Follower>(*pat);
+        pat->send("CMD_chat+2+Good luck, everybody!|clNavy");
+        quin->send("CMD_action+3+waves hello|clMaroon");
+        ASSERT_NE(quin->waitForPrefix("CMD_action+3+"), "");
+        window = findWindow("^Tessarine$");
+        ASSERT_TRUE(window) << "no main window on the display\n" << ann.log.toStdString();
+        board = boardOrigin(*window, shotFile);
+        ASSERT_TRUE(board) << "no table in the main window";
+    }
 
-    click(*board + centre(layout::start));
-    const std::optional<QRect> dialog = findWindow("Game Start");
-    ASSERT_TRUE(dialog) << "START GAME did not open the game start window";
-    click(dialog->topLeft() + dialogStart);
-    Follower table(*pat);
-    ASSERT_EQ(table.next({"CMD_startgame+"}, 10000), "CMD_startgame+Ann+50+200+");
+    void startGameByMouse() {
+        click(*board + centre(layout::start));
+        const std::optional<QRect> dialog = findWindow("Game Start");
+        ASSERT_TRUE(dialog) << "START GAME did not open the game start window";
+        click(dialog->topLeft() + dialogStart);
+    }
 
     // Turns go round: the test seats draw, Ann tries her cards on the tab spots until the
     // host accepts one, and draws from the pile by the mouse when none fits.
-    std::set<std::pair<int, int>> tried;          // hand position, tab spot
-    std::set<std::tuple<int, int, int>> refused;  // ... and the card the spot showed
-    int handSize = 7;                             // nothing leaves Ann's hand before her move
-    int round = table.rounds();
-    std::string played;
-    QElapsedTimer clock;
-    clock.start();
-    while (played.empty() && clock.elapsed() < 150000 && !HasFailure()) {
-        const std::string next = table.next({"CMD_nextplayer+"}, 30000);
-        ASSERT_NE(next, "") << "the turn did not pass on";
-        const int seat = fields(next).at(0);
-        if (const auto player = testSeats.find(seat); player != testSeats.end()) {
-            player->second->send("CMD_endturn+" + std::to_string(seat) + "+");
-            continue;
+    void playACardByMouse() {
+        const std::map<int, TestClient*> testSeats{{2, pat.get()}, {3, quin.get()}};
+        int round = table->rounds();
+        QElapsedTimer clock;
+        clock.start();
+        while (played.empty() && clock.elapsed() < 150000 && !HasFailure()) {
+            const std::string next = table->next({"CMD_nextplayer+"}, 30000);
+            ASSERT_NE(next, "") << "the turn did not pass on";
+            const int seat = fields(next).at(0);
+            if (const auto player = testSeats.find(seat); player != testSeats.end()) {
+                player->second->send("CMD_endturn+" + std::to_string(seat) + "+");
+                continue;
+            }
+            ASSERT_EQ(seat, 1);
+            if (table->rounds() != round) {  // an empty pile ended the round: a new deal
+                round = table->rounds();
+                handSize = 7;
+                refused.clear();
+            }
+            tryEveryCard();
+            if (!played.empty()) break;
+            click(*board + centre(layout::topcard));
+            // An answer to a try that came later than waited for makes the pile click void.
+            const std::string after =
+                table->next({"CMD_ending+1+", "CMD_nomorecards+", "CMD_playhand+1+"}, 10000);
+            ASSERT_NE(after, "") << "a click on the pile drew no card";
+            if (after.rfind("CMD_playhand+", 0) == 0) played = after;
+            ++handSize;
         }
-        ASSERT_EQ(seat, 1);
-        if (table.rounds() != round) {  // an empty pile ended the round: a new deal
-            round = table.rounds();
-            handSize = 7;
-            refused.clear();
-        }
+    }
+
+    void tryEveryCard() {
         for (int position = 1; position <= handSize && played.empty(); ++position) {
             bool raised = false;
             for (int spot = 1; spot <= 4 && played.empty(); ++spot) {
-                const int target = table.target(spot);
+                const int target = table->target(spot);
                 // Nothing goes onto a king or an ace, and each try is made once.
                 if (isKing(target) || isAce(target) || refused.count({position, spot, target}))
                     continue;
@@ -274,19 +290,30 @@ TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
                 click(*board + tabSpot(spot));
                 tried.insert({position, spot});
                 refused.insert({position, spot, target});
-                // A refused try sends nothing; an answer that comes late is still matched below.
-                played = table.next({"CMD_playhand+1+"}, 200);
+                // A refused try sends nothing; an answer that comes late is still matched.
+                played = table->next({"CMD_playhand+1+"}, 200);
             }
         }
-        if (!played.empty()) break;
-        click(*board + centre(layout::topcard));
-        // An answer to a try that came later than waited for makes the pile click void.
-        const std::string after =
-            table.next({"CMD_ending+1+", "CMD_nomorecards+", "CMD_playhand+1+"}, 10000);
-        ASSERT_NE(after, "") << "a click on the pile drew no card";
-        if (after.rfind("CMD_playhand+", 0) == 0) played = after;
-        ++handSize;
     }
+
+    Program ann{{"Ann", "127.0.0.1", "true"}, onTheDisplay()};
+    const QString shotFile = ann.dir.filePath("screen.png");
+    std::unique_ptr<TestClient> pat;
+    std::unique_ptr<TestClient> quin;
+    std::unique_ptr<Follower> table;  // what Pat hears
+    std::optional<QRect> window;
+    std::optional<QPoint> board;
+
+    std::set<std::pair<int, int>> tried;          // hand position, tab spot
+    std::set<std::tuple<int, int, int>> refused;  // ... and the card the spot showed
+    int handSize = 7;                             // nothing leaves Ann's hand before her move
+    std::string played;                           // the host's answer to Ann's move
+};
+
+TEST_F(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
+    ASSERT_NO_FATAL_FAILURE(startGameByMouse());
+    ASSERT_EQ(table->next({"CMD_startgame+"}, 10000), "CMD_startgame+Ann+50+200+");
+    ASSERT_NO_FATAL_FAILURE(playACardByMouse());
     ASSERT_NE(played, "") << "no card of Ann's fitted in " << handSize - 7 << " draws";
     const std::vector<int> move = fields(played);  // seat, spot, count, card, hand position
     ASSERT_EQ(move.size(), 6u);
@@ -300,13 +327,13 @@ TEST(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
     // Quin drops out mid-game without a word; the newcomer in slot 3 takes over the hand.
     const std::string quinsHand = handOf(*quin);
     quin->killHard();
-    EXPECT_EQ(table.next({"CMD_playerdisconnected+"}, 10000), "CMD_playerdisconnected+3+Quin");
+    EXPECT_EQ(table->next({"CMD_playerdisconnected+"}, 10000), "CMD_playerdisconnected+3+Quin");
     TestClient rex(tablePort);
     ASSERT_EQ(rex.slot(), 3);
     rex.login("Rex");
     EXPECT_EQ(rex.waitForPrefix("CMD_mycards+"), quinsHand);
     EXPECT_EQ(rex.waitForPrefix("CMD_gamestats+").rfind("CMD_gamestats+3+50+200+", 0), 0u);
-    EXPECT_EQ(table.next({"CMD_newplayerinfo+3+"}, 5000), "CMD_newplayerinfo+3+Rex+0");
+    EXPECT_EQ(table->next({"CMD_newplayerinfo+3+"}, 5000), "CMD_newplayerinfo+3+Rex+0");
 
     // The host goes: every player's connection closes.
     EXPECT_TRUE(ann.running());

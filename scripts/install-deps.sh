@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libsimpleini-dev libicu-dev
   fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth xdotool imagemagick
 )
 
 missing=()

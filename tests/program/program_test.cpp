@@ -2,50 +2,11 @@
 // settings then live there), talked to over TCP on the table's port as players would.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-
+#include "tests/program/program_process.h"
 #include "tests/support/fake_host.h"
-#include "tests/support/test_client.h"
 
 namespace tess::testing {
 namespace {
-
-constexpr quint16 tablePort = 7772;
-
-class Program {
-public:
-    explicit Program(const QStringList& args) {
-        const QString copy = dir.filePath("tessarine");
-        QFile::copy(QStringLiteral(TESSARINE_BINARY), copy);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.insert("TESSARINE_DISMISS_MS", "200");
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(dir.path());
-        QObject::connect(&process, &QProcess::readyReadStandardError,
-                         [this] { log += process.readAllStandardError(); });
-        process.start(copy, args);
-        process.waitForStarted();
-    }
-    ~Program() {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-        }
-    }
-    bool logged(const char* text) {
-        return waitUntil([&] { return log.contains(text); }, 10000);
-    }
-    bool ended() {
-        return waitUntil([&] { return process.state() == QProcess::NotRunning; }, 10000);
-    }
-
-    QTemporaryDir dir;
-    QProcess process;
-    QByteArray log;
-};
 
 TEST(Program, JoinsLogsInExactlyAndEndsWhenTheHostCloses) {
     FakeHost host(tablePort);

@@ -1,0 +1,131 @@
+// The real program joining a table ("Bob 127.0.0.1 false") hosted by the test: a whole
+// game plays out around it in virtual time while the bot plays Bob's seat, and the
+// program has to take every announcement in its stride.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+#include "engine/bot.h"
+#include "engine/virtual_clock.h"
+#include "net/server.h"
+#include "records/tally.h"
+#include "records/tally_store.h"
+#include "tests/program/program_process.h"
+#include "tests/support/stacked_random.h"
+
+namespace tess::testing {
+namespace {
+
+std::string requestFor(int seat, const std::optional<BotMove>& move) {
+    const std::string s = std::to_string(seat);
+    if (!move) return "CMD_endturn+" + s + "+";
+    static const char* words[] = {"CMD_handplay", "CMD_tabplay", "CMD_handfound", "CMD_tabfound"};
+    return std::string(words[move->kind]) + "+" + s + "+" + std::to_string(move->from) + "+" +
+           std::to_string(move->to) + "+";
+}
+
+bool isAnswer(const std::string& line) {
+    for (const char* word : {"CMD_playhand+", "CMD_playtab+", "CMD_foundcard+", "CMD_foundtab+",
+                             "CMD_ending+", "CMD_nomorecards+", "CMD_endround+"})
+        if (line.rfind(word, 0) == 0) return true;
+    return false;
+}
+
+class ProgramJoining : public ::testing::Test {
+protected:
+    ProgramJoining() {
+        server->setBotSpeed(500);
+        server->startListening(tablePort);
+    }
+
+    std::unique_ptr<TestClient> join(const std::string& name) {
+        auto client = std::make_unique<TestClient>(tablePort);
+        client->login(name);
+        client->waitForPrefix("CMD_newplayerinfo+" + std::to_string(client->slot()) + "+");
+        return client;
+    }
+
+    // Returns once the host has handled everything `client` sent before.
+    void settle(TestClient& client) {
+        const std::string mark = "sync" + std::to_string(++syncs_);
+        client.send("CMD_chat+" + std::to_string(client.slot()) + "+" + mark + "|clBlack");
+        client.waitFor([&](const std::string& line) {
+            return line.rfind("CMD_chat+", 0) == 0 && line.find(mark) != std::string::npos;
+        });
+    }
+
+    VirtualClock clock;
+    StackedRandom random{23};
+    std::unique_ptr<TServer> server = std::make_unique<TServer>(clock, random);
+
+private:
+    int syncs_ = 0;
+};
+
+TEST_F(ProgramJoining, WatchesAWholeGameAndEndsWhenTheHostCloses) {
+    ASSERT_TRUE(server->listening());
+    auto host = join("Hal");
+    ASSERT_EQ(host->slot(), 1);
+    Program bob({"Bob", "127.0.0.1", "false"});
+    ASSERT_TRUE(bob.logged("logged in after"));
+    ASSERT_EQ(host->waitForPrefix("CMD_newplayerinfo+2+"), "CMD_newplayerinfo+2+Bob+0");
+    auto cid = join("Cid");
+    auto dee = join("Dee");
+    auto spy = join("Spy");
+    ASSERT_EQ(spy->slot(), 5);
+
+    // Bob's and Dee's seats go to the bot once the game runs; Hal and Cid play.
+    host->send("CMD_startgame+Hal+50+30+");
+    ASSERT_EQ(spy->waitForPrefix("CMD_startgame+"), "CMD_startgame+Hal+50+30+");
+    host->send("CMD_justwatch+2+1");
+    host->send("CMD_justwatch+4+1");
+    ASSERT_NE(spy->waitForPrefix("CMD_justwatching+2+1"), "");
+    ASSERT_NE(spy->waitForPrefix("CMD_justwatching+4+1"), "");
+
+    const std::map<int, TestClient*> players{{1, host.get()}, {3, cid.get()}};
+    const TableState& table = server->engine().table();
+    int moves = 0;
+    for (int step = 0; step < 200'000 && table.inProgress && !HasFailure(); ++step) {
+        const auto player = players.find(table.currentSeat);
+        if (table.inBreak || player == players.end()) {
+            clock.advance(250);
+            continue;
+        }
+        TestClient& client = *player->second;
+        settle(client);  // everything announced so far has reached the client
+        client.skipSeen();
+        client.send(requestFor(table.currentSeat, chooseBotMove(table, table.currentSeat)));
+        ASSERT_NE(client.waitFor(isAnswer), "")
+            << "no answer to a move of seat " << table.currentSeat;
+        ++moves;
+        ASSERT_TRUE(bob.running()) << bob.log.toStdString();
+    }
+    ASSERT_FALSE(table.inProgress);
+    EXPECT_GT(moves, 10);
+    const std::string winner = spy->waitForPrefix("CMD_winner+");
+    ASSERT_NE(winner, "");
+    const int seat = std::stoi(winner.substr(11));
+    EXPECT_GE(table.seats[seat].score, 50);
+    EXPECT_TRUE(bob.running()) << bob.log.toStdString();
+
+    // The host goes away: Bob's program ends by itself, cleanly.
+    server.reset();
+    ASSERT_TRUE(bob.ended());
+    EXPECT_EQ(bob.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(bob.process.exitCode(), 0);
+    // Every announcement was understood and none put a box on Bob's screen.
+    EXPECT_FALSE(bob.log.contains("Ignored a line")) << bob.log.toStdString();
+    EXPECT_FALSE(bob.log.contains("Dropped a line")) << bob.log.toStdString();
+    EXPECT_FALSE(bob.log.contains("message:")) << bob.log.toStdString();
+    // The finished game reached Bob's tally, counted as Bob's win only if seat 2 won.
+    const auto read = loadTallyFile(bob.dir.filePath(
+        QString::fromLatin1(tallyfile::fileName.data(), tallyfile::fileName.size())));
+    ASSERT_TRUE(read && read->ok());
+    const TallyTable::Row& own = read->value->rows.at(0);
+    EXPECT_EQ(own[Tally::gamesTotal], "1");
+    EXPECT_EQ(own[Tally::theirWinsTotal], seat == 2 ? "1" : "0");
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -10,21 +10,6 @@
 namespace tess::testing {
 namespace {
 
-std::string requestFor(int seat, const std::optional<BotMove>& move) {
-    const std::string s = std::to_string(seat);
-    if (!move) return "CMD_endturn+" + s + "+";
-    static const char* words[] = {"CMD_handplay", "CMD_tabplay", "CMD_handfound", "CMD_tabfound"};
-    return std::string(words[move->kind]) + "+" + s + "+" + std::to_string(move->from) + "+" +
-           std::to_string(move->to) + "+";
-}
-
-bool isAnswer(const std::string& line) {
-    for (const char* word : {"CMD_playhand+", "CMD_playtab+", "CMD_foundcard+", "CMD_foundtab+",
-                             "CMD_ending+", "CMD_nomorecards+", "CMD_endround+"})
-        if (line.rfind(word, 0) == 0) return true;
-    return false;
-}
-
 using HostGame = HostTest;
 
 TEST_F(HostGame, TwoPlayersAndTheBotPlayToAWinner) {
@@ -51,8 +36,8 @@ TEST_F(HostGame, TwoPlayersAndTheBotPlayToAWinner) {
         TestClient& client = *player->second;
         settle(client);  // everything announced so far has reached the client
         client.skipSeen();
-        client.send(requestFor(table.currentSeat, chooseBotMove(table, table.currentSeat)));
-        ASSERT_NE(client.waitFor(isAnswer), "")
+        client.send(moveRequest(table.currentSeat, chooseBotMove(table, table.currentSeat)));
+        ASSERT_NE(client.waitFor(isMoveAnswer), "")
             << "no answer to a move of seat " << table.currentSeat;
         ++moves;
     }

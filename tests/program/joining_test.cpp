@@ -13,24 +13,10 @@
 #include "records/tally_store.h"
 #include "tests/program/program_process.h"
 #include "tests/support/stacked_random.h"
+#include "tests/support/table_play.h"
 
 namespace tess::testing {
 namespace {
-
-std::string requestFor(int seat, const std::optional<BotMove>& move) {
-    const std::string s = std::to_string(seat);
-    if (!move) return "CMD_endturn+" + s + "+";
-    static const char* words[] = {"CMD_handplay", "CMD_tabplay", "CMD_handfound", "CMD_tabfound"};
-    return std::string(words[move->kind]) + "+" + s + "+" + std::to_string(move->from) + "+" +
-           std::to_string(move->to) + "+";
-}
-
-bool isAnswer(const std::string& line) {
-    for (const char* word : {"CMD_playhand+", "CMD_playtab+", "CMD_foundcard+", "CMD_foundtab+",
-                             "CMD_ending+", "CMD_nomorecards+", "CMD_endround+"})
-        if (line.rfind(word, 0) == 0) return true;
-    return false;
-}
 
 class ProgramJoining : public ::testing::Test {
 protected:
@@ -39,28 +25,11 @@ protected:
         server->startListening(tablePort);
     }
 
-    std::unique_ptr<TestClient> join(const std::string& name) {
-        auto client = std::make_unique<TestClient>(tablePort);
-        client->login(name);
-        client->waitForPrefix("CMD_newplayerinfo+" + std::to_string(client->slot()) + "+");
-        return client;
-    }
-
-    // Returns once the host has handled everything `client` sent before.
-    void settle(TestClient& client) {
-        const std::string mark = "sync" + std::to_string(++syncs_);
-        client.send("CMD_chat+" + std::to_string(client.slot()) + "+" + mark + "|clBlack");
-        client.waitFor([&](const std::string& line) {
-            return line.rfind("CMD_chat+", 0) == 0 && line.find(mark) != std::string::npos;
-        });
-    }
+    std::unique_ptr<TestClient> join(const std::string& name) { return joinTable(tablePort, name); }
 
     VirtualClock clock;
     StackedRandom random{23};
     std::unique_ptr<TServer> server = std::make_unique<TServer>(clock, random);
-
-private:
-    int syncs_ = 0;
 };
 
 TEST_F(ProgramJoining, WatchesAWholeGameAndEndsWhenTheHostCloses) {
@@ -95,8 +64,8 @@ TEST_F(ProgramJoining, WatchesAWholeGameAndEndsWhenTheHostCloses) {
         TestClient& client = *player->second;
         settle(client);  // everything announced so far has reached the client
         client.skipSeen();
-        client.send(requestFor(table.currentSeat, chooseBotMove(table, table.currentSeat)));
-        ASSERT_NE(client.waitFor(isAnswer), "")
+        client.send(moveRequest(table.currentSeat, chooseBotMove(table, table.currentSeat)));
+        ASSERT_NE(client.waitFor(isMoveAnswer), "")
             << "no answer to a move of seat " << table.currentSeat;
         ++moves;
         ASSERT_TRUE(bob.running()) << bob.log.toStdString();

@@ -1,0 +1,23 @@
+// Helpers for tests that play at a real host through TestClients.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/bot.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+
+// The request line for a seat's move (or a draw when there is none).
+std::string moveRequest(int seat, const std::optional<BotMove>& move);
+// The host's answer to a move or a draw.
+bool isMoveAnswer(const std::string& line);
+// Connects and logs in; returns once the host has announced the player.
+std::unique_ptr<TestClient> joinTable(quint16 port, const std::string& name);
+// Returns once the host has handled everything `client` sent before: the host handles
+// lines in arrival order, so the relay of a chat sent now comes after them.
+void settle(TestClient& client);
+
+}  // namespace tess::testing

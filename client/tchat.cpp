@@ -137,6 +137,11 @@ void Tchat::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
+    if (options_.sinceStart) {
+        std::fprintf(stderr, "tessarine: window shown after %lld ms\n",
+                     static_cast<long long>(options_.sinceStart->elapsed()));
+        std::fflush(stderr);
+    }
     processparams();
 }
 

@@ -118,9 +118,17 @@ void Tchat::registerHandlers() {
     const auto chatrecieved = [this](std::string_view rest) { chat_->chatrecieved(rest); };
     link_.on(cmd::chat, chatrecieved);
     link_.on(cmd::action, chatrecieved);
-    const auto players = [this](std::string_view rest) { newplayerinfo(rest); };
-    link_.on(cmd::newplayerinfo, players);
-    link_.on(cmd::existingplayers, players);
+    link_.on(cmd::newplayerinfo, [this](std::string_view rest) {
+        lastListing_.clear();
+        newplayerinfo(rest, false);
+    });
+    // The host sends a newcomer the list of the others twice; the repeat shows the same
+    // table without announcing everybody a second time.
+    link_.on(cmd::existingplayers, [this](std::string_view rest) {
+        const bool repeat = rest == lastListing_;
+        lastListing_ = std::string(rest);
+        newplayerinfo(rest, repeat);
+    });
     link_.on(cmd::playerdisconnected, [this](std::string_view rest) { playerdisconnected(rest); });
     link_.on(cmd::havewrongversion, [this](std::string_view rest) {
         notice(fromWire(rest) + QStringLiteral(" has a different version of the game then you."));
@@ -195,7 +203,7 @@ void Tchat::button_startClick() {
         windows_.gamestart->showCentred();
 }
 
-void Tchat::newplayerinfo(std::string_view rest) {
+void Tchat::newplayerinfo(std::string_view rest, bool quiet) {
     for (const PlayerEntry& player : parsePlayers(rest)) {
         if (player.slot < 1 || player.slot > 9) continue;
         const QString name = fromWire(player.name);
@@ -211,7 +219,7 @@ void Tchat::newplayerinfo(std::string_view rest) {
                 std::fflush(stderr);
             }
             emit connectedAsPlayer();
-        } else {
+        } else if (!quiet) {
             notice(name + QStringLiteral(" is Connected."));
         }
         if (player.slot <= seatcount) {
@@ -219,10 +227,12 @@ void Tchat::newplayerinfo(std::string_view rest) {
             board_->showSeat(player.slot);
         } else {
             if (windows_.spylist) windows_.spylist->addSpy(player.slot, name);
-            notice(mine ? QStringLiteral("You are spying.") : name + QStringLiteral(" is spying."));
+            if (mine || !quiet)
+                notice(mine ? QStringLiteral("You are spying.")
+                            : name + QStringLiteral(" is spying."));
         }
     }
-    sounds_.playsounds(QStringLiteral("entered"));
+    if (!quiet) sounds_.playsounds(QStringLiteral("entered"));
 }
 
 void Tchat::playerdisconnected(std::string_view rest) {

@@ -112,7 +112,8 @@ private:
     void registerHandlers();
     void setUpPhrases();
     void setUpSeatMenu();
-    void newplayerinfo(std::string_view rest);
+    // `quiet`: a repeated listing updates the table without notices or sound.
+    void newplayerinfo(std::string_view rest, bool quiet);
     void playerdisconnected(std::string_view rest);
     void full();
     void connectOptionsMenu();
@@ -143,6 +144,7 @@ private:
     bool saveFailureTold_ = false;
     bool loggedInTold_ = false;
     bool awaitingFullBox_ = false;
+    std::string lastListing_;  // the last CMD_existingplayers, to tell its repeat
 };
 
 }  // namespace tess

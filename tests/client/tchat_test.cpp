@@ -123,12 +123,16 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
     EXPECT_FALSE(chat->board()->button_start()->isVisible());
     EXPECT_FALSE(chat->menu()->StartGame1->isEnabled());
 
-    // Listed twice: the same display.
-    for (int i = 0; i < 2; ++i)
-        write(peer,
-              "CMD_newplayerinfo+4+Bob+0\xFF"
-              "CMD_existingplayers+1+Ann+0+2+Dan+0+3+Cat+1+5+Spy+0+12+Bad+0\xFF");
-    ASSERT_TRUE(waitUntil([&] { return chatText().count("Spy is spying.") == 2; }));
+    // As the host tells a newcomer: its own entry, then the others twice. The repeat
+    // shows the same table and announces nobody again.
+    write(peer,
+          "CMD_newplayerinfo+4+Bob+0\xFF"
+          "CMD_existingplayers+1+Ann+0+2+Dan+0+3+Cat+1+5+Spy+0+12+Bad+0\xFF"
+          "CMD_existingplayers+1+Ann+0+2+Dan+0+3+Cat+1+5+Spy+0+12+Bad+0\xFF"
+          "CMD_chat+1+Ann chats: listed|clBlack\xFF");
+    ASSERT_TRUE(chatShows("listed"));
+    EXPECT_EQ(chatText().count("Ann is Connected."), 1);
+    EXPECT_EQ(chatText().count("Spy is spying."), 1);
     BoardView* board = chat->board();
     EXPECT_EQ(board->label_playername(1)->text(), "Ann");
     EXPECT_EQ(board->label_playername(3)->text(), "Cat");

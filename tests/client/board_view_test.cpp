@@ -12,6 +12,7 @@
 #include "net/server.h"
 #include "social/chat_panel.h"
 #include "social/chat_view.h"
+#include "tests/client/hosting_window.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
 
@@ -20,23 +21,12 @@ namespace {
 
 constexpr int nineOfClubs = 9, kingOfClubs = 13, eightOfHearts = 21;
 
-class BoardViewTest : public ::testing::Test {
+class BoardViewTest : public HostingWindowTest {
 protected:
-    BoardViewTest() {
-        TchatOptions options;
-        options.settingsPath = dir.filePath("orvanelobby.ini");
-        options.port = 0;
-        chat = std::make_unique<Tchat>(&server, options);
-        chat->show();
-        waitUntil(
-            [&] { return chat->chat()->view()->toPlainText().contains("You are Connected."); });
-    }
+    BoardViewTest() { open(); }
     // Runs the host's clock until the local player may move.
     bool ownTurn() {
-        return waitUntil([&] {
-            if (!chat->model().canact()) clock.advance(250);
-            return chat->model().canact();
-        });
+        return runUntil([&] { return chat->model().canact(); });
     }
     const HandCard* handCard(int card) const {
         for (const HandCard& c : chat->model().hand().cards())
@@ -55,12 +45,6 @@ protected:
         const layout::Point p = layout::tabFirst[spot - 1];
         return {p.left + 30, p.top + 40};
     }
-
-    QTemporaryDir dir;
-    VirtualClock clock;
-    StackedRandom random;
-    TServer server{clock, random};
-    std::unique_ptr<Tchat> chat;
 };
 
 TEST_F(BoardViewTest, ACardRaisedAndPlayedOntoATabSpotByMouse) {

@@ -15,50 +15,29 @@
 #include "social/chat_panel.h"
 #include "social/chat_view.h"
 #include "social/spylist_form.h"
+#include "tests/client/hosting_window.h"
 #include "tests/support/stacked_random.h"
-#include "tests/support/test_client.h"
+#include "tests/support/table_play.h"
 
 namespace tess::testing {
 namespace {
 
-class SpectatorTest : public ::testing::Test {
+class SpectatorTest : public HostingWindowTest {
 protected:
     SpectatorTest() {
-        TchatOptions options;
-        options.settingsPath = dir.filePath("orvanelobby.ini");
-        options.port = 0;
-        chat = std::make_unique<Tchat>(&server, options);
-        spylist = new Tspylist(LinkState{[this] { return chat->link().connected(); },
-                                         [this] { return chat->link().mySlot(); }},
-                               chat.get());
-        Tchat::Windows windows;
-        windows.spylist = spylist;
-        chat->attachWindows(windows);
-        chat->show();
-        waitUntil([&] { return chatShows("You are Connected."); });
-    }
-    bool chatShows(const QString& text) const {
-        return chat->chat()->view()->toPlainText().contains(text);
-    }
-    std::unique_ptr<TestClient> join(const std::string& name) {
-        auto client = std::make_unique<TestClient>(server.port());
-        client->login(name);
-        client->waitForPrefix("CMD_newplayerinfo+" + std::to_string(client->slot()) + "+");
-        return client;
-    }
-    // Runs the host's clock until `done` holds.
-    bool runUntil(const std::function<bool()>& done) {
-        return waitUntil([&] {
-            if (!done()) clock.advance(250);
-            return done();
+        open([this](Tchat& window) {
+            spylist = new Tspylist(LinkState{[&window] { return window.link().connected(); },
+                                             [&window] { return window.link().mySlot(); }},
+                                   &window);
+            Tchat::Windows windows;
+            windows.spylist = spylist;
+            window.attachWindows(windows);
         });
     }
+    std::unique_ptr<TestClient> join(const std::string& name) {
+        return joinTable(server.port(), name);
+    }
 
-    QTemporaryDir dir;
-    VirtualClock clock;
-    StackedRandom random;
-    TServer server{clock, random};
-    std::unique_ptr<Tchat> chat;
     Tspylist* spylist = nullptr;
 };
 

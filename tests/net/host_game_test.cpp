@@ -26,21 +26,8 @@ TEST_F(HostGame, TwoPlayersAndTheBotPlayToAWinner) {
     const TableState& table = server.engine().table();
     you->send("CMD_startgame+You+50+60+");
     you->waitForPrefix("CMD_nextplayer+");
-    int moves = 0;
-    for (int step = 0; step < 100'000 && table.inProgress && !HasFailure(); ++step) {
-        const auto player = players.find(table.currentSeat);
-        if (table.inBreak || player == players.end()) {
-            clock.advance(250);
-            continue;
-        }
-        TestClient& client = *player->second;
-        settle(client);  // everything announced so far has reached the client
-        client.skipSeen();
-        client.send(moveRequest(table.currentSeat, chooseBotMove(table, table.currentSeat)));
-        ASSERT_NE(client.waitFor(isMoveAnswer), "")
-            << "no answer to a move of seat " << table.currentSeat;
-        ++moves;
-    }
+    const int moves = playToTheEnd(table, clock, players);
+    ASSERT_NE(moves, -1) << "a move got no answer";
     ASSERT_FALSE(table.inProgress);
     const std::string winner = you->waitForPrefix("CMD_winner+");
     EXPECT_NE(winner, "");

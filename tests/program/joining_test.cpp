@@ -54,22 +54,9 @@ TEST_F(ProgramJoining, WatchesAWholeGameAndEndsWhenTheHostCloses) {
 
     const std::map<int, TestClient*> players{{1, host.get()}, {3, cid.get()}};
     const TableState& table = server->engine().table();
-    int moves = 0;
-    for (int step = 0; step < 200'000 && table.inProgress && !HasFailure(); ++step) {
-        const auto player = players.find(table.currentSeat);
-        if (table.inBreak || player == players.end()) {
-            clock.advance(250);
-            continue;
-        }
-        TestClient& client = *player->second;
-        settle(client);  // everything announced so far has reached the client
-        client.skipSeen();
-        client.send(moveRequest(table.currentSeat, chooseBotMove(table, table.currentSeat)));
-        ASSERT_NE(client.waitFor(isMoveAnswer), "")
-            << "no answer to a move of seat " << table.currentSeat;
-        ++moves;
-        ASSERT_TRUE(bob.running()) << bob.log.toStdString();
-    }
+    const int moves = playToTheEnd(table, clock, players, [&] { return bob.running(); });
+    ASSERT_NE(moves, -1) << "a move got no answer";
+    ASSERT_TRUE(bob.running()) << bob.log.toStdString();
     ASSERT_FALSE(table.inProgress);
     EXPECT_GT(moves, 10);
     const std::string winner = spy->waitForPrefix("CMD_winner+");

@@ -111,6 +111,5 @@ TEST(Sounds, PlaySoundsSwitchSilencesGameSoundsOnly) {
     EXPECT_EQ(played[0][0].toString(), "WAVE13");
 }
 
-
 }  // namespace
 }  // namespace tess

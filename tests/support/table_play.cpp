@@ -33,4 +33,25 @@ void settle(TestClient& client) {
     });
 }
 
+int playToTheEnd(const TableState& table, VirtualClock& clock,
+                 const std::map<int, TestClient*>& players,
+                 const std::function<bool()>& afterMove) {
+    int moves = 0;
+    for (int step = 0; step < 200'000 && table.inProgress; ++step) {
+        const auto player = players.find(table.currentSeat);
+        if (table.inBreak || player == players.end()) {
+            clock.advance(250);
+            continue;
+        }
+        TestClient& client = *player->second;
+        settle(client);  // everything announced so far has reached the client
+        client.skipSeen();
+        client.send(moveRequest(table.currentSeat, chooseBotMove(table, table.currentSeat)));
+        if (client.waitFor(isMoveAnswer).empty()) return -1;
+        ++moves;
+        if (afterMove && !afterMove()) break;
+    }
+    return moves;
+}
+
 }  // namespace tess::testing

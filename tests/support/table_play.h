@@ -1,11 +1,15 @@
 // Helpers for tests that play at a real host through TestClients.
 #pragma once
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "engine/bot.h"
+#include "engine/table.h"
+#include "engine/virtual_clock.h"
 #include "tests/support/test_client.h"
 
 namespace tess::testing {
@@ -19,5 +23,13 @@ std::unique_ptr<TestClient> joinTable(quint16 port, const std::string& name);
 // Returns once the host has handled everything `client` sent before: the host handles
 // lines in arrival order, so the relay of a chat sent now comes after them.
 void settle(TestClient& client);
+
+// Plays the seats in `players` with the bot's own choice of move until the game ends,
+// running the host's virtual clock while others play or the table rests. `afterMove`
+// runs after each answered move; returning false stops the game there. Returns the
+// moves made, or -1 when a move got no answer.
+int playToTheEnd(const TableState& table, VirtualClock& clock,
+                 const std::map<int, TestClient*>& players,
+                 const std::function<bool()>& afterMove = {});
 
 }  // namespace tess::testing

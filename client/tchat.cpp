@@ -218,7 +218,6 @@ void Tchat::newplayerinfo(std::string_view rest, bool quiet) {
                              static_cast<long long>(options_.sinceStart->elapsed()));
                 std::fflush(stderr);
             }
-            emit connectedAsPlayer();
         } else if (!quiet) {
             notice(name + QStringLiteral(" is Connected."));
         }

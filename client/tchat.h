@@ -49,8 +49,6 @@ public:
     Tchat(TServer* server, TchatOptions options, QWidget* parent = nullptr);
     ~Tchat() override;
 
-    void setServer(TServer* server) { server_ = server; }
-
     // The program's other windows; each adds its menu items.
     struct Windows {
         Tabout* about = nullptr;
@@ -64,7 +62,6 @@ public:
     };
     void attachWindows(const Windows& windows);
     QString settingsPath() const { return file_.path(); }
-    QuickInstructionsPanel* quickInstructions() const { return panel_help_; }
 
     // Writes a notice ("0+" text) in the notice colour.
     void notice(const QString& text);
@@ -86,7 +83,6 @@ public:
     void saveinifile();
 
 signals:
-    void connectedAsPlayer();
     void justWatchChanged(bool checked);
 
 protected:

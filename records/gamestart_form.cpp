@@ -82,12 +82,6 @@ QLabel* Tgamestart::addLabel(const QString& text, const QRect& where, int pixelS
     return label;
 }
 
-void Tgamestart::setBackground(const QPixmap& picture) {
-    QPalette p = palette();
-    p.setBrush(QPalette::Window, QBrush(picture));
-    setPalette(p);
-}
-
 void Tgamestart::showCentred() {
     if (QWidget* owner = parentWidget())
         move(owner->window()->geometry().center() - rect().center());

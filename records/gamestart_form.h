@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
 #include <functional>
 #include <string>
 
@@ -33,8 +32,6 @@ public:
     void setOwnName(const QString& name) { ownName_ = name; }
     // Runs after a start, to store the chosen values with all other settings.
     void setSaveSettings(std::function<void()> save) { save_ = std::move(save); }
-    // The main window's background picture.
-    void setBackground(const QPixmap& picture);
     // Shows the window centred on its parent and brings it to the front.
     void showCentred();
 

@@ -48,8 +48,6 @@ Tabout::Tabout(QWidget* mainWindow) : QDialog(mainWindow, Qt::MSWindowsFixedSize
     connect(done, &QPushButton::clicked, this, &Tabout::close);
 }
 
-void Tabout::setBackgroundPicture(const QPixmap& tile) { applyBackground(this, tile); }
-
 void Tabout::showEvent(QShowEvent* event) {
     if (!placed_) {
         placed_ = true;

@@ -14,8 +14,6 @@ public:
     // Centred on `mainWindow` when first shown.
     explicit Tabout(QWidget* mainWindow = nullptr);
 
-    void setBackgroundPicture(const QPixmap& tile);
-
 protected:
     void showEvent(QShowEvent* event) override;
 

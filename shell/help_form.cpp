@@ -93,8 +93,6 @@ QTextBrowser* Thelp::page(int number) const {
     return qobject_cast<QTextBrowser*>(pages_->widget(number - 1));
 }
 
-void Thelp::setBackgroundPicture(const QPixmap& tile) { applyBackground(this, tile); }
-
 void Thelp::SelButton1Click(int number) {
     if (number < 1 || number > pageCount()) return;
     pages_->setCurrentIndex(number - 1);

@@ -21,9 +21,6 @@ public:
     QString heading() const;
     QTextBrowser* page(int number) const;
 
-    // Replaces the felt the window is painted with.
-    void setBackgroundPicture(const QPixmap& tile);
-
 signals:
     // The window's "About" button: the about window should be shown.
     void aboutRequested();

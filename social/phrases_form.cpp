@@ -53,13 +53,6 @@ void Tphrases::showFromButtons() {
     activateWindow();
 }
 
-void Tphrases::setBackground(const QPixmap& picture) {
-    QPalette p = palette();
-    p.setBrush(QPalette::Window, QBrush(picture));
-    setPalette(p);
-    setAutoFillBackground(true);
-}
-
 void Tphrases::doneClick() {
     for (int n = 1; n <= PhraseBar::phraseCount; ++n)
         bar_.setPhrase(n, fields_[n - 1]->text());

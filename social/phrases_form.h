@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
 #include <array>
 
 #include "records/settings_file.h"
@@ -26,8 +25,6 @@ public:
 
     // Fills the fields from the buttons and shows the editor (View > Phrase List).
     void showFromButtons();
-    // The main window's background picture.
-    void setBackground(const QPixmap& picture);
 
     QLineEdit* field(int n) const { return fields_[n - 1]; }
     QPushButton* doneButton() const { return done_; }

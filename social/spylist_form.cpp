@@ -105,12 +105,6 @@ void Tspylist::SpyList1Click() {
     activateWindow();
 }
 
-void Tspylist::setBackground(const QPixmap& picture) {
-    QPalette p = palette();
-    p.setBrush(QPalette::Window, QBrush(picture));
-    setPalette(p);
-}
-
 bool Tspylist::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_->viewport() && event->type() == QEvent::MouseMove)
         remember(static_cast<QMouseEvent*>(event)->position().toPoint());

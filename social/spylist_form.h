@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPixmap>
 #include <QStringList>
 #include <string>
 
@@ -46,8 +45,6 @@ public:
 
     // View > Spy List: shows the window without making it modal.
     void SpyList1Click();
-    // The main window's background picture.
-    void setBackground(const QPixmap& picture);
 
     QListWidget* listbox_spys() const { return list_; }
     QMenu* popup_kick() const { return menu_; }

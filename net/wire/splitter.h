@@ -19,8 +19,9 @@ public:
     explicit LineSplitter(std::size_t pendingLimit) : pendingLimit_(pendingLimit) {}
 
     // Appends every line that `bytes` completes, in order, to `lines` (empty lines
-    // included; the dispatcher ignores them). Returns false when the unterminated tail
-    // has grown past the limit: the peer is misbehaving and the tail is discarded.
+    // included; the dispatcher ignores them). Returns false when a line, counting what
+    // earlier reads left pending, grows past the limit: the peer is misbehaving, that
+    // line is discarded and no later line of `bytes` is taken.
     bool feed(std::string_view bytes, std::vector<std::string>& lines);
 
     const std::string& pending() const { return pending_; }

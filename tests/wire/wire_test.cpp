@@ -66,6 +66,38 @@ TEST(Splitter, OverlongTailIsRefused) {
     EXPECT_EQ(lines, (std::vector<std::string>{"ok"}));
 }
 
+// The limit is on the whole line, however many reads it took to arrive.
+TEST(Splitter, LimitCountsTheWholeLineAcrossReads) {
+    struct Case {
+        std::vector<std::string> reads;  // the last one decides
+        bool accepted;
+        std::vector<std::string> lines;
+    };
+    const std::string ten(10, 'a');
+    const std::string nine(9, 'b');
+    const std::string term = "\xFF";
+    for (const Case& c : {
+             Case{{ten, ten + term}, false, {}},                    // 20 pending + arriving
+             Case{{ten, nine + term}, false, {}},                   // 19
+             Case{{ten, "aaaaaa" + term}, true, {ten + "aaaaaa"}},  // exactly 16
+             Case{{ten, "aaaaaaa"}, false, {}},                     // 17 without a terminator
+             Case{{ten + term + ten, "aaaaaa" + term}, true, {ten, ten + "aaaaaa"}},
+             Case{{"", ten + ten + term}, false, {}},  // one read, overlong but ended
+             Case{{"x" + term + ten + ten + term + "y" + term}, false, {"x"}},
+         }) {
+        LineSplitter splitter(16);
+        std::vector<std::string> lines;
+        bool ok = true;
+        for (const std::string& read : c.reads)
+            ok = splitter.feed(read, lines);
+        EXPECT_EQ(ok, c.accepted) << c.reads.back();
+        EXPECT_EQ(lines, c.lines) << c.reads.back();
+        if (!c.accepted) {
+            EXPECT_EQ(splitter.pending(), "");
+        }
+    }
+}
+
 TEST(Dispatch, SplitsTheCommandWordAtTheFirstPlus) {
     struct Case {
         std::string_view line, word, rest;

@@ -32,7 +32,10 @@ ClientLink::ClientLink(QObject* parent)
     sock.PortName = QStringLiteral("7772");
     connect(&sock, &TSock::OnRead, this, &ClientLink::sockRead);
     connect(&sock, &TSock::OnInfo, this, &ClientLink::sockInfo);
-    connect(&sock, &TSock::OnConnect, this, [this] { opened_ = true; });
+    connect(&sock, &TSock::OnConnect, this, [this] {
+        opened_ = true;
+        sock.setKeepAlive();
+    });
     on(cmd::sendlogininfo, [this](std::string_view rest) { sendloginfo(rest); });
 }
 
@@ -68,12 +71,22 @@ void ClientLink::sendloginfo(std::string_view rest) {
 
 void ClientLink::sockRead(TSock* sender, int) {
     std::vector<std::string> lines;
-    if (!splitter_.feed(sender->Receive(), lines)) {
-        qCWarning(lcClient) << "The host sent too much without a terminator";
-        sender->Abort();
-    }
+    const bool ok = splitter_.feed(sender->Receive(), lines);
     for (std::string& line : lines)
         if (!line.empty()) enqueue(std::move(line));
+    if (!ok)
+        drop("The host sent too much without a terminator");
+    else if (queuedBytes_ > maxQueuedBytes)
+        drop("The host floods the receive queue");
+}
+
+void ClientLink::drop(const char* why) {
+    if (finished_) return;
+    qCWarning(lcClient) << why;
+    // What a misbehaving host still had queued is not worth handling.
+    std::deque<std::string>().swap(receivedlist_);
+    queuedBytes_ = 0;
+    sock.Abort();
 }
 
 void ClientLink::sockInfo(TSock*, SocketInfo info, const QString& msg) {
@@ -98,6 +111,7 @@ void ClientLink::finish() {
 }
 
 void ClientLink::enqueue(std::string line) {
+    queuedBytes_ += line.size() + queuedLineCost;
     receivedlist_.push_back(std::move(line));
     Timer1.kick();
 }
@@ -107,6 +121,7 @@ void ClientLink::processsocktimer() {
     if (receivedlist_.empty()) return;
     const std::string line = std::move(receivedlist_.front());
     receivedlist_.pop_front();
+    queuedBytes_ -= line.size() + queuedLineCost;
     dispatch(line);
 }
 
@@ -119,6 +134,11 @@ void ClientLink::dispatch(const std::string& line) {
         handler->second(c.rest);
     } catch (const wire::FieldError& e) {
         qCWarning(lcClient) << "Dropped a line from the host -" << e.what();
+    } catch (const ESockException& e) {
+        // The host went while the line was handled (it asked for the login and closed
+        // at once, say): that is a closed connection, not a failure.
+        qCInfo(lcClient) << "The connection went while handling a line -" << e.what();
+        if (!finished_) sock.Abort();
     }
 }
 

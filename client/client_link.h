@@ -33,6 +33,10 @@ public:
     using Handler = std::function<void(std::string_view rest)>;
     static constexpr int seatcount = 4;
     static constexpr int dispatchIntervalMs = 1;
+    // What the receive queue may hold; a host that sends more than the client can take
+    // is dropped. Each line counts with what keeping it costs.
+    static constexpr std::size_t maxQueuedBytes = 1024 * 1024;
+    static constexpr std::size_t queuedLineCost = sizeof(std::string);
 
     explicit ClientLink(QObject* parent = nullptr);
 
@@ -67,11 +71,15 @@ private:
     void processsocktimer();
     void dispatch(const std::string& line);
     void finish();
+    // The connection failed under a handler or the host overran us: close as for a
+    // close by the host.
+    void drop(const char* why);
 
     TSock sock;
     TSock Sock11;
     wire::LineSplitter splitter_;
     std::deque<std::string> receivedlist_;
+    std::size_t queuedBytes_ = 0;
     std::map<std::string, Handler, std::less<>> handlers_;
     DispatchPacer Timer1;
     std::string loginName_;

@@ -5,6 +5,10 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+#include <sys/socket.h>
+
 namespace tess {
 
 namespace {
@@ -216,6 +220,20 @@ bool TSock::Listen() const { return server_ != nullptr; }
 quint16 TSock::localPort() const {
     if (server_ != nullptr) return server_->serverPort();
     return socket_ != nullptr ? socket_->localPort() : 0;
+}
+
+bool TSock::setKeepAlive(int idleS, int intervalS, int count) {
+    if (socket_ == nullptr) return false;
+    const qintptr fd = socket_->socketDescriptor();
+    if (fd < 0) return false;
+    socket_->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
+    const int on = 1;
+    bool ok = ::setsockopt(static_cast<int>(fd), SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on) == 0;
+    for (const auto& [option, value] :
+         {std::pair{TCP_KEEPIDLE, idleS}, {TCP_KEEPINTVL, intervalS}, {TCP_KEEPCNT, count}})
+        ok = ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, option, &value, sizeof value) == 0 &&
+             ok;
+    return ok;
 }
 
 qint64 TSock::pendingOutput() const { return socket_ != nullptr ? socket_->bytesToWrite() : 0; }

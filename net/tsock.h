@@ -56,6 +56,11 @@ public:
     bool connected() const { return connected_; }
     // The port a listener is bound to (useful when PortName is "0").
     quint16 localPort() const;
+    // Turns on TCP keep-alive: probes after `idleS` seconds of silence, every
+    // `intervalS` seconds, and the connection fails after `count` unanswered ones, so a
+    // vanished peer is noticed within about two minutes. False when there is no socket
+    // or the system refuses.
+    bool setKeepAlive(int idleS = 60, int intervalS = 10, int count = 3);
     // Bytes queued for sending that the peer has not taken yet.
     qint64 pendingOutput() const;
 

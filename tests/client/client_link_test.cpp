@@ -8,6 +8,7 @@
 #include "net/server.h"
 #include "net/wire/fields.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/socket_options.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
 
@@ -122,6 +123,68 @@ TEST(ClientLink, LogsInAtTheRealHostAndGoesWhenItIsKicked) {
 
     you.send("CMD_kickhim+1+2+");
     EXPECT_TRUE(waitUntil([&] { return closed; }));
+}
+
+// The host asks for the login and is gone before the client has worked through what it
+// sent: the answer cannot go out, and that is a close like any other.
+TEST(ClientLink, HostThatAsksForTheLoginAndGoesIsAClose) {
+    FakeHost host;
+    ClientLink link;
+    int chats = 0;
+    link.on("CMD_chat", [&](std::string_view) { ++chats; });
+    bool closed = false;
+    QObject::connect(&link, &ClientLink::closed, [&] { closed = true; });
+    link.connectTo("127.0.0.1", host.server.serverPort(), "Bob");
+    QTcpSocket* peer = host.accept();
+    ASSERT_NE(peer, nullptr);
+    std::string lines;
+    for (int i = 0; i < 200; ++i)
+        lines += "CMD_chat+1+hi|clBlack\xFF";
+    lines += "CMD_sendlogininfo+2\xFF";
+    lines += "CMD_chat+1+last|clBlack\xFF";
+    peer->write(lines.data(), static_cast<qint64>(lines.size()));
+    peer->flush();
+    peer->disconnectFromHost();
+    ASSERT_TRUE(waitUntil([&] { return closed; }));
+    EXPECT_EQ(chats, 201);
+    EXPECT_FALSE(link.send("CMD_chat+2+hi|clBlack"));
+}
+
+TEST(ClientLink, HostThatFloodsTheQueueIsDropped) {
+    FakeHost host;
+    ClientLink link;
+    int handled = 0;
+    link.on("CMD_x", [&](std::string_view) { ++handled; });
+    bool closed = false;
+    QObject::connect(&link, &ClientLink::closed, [&] { closed = true; });
+    link.connectTo("127.0.0.1", host.server.serverPort(), "Bob");
+    QTcpSocket* peer = host.accept();
+    ASSERT_NE(peer, nullptr);
+    // Tiny lines: their count, not their bytes, is what costs.
+    std::string flood;
+    for (int i = 0; i < 300000; ++i)
+        flood += "CMD_x\xFF";
+    peer->write(flood.data(), static_cast<qint64>(flood.size()));
+    ASSERT_TRUE(waitUntil([&] { return closed; }, 20000));
+    EXPECT_LT(handled, 300000 / 2);
+    EXPECT_EQ(link.queuedLines(), 0u);
+}
+
+TEST(ClientLink, KeepsTheConnectionProbed) {
+    FakeHost host;
+    ClientLink link;
+    link.connectTo("127.0.0.1", host.server.serverPort(), "Bob");
+    QTcpSocket* peer = host.accept();
+    ASSERT_NE(peer, nullptr);
+    std::optional<int> fd;
+    ASSERT_TRUE(waitUntil([&] {
+        fd = findSocket(peer->peerPort(), host.server.serverPort());
+        return fd.has_value() && keepAliveOf(*fd).on != 0;
+    }));
+    const KeepAlive k = keepAliveOf(*fd);
+    EXPECT_EQ(k.idle, 60);
+    EXPECT_EQ(k.interval, 10);
+    EXPECT_EQ(k.count, 3);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "net/dispatch_pacer.h"
 
+#include <QElapsedTimer>
+
 namespace tess {
 
 DispatchPacer::DispatchPacer(int intervalMs, std::function<void()> step,
@@ -28,8 +30,14 @@ void DispatchPacer::halt() {
 
 void DispatchPacer::run() {
     if (halted_) return;
-    if (pending_()) step_();
-    if (halted_) return;
+    QElapsedTimer slice;
+    slice.start();
+    const qint64 sliceNs = static_cast<qint64>(sliceMs_) * 1000000;
+    do {
+        if (!pending_()) break;
+        step_();
+        if (halted_) return;
+    } while (slice.nsecsElapsed() < sliceNs);
     if (!pending_())
         timer_.stop();
     else if (!timer_.isActive())

@@ -2,7 +2,6 @@
 #include "net/server.h"
 
 #include <QLoggingCategory>
-#include <algorithm>
 
 #include "net/wire/commands.h"
 #include "net/wire/fields.h"
@@ -15,9 +14,9 @@ namespace tess {
 TServer::TServer(Clock& clock, Random& random, QObject* parent)
     : QObject(parent),
       socktimer_(
-          dispatchIntervalMs, [this] { socktimerTimer(); },
-          [this] { return !receivedlist_.empty(); }),
+          0, [this] { socktimerTimer(); }, [this] { return queuedLines_ > 0; }),
       engine_(*this, clock, random) {
+    socktimer_.setTimeSlice(dispatchSliceMs);
     Sock1.PortName = QStringLiteral("7772");
     connect(&Sock1, &TSock::OnAccept, this, &TServer::Sock1Accept);
 }
@@ -36,29 +35,47 @@ void TServer::startListening(quint16 port) {
 void TServer::Sock1Accept(TSock* sender) {
     TSock* sock = nullptr;
     while (sender->Accept(sock)) {
+        sock->setKeepAlive();
         int slot = 0;
         for (int s = 1; s <= highestSlot_ && slot == 0; ++s)
             if (slots_[s].sock == nullptr) slot = s;
         if (slot == 0 && highestSlot_ < slotCount) slot = ++highestSlot_;
         if (slot == 0) {
             // The table is full: tell the caller, then close once that has gone out.
-            sock->Send(wire::Message(cmd::full).endWithPlus());
+            try {
+                sock->Send(wire::Message(cmd::full).endWithPlus());
+            } catch (const ESockException& e) {
+                qCInfo(lcHost) << "A refused connection went at once:" << e.what();
+            }
             sock->Close();
             sock->deleteLater();
             continue;
         }
-        Connection& c = slots_[slot];
-        c.sock = sock;
-        c.id = ++nextId_;
-        c.name.clear();
-        c.splitter = wire::LineSplitter();
-        c.queuedBytes = 0;
-        sock->Tag = slot;
-        connect(sock, &TSock::OnDisconnect, this, &TServer::tempsockDisconnect);
-        connect(sock, &TSock::OnRead, this, &TServer::Sock1Read);
-        connect(sock, &TSock::OnInfo, this, &TServer::tempsockInfo);
-        sock->Send(wire::Message(cmd::sendlogininfo).add(slot).end());
+        admit(slot, sock);
     }
+}
+
+void TServer::admit(int slot, TSock* sock) {
+    Connection& c = slots_[slot];
+    c.sock = sock;
+    c.id = ++nextId_;
+    c.name.clear();
+    c.loggedIn = false;
+    c.splitter = wire::LineSplitter();
+    sock->Tag = slot;
+    connect(sock, &TSock::OnDisconnect, this, &TServer::tempsockDisconnect);
+    connect(sock, &TSock::OnRead, this, &TServer::Sock1Read);
+    connect(sock, &TSock::OnInfo, this, &TServer::tempsockInfo);
+    // Runs only until the login; goes with the socket.
+    c.loginTimer = new QTimer(sock);
+    c.loginTimer->setSingleShot(true);
+    const std::uint64_t id = c.id;
+    connect(c.loginTimer, &QTimer::timeout, this, [this, slot, id] {
+        if (inUse(slot) && slots_[slot].id == id && !slots_[slot].loggedIn)
+            dropConnection(slot, "did not log in in time");
+    });
+    c.loginTimer->start(loginTimeoutMs_);
+    send(slot, wire::Message(cmd::sendlogininfo).add(slot).end());
 }
 
 void TServer::Sock1Read(TSock* sender, int) {
@@ -69,7 +86,6 @@ void TServer::Sock1Read(TSock* sender, int) {
     const bool ok = c.splitter.feed(sender->Receive(), lines);
     for (std::string& line : lines) {
         if (line.empty()) continue;  // the terminator after a login, or noise
-        c.queuedBytes += line.size();
         enqueue(slot, std::move(line));
     }
     if (!ok)
@@ -104,19 +120,17 @@ void TServer::closeHandling(int slot) {
     Connection& c = slots_[slot];
     const std::string gone = wire::Message(cmd::playerdisconnected).add(slot).add(c.name).end();
     TSock* sock = c.sock;
-    const std::uint64_t id = c.id;
     c.sock = nullptr;
     for (int other : slotsInUse())
         send(other, gone);
 
     c.name.clear();
+    c.loggedIn = false;
+    c.loginTimer = nullptr;
     c.splitter = wire::LineSplitter();
-    c.queuedBytes = 0;
     engine_.setJustWatching(slot, false);
     // What a closed connection still had queued goes with it.
-    receivedlist_.erase(std::remove_if(receivedlist_.begin(), receivedlist_.end(),
-                                       [&](const QueuedLine& q) { return q.id == id; }),
-                        receivedlist_.end());
+    clearQueue(c);
     sock->disconnect(this);
     sock->deleteLater();
 
@@ -137,7 +151,14 @@ std::vector<int> TServer::slotsInUse() const {
 void TServer::send(int slot, const std::string& text) {
     if (!inUse(slot)) return;
     TSock* sock = slots_[slot].sock;
-    sock->Send(text);
+    try {
+        sock->Send(text);
+    } catch (const ESockException& e) {
+        // The socket is gone under us: a closed connection, not a failed handler.
+        qCInfo(lcHost) << "Slot" << slot << e.what();
+        dropConnection(slot, "lost its socket");
+        return;
+    }
     if (sock->pendingOutput() > outputLimit_) {
         // Not here: a broadcast may be looping over the slots. Next pass of the loop.
         const std::uint64_t id = slots_[slot].id;
@@ -164,21 +185,38 @@ void TServer::refusal(std::string_view text, int seat, bool byBot) {
 }
 
 void TServer::enqueue(int slot, std::string line) {
-    receivedlist_.push_back({slot, slots_[slot].id, std::move(line)});
+    Connection& c = slots_[slot];
+    c.queuedBytes += line.size();
+    c.receivedlist.push_back(std::move(line));
+    ++queuedLines_;
     socktimer_.kick();
 }
 
-// One line of the receive queue.
-void TServer::socktimerTimer() {
-    if (receivedlist_.empty()) return;
-    const QueuedLine queued = std::move(receivedlist_.front());
-    receivedlist_.pop_front();
-    if (inUse(queued.slot) && slots_[queued.slot].id == queued.id)
-        slots_[queued.slot].queuedBytes -= queued.line.size();
-    dispatch(queued);
+void TServer::clearQueue(Connection& c) {
+    queuedLines_ -= c.receivedlist.size();
+    std::deque<std::string>().swap(c.receivedlist);
+    c.queuedBytes = 0;
 }
 
-void TServer::dispatch(const QueuedLine& queued) {
+// One line: the next connection in turn that has lines waiting gives its oldest, so a
+// flood delays only the flooder.
+void TServer::socktimerTimer() {
+    if (queuedLines_ == 0) return;
+    for (int n = 0; n < slotCount; ++n) {
+        const int slot = (nextTurn_ - 1 + n) % slotCount + 1;
+        Connection& c = slots_[slot];
+        if (c.receivedlist.empty()) continue;
+        const std::string line = std::move(c.receivedlist.front());
+        c.receivedlist.pop_front();
+        c.queuedBytes -= line.size();
+        --queuedLines_;
+        nextTurn_ = slot % slotCount + 1;
+        dispatch(slot, line);
+        return;
+    }
+}
+
+void TServer::dispatch(int slot, const std::string& text) {
     static const std::pair<std::string_view, Handler> handlers[] = {
         {cmd::logininfo, &TServer::receivedlogininfo},
         {cmd::kickhim, &TServer::kickhim},
@@ -193,14 +231,17 @@ void TServer::dispatch(const QueuedLine& queued) {
         {cmd::handfound, &TServer::handfound},
         {cmd::endturn, &TServer::endturn},
     };
-    const wire::CommandLine line = wire::splitCommand(queued.line);
+    const wire::CommandLine line = wire::splitCommand(text);
     if (line.word.empty()) return;
     for (const auto& [word, handler] : handlers) {
         if (word != line.word) continue;
         try {
-            (this->*handler)(queued.slot, line.rest);
+            (this->*handler)(slot, line.rest);
         } catch (const wire::FieldError& e) {
-            qCWarning(lcHost) << "Dropped a line from slot" << queued.slot << "-" << e.what();
+            qCWarning(lcHost) << "Dropped a line from slot" << slot << "-" << e.what();
+        } catch (const ESockException& e) {
+            qCWarning(lcHost) << "A socket failed while handling a line from slot" << slot << "-"
+                              << e.what();
         }
         return;
     }

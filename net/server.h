@@ -1,9 +1,10 @@
 // The table's host: accepts up to nine connections on one port (slots 1-4 are the
-// seats, 5-9 spectators), logs players in, relays chat, and feeds every request, one
-// line at a time and in arrival order, to the game engine.
+// seats, 5-9 spectators), logs players in, relays chat, and feeds every request to the
+// game engine: each connection's lines in arrival order, the connections taking turns.
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -27,7 +28,11 @@ public:
     static constexpr qint64 defaultOutputLimit = 1024 * 1024;
     static constexpr std::size_t maxQueuedBytesPerConnection = 1024 * 1024;
     static constexpr std::size_t maxRelayedLine = 2000;
-    static constexpr int dispatchIntervalMs = 10;
+    // Queued lines are handled back to back for up to this long, then the event loop
+    // gets its turn (a zero timer) before the next slice.
+    static constexpr int dispatchSliceMs = 3;
+    // A connection that has not logged in by then is closed: a slot is for a player.
+    static constexpr int defaultLoginTimeoutMs = 15000;
 
     // The engine's timers run on `clock`: QtClock in the program, a virtual clock in
     // tests.
@@ -43,12 +48,16 @@ public:
     void setBotSpeed(int ms) { botSpeed_ = ms; }
     // A connection with more unsent output than this is let go.
     void setOutputLimit(qint64 bytes) { outputLimit_ = bytes; }
+    // How long a new connection may take to log in.
+    void setLoginTimeout(int ms) { loginTimeoutMs_ = ms; }
     Engine& engine() { return engine_; }
 
     bool inUse(int slot) const { return validSlot(slot) && slots_[slot].sock != nullptr; }
     const std::string& name(int slot) const { return slots_[slot].name; }
     int highestSlot() const { return highestSlot_; }
-    std::size_t queuedLines() const { return receivedlist_.size(); }
+    std::size_t queuedLines() const { return queuedLines_; }
+    // Whether the dispatcher has a pass scheduled (idle means no timer at all).
+    bool dispatching() const { return socktimer_.active(); }
 
     void broadcast(const std::string& text);
     // Closes the slot's connection if it has one; the close handling follows.
@@ -70,13 +79,12 @@ private:
         TSock* sock = nullptr;
         std::uint64_t id = 0;  // tells a reused slot's connections apart
         std::string name;
+        bool loggedIn = false;
+        QTimer* loginTimer = nullptr;  // owned by sock
         wire::LineSplitter splitter;
+        // This connection's lines in arrival order; they go when it closes.
+        std::deque<std::string> receivedlist;
         std::size_t queuedBytes = 0;
-    };
-    struct QueuedLine {
-        int slot;
-        std::uint64_t id;
-        std::string line;
     };
     using Handler = void (TServer::*)(int origin, std::string_view rest);
 
@@ -88,9 +96,11 @@ private:
     void tempsockInfo(TSock* sender, SocketInfo info, const QString& msg);
     void closeHandling(int slot);
     void dropConnection(int slot, const char* why);
+    void admit(int slot, TSock* sock);
+    void clearQueue(Connection& c);
     void enqueue(int slot, std::string line);
     void socktimerTimer();
-    void dispatch(const QueuedLine& queued);
+    void dispatch(int slot, const std::string& line);
 
     // Handlers of the requests; `origin` is the slot whose connection sent the line.
     void receivedlogininfo(int origin, std::string_view rest);
@@ -113,10 +123,12 @@ private:
     std::array<Connection, slotCount + 1> slots_;
     int highestSlot_ = 0;
     std::uint64_t nextId_ = 0;
-    std::deque<QueuedLine> receivedlist_;
+    std::size_t queuedLines_ = 0;
+    int nextTurn_ = 1;  // the slot whose queue the dispatcher looks at first
     DispatchPacer socktimer_;
     int botSpeed_ = 1000;
     qint64 outputLimit_ = defaultOutputLimit;
+    int loginTimeoutMs_ = defaultLoginTimeoutMs;
     Engine engine_;
 };
 

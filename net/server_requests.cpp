@@ -23,12 +23,18 @@ bool TServer::fromSender(int origin, std::string_view rest) const {
 }
 
 void TServer::receivedlogininfo(int origin, std::string_view rest) {
+    Connection& c = slots_[origin];
+    if (c.loggedIn) {
+        qCWarning(lcHost) << "Ignored a second login from slot" << origin;
+        return;
+    }
     if (!fromSender(origin, rest)) return;
     wire::FieldReader fields(rest);
     const int slot = fields.number();
     const std::string_view version = fields.text();
-    Connection& c = slots_[slot];
     c.name = wire::cleanName(fields.remainder());
+    c.loggedIn = true;
+    if (c.loginTimer != nullptr) c.loginTimer->stop();
 
     broadcast(Message(cmd::newplayerinfo).add(slot).add(c.name).add("0").end());
 

@@ -11,3 +11,4 @@ cmake --build "$build" --target bench_move_round_trip bench_chat_append bench_ta
 cmake --build "$build" --target tessarine >/dev/null
 bash bench/program_start.sh "$build/client/tessarine"
 bash bench/idle_cpu.sh "$build/client/tessarine"
+cmake --build "$build" --target bench_host_flood bench_host_churn >/dev/null && "$build/bench/bench_host_flood" && bash bench/host_churn.sh "$build/bench/bench_host_churn"  # host under flood and churn

@@ -37,12 +37,13 @@ public:
     // Runs the event loop until a line starting with `prefix` has come; returns it.
     std::string waitFor(const std::string& prefix) {
         for (;;) {
+            // What came while another player waited is already in the socket's buffer.
+            const QByteArray bytes = socket_.readAll();
+            splitter_.feed(std::string_view(bytes.constData(), bytes.size()), lines_);
             for (; next_ < lines_.size(); ++next_)
                 if (lines_[next_].rfind(prefix, 0) == 0) return lines_[next_++];
             if (socket_.state() != QAbstractSocket::ConnectedState) return {};
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            const QByteArray bytes = socket_.readAll();
-            splitter_.feed(std::string_view(bytes.constData(), bytes.size()), lines_);
             if (lines_.size() > 100000) {
                 lines_.erase(lines_.begin(), lines_.begin() + static_cast<long>(next_));
                 next_ = 0;

@@ -63,8 +63,9 @@ Tgamestart::Tgamestart(QWidget* parent)
              QRect(secsLeft, turnTop, clientSize.width() - secsLeft, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    // The longest caption may use the margin as well.
     addLabel(QStringLiteral("Players at the table"),
-             QRect(12, playersTop, labelWidth, fieldSize.height()), 13)
+             QRect(0, playersTop, labelWidth + 12, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     playersField_ = makeField(this, QStringLiteral("edit_tableplayers"), playersTop);
     playersSpin_ =

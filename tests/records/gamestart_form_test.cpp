@@ -51,8 +51,12 @@ TEST_F(GameStartTest, ShowsTheDesignedWindow) {
     EXPECT_EQ(form.edit_timeperturn()->text(), "90");
     EXPECT_EQ(form.edit_tableplayers()->text(), "2");
     QStringList captions;
-    for (const QLabel* label : form.findChildren<QLabel*>())
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
         captions << label->text();
+        // No caption is cut off, in whatever face stands in for Arial here.
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->text().toStdString();
+    }
     for (const char* text :
          {"Game Options", "Play to Score:", "Time Per Turn", "secs", "Players at the table"})
         EXPECT_TRUE(captions.contains(QString::fromLatin1(text))) << text;

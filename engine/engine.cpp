@@ -40,6 +40,12 @@ void Engine::startgame(std::string_view rest) {
     int perTurn = 0;
     t_.playToScore = wire::parseNumber(fields.text(), playTo) ? playTo : 5;
     t_.timePerTurn = wire::parseNumber(fields.text(), perTurn) ? perTurn : 90;
+    // A field older copies never send; they and anything out of range mean two.
+    int players = 0;
+    const bool readable = wire::parseNumber(fields.text(), players);
+    t_.tablePlayers = readable && players >= minTablePlayers && players <= maxTablePlayers
+                          ? players
+                          : minTablePlayers;
     broadcast(
         Message(cmd::startgame).add(name).add(t_.playToScore).add(t_.timePerTurn).endWithPlus());
 
@@ -75,12 +81,28 @@ void Engine::startround() {
     findplayer();
 }
 
+std::array<bool, seatCount + 1> Engine::seatsToPlay() const {
+    std::array<bool, seatCount + 1> playing{};
+    int count = 0;
+    for (int seat = 1; seat <= seatCount; ++seat) {
+        playing[seat] = outbox_.humanPresent(seat) || seat == 2;
+        if (playing[seat]) ++count;
+    }
+    for (int seat = 3; seat <= seatCount && count < t_.tablePlayers; ++seat) {
+        if (playing[seat]) continue;
+        playing[seat] = true;
+        ++count;
+    }
+    return playing;
+}
+
 void Engine::sendRoundStart() {
+    const std::array<bool, seatCount + 1> playing = seatsToPlay();
     std::string seatLine;
     for (int seat = 1; seat <= seatCount; ++seat) {
         SeatState& s = t_.seats[seat];
         s.clearHand();
-        s.playing = outbox_.humanPresent(seat) || seat == 2;
+        s.playing = playing[seat];
         if (s.playing) ++t_.pot;
         seatLine += "+" + std::to_string(seat) + (s.playing ? "+t" : "+f");
     }

@@ -7,6 +7,7 @@
 // goes on with the next line.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,7 +25,8 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Requests from the table.
+    // Requests from the table. A start is "name+play to+time per turn+" with an
+    // optional "players at the table+" (2-4; absent or anything else means 2).
     void startgame(std::string_view rest);
     bool handplay(std::string_view rest);
     bool tabplay(std::string_view rest);
@@ -81,6 +83,9 @@ private:
     bool refuse(std::string_view text, int seat);
     bool afterMove(int seat);
     void startBreak(BreakKind kind, int countdown);
+    // Humans and seat 2 play; bots take the empty seats from 3 on until the table
+    // holds as many players as the game was started with.
+    std::array<bool, seatCount + 1> seatsToPlay() const;
     void sendRoundStart();
 
     Outbox& outbox_;

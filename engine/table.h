@@ -14,6 +14,9 @@ inline constexpr int spotCount = 4;
 inline constexpr int deckSize = 52;
 // A tab pile is a lone king or a run from queen down to ace, so 12 cards at most.
 inline constexpr int pileCapacity = 14;
+// How many seats play each round: seat 2 always, bots fill empty seats up to this.
+inline constexpr int minTablePlayers = 2;
+inline constexpr int maxTablePlayers = seatCount;
 
 struct SeatState {
     bool justWatching = false;
@@ -61,6 +64,7 @@ struct TableState {
 
     int playToScore = 0;
     int timePerTurn = 0;
+    int tablePlayers = minTablePlayers;
 };
 
 }  // namespace tess

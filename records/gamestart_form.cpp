@@ -14,9 +14,9 @@ namespace tess {
 
 namespace {
 
-constexpr int fieldLeft = 160, scoreTop = 42, turnTop = 74;
+constexpr int fieldLeft = 160, scoreTop = 42, turnTop = 74, playersTop = 106;
 constexpr QSize fieldSize{41, 28};
-constexpr QPoint startAt{61, 133};
+constexpr QPoint startAt{61, 165};
 // The felt of the table, until the main window hands over its own picture.
 const QColor felt(16, 96, 46);
 
@@ -63,6 +63,15 @@ Tgamestart::Tgamestart(QWidget* parent)
              QRect(secsLeft, turnTop, clientSize.width() - secsLeft, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
+    // The longest caption may use the margin as well.
+    addLabel(QStringLiteral("Players at the table"),
+             QRect(0, playersTop, labelWidth + 12, fieldSize.height()), 13)
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    playersField_ = makeField(this, QStringLiteral("edit_tableplayers"), playersTop);
+    playersSpin_ =
+        new UpDown(playersField_, playersMin, playersMax, playersStep, playersDesign, this);
+    playersSpin_->setObjectName(QStringLiteral("updown_tableplayers"));
+
     start_ =
         new PicturePushButton(pictures::Button::startGame, QStringLiteral("button_start"), this);
     start_->move(startAt);
@@ -94,23 +103,30 @@ int Tgamestart::playToScore() const { return scoreSpin_->value(); }
 void Tgamestart::setPlayToScore(int points) { scoreSpin_->setValue(points); }
 int Tgamestart::timePerTurn() const { return turnSpin_->value(); }
 void Tgamestart::setTimePerTurn(int seconds) { turnSpin_->setValue(seconds); }
+int Tgamestart::tablePlayers() const { return playersSpin_->value(); }
+void Tgamestart::setTablePlayers(int players) { playersSpin_->setValue(players); }
 
 void Tgamestart::applySettings(const Settings& settings) {
     if (settings.playToScore) setPlayToScore(*settings.playToScore);
     if (settings.timePerTurn) setTimePerTurn(*settings.timePerTurn);
+    if (settings.tablePlayers) setTablePlayers(*settings.tablePlayers);
 }
 
 void Tgamestart::storeSettings(Settings& settings) const {
     settings.playToScore = playToScore();
     settings.timePerTurn = timePerTurn();
+    settings.tablePlayers = tablePlayers();
 }
 
 void Tgamestart::button_startClick() {
-    std::string line = wire::Message(cmd::startgame)
-                           .add(wire::cleanName(ownName_.toStdString()))
-                           .add(scoreField_->text().toStdString())
-                           .add(turnField_->text().toStdString())
-                           .endWithPlus();
+    wire::Message request(cmd::startgame);
+    request.add(wire::cleanName(ownName_.toStdString()))
+        .add(scoreField_->text().toStdString())
+        .add(turnField_->text().toStdString());
+    // Two players is what a request without the field means, so a two-player start
+    // stays the request every host has always known.
+    if (tablePlayers() != playersDesign) request.add(playersField_->text().toStdString());
+    std::string line = request.endWithPlus();
     line.pop_back();  // the link adds the terminator
     emit sendLine(line);
     hide();

@@ -1,7 +1,7 @@
-// The "Game Options" window the hosting user starts a game from: the score to play to
-// and the time per turn, each in a read-only field with a spinner, and a start button
-// that asks the host to deal. It is created once and only shown and hidden, so the
-// values stay as last chosen.
+// The "Game Options" window the hosting user starts a game from: the score to play to,
+// the time per turn and the players at the table, each in a read-only field with a
+// spinner, and a start button that asks the host to deal. It is created once and only shown and
+// hidden, so the values stay as last chosen.
 #pragma once
 
 #include <QDialog>
@@ -21,9 +21,10 @@ class UpDown;
 class Tgamestart : public QDialog {
     Q_OBJECT
 public:
-    static constexpr QSize clientSize{257, 173};
+    static constexpr QSize clientSize{257, 205};
     static constexpr int scoreMin = 50, scoreMax = 200, scoreStep = 10, scoreDesign = 100;
     static constexpr int turnMin = 30, turnMax = 200, turnStep = 10, turnDesign = 90;
+    static constexpr int playersMin = 2, playersMax = 4, playersStep = 1, playersDesign = 2;
 
     // `parent` is the main window, which the window is centred on.
     explicit Tgamestart(QWidget* parent = nullptr);
@@ -41,6 +42,8 @@ public:
     void setPlayToScore(int points);
     int timePerTurn() const;
     void setTimePerTurn(int seconds);
+    int tablePlayers() const;
+    void setTablePlayers(int players);
     // Takes the values the settings file held (an unreadable one leaves its spinner).
     void applySettings(const Settings& settings);
     // Puts the spinners' values where the settings file is written from.
@@ -50,6 +53,8 @@ public:
     QLineEdit* edit_timeperturn() const { return turnField_; }
     UpDown* updown_playtoscore() const { return scoreSpin_; }
     UpDown* updown_timeperturn() const { return turnSpin_; }
+    QLineEdit* edit_tableplayers() const { return playersField_; }
+    UpDown* updown_tableplayers() const { return playersSpin_; }
     QAbstractButton* button_start() const { return start_; }
 
 signals:
@@ -64,8 +69,10 @@ private:
     std::function<void()> save_;
     QLineEdit* scoreField_;
     QLineEdit* turnField_;
+    QLineEdit* playersField_;
     UpDown* scoreSpin_;
     UpDown* turnSpin_;
+    UpDown* playersSpin_;
     QAbstractButton* start_;
 };
 

@@ -94,6 +94,7 @@ Settings SettingsFile::load() {
     s.textColor = colourFromText(text("Textcolor").value_or("clblack")).value_or(clBlack);
     s.playToScore = spinner("Playtoscore", s.playToScore);
     s.timePerTurn = spinner("Timeperturn", s.timePerTurn);
+    s.tablePlayers = spinner("TablePlayers", s.tablePlayers);
     const std::string bot = text("Botspeed").value_or("");
     s.botSpeedMs = bot == "2000" ? 2000 : bot == "500" ? 500 : 1000;
     s.turnSound = text("Turnsound").value_or("0") == "1" ? 1 : 0;
@@ -124,6 +125,7 @@ bool SettingsFile::save(const Settings& s) {
         put("Turnsound", std::to_string(s.turnSound));
         put("Playerphrasesounds", s.playerPhraseSounds ? "true" : "false");
         put("Playsounds", s.playSounds ? "true" : "false");
+        if (s.tablePlayers) put("TablePlayers", std::to_string(*s.tablePlayers));
     });
 }
 

@@ -24,6 +24,7 @@ struct Settings {
     // The game start window's spinners; nothing when the file holds no number.
     std::optional<int> playToScore = 100;
     std::optional<int> timePerTurn = 60;
+    std::optional<int> tablePlayers = 2;
     int botSpeedMs = 1000;                 // 2000 Slow, 1000 Normal, 500 Fast
     int turnSound = 0;                     // 0 Classic, 1 New
     std::array<std::string, 9> phrases{};  // empty: the button keeps its phrase

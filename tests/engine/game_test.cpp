@@ -60,7 +60,8 @@ protected:
                    line.word == cmd::foundcard || line.word == cmd::foundtab) {
             moved_ = true;
         } else if (line.word == cmd::ending) {
-            f.number(), f.number(), f.number();
+            ++turnsEnded_[f.number()];
+            f.number(), f.number();
             const int pot = f.number();
             EXPECT_EQ(pot, pot_ + (moved_ ? 0 : 1));
             pot_ = pot;
@@ -110,6 +111,7 @@ protected:
     int rounds_ = 0;
     int winner_ = 0;
     std::array<int, seatCount + 1> scores_{};
+    std::array<int, seatCount + 1> turnsEnded_{};
 };
 
 TEST_P(WholeGame, PlaysToAWinnerWithTheTableAlwaysSound) {
@@ -134,6 +136,33 @@ TEST_P(WholeGame, PlaysToAWinnerWithTheTableAlwaysSound) {
     EXPECT_GE(scores_[winner_], 150);
     EXPECT_FALSE(table().inProgress);
     EXPECT_GT(rounds_, 1);
+}
+
+TEST_P(WholeGame, FourSeatsWithThreeBots) {
+    std::mt19937 rng(GetParam());
+    random.reseed(GetParam());
+    out.slots = {1, 6};
+    out.humans = {1};
+    out.botSpeed = 500;
+    out.onSend = [&](int slot, const std::string& text) {
+        if (slot == 1) onAnnouncement(text);
+    };
+
+    engine.startgame("You+150+60+4+");
+    EXPECT_EQ(out.withWord("CMD_roundstart").front().text, "CMD_roundstart+1+4+1+t+2+t+3+t+4+t|");
+    for (int step = 0; step < 1'500'000 && winner_ == 0 && !HasFatalFailure(); ++step) {
+        clock.advance(250);
+        playSeatOne(rng);
+    }
+    EXPECT_NE(winner_, 0);
+    EXPECT_GE(scores_[winner_], 150);
+    EXPECT_FALSE(table().inProgress);
+    EXPECT_GT(rounds_, 1);
+    // Every round had all four seats playing, and every bot took its turns.
+    for (const Sent& s : out.withWord("CMD_roundstart"))
+        EXPECT_TRUE(s.text.ends_with("+1+t+2+t+3+t+4+t|")) << s.text;
+    for (int seat = 1; seat <= seatCount; ++seat)
+        EXPECT_GT(turnsEnded_[seat], 0) << seat;
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, WholeGame, ::testing::Values(1u, 2u, 3u, 42u, 2026u, 777u));

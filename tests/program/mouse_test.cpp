@@ -205,8 +205,8 @@ QPoint handCard(int position) {
     return {layout::handLeft(position) + 9, layout::handTop + layout::cardHeight / 2};
 }
 QPoint tabSpot(int spot) { return centre(layout::tabFirst[spot - 1]); }
-// The game start window's start button: 135 x 29 at 61, 133.
-const QPoint dialogStart{61 + 67, 133 + 14};
+// The game start window's start button: 135 x 29 at 61, 165.
+const QPoint dialogStart{61 + 67, 165 + 14};
 
 ProgramOptions onTheDisplay() {
     ProgramOptions options;

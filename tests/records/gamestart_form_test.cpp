@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -38,21 +39,30 @@ protected:
 TEST_F(GameStartTest, ShowsTheDesignedWindow) {
     form.show();
     EXPECT_EQ(form.windowTitle(), "Tessarine - Game Start");
-    EXPECT_EQ(form.size(), QSize(257, 173));
+    EXPECT_EQ(form.size(), QSize(257, 205));
     EXPECT_EQ(form.edit_playtoscore()->geometry(), QRect(160, 42, 41, 28));
     EXPECT_EQ(form.edit_timeperturn()->geometry().topLeft(), QPoint(160, 74));
-    EXPECT_EQ(form.button_start()->geometry(), QRect(61, 133, 135, 29));
+    EXPECT_EQ(form.edit_tableplayers()->geometry(), QRect(160, 106, 41, 28));
+    EXPECT_EQ(form.button_start()->geometry(), QRect(61, 165, 135, 29));
     EXPECT_TRUE(form.edit_playtoscore()->isReadOnly());
     EXPECT_TRUE(form.edit_timeperturn()->isReadOnly());
+    EXPECT_TRUE(form.edit_tableplayers()->isReadOnly());
     EXPECT_EQ(form.edit_playtoscore()->text(), "100");
     EXPECT_EQ(form.edit_timeperturn()->text(), "90");
+    EXPECT_EQ(form.edit_tableplayers()->text(), "2");
     QStringList captions;
-    for (const QLabel* label : form.findChildren<QLabel*>())
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
         captions << label->text();
-    for (const char* text : {"Game Options", "Play to Score:", "Time Per Turn", "secs"})
+        // No caption is cut off, in whatever face stands in for Arial here.
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->text().toStdString();
+    }
+    for (const char* text :
+         {"Game Options", "Play to Score:", "Time Per Turn", "secs", "Players at the table"})
         EXPECT_TRUE(captions.contains(QString::fromLatin1(text))) << text;
     // A spinner sits right beside its field.
     EXPECT_EQ(form.updown_playtoscore()->geometry().left(), 201);
+    EXPECT_EQ(form.updown_tableplayers()->geometry().left(), 201);
     form.grab().save("/tmp/forms_shots/gamestart.png");
 }
 
@@ -60,33 +70,33 @@ struct SpinnerCase {
     const char* name;
     UpDown* (Tgamestart::*spinner)() const;
     QLineEdit* (Tgamestart::*field)() const;
-    int design, minimum, maximum;
+    int design, minimum, maximum, step;
 };
 
 class GameStartSpinnerTest : public GameStartTest,
                              public ::testing::WithParamInterface<SpinnerCase> {};
 
-TEST_P(GameStartSpinnerTest, StepsByTenAndStopsAtBothEnds) {
+TEST_P(GameStartSpinnerTest, StepsAndStopsAtBothEnds) {
     const SpinnerCase& c = GetParam();
     UpDown* spin = (form.*c.spinner)();
     QLineEdit* field = (form.*c.field)();
     form.show();
 
     click(spin->upButton(), 1);
-    EXPECT_EQ(field->text(), QString::number(c.design + 10));
+    EXPECT_EQ(field->text(), QString::number(c.design + c.step));
     click(spin->upButton(), 30);
     EXPECT_EQ(spin->value(), c.maximum);
     EXPECT_EQ(field->text(), QString::number(c.maximum));
 
     click(spin->downButton(), 1);
-    EXPECT_EQ(spin->value(), c.maximum - 10);
+    EXPECT_EQ(spin->value(), c.maximum - c.step);
     click(spin->downButton(), 30);
     EXPECT_EQ(spin->value(), c.minimum);  // no wrapping to the top
     EXPECT_EQ(field->text(), QString::number(c.minimum));
 
     // The arrow keys in the field step too.
     QTest::keyClick(field, Qt::Key_Up);
-    EXPECT_EQ(spin->value(), c.minimum + 10);
+    EXPECT_EQ(spin->value(), c.minimum + c.step);
     QTest::keyClick(field, Qt::Key_Down);
     QTest::keyClick(field, Qt::Key_Down);
     EXPECT_EQ(spin->value(), c.minimum);
@@ -98,9 +108,11 @@ TEST_P(GameStartSpinnerTest, StepsByTenAndStopsAtBothEnds) {
 INSTANTIATE_TEST_SUITE_P(
     Spinners, GameStartSpinnerTest,
     ::testing::Values(SpinnerCase{"PlayToScore", &Tgamestart::updown_playtoscore,
-                                  &Tgamestart::edit_playtoscore, 100, 50, 200},
+                                  &Tgamestart::edit_playtoscore, 100, 50, 200, 10},
                       SpinnerCase{"TimePerTurn", &Tgamestart::updown_timeperturn,
-                                  &Tgamestart::edit_timeperturn, 90, 30, 200}),
+                                  &Tgamestart::edit_timeperturn, 90, 30, 200, 10},
+                      SpinnerCase{"TablePlayers", &Tgamestart::updown_tableplayers,
+                                  &Tgamestart::edit_tableplayers, 2, 2, 4, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GameStartTest, StartSendsTheRequestThenHidesAndSaves) {
@@ -111,6 +123,25 @@ TEST_F(GameStartTest, StartSendsTheRequestThenHidesAndSaves) {
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(events, (std::vector<std::string>{"send CMD_startgame+Ann+150+40+", "save"}));
+}
+
+TEST_F(GameStartTest, TheTableSizeGoesAfterTheTimeOnlyWhenItIsNotTwo) {
+    struct Case {
+        int ups, downs;
+        std::string sent;
+    };
+    // A two-player start is the request older hosts know; they ignore a fourth field.
+    for (const Case& c :
+         {Case{0, 0, "CMD_startgame+Ann+100+90+"}, Case{1, 0, "CMD_startgame+Ann+100+90+3+"},
+          Case{5, 0, "CMD_startgame+Ann+100+90+4+"}, Case{5, 2, "CMD_startgame+Ann+100+90+"}}) {
+        events.clear();
+        form.setTablePlayers(2);
+        form.showCentred();
+        click(form.updown_tableplayers()->upButton(), c.ups);
+        click(form.updown_tableplayers()->downButton(), c.downs);
+        QTest::mouseClick(form.button_start(), Qt::LeftButton);
+        EXPECT_EQ(events, (std::vector<std::string>{"send " + c.sent, "save"}));
+    }
 }
 
 TEST_F(GameStartTest, TheNameIsCleanedBeforeItIsSent) {
@@ -181,12 +212,36 @@ TEST_F(GameStartTest, StartedValuesAreReadBackFromTheSettingsFile) {
     form.show();
     click(form.updown_playtoscore()->downButton(), 3);
     click(form.updown_timeperturn()->upButton(), 4);
+    click(form.updown_tableplayers()->upButton(), 1);
     QTest::mouseClick(form.button_start(), Qt::LeftButton);
 
     Tgamestart next;
     next.applySettings(file.load());
     EXPECT_EQ(next.playToScore(), 70);
     EXPECT_EQ(next.timePerTurn(), 130);
+    EXPECT_EQ(next.tablePlayers(), 3);
+}
+
+TEST_F(GameStartTest, TheTableSizeKeyOfTheSettingsFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("orvanelobby.ini");
+    struct Case {
+        const char* file;
+        int shown;
+    };
+    // Absent means two; unreadable leaves the spinner; out of range is clamped.
+    for (const Case& c : {Case{"", 2}, Case{"TablePlayers=4\n", 4}, Case{"tableplayers=3\n", 3},
+                          Case{"TablePlayers=many\n", 3}, Case{"TablePlayers=9\n", 4},
+                          Case{"TablePlayers=1\n", 2}}) {
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(QByteArray("[Tessarine]\nPlaytoscore=150\n") + c.file);
+        out.close();
+        form.setTablePlayers(3);
+        form.applySettings(SettingsFile(path).load());
+        EXPECT_EQ(form.tablePlayers(), c.shown) << c.file;
+        EXPECT_EQ(form.playToScore(), 150) << c.file;
+    }
 }
 
 }  // namespace

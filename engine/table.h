@@ -6,12 +6,14 @@
 #include <array>
 #include <cstdint>
 
+#include "wire/cards.h"
+#include "wire/limits.h"
+
 namespace tess {
 
-inline constexpr int seatCount = 4;
-inline constexpr int handSize = 25;
-inline constexpr int spotCount = 4;
-inline constexpr int deckSize = 52;
+using wire::handSize;
+using wire::seatCount;
+using wire::spotCount;
 // A tab pile is a lone king or a run from queen down to ace, so 12 cards at most.
 inline constexpr int pileCapacity = 14;
 

@@ -4,9 +4,9 @@
 #include <QLoggingCategory>
 #include <algorithm>
 
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
+#include "wire/message.h"
 
 Q_LOGGING_CATEGORY(lcHost, "tessarine.host")
 
@@ -18,7 +18,7 @@ TServer::TServer(Clock& clock, Random& random, QObject* parent)
           dispatchIntervalMs, [this] { socktimerTimer(); },
           [this] { return !receivedlist_.empty(); }),
       engine_(*this, clock, random) {
-    Sock1.PortName = QStringLiteral("7772");
+    Sock1.PortName = QString::number(wire::tablePort);
     connect(&Sock1, &TSock::OnAccept, this, &TServer::Sock1Accept);
 }
 

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "net/wire/commands.h"
-#include "net/wire/message.h"
-#include "net/wire/names.h"
+#include "wire/commands.h"
+#include "wire/message.h"
+#include "wire/names.h"
 #include "records/picture_push_button.h"
 #include "records/up_down.h"
 

@@ -2,10 +2,10 @@
 // back from those bytes.
 #include <gtest/gtest.h>
 
-#include "net/wire/announcements.h"
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
-#include "net/wire/requests.h"
+#include "wire/announcements.h"
+#include "wire/fields.h"
+#include "wire/message.h"
+#include "wire/requests.h"
 
 namespace tess::wire {
 namespace {

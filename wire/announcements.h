@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "net/wire/commands.h"
-#include "net/wire/requests.h"
+#include "wire/commands.h"
+#include "wire/requests.h"
 
 namespace tess::wire {
 
@@ -236,7 +236,7 @@ struct GameStats {
     int slot = 0;
     int playToScore = 0;
     int timePerTurn = 0;
-    int secondsLeft = 0;
+    long long secondsLeft = 0;  // time per turn + 4 may exceed 32 bits
     int pot = 0;
     int cardsTaken = 0;
     int turnSeat = 0;

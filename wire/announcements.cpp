@@ -1,7 +1,7 @@
-#include "net/wire/announcements.h"
+#include "wire/announcements.h"
 
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
+#include "wire/fields.h"
+#include "wire/message.h"
 
 namespace tess::wire {
 

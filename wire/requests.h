@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "net/wire/commands.h"
+#include "wire/commands.h"
 
 namespace tess::wire {
 

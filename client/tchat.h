@@ -13,6 +13,7 @@
 #include "client/table_model.h"
 #include "records/settings_file.h"
 #include "social/sounds.h"
+#include "wire/limits.h"
 
 namespace tess {
 

@@ -12,7 +12,7 @@
 
 #include "engine/virtual_clock.h"
 #include "net/server.h"
-#include "net/wire/splitter.h"
+#include "wire/splitter.h"
 #include "tests/support/stacked_random.h"
 
 namespace {

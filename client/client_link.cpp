@@ -2,10 +2,11 @@
 
 #include <QLoggingCategory>
 
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
-#include "net/wire/names.h"
+#include "wire/commands.h"
+#include "wire/limits.h"
+#include "wire/fields.h"
+#include "wire/message.h"
+#include "wire/names.h"
 
 Q_LOGGING_CATEGORY(lcClient, "tessarine.client")
 
@@ -29,7 +30,7 @@ ClientLink::ClientLink(QObject* parent)
       Timer1(
           dispatchIntervalMs, [this] { processsocktimer(); },
           [this] { return !receivedlist_.empty(); }) {
-    sock.PortName = QStringLiteral("7772");
+    sock.PortName = QString::number(wire::tablePort);
     connect(&sock, &TSock::OnRead, this, &ClientLink::sockRead);
     connect(&sock, &TSock::OnInfo, this, &ClientLink::sockInfo);
     connect(&sock, &TSock::OnConnect, this, [this] {

@@ -13,7 +13,7 @@
 
 #include "net/dispatch_pacer.h"
 #include "net/tsock.h"
-#include "net/wire/splitter.h"
+#include "wire/splitter.h"
 
 namespace tess {
 

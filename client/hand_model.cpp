@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "client/table_layout.h"
-#include "engine/cards.h"
+#include "wire/cards.h"
 
 namespace tess {
 

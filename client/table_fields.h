@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "engine/cards.h"
-#include "net/wire/fields.h"
+#include "wire/cards.h"
+#include "wire/fields.h"
 
 namespace tess::table_fields {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "net/wire/commands.h"
+#include "wire/commands.h"
 
 namespace tess {
 

@@ -4,9 +4,9 @@
 
 #include "client/table_fields.h"
 #include "client/table_model.h"
-#include "engine/cards.h"
-#include "net/wire/commands.h"
-#include "net/wire/message.h"
+#include "wire/cards.h"
+#include "wire/commands.h"
+#include "wire/message.h"
 
 namespace tess {
 

@@ -13,6 +13,7 @@
 #include "client/table_model.h"
 #include "records/settings_file.h"
 #include "social/sounds.h"
+#include "wire/limits.h"
 
 namespace tess {
 
@@ -35,7 +36,7 @@ class TServer;
 struct TchatOptions {
     QStringList args;      // the command line without the program's name
     QString settingsPath;  // empty: the usual place
-    quint16 port = 7772;
+    quint16 port = wire::tablePort;
     quint16 lobbyPort = 9001;
     const QElapsedTimer* sinceStart = nullptr;  // for the log line at login
 };

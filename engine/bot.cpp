@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/cards.h"
+#include "wire/cards.h"
 
 namespace tess {
 

@@ -1,13 +1,7 @@
 // Starting a game, dealing, and the summaries sent to players who join late.
 #include "engine/engine.h"
 
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
-
 namespace tess {
-
-using wire::Message;
 
 Engine::Engine(Outbox& outbox, Clock& clock, Random& random)
     : outbox_(outbox), clock_(clock), random_(random) {
@@ -27,27 +21,17 @@ int Engine::getcard() {
     return card;
 }
 
-void Engine::startgame(std::string_view rest) {
+void Engine::startgame(const wire::StartGame& request) {
     clock_.stop(Timer::breaks);
     clock_.stop(Timer::computer);
     clock_.stop(Timer::turn);
     t_.inBreak = false;
     t_.inProgress = true;
 
-    wire::FieldReader fields(rest);
-    const std::string_view name = fields.text();
-    int playTo = 0;
-    int perTurn = 0;
-    t_.playToScore = wire::parseNumber(fields.text(), playTo) ? playTo : 5;
-    t_.timePerTurn = wire::parseNumber(fields.text(), perTurn) ? perTurn : 90;
-    // A field older copies never send; they and anything out of range mean two.
-    int players = 0;
-    const bool readable = wire::parseNumber(fields.text(), players);
-    t_.tablePlayers = readable && players >= minTablePlayers && players <= maxTablePlayers
-                          ? players
-                          : minTablePlayers;
-    broadcast(
-        Message(cmd::startgame).add(name).add(t_.playToScore).add(t_.timePerTurn).endWithPlus());
+    t_.playToScore = request.playToScore;
+    t_.timePerTurn = request.timePerTurn;
+    t_.tablePlayers = request.tablePlayers;
+    broadcast(wire::StartGame{request.name, t_.playToScore, t_.timePerTurn}.encode());
 
     for (int seat = 1; seat <= seatCount; ++seat) {
         t_.seats[seat].score = 0;
@@ -66,7 +50,7 @@ void Engine::startround() {
     for (int seat = 1; seat <= seatCount; ++seat) {
         const SeatState& s = t_.seats[seat];
         if (s.playing && s.score >= t_.playToScore) {
-            broadcast(Message(cmd::winner).add(seat).endWithPlus());
+            broadcast(wire::Winner{seat}.encode());
             t_.inProgress = false;
             return;
         }
@@ -98,16 +82,17 @@ std::array<bool, seatCount + 1> Engine::seatsToPlay() const {
 
 void Engine::sendRoundStart() {
     const std::array<bool, seatCount + 1> playing = seatsToPlay();
-    std::string seatLine;
+    wire::RoundStart start;
     for (int seat = 1; seat <= seatCount; ++seat) {
         SeatState& s = t_.seats[seat];
         s.clearHand();
         s.playing = playing[seat];
         if (s.playing) ++t_.pot;
-        seatLine += "+" + std::to_string(seat) + (s.playing ? "+t" : "+f");
+        start.seats.push_back({seat, s.playing});
     }
-    ++t_.round;
-    broadcast(Message(cmd::roundstart).add(t_.round).add(t_.pot).raw(seatLine).end());
+    start.round = ++t_.round;
+    start.pot = t_.pot;
+    broadcast(start.encode());
 }
 
 void Engine::shufflecards() {
@@ -123,55 +108,47 @@ void Engine::shufflecards() {
 }
 
 void Engine::dealcards() {
-    Message found(cmd::foundcards);
+    wire::FoundCards found;
     for (int spot = 1; spot <= spotCount; ++spot) {
         Pile& pile = t_.tabs[spot];
         pile.clear();
         pile.push(getcard());
-        found.add(spot).add(pile.first());
+        found.spots.push_back({spot, pile.first()});
     }
-    broadcast(found.end());
+    broadcast(found.encode());
 
     for (int seat = 1; seat <= seatCount; ++seat) {
         SeatState& s = t_.seats[seat];
         if (!s.playing) continue;
-        Message cards(cmd::mycards);
-        cards.add(seat);
-        for (int pos = 1; pos <= 7; ++pos) {
+        wire::MyCards cards{seat, {}};
+        for (int pos = 1; pos <= wire::dealSize; ++pos) {
             s.hand[pos] = getcard();
-            cards.add(pos).add(s.hand[pos]);
+            cards.cards.push_back({pos, s.hand[pos]});
         }
-        if (outbox_.humanPresent(seat)) outbox_.send(seat, cards.end());
+        if (outbox_.humanPresent(seat)) outbox_.send(seat, cards.encode());
     }
 }
 
 std::string Engine::mycardsMessage(int seat) const {
     if (seat < 1 || seat > seatCount || !t_.seats[seat].playing) return {};
-    Message cards(cmd::mycards);
-    cards.add(seat);
+    wire::MyCards cards{seat, {}};
     const SeatState& s = t_.seats[seat];
     for (int pos = 1; pos <= handSize; ++pos)
-        if (s.hand[pos] != 0) cards.add(pos).add(s.hand[pos]);
-    return cards.end();
+        if (s.hand[pos] != 0) cards.cards.push_back({pos, s.hand[pos]});
+    return cards.encode();
 }
 
 std::string Engine::gamestatsMessage(int slot) const {
-    Message stats(cmd::gamestats);
-    stats.add(slot)
-        .add(t_.playToScore)
-        .add(t_.timePerTurn)
-        .add(static_cast<long long>(t_.turnCountdown))
-        .add(t_.pot)
-        .add(t_.cardsTaken)
-        .add(t_.currentSeat);
+    wire::GameStats stats{slot,   t_.playToScore, t_.timePerTurn, t_.turnCountdown,
+                          t_.pot, t_.cardsTaken,  t_.currentSeat, {}};
     for (int n = 1; n <= seatCount; ++n) {
         const SeatState& s = t_.seats[n];
         const Pile& tab = t_.tabs[n];
-        stats.add("p").add(n).add(s.cardsHeld()).add(s.score).add(s.playing ? "t" : "f");
-        stats.add("f").add(n).add(t_.foundations[n]).add(0).add("a");
-        stats.add("t").add(n).add(tab.first()).add(tab.count > 1 ? tab.top() : 0).add("a");
+        stats.entries.push_back({'p', n, s.cardsHeld(), s.score, s.playing ? "t" : "f"});
+        stats.entries.push_back({'f', n, t_.foundations[n], 0, "a"});
+        stats.entries.push_back({'t', n, tab.first(), tab.count > 1 ? tab.top() : 0, "a"});
     }
-    return stats.end();
+    return stats.encode();
 }
 
 }  // namespace tess

@@ -15,6 +15,8 @@
 #include "engine/bot.h"
 #include "engine/ports.h"
 #include "engine/table.h"
+#include "wire/announcements.h"
+#include "wire/requests.h"
 
 namespace tess {
 
@@ -25,14 +27,29 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // Requests from the table. A start is "name+play to+time per turn+" with an
-    // optional "players at the table+" (2-4; absent or anything else means 2).
-    void startgame(std::string_view rest);
-    bool handplay(std::string_view rest);
-    bool tabplay(std::string_view rest);
-    bool handfound(std::string_view rest);
-    bool tabfound(std::string_view rest);
-    void endturn(std::string_view rest);
+    // Requests from the table, as the fields after the command word or read already.
+    // A line whose numbers are not numbers throws wire::FieldError; a move's seat is
+    // read first, and the rest of a move of a seat that may not move is not read at all.
+    void startgame(std::string_view rest) { startgame(wire::StartGame::decode(rest)); }
+    bool handplay(std::string_view rest) {
+        return seatMayMove(rest) && handplay(wire::HandPlay::decode(rest));
+    }
+    bool tabplay(std::string_view rest) {
+        return seatMayMove(rest) && tabplay(wire::TabPlay::decode(rest));
+    }
+    bool handfound(std::string_view rest) {
+        return seatMayMove(rest) && handfound(wire::HandFound::decode(rest));
+    }
+    bool tabfound(std::string_view rest) {
+        return seatMayMove(rest) && tabfound(wire::TabFound::decode(rest));
+    }
+    void endturn(std::string_view rest) { endturn(wire::EndTurn::decode(rest).seat); }
+    void startgame(const wire::StartGame& request);
+    bool handplay(const wire::HandPlay& request);
+    bool tabplay(const wire::TabPlay& request);
+    bool handfound(const wire::HandFound& request);
+    bool tabfound(const wire::TabFound& request);
+    void endturn(int seat);
 
     // The clock reports a tick of one of the engine's timers.
     void timerFired(Timer timer);
@@ -72,12 +89,9 @@ public:
 private:
     friend struct EngineTestAccess;
 
-    struct MoveRequest {
-        int seat, from, to;
-    };
-    // Reads "seat+from+to+"; nothing when the seat may not move or a number is out of
-    // range (`from` up to `fromLimit`, `to` a tab spot or foundation).
-    std::optional<MoveRequest> readMove(std::string_view rest, int fromLimit) const;
+    // The seat may move, `from` is 1..`fromLimit` and `to` a tab spot or foundation.
+    bool validMove(int seat, int from, int fromLimit, int to) const;
+    bool seatMayMove(std::string_view rest) const;
     void broadcast(const std::string& text);
     bool mayMove(int seat) const;
     bool refuse(std::string_view text, int seat);

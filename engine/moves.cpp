@@ -1,14 +1,10 @@
 // The four moves. Each request names the mover's seat and two numbers; a move is
 // judged against the host's table only, and an accepted one is announced to everybody.
-#include "engine/cards.h"
 #include "engine/engine.h"
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
+#include "wire/cards.h"
+#include "wire/fields.h"
 
 namespace tess {
-
-using wire::Message;
 
 namespace {
 bool inRange(int value, int low, int high) { return value >= low && value <= high; }
@@ -20,18 +16,12 @@ bool Engine::mayMove(int seat) const {
     return t_.inProgress && !t_.inBreak && inRange(seat, 1, seatCount) && seat == t_.currentSeat;
 }
 
-// The seat is read first: a request for a seat that may not move is ignored before its
-// other fields are looked at.
-std::optional<Engine::MoveRequest> Engine::readMove(std::string_view rest, int fromLimit) const {
-    wire::FieldReader fields(rest);
-    MoveRequest request{};
-    request.seat = fields.number();
-    if (!mayMove(request.seat)) return std::nullopt;
-    request.from = fields.number();
-    request.to = fields.number();
-    if (!inRange(request.from, 1, fromLimit) || !inRange(request.to, 1, spotCount))
-        return std::nullopt;
-    return request;
+bool Engine::seatMayMove(std::string_view rest) const {
+    return mayMove(wire::FieldReader(rest).number());
+}
+
+bool Engine::validMove(int seat, int from, int fromLimit, int to) const {
+    return mayMove(seat) && inRange(from, 1, fromLimit) && inRange(to, 1, spotCount);
 }
 
 bool Engine::refuse(std::string_view text, int seat) {
@@ -44,10 +34,9 @@ bool Engine::afterMove(int seat) {
     return true;
 }
 
-bool Engine::handplay(std::string_view rest) {
-    const auto request = readMove(rest, handSize);
-    if (!request) return false;
-    const auto [seat, pos, spot] = *request;
+bool Engine::handplay(const wire::HandPlay& request) {
+    const auto [seat, pos, spot] = request;
+    if (!validMove(seat, pos, handSize, spot)) return false;
 
     int& card = t_.seats[seat].hand[pos];
     Pile& pile = t_.tabs[spot];
@@ -61,20 +50,13 @@ bool Engine::handplay(std::string_view rest) {
     const int played = card;
     card = 0;
     t_.movedThisTurn = true;
-    broadcast(Message(cmd::playhand)
-                  .add(seat)
-                  .add(spot)
-                  .add(pile.count)
-                  .add(played)
-                  .add(pos)
-                  .endWithPlus());
+    broadcast(wire::PlayHand{seat, spot, pile.count, played, pos}.encode());
     return afterMove(seat);
 }
 
-bool Engine::tabplay(std::string_view rest) {
-    const auto request = readMove(rest, spotCount);
-    if (!request) return false;
-    const auto [seat, from, to] = *request;
+bool Engine::tabplay(const wire::TabPlay& request) {
+    const auto [seat, from, to] = request;
+    if (!validMove(seat, from, spotCount, to)) return false;
 
     Pile& source = t_.tabs[from];
     Pile& dest = t_.tabs[to];
@@ -92,21 +74,13 @@ bool Engine::tabplay(std::string_view rest) {
         dest.push(source.cards[i]);
     source.clear();
     t_.movedThisTurn = true;
-    broadcast(Message(cmd::playtab)
-                  .add(seat)
-                  .add(from)
-                  .add(to)
-                  .add(dest.first())
-                  .add(dest.top())
-                  .add(dest.count)
-                  .endWithPlus());
+    broadcast(wire::PlayTab{seat, from, to, dest.first(), dest.top(), dest.count}.encode());
     return afterMove(seat);
 }
 
-bool Engine::handfound(std::string_view rest) {
-    const auto request = readMove(rest, handSize);
-    if (!request) return false;
-    const auto [seat, pos, found] = *request;
+bool Engine::handfound(const wire::HandFound& request) {
+    const auto [seat, pos, found] = request;
+    if (!validMove(seat, pos, handSize, found)) return false;
 
     int& card = t_.seats[seat].hand[pos];
     int& foundTop = t_.foundations[found];
@@ -117,14 +91,13 @@ bool Engine::handfound(std::string_view rest) {
     foundTop = card;
     card = 0;
     t_.movedThisTurn = true;
-    broadcast(Message(cmd::foundcard).add(seat).add(found).add(foundTop).add(pos).endWithPlus());
+    broadcast(wire::FoundCard{seat, found, foundTop, pos}.encode());
     return afterMove(seat);
 }
 
-bool Engine::tabfound(std::string_view rest) {
-    const auto request = readMove(rest, spotCount);
-    if (!request) return false;
-    const auto [seat, spot, found] = *request;
+bool Engine::tabfound(const wire::TabFound& request) {
+    const auto [seat, spot, found] = request;
+    if (!validMove(seat, spot, spotCount, found)) return false;
 
     Pile& pile = t_.tabs[spot];
     int& foundTop = t_.foundations[found];
@@ -139,13 +112,7 @@ bool Engine::tabfound(std::string_view rest) {
     foundTop = pile.top();
     pile.clear();
     t_.movedThisTurn = true;
-    broadcast(Message(cmd::foundtab)
-                  .add(seat)
-                  .add(found)
-                  .add(foundTop)
-                  .add(spot)
-                  .add(fifth)
-                  .endWithPlus());
+    broadcast(wire::FoundTab{seat, found, foundTop, spot, fifth}.encode());
     return afterMove(seat);
 }
 

@@ -6,17 +6,19 @@
 #include <array>
 #include <cstdint>
 
+#include "wire/cards.h"
+#include "wire/limits.h"
+
 namespace tess {
 
-inline constexpr int seatCount = 4;
-inline constexpr int handSize = 25;
-inline constexpr int spotCount = 4;
-inline constexpr int deckSize = 52;
+using wire::handSize;
+using wire::seatCount;
+using wire::spotCount;
 // A tab pile is a lone king or a run from queen down to ace, so 12 cards at most.
 inline constexpr int pileCapacity = 14;
 // How many seats play each round: seat 2 always, bots fill empty seats up to this.
-inline constexpr int minTablePlayers = 2;
-inline constexpr int maxTablePlayers = seatCount;
+using wire::maxTablePlayers;
+using wire::minTablePlayers;
 
 struct SeatState {
     bool justWatching = false;

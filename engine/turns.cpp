@@ -1,21 +1,14 @@
 // Turns, the turn clock, the end of a round and the pot, and the bot's steps.
 #include "engine/bot.h"
-#include "engine/cards.h"
 #include "engine/engine.h"
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
+#include "wire/cards.h"
 
 namespace tess {
-
-using wire::Message;
 
 namespace {
 constexpr int tickMs = 1000;
 constexpr int roundBreakSeconds = 14;
 constexpr int extraTurnSeconds = 4;
-
-std::string seatArgument(int seat) { return std::to_string(seat) + "+"; }
 }  // namespace
 
 void Engine::timerFired(Timer timer) {
@@ -40,7 +33,7 @@ void Engine::findplayer() {
         if (t_.seats[t_.currentSeat].playing) break;
     }
     t_.movedThisTurn = false;
-    broadcast(Message(cmd::nextplayer).add(t_.currentSeat).endWithPlus());
+    broadcast(wire::NextPlayer{t_.currentSeat}.encode());
     checkforcomputer(t_.currentSeat);
     t_.turnCountdown = static_cast<long long>(t_.timePerTurn) + extraTurnSeconds;
     clock_.start(Timer::turn, tickMs);
@@ -49,7 +42,7 @@ void Engine::findplayer() {
 void Engine::turntimerTimer() {
     if (--t_.turnCountdown < 1) {
         clock_.stop(Timer::turn);
-        endturn(seatArgument(t_.currentSeat));
+        endturn(t_.currentSeat);
     }
 }
 
@@ -73,9 +66,7 @@ void Engine::timer_breaksTimer() {
         startround();
 }
 
-void Engine::endturn(std::string_view rest) {
-    wire::FieldReader fields(rest);
-    const int seat = fields.number();
+void Engine::endturn(int seat) {
     if (!mayMove(seat)) return;
 
     SeatState& s = t_.seats[seat];
@@ -83,17 +74,15 @@ void Engine::endturn(std::string_view rest) {
     const int pos = s.lowestEmpty();
     const int card = pos != 0 ? getcard() : 0;
     if (pos != 0 && card == 0) {
-        broadcast(Message(cmd::nomorecards).endWithPlus());
+        broadcast(wire::NoMoreCards{}.encode());
         startBreak(BreakKind::newRound, roundBreakSeconds);
         return;
     }
     if (card != 0) s.hand[pos] = card;
     if (!t_.movedThisTurn) ++t_.pot;
 
-    const std::string hidden =
-        Message(cmd::ending).add(seat).add(0).add(0).add(t_.pot).endWithPlus();
-    const std::string shown =
-        Message(cmd::ending).add(seat).add(card != 0 ? pos : 0).add(card).add(t_.pot).endWithPlus();
+    const std::string hidden = wire::Ending{seat, 0, 0, t_.pot}.encode();
+    const std::string shown = wire::Ending{seat, card != 0 ? pos : 0, card, t_.pot}.encode();
     for (int slot : outbox_.slotsInUse())
         outbox_.send(slot, slot == seat ? shown : hidden);
     startBreak(BreakKind::nextTurn, 0);
@@ -109,7 +98,7 @@ bool Engine::outofcards(int seat) {
     }
     SeatState& winner = t_.seats[seat];
     winner.score += t_.pot;
-    broadcast(Message(cmd::endround).add(seat).add(t_.pot).add(winner.score).endWithPlus());
+    broadcast(wire::EndRound{seat, t_.pot, winner.score}.encode());
     t_.pot = 0;
     startBreak(BreakKind::newRound, roundBreakSeconds);
     return true;
@@ -147,7 +136,7 @@ void Engine::computerplay(int seat) {
     if (!isBotPlayed(seat) || !mayMove(seat)) return;
     const std::optional<BotMove> move = chooseBotMove(t_, seat);
     if (!move) {
-        endturn(seatArgument(seat));
+        endturn(seat);
         return;
     }
     botActing_ = true;
@@ -156,17 +145,15 @@ void Engine::computerplay(int seat) {
 }
 
 bool Engine::requestMove(int seat, const BotMove& move) {
-    const std::string arg =
-        seatArgument(seat) + std::to_string(move.from) + "+" + std::to_string(move.to) + "+";
     switch (move.kind) {
         case BotMove::handToTab:
-            return handplay(arg);
+            return handplay(wire::HandPlay{seat, move.from, move.to});
         case BotMove::tabToTab:
-            return tabplay(arg);
+            return tabplay(wire::TabPlay{seat, move.from, move.to});
         case BotMove::handToFoundation:
-            return handfound(arg);
+            return handfound(wire::HandFound{seat, move.from, move.to});
         case BotMove::tabToFoundation:
-            return tabfound(arg);
+            return tabfound(wire::TabFound{seat, move.from, move.to});
     }
     return false;
 }

@@ -3,9 +3,9 @@
 
 #include <QLoggingCategory>
 
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
+#include "wire/message.h"
 
 Q_LOGGING_CATEGORY(lcHost, "tessarine.host")
 
@@ -17,7 +17,7 @@ TServer::TServer(Clock& clock, Random& random, QObject* parent)
           0, [this] { socktimerTimer(); }, [this] { return queuedLines_ > 0; }),
       engine_(*this, clock, random) {
     socktimer_.setTimeSlice(dispatchSliceMs);
-    Sock1.PortName = QStringLiteral("7772");
+    Sock1.PortName = QString::number(wire::tablePort);
     connect(&Sock1, &TSock::OnAccept, this, &TServer::Sock1Accept);
 }
 

@@ -15,11 +15,12 @@
 #include "engine/engine.h"
 #include "net/dispatch_pacer.h"
 #include "net/tsock.h"
-#include "net/wire/splitter.h"
+#include "wire/limits.h"
+#include "wire/splitter.h"
 
 namespace tess {
 
-inline constexpr int slotCount = 9;
+using wire::slotCount;
 
 class TServer : public QObject, public Outbox {
     Q_OBJECT

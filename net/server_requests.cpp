@@ -4,10 +4,10 @@
 #include <QLoggingCategory>
 
 #include "net/server.h"
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
-#include "net/wire/names.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
+#include "wire/message.h"
+#include "wire/names.h"
 
 Q_DECLARE_LOGGING_CATEGORY(lcHost)
 

@@ -4,11 +4,11 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "net/wire/commands.h"
-#include "net/wire/message.h"
-#include "net/wire/names.h"
 #include "records/picture_push_button.h"
 #include "records/up_down.h"
+#include "wire/commands.h"
+#include "wire/names.h"
+#include "wire/requests.h"
 
 namespace tess {
 
@@ -119,15 +119,9 @@ void Tgamestart::storeSettings(Settings& settings) const {
 }
 
 void Tgamestart::button_startClick() {
-    wire::Message request(cmd::startgame);
-    request.add(wire::cleanName(ownName_.toStdString()))
-        .add(scoreField_->text().toStdString())
-        .add(turnField_->text().toStdString());
-    // Two players is what a request without the field means, so a two-player start
-    // stays the request every host has always known.
-    if (tablePlayers() != playersDesign) request.add(playersField_->text().toStdString());
-    std::string line = request.endWithPlus();
-    line.pop_back();  // the link adds the terminator
+    const wire::StartGame request{wire::cleanName(ownName_.toStdString()), playToScore(),
+                                  timePerTurn(), tablePlayers()};
+    const std::string line = wire::lineOf(request);  // the link adds the terminator
     emit sendLine(line);
     hide();
     if (save_) save_();

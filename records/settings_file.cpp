@@ -10,7 +10,7 @@
 #include <QStandardPaths>
 #include <functional>
 
-#include "net/wire/fields.h"
+#include "wire/fields.h"
 
 namespace tess {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
 
 namespace tess {
 

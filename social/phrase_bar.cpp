@@ -6,8 +6,8 @@
 #include <QtDebug>
 #include <chrono>
 
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
 #include "records/settings_file.h"
 #include "social/chat_text.h"
 #include "social/sounds.h"

@@ -1,7 +1,7 @@
 #include "social/player_requests.h"
 
-#include "net/wire/commands.h"
-#include "net/wire/message.h"
+#include "wire/commands.h"
+#include "wire/message.h"
 
 namespace tess {
 

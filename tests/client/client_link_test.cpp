@@ -6,7 +6,7 @@
 #include "client/client_link.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
-#include "net/wire/fields.h"
+#include "wire/fields.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/socket_options.h"
 #include "tests/support/stacked_random.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <random>
 
-#include "net/wire/commands.h"
+#include "wire/commands.h"
 #include "tests/client/table_harness.h"
 
 namespace tess::testing {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "client/table_model.h"
-#include "net/wire/fields.h"
+#include "wire/fields.h"
 
 namespace tess::testing {
 

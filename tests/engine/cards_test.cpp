@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/cards.h"
+#include "wire/cards.h"
 #include "tests/engine/harness.h"
 
 namespace tess::testing {

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "engine/bot.h"
-#include "engine/cards.h"
+#include "wire/cards.h"
 #include "tests/engine/harness.h"
 
 namespace tess::testing {

@@ -8,8 +8,8 @@
 
 #include "engine/engine.h"
 #include "engine/virtual_clock.h"
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
 #include "tests/support/recording_outbox.h"
 #include "tests/support/stacked_random.h"
 

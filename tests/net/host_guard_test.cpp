@@ -1,7 +1,7 @@
 // A slot is for a player, and a flood delays only the flooder.
 #include <algorithm>
 
-#include "net/wire/commands.h"
+#include "wire/commands.h"
 #include "tests/net/host_harness.h"
 #include "tests/support/socket_options.h"
 

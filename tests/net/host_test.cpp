@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "net/wire/commands.h"
+#include "wire/commands.h"
 #include "tests/net/host_harness.h"
 
 namespace tess::testing {

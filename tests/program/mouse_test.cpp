@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "client/table_layout.h"
-#include "engine/cards.h"
+#include "wire/cards.h"
 #include "tests/program/program_process.h"
 
 namespace tess::testing {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "net/wire/splitter.h"
+#include "wire/splitter.h"
 
 namespace tess::testing {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "net/wire/commands.h"
-#include "net/wire/fields.h"
-#include "net/wire/message.h"
-#include "net/wire/splitter.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
+#include "wire/message.h"
+#include "wire/splitter.h"
 
 namespace tess::wire {
 namespace {

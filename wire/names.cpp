@@ -1,4 +1,4 @@
-#include "net/wire/names.h"
+#include "wire/names.h"
 
 namespace tess::wire {
 

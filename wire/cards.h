@@ -3,6 +3,8 @@
 
 namespace tess {
 
+inline constexpr int deckSize = 52;
+
 // 1..13 within a block: ace 1, king 13.
 constexpr int rank(int card) {
     const int r = card % 13;

@@ -1,4 +1,4 @@
-#include "net/wire/fields.h"
+#include "wire/fields.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
-#include "net/wire/splitter.h"
+#include "wire/splitter.h"
 
-#include "net/wire/message.h"
+#include "wire/message.h"
 
 namespace tess::wire {
 

@@ -1,4 +1,4 @@
-#include "net/wire/message.h"
+#include "wire/message.h"
 
 namespace tess::wire {
 

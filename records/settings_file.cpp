@@ -24,6 +24,8 @@ std::optional<QString> readIni(const QString& path, CSimpleIniA& ini) {
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("%1 could not be read (%2)").arg(path, file.errorString());
     const QByteArray bytes = file.read(SettingsFile::maxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("%1 could not be read (%2)").arg(path, file.errorString());
     if (bytes.size() > SettingsFile::maxFileBytes)
         return QStringLiteral("%1 is larger than 1 MiB").arg(path);
     if (bytes.contains('\0')) return QStringLiteral("%1 holds a NUL byte").arg(path);

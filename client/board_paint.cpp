@@ -29,16 +29,7 @@ void BoardView::paintEvent(QPaintEvent*) {
 
 void BoardView::paintFelt(QPainter& p) {
     // A wooden rim around green felt, lit from the middle of the play area.
-    p.fillRect(rect(), QColor(74, 44, 22));
-    const QRectF felt(QPointF(2, 2), QSizeF(boardSize));
-    QRadialGradient light(QPointF(230, 250), 520);
-    light.setColorAt(0, QColor(24, 128, 62));
-    light.setColorAt(1, QColor(8, 70, 34));
-    QPainterPath cloth;
-    cloth.addRoundedRect(felt.adjusted(3, 3, -3, -3), 14, 14);
-    p.fillPath(cloth, light);
-    p.setPen(QPen(QColor(196, 160, 84), 2));
-    p.drawPath(cloth);
+    pictures::paintFelt(p, rect(), QRectF(QPointF(2, 2), QSizeF(boardSize)));
 
     // The seats' column and the pot's box with its caption.
     p.setPen(QPen(QColor(255, 255, 255, 40), 1));

@@ -72,6 +72,7 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
     auto* kingsLayout = new QVBoxLayout(panel_kings_);
     kingsLayout->setContentsMargins(12, 12, 12, 10);
     label_kings_ = new QLabel(panel_kings_);
+    label_kings_->setTextFormat(Qt::PlainText);
     label_kings_->setObjectName(QStringLiteral("label_kings"));
     label_kings_->setWordWrap(true);
     label_kings_->setAlignment(Qt::AlignCenter);
@@ -86,6 +87,7 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
 
 QLabel* BoardView::makeLabel(QPoint where, int pixelSize, const QString& caption) {
     auto* label = new QLabel(caption, this);
+    label->setTextFormat(Qt::PlainText);  // seat names are whatever a player typed
     label->setFont(boldArial(pixelSize));
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::white);

@@ -32,6 +32,10 @@ void Tchat::setPlacement(const QRect& r) { setGeometry(r); }
 void Tchat::loadinifile() {
     settings_ = file_.load();
     applySettings();
+    if (!file_.unreadable() || saveFailureTold_) return;
+    saveFailureTold_ = true;
+    notice(QStringLiteral("Your settings are not saved, and the defaults are used: ") +
+           *file_.unreadable());
 }
 
 void Tchat::applySettings() {

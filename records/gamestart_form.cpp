@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include "assets/pictures/pictures.h"
 #include "records/picture_push_button.h"
 #include "records/up_down.h"
 #include "wire/commands.h"
@@ -17,8 +18,6 @@ namespace {
 constexpr int fieldLeft = 160, scoreTop = 42, turnTop = 74, playersTop = 106;
 constexpr QSize fieldSize{41, 28};
 constexpr QPoint startAt{61, 165};
-// The felt of the table, until the main window hands over its own picture.
-const QColor felt(16, 96, 46);
 
 QLineEdit* makeField(QWidget* parent, const QString& name, int top) {
     auto* field = new QLineEdit(parent);
@@ -36,7 +35,8 @@ Tgamestart::Tgamestart(QWidget* parent)
     setWindowTitle(QStringLiteral("Tessarine - Game Start"));
     setFixedSize(clientSize);
     QPalette p = palette();
-    p.setColor(QPalette::Window, felt);
+    // The main window's background picture.
+    p.setBrush(QPalette::Window, QBrush(pictures::feltBackground(clientSize, devicePixelRatioF())));
     setPalette(p);
     setAutoFillBackground(true);
 
@@ -80,6 +80,7 @@ Tgamestart::Tgamestart(QWidget* parent)
 
 QLabel* Tgamestart::addLabel(const QString& text, const QRect& where, int pixelSize) {
     auto* label = new QLabel(text, this);
+    label->setTextFormat(Qt::PlainText);
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(pixelSize);

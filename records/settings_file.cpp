@@ -6,22 +6,32 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <functional>
 
+#include "records/whole_file.h"
 #include "wire/fields.h"
 
 namespace tess {
 
 namespace {
 
-// Case-insensitive keys and sections; values are taken verbatim.
-bool readIni(const QString& path, CSimpleIniA& ini) {
+// The whole file or why it cannot be trusted. A NUL byte would end the parse early and
+// a later save would drop everything after it, other programs' sections included; a
+// file this large is not one we wrote, and reading it would take a lot of memory.
+std::optional<QString> readIni(const QString& path, CSimpleIniA& ini) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    return ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) >= 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1 could not be read (%2)").arg(path, file.errorString());
+    const QByteArray bytes = file.read(SettingsFile::maxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("%1 could not be read (%2)").arg(path, file.errorString());
+    if (bytes.size() > SettingsFile::maxFileBytes)
+        return QStringLiteral("%1 is larger than 1 MiB").arg(path);
+    if (bytes.contains('\0')) return QStringLiteral("%1 holds a NUL byte").arg(path);
+    if (ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) < 0)
+        return QStringLiteral("%1 could not be read").arg(path);
+    return std::nullopt;
 }
 
 bool writeIni(const QString& path, const CSimpleIniA& ini, QString& error) {
@@ -30,25 +40,20 @@ bool writeIni(const QString& path, const CSimpleIniA& ini, QString& error) {
         error = QStringLiteral("the settings could not be put into words");
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    error.clear();
-    return true;
+    if (writeWholeFile(path, text, error) == WholeFileResult::written) return true;
+    error = QStringLiteral("%1 could not be written (%2)").arg(path, error);
+    return false;
 }
 
 // Reads, changes and writes the file in one go.
 bool update(const QString& path, QString& error, const std::function<void(CSimpleIniA&)>& edit) {
     CSimpleIniA ini(false, false, false);
     ini.SetSpaces(false);  // "key=value", as other programs write it
-    if (QFile::exists(path) && !readIni(path, ini)) {
-        error = QStringLiteral("the settings file could not be read");
-        return false;
+    if (QFile::exists(path)) {
+        if (auto unreadable = readIni(path, ini)) {
+            error = *unreadable;
+            return false;
+        }
     }
     edit(ini);
     return writeIni(path, ini, error);
@@ -68,7 +73,12 @@ QString SettingsFile::defaultPath() {
 Settings SettingsFile::load() {
     Settings s;
     CSimpleIniA ini(false, false, false);
-    readIni(path_, ini);
+    if (QFile::exists(path_) && !unreadable_) {
+        if (auto why = readIni(path_, ini)) {
+            unreadable_ = why;
+            ini.Reset();  // nothing of a file we could not fully read
+        }
+    }
     const auto text = [&](const char* key) -> std::optional<std::string> {
         const char* value = ini.GetValue(section, key, nullptr);
         if (value == nullptr) return std::nullopt;
@@ -104,11 +114,18 @@ Settings SettingsFile::load() {
     s.playerPhraseSounds = text("Playerphrasesounds").value_or("true") != "false";
     s.showHelp = text("Help").value_or("1") == "1";
 
-    writeKey("Help", "2");
+    if (!unreadable_) writeKey("Help", "2");
     return s;
 }
 
+bool SettingsFile::refuseWhenUnreadable() {
+    if (!unreadable_) return false;
+    lastError_ = *unreadable_;
+    return true;
+}
+
 bool SettingsFile::save(const Settings& s) {
+    if (refuseWhenUnreadable()) return false;
     return update(path_, lastError_, [&](CSimpleIniA& ini) {
         const auto put = [&](const char* key, const std::string& value) {
             ini.SetValue(section, key, value.c_str());
@@ -130,6 +147,7 @@ bool SettingsFile::save(const Settings& s) {
 }
 
 bool SettingsFile::writeKey(const std::string& key, const std::string& value) {
+    if (refuseWhenUnreadable()) return false;
     return update(path_, lastError_,
                   [&](CSimpleIniA& ini) { ini.SetValue(section, key.c_str(), value.c_str()); });
 }

@@ -37,6 +37,8 @@ class SettingsFile {
 public:
     static constexpr const char* fileName = "orvanelobby.ini";
     static constexpr const char* section = "Tessarine";
+    // A larger file is not ours to rewrite.
+    static constexpr qint64 maxFileBytes = 1024 * 1024;
 
     explicit SettingsFile(QString path) : path_(std::move(path)) {}
     // Beside the program when that folder is writable, else the user's configuration
@@ -44,7 +46,9 @@ public:
     static QString defaultPath();
 
     // Every key in its order, defaults for what is absent or unreadable; then Help=2 is
-    // written. A missing file reads as all defaults.
+    // written. A missing file reads as all defaults. A file that cannot be read whole
+    // (a NUL byte, more than maxFileBytes, no permission) reads as all defaults too, and
+    // from then on nothing is written into it during this run.
     Settings load();
     // Writes the preferences (not the phrases, not Help), keeping everything else.
     bool save(const Settings& settings);
@@ -54,10 +58,15 @@ public:
     const QString& path() const { return path_; }
     // Why the last write failed, for a notice.
     const QString& lastError() const { return lastError_; }
+    // Why the file is left alone, once load() found it unreadable.
+    const std::optional<QString>& unreadable() const { return unreadable_; }
 
 private:
+    bool refuseWhenUnreadable();
+
     QString path_;
     QString lastError_;
+    std::optional<QString> unreadable_;
 };
 
 }  // namespace tess

@@ -55,6 +55,9 @@ bool Tally::addgame(std::string_view winner, const TallySeats& seats) {
         const auto row = rowOf(name);
         if (!row || std::find(counted.begin(), counted.end(), *row) != counted.end()) continue;
         counted.push_back(*row);
+        // A counted row holds numbers only, so the file reads the same everywhere.
+        for (std::size_t c = gamesTotal; c <= neitherWonSession; ++c)
+            if (table_.rows[*row][c].empty()) table_.rows[*row][c].assign(1, '0');
         increase(*row, gamesTotal);
         increase(*row, gamesSession);
         if (name == winner) {

@@ -4,10 +4,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QtDebug>
 #include <algorithm>
 #include <string_view>
+
+#include "records/whole_file.h"
 
 namespace tess {
 
@@ -49,15 +51,18 @@ std::optional<TallyReadResult> loadTallyFile(const QString& path) {
 
 bool saveTallyFile(const QString& path, const TallyTable& table, QString* error) {
     const std::string bytes = encodeTallyFile(table);
-    QSaveFile file(path);
-    QString text;
-    if (!file.open(QIODevice::WriteOnly)) {
-        text = withName(tallyfile::failedToOpenOutput, path);
-    } else if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-                   static_cast<qint64>(bytes.size()) ||
-               !file.commit()) {
-        text = withName(tallyfile::errorWriting, path);
+    QString reason, text;
+    switch (writeWholeFile(path, bytes, reason)) {
+        case WholeFileResult::written:
+            break;
+        case WholeFileResult::openFailed:
+            text = withName(tallyfile::failedToOpenOutput, path);
+            break;
+        case WholeFileResult::writeFailed:
+            text = withName(tallyfile::errorWriting, path);
+            break;
     }
+    if (!text.isEmpty()) qWarning().noquote() << text + QStringLiteral(" (") + reason + u')';
     if (error) *error = text;
     return text.isEmpty();
 }

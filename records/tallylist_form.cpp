@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtDebug>
 
+#include "assets/pictures/pictures.h"
 #include "records/tally_store.h"
 
 namespace tess {
@@ -18,13 +19,13 @@ namespace tess {
 namespace {
 
 const QString noName = QStringLiteral("Player");
-constexpr QColor felt{0x1f, 0x5c, 0x35};
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 // Text on the window's felt is white; panels and lists keep their own colours.
 QLabel* label(const QString& text, QWidget* parent, QRect at, bool bold = false) {
     auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);  // names come from other players
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, Qt::white);
     l->setPalette(p);
@@ -58,9 +59,7 @@ Ttallylist::Ttallylist(QString path, Report report, QWidget* parent)
     setWindowTitle(QStringLiteral("Tessarine - Tally List"));
     setFixedSize(clientSize);
     setModal(false);
-    QPixmap plain(8, 8);
-    plain.fill(felt);
-    setBackground(plain);
+    setBackground(pictures::feltBackground(clientSize, devicePixelRatioF()));
     buildOwnPanel();
     buildDetailPanel();
     buildLists();
@@ -68,7 +67,10 @@ Ttallylist::Ttallylist(QString path, Report report, QWidget* parent)
     showOwnTotals();
 }
 
-Ttallylist::~Ttallylist() { saveTable(); }
+Ttallylist::~Ttallylist() {
+    saveFailureTold_ = true;  // the windows are going: a failure is only logged
+    saveTable();
+}
 
 void Ttallylist::buildOwnPanel() {
     QFrame* own = panel(this, {2, 3, 297, 86}, "panel_total");
@@ -160,6 +162,11 @@ bool Ttallylist::saveTable() {
     QString error;
     if (saveTallyFile(path_, tally_.table(), &error)) return true;
     qWarning().noquote() << "The tally could not be saved:" << error;
+    if (!saveFailureTold_ && report_) {
+        // Once: the file on disk is still the last good one.
+        saveFailureTold_ = true;
+        report_(QStringLiteral("The tally could not be saved: ") + error);
+    }
     return false;
 }
 
@@ -194,6 +201,7 @@ void Ttallylist::addgame(const std::string& winner, const TallySeats& seats) {
     if (seats.mySlot < 1 || seats.mySlot > static_cast<int>(seats.captions.size())) return;
     loadchecklist(seats);
     tally_.addgame(winner, seats);
+    saveTable();
     showOwnTotals();
     if (listboxTally_->currentRow() >= 0) listbox_tallyClick();
 }
@@ -235,6 +243,7 @@ void Ttallylist::checklistClickCheck(QListWidgetItem* item) {
     if (!tally_.follow(name)) return;
     addTallyEntry(name);
     setChecklistChecks(name, true);
+    saveTable();
 }
 
 void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item) {
@@ -256,6 +265,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item) {
             }
             const std::string removed = item->text().toStdString();
             tally_.unfollow(static_cast<std::size_t>(index));
+            saveTable();
             updating_ = true;
             delete listboxTally_->takeItem(index);
             updating_ = false;
@@ -282,6 +292,7 @@ void Ttallylist::button_resetClick() {
     ask(QStringLiteral("Are you sure you want to reset the Tally?"), [this](bool yes) {
         if (!yes) return;
         tally_.reset();
+        saveTable();
         updating_ = true;
         listboxTally_->clear();
         for (int i = 0; i < checklist_->count(); ++i)
@@ -295,6 +306,7 @@ void Ttallylist::button_resetClick() {
 void Ttallylist::ask(const QString& text, std::function<void(bool yes)> answered) {
     auto* box = new QMessageBox(QMessageBox::Question, QApplication::applicationName(), text,
                                 QMessageBox::Yes | QMessageBox::No, this);
+    box->setTextFormat(Qt::PlainText);  // a followed player's name
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setDefaultButton(QMessageBox::No);
     connect(box, &QDialog::finished, this,

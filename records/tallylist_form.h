@@ -45,7 +45,9 @@ public:
     // Rebuilds "Players In Current Game".
     void loadchecklist(const TallySeats& seats);
     // Writes the table to the tally file now; false (and logged) when it could not be
-    // written, the file on disk then being as it was.
+    // written, the file on disk then being as it was. The first failure is reported.
+    // Every change is saved at once (a count, following, unfollowing, a reset), so a
+    // failure is told while the user is there, and saved again at exit.
     bool saveTable();
 
     // The main window's background picture.
@@ -93,6 +95,7 @@ private:
     QString loadError_;
     QString movedAside_;
     bool keepFile_ = false;  // an unreadable file could not be moved aside
+    bool saveFailureTold_ = false;
     Tally tally_;
     bool updating_ = false;  // check marks being set by the window itself
 

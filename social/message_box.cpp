@@ -13,6 +13,7 @@ void showMessage(QWidget* parent, const QString& text, std::function<void()> dis
     qCInfo(lcMessages).noquote() << "message:" << text;
     auto* box = new QMessageBox(QMessageBox::NoIcon, QApplication::applicationName(), text,
                                 QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);  // the text may hold a peer's name
     box->setAttribute(Qt::WA_DeleteOnClose);
     if (dismissed) QObject::connect(box, &QDialog::finished, box, [dismissed] { dismissed(); });
     box->open();

@@ -5,14 +5,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "assets/pictures/pictures.h"
 #include "records/picture_push_button.h"
 #include "social/chat_view.h"
 
 namespace tess {
-
-namespace {
-const QColor felt(16, 96, 46);  // until the main window hands over its picture
-}  // namespace
 
 Tspylist::Tspylist(LinkState link, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint),
@@ -24,8 +21,9 @@ Tspylist::Tspylist(LinkState link, QWidget* parent)
     setObjectName(QStringLiteral("spylist"));
     setWindowTitle(QStringLiteral("Tessarine - Spys"));
     setFixedSize(clientSize);
+    // The main window's background picture.
     QPalette p = palette();
-    p.setColor(QPalette::Window, felt);
+    p.setBrush(QPalette::Window, QBrush(pictures::feltBackground(clientSize, devicePixelRatioF())));
     setPalette(p);
     setAutoFillBackground(true);
 

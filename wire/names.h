@@ -10,8 +10,11 @@ namespace tess::wire {
 
 inline constexpr std::size_t maxNameBytes = 100;
 
-// Replaces "+" with "-" and control characters with spaces, and cuts the name to
-// maxNameBytes without splitting a UTF-8 character.
+// Makes a name safe to send, store and show: "+" becomes "-", control characters
+// become spaces, bytes that are not UTF-8 become U+FFFD, and invisible format
+// characters (bidi overrides and isolates, zero-width characters, the byte order mark)
+// are removed, so a name cannot hide itself or turn the text around it. The result is
+// cut to maxNameBytes without splitting a character.
 std::string cleanName(std::string_view name);
 
 }  // namespace tess::wire

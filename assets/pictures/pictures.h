@@ -5,7 +5,10 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRectF>
 #include <QSize>
+
+class QPainter;
 
 namespace tess::pictures {
 
@@ -60,5 +63,12 @@ QPixmap musicSymbol(bool pressed, qreal dpr);
 // background of the kings message panel; null for an empty or oversized size.
 QPixmap highlightFrame(QSize size, qreal dpr);
 QPixmap messagePanel(QSize size, qreal dpr);
+
+// The main window's background: `whole` in the wooden rim colour and, inside it, the
+// green felt lit from its play area. The board paints itself with it; the program's
+// other windows take it as their background picture (feltBackground).
+void paintFelt(QPainter& p, const QRectF& whole, const QRectF& felt);
+// The same picture for a window of `size`; null for an empty or oversized size.
+QPixmap feltBackground(QSize size, qreal dpr);
 
 }  // namespace tess::pictures

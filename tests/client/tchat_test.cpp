@@ -287,6 +287,21 @@ TEST_F(TchatTest, UnwritableSettingsAreToldOnceAndTheGameGoesOn) {
     EXPECT_EQ(chatText().count("Your settings could not be saved"), 1);
 }
 
+TEST_F(TchatTest, ASettingsFileThatCannotBeReadWholeIsToldOnceAndKept) {
+    const QByteArray damaged("[Tessarine]\nTextsize=12\n\0[Lobby]\nServer=far\n", 44);
+    writeSettings(damaged);
+    start({});
+    ASSERT_TRUE(connectedAlone());
+    ASSERT_TRUE(chatShows("Your settings are not saved, and the defaults are used: "));
+    chat->menu()->PlaySounds1->trigger();
+    chat->menu()->PlaySounds1->trigger();
+    EXPECT_EQ(chatText().count("Your settings are not saved"), 1);
+    EXPECT_EQ(chatText().count("could not be saved"), 0);
+    QFile f(settingsPath());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), damaged);
+}
+
 TEST_F(TchatTest, AGameWonByAFollowedOpponentIsTalliedAndKeptForTheNextRun) {
     for (int run = 0; run < 2; ++run) {
         FakeHost host;

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <unordered_map>
@@ -223,6 +225,35 @@ TEST(Lzhuf, AStreamCutShortFailsInsteadOfDecodingZeros) {
         decompressTallyContent(lzhFile(knownContent.size() + 1000, knownStream()), "t.tld").error,
         "Lzrw1 : Error reading from input file : t.tld");
     EXPECT_EQ(lzhuf::decode(knownStream().substr(0, 3), knownContent.size()), std::nullopt);
+}
+
+std::string vector(const char* name) {
+    std::ifstream in(std::string(TESS_CODEC_VECTORS) + "/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Made by an independent coder, so a fault shared by the decoder and LzhufWriter above
+// shows here.
+TEST(Lzhuf, AFileFromAnotherCoderDecodesExactly) {
+    const std::string file = vector("repetitive5000.lzh.tld");
+    const std::string plain = vector("repetitive5000.plain");
+    ASSERT_EQ(plain.size(), 5000u);
+    ASSERT_EQ(file.substr(0, 4), "!HZL");
+
+    const auto decoded = lzhuf::decode(std::string_view(file).substr(8), plain.size());
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->substr(0, plain.size()), plain);
+
+    const auto content = decompressTallyContent(file, "repetitive5000.lzh.tld");
+    EXPECT_EQ(content.error, "");
+    ASSERT_TRUE(content.ok());
+    EXPECT_EQ(*content.value, plain);
+}
+
+TEST(Lzhuf, AFileFromAnotherCoderCutShortIsRefused) {
+    const std::string file = vector("repetitive5000.lzh.tld");
+    ASSERT_GT(file.size(), 108u);
+    EXPECT_FALSE(decompressTallyContent(file.substr(0, file.size() - 100), "t.tld").ok());
 }
 
 TEST(Lzhuf, RandomStreamsEndCleanly) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "records/settings_file.h"
+#include "tests/records/full_disk.h"
 
 namespace tess {
 namespace {
@@ -109,6 +112,91 @@ TEST_F(SettingsFileTest, UnwritableFileSaysWhyAndLosesNothing) {
     EXPECT_FALSE(file.save(Settings{}));
     EXPECT_FALSE(file.lastError().isEmpty());
     EXPECT_EQ(SettingsFile(path()).load().textSize, 12);
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct UnreadableCase {
+    const char* what;
+    QByteArray content;
+};
+
+class UnreadableSettingsTest : public SettingsFileTest,
+                               public testing::WithParamInterface<UnreadableCase> {};
+
+// A file we cannot read whole is not ours to rewrite: whatever it holds after the
+// point where reading stops would be lost.
+TEST_P(UnreadableSettingsTest, IsLeftByteForByteAndTheRunUsesDefaults) {
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(GetParam().content);
+    }
+    SettingsFile file(path());
+    const Settings s = file.load();
+    ASSERT_TRUE(file.unreadable().has_value());
+    EXPECT_TRUE(file.unreadable()->contains(path()));
+    EXPECT_EQ(s.textSize, 8);
+    EXPECT_TRUE(s.showHelp);
+    Settings changed;
+    changed.textSize = 14;
+    EXPECT_FALSE(file.save(changed));
+    EXPECT_FALSE(file.lastError().isEmpty());
+    EXPECT_FALSE(file.writeKey("Phrase1", "hi"));
+    file.load();
+    // A second object (the phrase editor's) refuses to write it too.
+    EXPECT_FALSE(SettingsFile(path()).save(changed));
+    EXPECT_EQ(bytesOf(path()), GetParam().content);
+}
+
+QByteArray withNul() {
+    return QByteArray("[Tessarine]\nTextsize=12\n\0[Lobby]\nServer=far.example\n", 48);
+}
+
+QByteArray overOneMiB() {
+    QByteArray text("[Tessarine]\nTextsize=12\n[Lobby]\n");
+    for (int i = 0; text.size() <= SettingsFile::maxFileBytes; ++i)
+        text += "Key" + QByteArray::number(i) + "=some value\n";
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnreadableSettingsTest,
+                         testing::Values(UnreadableCase{"NulByte", withNul()},
+                                         UnreadableCase{"LargerThanOneMiB", overOneMiB()}),
+                         [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(SettingsFileTest, AFileOfExactlyOneMiBIsStillRead) {
+    QByteArray text("[Tessarine]\nTextsize=12\n;");
+    text += QByteArray(SettingsFile::maxFileBytes - text.size() - 1, 'x') + "\n";
+    ASSERT_EQ(text.size(), SettingsFile::maxFileBytes);
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    SettingsFile file(path());
+    EXPECT_EQ(file.load().textSize, 12);
+    EXPECT_FALSE(file.unreadable().has_value());
+}
+
+TEST(SettingsFullDiskTest, AFailedSaveKeepsThePreviousFile) {
+    FullDisk disk;
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
+    const QByteArray before("[Tessarine]\nTextsize=12\n[Lobby]\nServer=far.example\n");
+    ASSERT_TRUE(disk.put(QStringLiteral("orvanelobby.ini"), before));
+    ASSERT_TRUE(disk.fill());
+    SettingsFile file(disk.filePath(QStringLiteral("orvanelobby.ini")));
+    Settings s;
+    s.phrases[0] = std::string(8000, 'p');
+    EXPECT_FALSE(file.save(s));
+    EXPECT_FALSE(file.lastError().isEmpty());
+    EXPECT_FALSE(file.writeKey("Phrase1", std::string(8000, 'p')));
+    EXPECT_EQ(bytesOf(file.path()), before);
+    EXPECT_EQ(QDir(QFileInfo(file.path()).path()).entryList(QDir::Files).size(), 2)
+        << "no temporary file is left behind";
 }
 
 }  // namespace

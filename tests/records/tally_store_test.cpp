@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/records/full_disk.h"
+
 namespace tess {
 namespace {
 
@@ -64,6 +66,24 @@ TEST_F(TallyStoreTest, UnwritablePlaceKeepsNothingAndSaysWhy) {
     EXPECT_FALSE(saveTallyFile(missing, sample(), &error));
     EXPECT_EQ(error, "Lzrw1 (de)compression : Failed to open output file : " + missing);
     EXPECT_FALSE(QFile::exists(missing));
+}
+
+TEST(TallyFullDiskTest, AFailedSaveKeepsThePreviousFileAndSaysWhy) {
+    FullDisk disk;
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small tmpfs is not allowed here";
+    const QString path = disk.filePath(QStringLiteral("Tessarinetally.tld"));
+    ASSERT_TRUE(saveTallyFile(path, sample()));
+    ASSERT_TRUE(disk.fill());
+    TallyTable bigger = sample();
+    for (int i = 0; i < 500; ++i)
+        bigger.rows.push_back(
+            {"Player" + std::to_string(i), "1", "2", "3", "4", "5", "6", "7", "8"});
+    QString error;
+    EXPECT_FALSE(saveTallyFile(path, bigger, &error));
+    EXPECT_EQ(error, "Lzrw1 : Error writing to output file : " + path);
+    const auto loaded = loadTallyFile(path);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->value, sample());
 }
 
 TEST_F(TallyStoreTest, BadFilesGiveTheirTexts) {

@@ -119,7 +119,21 @@ TEST(TallyTest, EmptyAndNonNumericCellsCountAsZero) {
     t.load(table);
     t.addgame("Klot", atTable);
     EXPECT_EQ(t.table().rows[0], (Row{"", "1", "x", "", "", "", "", "", ""}));
-    EXPECT_EQ(t.table().rows[1], (Row{"Klot", "1", "1", "", "7", "1", "1", "0", "0"}));
+    EXPECT_EQ(t.table().rows[1], (Row{"Klot", "1", "1", "0", "7", "1", "1", "0", "0"}));
+}
+
+TEST(TallyTest, ACountedRowHasNoEmptyCellsLeftButOthersAreUntouched) {
+    TallyTable table = TallyTable::initial();
+    table.rows[0].fill("");
+    table.rows.push_back({"Klot", "", "", "", "", "", "", "", ""});
+    table.rows.push_back({"Moss", "", "", "", "", "", "", "", ""});
+    Tally t;
+    t.load(table);
+    t.addgame("Wren", atTable);
+    // Row 0 is only increased; Moss is not at the table.
+    EXPECT_EQ(t.table().rows[0], (Row{"", "1", "", "", "", "", "", "", ""}));
+    EXPECT_EQ(t.table().rows[1], (Row{"Klot", "1", "0", "0", "1", "1", "0", "0", "1"}));
+    EXPECT_EQ(t.table().rows[2], (Row{"Moss", "", "", "", "", "0", "0", "0", "0"}));
 }
 
 TEST(TallyTest, CountReadsWholeDecimalNumbersOnly) {

@@ -279,14 +279,34 @@ TEST_F(TallylistTest, AnUnreadableFileIsReportedOnceAndKeptAside) {
         if (qobject_cast<QMessageBox*>(top)) delete top;
 }
 
-TEST_F(TallylistTest, ASaveThatFailsIsOnlyLogged) {
+TEST_F(TallylistTest, ASaveThatFailsIsToldOnce) {
     const QString missing = dir.filePath("gone/Tessarinetally.tld");
     auto w = start(missing);
+    // Counting saves at once, so the user hears of it while still at the table.
+    w->addgame("addtomine", atTable);
+    const QString told =
+        "The tally could not be saved: "
+        "Lzrw1 (de)compression : Failed to open output file : " +
+        missing;
+    EXPECT_EQ(reports, QStringList{told});
+    EXPECT_EQ(boxesShowing(told), 1);
     w->addgame("addtomine", atTable);
     EXPECT_FALSE(w->saveTable());
     w.reset();
-    EXPECT_TRUE(reports.isEmpty());
+    EXPECT_EQ(reports.size(), 1);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (qobject_cast<QMessageBox*>(top)) delete top;
+}
+
+TEST_F(TallylistTest, EveryChangeIsSavedAtOnce) {
+    auto w = start();
+    w->loadchecklist(atTable);
+    w->checklist()->item(0)->setCheckState(Qt::Checked);
+    ASSERT_TRUE(QFile::exists(path()));
+    EXPECT_EQ(loadTallyFile(path())->value, w->tally().table());
+    w->addgame("addtomine", atTable);
+    EXPECT_EQ(loadTallyFile(path())->value, w->tally().table());
 }
 
 TEST_F(TallylistTest, LayoutPlacesThePanelsAndLists) {

@@ -2,13 +2,16 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QTest>
 #include <string>
 #include <vector>
 
+#include "assets/pictures/pictures.h"
 #include "social/chat_view.h"
 #include "social/spylist_form.h"
 
@@ -31,7 +34,13 @@ protected:
             spies.listbox_spys()->item(spies.listbox_spys()->count() - 1));
         return QPoint(last.center().x(), last.bottom() + 20);
     }
-    void moveTo(const QPoint& pos) { QTest::mouseMove(viewport(), pos); }
+    // Straight to the list: a move to where the pointer already is (left there by an
+    // earlier test) would otherwise never arrive.
+    void moveTo(const QPoint& pos) {
+        QMouseEvent move(QEvent::MouseMove, pos, viewport()->mapToGlobal(pos), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport(), &move);
+    }
 
     bool connected = true;
     int mySlot = 1;
@@ -39,6 +48,17 @@ protected:
     Tspylist spies{link};
     std::vector<std::string> sent;
 };
+
+TEST_F(SpyListTest, HasTheMainWindowsBackgroundPicture) {
+    const QImage shown = spies.grab().toImage();
+    const QImage felt = pictures::feltBackground(Tspylist::clientSize, 1).toImage();
+    ASSERT_EQ(shown.size(), felt.size());
+    // The wooden rim, and the lit felt between the title and the button.
+    for (const QPoint at : {QPoint(0, 0), QPoint(90, 150), QPoint(160, 3), QPoint(2, 100)})
+        EXPECT_EQ(shown.pixelColor(at), felt.pixelColor(at)) << at.x() << "," << at.y();
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(74, 44, 22));
+    EXPECT_NE(shown.pixelColor(90, 150), QColor(16, 96, 46)) << "not the flat green";
+}
 
 TEST_F(SpyListTest, ShowsTheDesignedWindow) {
     spies.addSpy(5, "Bob");

@@ -37,7 +37,6 @@ QString fromWire(std::string_view text) {
 
 Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     : QMainWindow(parent),
-      server_(server),
       options_(std::move(options)),
       params_(parseStartParams(options_.args)),
       board_(new BoardView(model_, this)),
@@ -51,6 +50,7 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
                        Settings::defaultHeight));
 
+    useServer(server);
     connect(board_->button_start(), &QAbstractButton::clicked, this, &Tchat::button_startClick);
     connect(menu_->StartGame1, &QAction::triggered, this, &Tchat::button_startClick);
     connect(menu_->Exit1, &QAction::triggered, this, &QWidget::close);
@@ -76,6 +76,16 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
 }
 
 Tchat::~Tchat() = default;
+
+// The host tells its own user of refused moves: those of the user's seat and the bots'.
+void Tchat::useServer(TServer* server) {
+    if (server == server_) return;
+    if (server_) disconnect(server_, &TServer::refusalNotice, this, nullptr);
+    server_ = server;
+    if (server_)
+        connect(server_, &TServer::refusalNotice, this,
+                [this](const QString& text) { showMessage(this, text); });
+}
 
 void Tchat::setUpPhrases() {
     PhraseBar::Context context;

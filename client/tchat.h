@@ -101,6 +101,7 @@ private:
     void addGame(const std::string& text) override;
     TallySeats tallySeats() const;
 
+    void useServer(TServer* server);
     void processparams();
     void hostpress();
     void joinpress();
@@ -118,7 +119,7 @@ private:
     QRect placement() const;
     void setPlacement(const QRect& r);
 
-    TServer* server_;
+    TServer* server_ = nullptr;
     TchatOptions options_;
     StartParams params_;
     ClientLink link_;

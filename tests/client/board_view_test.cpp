@@ -2,6 +2,8 @@
 // process (its clock virtual, its deck stacked).
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,6 +22,12 @@ namespace tess::testing {
 namespace {
 
 constexpr int nineOfClubs = 9, kingOfClubs = 13, eightOfHearts = 21;
+
+QMessageBox* openBox() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+    return nullptr;
+}
 
 class BoardViewTest : public HostingWindowTest {
 protected:
@@ -89,6 +97,22 @@ TEST_F(BoardViewTest, ACardRaisedAndPlayedOntoATabSpotByMouse) {
     // The draw pile ends the turn.
     click(QPoint(layout::topcard.left + 30, layout::topcard.top + 40));
     EXPECT_TRUE(waitUntil([&] { return !chat->model().canact(); }));
+}
+
+TEST_F(BoardViewTest, TheHostsRefusalOfTheUsersOwnMoveShowsInABoxThatDoesNotStopTheTable) {
+    // Tab spots first, then seat 1's seven cards at hand positions 1-7.
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(ownTurn());
+    EXPECT_EQ(openBox(), nullptr);
+
+    chat->link().send("CMD_handplay+1+20+1+");  // hand position 20 holds no card
+    ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
+    EXPECT_EQ(openBox()->text(), "noplay");
+
+    chat->link().send("CMD_handplay+1+5+1+");  // the eight of hearts onto the nine of clubs
+    EXPECT_TRUE(waitUntil([&] { return chat->model().tab(1).top == eightOfHearts; }));
+    openBox()->accept();
 }
 
 }  // namespace

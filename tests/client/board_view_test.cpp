@@ -115,5 +115,27 @@ TEST_F(BoardViewTest, TheHostsRefusalOfTheUsersOwnMoveShowsInABoxThatDoesNotStop
     openBox()->accept();
 }
 
+TEST(BoardViewPlaces, TextsStandInTheirPlacesAndFonts) {
+    TableEvents events;
+    TableModel model(events);
+    BoardView board(model);
+    const struct {
+        const char* name;
+        QPoint at;
+        int pixelSize;
+    } cases[] = {
+        {"label_timer", {20, 351}, 16},
+        {"label_potscore", {172, 334}, 43},
+        {"label_status", {16, 508}, 13},
+    };
+    for (const auto& c : cases) {
+        const auto* label = board.findChild<QLabel*>(c.name);
+        ASSERT_NE(label, nullptr) << c.name;
+        EXPECT_EQ(label->pos(), c.at) << c.name;
+        EXPECT_EQ(label->font().pixelSize(), c.pixelSize) << c.name;
+        EXPECT_TRUE(label->font().bold()) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace tess::testing

@@ -169,7 +169,7 @@ BoardView::Hit BoardView::hitAt(QPoint where) const {
             return {Hit::Kind::hand, it->position};
     for (int spot = 1; spot <= 4; ++spot)
         if (rectOf(layout::tabFirst[spot - 1]).contains(where) ||
-            (model_.tab(spot).top != 0 && rectOf(layout::tabTop[spot - 1]).contains(where)))
+            rectOf(layout::tabTop[spot - 1]).contains(where))
             return {Hit::Kind::tab, spot};
     for (int f = 1; f <= 4; ++f)
         if (rectOf(layout::foundation[f - 1]).contains(where)) return {Hit::Kind::foundation, f};

@@ -115,6 +115,36 @@ TEST_F(BoardViewTest, TheHostsRefusalOfTheUsersOwnMoveShowsInABoxThatDoesNotStop
     openBox()->accept();
 }
 
+// Where a press counts, on a board with no card on it.
+TEST(BoardViewPlaces, EachSpotCountsWhereverItsPicturesStand) {
+    TableEvents events;
+    TableModel model(events);
+    BoardView board(model);
+    using Kind = BoardView::Hit::Kind;
+    const auto centre = [](layout::Point p) { return QPoint(p.left + 30, p.top + 41); };
+    const struct {
+        QPoint at;
+        Kind kind;
+        int number;
+    } cases[] = {
+        // A tab spot's second picture counts also while the spot shows no top card.
+        {centre(layout::tabTop[0]) + QPoint(0, 35), Kind::tab, 1},
+        {centre(layout::tabTop[1]) - QPoint(20, 0), Kind::tab, 2},
+        {centre(layout::tabTop[2]) - QPoint(0, 25), Kind::tab, 3},
+        {centre(layout::tabTop[3]) + QPoint(20, 0), Kind::tab, 4},
+        {centre(layout::tabFirst[2]), Kind::tab, 3},
+        {centre(layout::foundation[1]), Kind::foundation, 2},
+        {centre(layout::topcard), Kind::pile, 0},
+        {QPoint(5, 5), Kind::none, 0},
+        {QPoint(240, 300), Kind::none, 0},
+    };
+    for (const auto& c : cases) {
+        const BoardView::Hit hit = board.hitAt(c.at);
+        EXPECT_EQ(hit.kind, c.kind) << c.at.x() << "," << c.at.y();
+        EXPECT_EQ(hit.number, c.number) << c.at.x() << "," << c.at.y();
+    }
+}
+
 TEST(BoardViewPlaces, TextsStandInTheirPlacesAndFonts) {
     TableEvents events;
     TableModel model(events);

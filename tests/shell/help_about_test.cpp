@@ -125,6 +125,10 @@ TEST(HelpPages, CoverWhatPlayersNeed) {
     EXPECT_TRUE(connecting.contains("firewall"));
     for (const char* word : {"seven cards", "tab spot", "king", "opposite colour", "draw pile"})
         EXPECT_TRUE(text("Game Play").contains(word)) << word;
+    // The rules as the table applies them: a king never goes onto a tab spot.
+    EXPECT_TRUE(text("Game Play").contains("kings can only be placed on foundation spots"));
+    for (const char* wrong : {"takes any card.", "or to an empty tab spot", "only onto an empty"})
+        EXPECT_FALSE(text("Game Play").contains(wrong)) << wrong;
     EXPECT_TRUE(text("Scoring").contains("10 points for a king"));
     for (const char* option :
          {"Just Watch", "Bot Speed", "Play Sounds", "Player Phrase Sounds", "Turn Sound",

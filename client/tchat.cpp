@@ -18,7 +18,9 @@
 #include "net/wire/fields.h"
 #include "records/gamestart_form.h"
 #include "shell/download_form.h"
+#include "shell/maker_site.h"
 #include "shell/quick_instructions.h"
+#include "shell/shell_pictures.h"
 #include "social/chat_panel.h"
 #include "social/message_box.h"
 #include "social/phrase_bar.h"
@@ -31,6 +33,16 @@ namespace {
 
 QString fromWire(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The maker's logo above the chat column; a click opens the maker's web site.
+void addLogo(QWidget* board) {
+    constexpr QRect place(497, 12, 243, 24);
+    auto* logo = new ClickLabel(board);
+    logo->setObjectName(QStringLiteral("image_logo"));
+    logo->setGeometry(place);
+    logo->setPixmap(makerLogo(place.size()));
+    QObject::connect(logo, &ClickLabel::clicked, board, [board] { openMakerSite(board); });
 }
 
 }  // namespace
@@ -47,6 +59,7 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     setCentralWidget(board_);
     board_->setMinimumSize(BoardView::boardSize + QSize(4, 4));
     chat_->move(ChatPanel::origin);
+    addLogo(board_);
     setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
                        Settings::defaultHeight));
 

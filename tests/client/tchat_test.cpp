@@ -19,11 +19,13 @@
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "records/tallylist_form.h"
+#include "shell/maker_site.h"
 #include "social/chat_panel.h"
 #include "social/chat_view.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
+#include "tests/support/url_catcher.h"
 
 namespace tess::testing {
 namespace {
@@ -199,6 +201,18 @@ TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
     QTest::qWait(100);
     EXPECT_FALSE(taken.hasPendingConnections());
     EXPECT_FALSE(chat->link().connected());
+}
+
+TEST_F(TchatTest, TheLogoAboveTheChatOpensTheMakersSite) {
+    UrlCatcher browser;
+    start({});
+    auto* logo = chat->board()->findChild<QLabel*>("image_logo", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->geometry(), QRect(497, 12, 243, 24));
+    EXPECT_EQ(chat->board()->childAt(logo->geometry().center()), logo);  // nothing covers it
+    EXPECT_EQ(logo->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(logo, Qt::LeftButton);
+    EXPECT_EQ(browser.opened, QList<QUrl>{makerWebAddress()});
 }
 
 TEST_F(TchatTest, SettingsAreReadAtTheConnectionAndAppliedToMenusAndChat) {

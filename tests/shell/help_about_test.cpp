@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -15,9 +14,12 @@
 #include "shell/maker_site.h"
 #include "shell/quick_instructions.h"
 #include "shell/shell_pictures.h"
+#include "tests/support/url_catcher.h"
 
 namespace tess {
 namespace {
+
+using tess::testing::UrlCatcher;
 
 void saveShot(QWidget& widget, const char* name) {
     if (const QString dir = qEnvironmentVariable("TESS_SCREENSHOT_DIR"); !dir.isEmpty())
@@ -30,23 +32,6 @@ QStringList labelTexts(const QWidget& widget) {
         texts << label->text();
     return texts;
 }
-
-// Catches what would go to the browser.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    UrlCatcher() {
-        for (const char* scheme : {"http", "https", "file", "ftp", "javascript"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~UrlCatcher() override {
-        for (const char* scheme : {"http", "https", "file", "ftp", "javascript"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 TEST(HelpWindow, StartsOnOverviewAndKeepsTheLastChosenPage) {
     QWidget main;
@@ -231,5 +216,3 @@ TEST(QuickInstructions, HiddenAtStartShownInFrontAndHiddenByDone) {
 
 }  // namespace
 }  // namespace tess
-
-#include "help_about_test.moc"

@@ -190,19 +190,22 @@ void Tchat::processparams() {
     }
     notice(QStringLiteral("Loading Multi-player Game.. Please Wait."));
     if (params_.mode == StartParams::Mode::incomplete) return;
-    if (params_.mode == StartParams::Mode::host)
-        hostpress();
-    else
+    // A start that failed goes no further: no lobby link either.
+    if (params_.mode == StartParams::Mode::join) {
         joinpress();
-    link_.openLobbyLink(options_.lobbyPort);
+        link_.openLobbyLink(options_.lobbyPort);
+    } else if (hostpress()) {
+        link_.openLobbyLink(options_.lobbyPort);
+    }
 }
 
-void Tchat::hostpress() {
+bool Tchat::hostpress() {
+    if (!server_) return false;
     try {
         server_->startListening(options_.port);
     } catch (const ESockException& e) {
         showMessage(this, QString::fromUtf8(e.what()));
-        return;
+        return false;
     }
     server_->setBotSpeed(settings_.botSpeedMs);
     hosting_ = true;
@@ -211,6 +214,7 @@ void Tchat::hostpress() {
     model_.setHosting(true);
     menu_->StartGame1->setEnabled(true);
     if (windows_.spylist) windows_.spylist->setHosting(true);
+    return true;
 }
 
 void Tchat::joinpress() {

@@ -103,7 +103,8 @@ private:
 
     void useServer(TServer* server);
     void processparams();
-    void hostpress();
+    // False when the table could not be opened (the port is taken).
+    bool hostpress();
     void joinpress();
     void button_startClick();
     void registerHandlers();

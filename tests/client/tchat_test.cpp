@@ -49,7 +49,7 @@ protected:
         options.args = std::move(args);
         options.settingsPath = settingsPath();
         options.port = port;
-        options.lobbyPort = freePort();  // nobody there: ignored
+        options.lobbyPort = lobbyPort != 0 ? lobbyPort : freePort();  // nobody there: ignored
         chat = nullptr;
         program.reset();
         program = std::make_unique<Program>(options);
@@ -86,8 +86,15 @@ protected:
     }
 
     TServer& server() { return program->server(); }
+    // A lobby that counts the connections made to it.
+    void listenAsLobby() {
+        ASSERT_TRUE(lobby.listen(QHostAddress::LocalHost, 0));
+        lobbyPort = lobby.serverPort();
+    }
 
     QTemporaryDir dir;
+    QTcpServer lobby;
+    quint16 lobbyPort = 0;
     std::unique_ptr<Program> program;
     Tchat* chat = nullptr;
 };
@@ -192,6 +199,7 @@ TEST_F(TchatTest, GameIsFullIsSeenBeforeTheWindowCloses) {
 TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    listenAsLobby();
     start({"Ann", "127.0.0.1", "true"}, taken.serverPort());
     ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
     EXPECT_EQ(openBox()->text(), "Listen - Error Binding Socket");
@@ -200,6 +208,7 @@ TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
     EXPECT_FALSE(chat->board()->button_start()->isVisible());
     QTest::qWait(100);
     EXPECT_FALSE(taken.hasPendingConnections());
+    EXPECT_FALSE(lobby.hasPendingConnections());  // the start ended at the error
     EXPECT_FALSE(chat->link().connected());
 }
 

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenuBar>
@@ -26,6 +28,8 @@
 #include "social/phrase_bar.h"
 #include "social/seat_menu.h"
 #include "social/spylist_form.h"
+
+Q_LOGGING_CATEGORY(lcWindow, "tessarine.window")
 
 namespace tess {
 
@@ -191,12 +195,10 @@ void Tchat::processparams() {
     notice(QStringLiteral("Loading Multi-player Game.. Please Wait."));
     if (params_.mode == StartParams::Mode::incomplete) return;
     // A start that failed goes no further: no lobby link either.
-    if (params_.mode == StartParams::Mode::join) {
+    if (params_.mode == StartParams::Mode::join)
         joinpress();
+    else if (hostpress())
         link_.openLobbyLink(options_.lobbyPort);
-    } else if (hostpress()) {
-        link_.openLobbyLink(options_.lobbyPort);
-    }
 }
 
 bool Tchat::hostpress() {
@@ -218,9 +220,26 @@ bool Tchat::hostpress() {
 }
 
 void Tchat::joinpress() {
-    link_.connectTo(params_.host, options_.port, params_.name.toStdString());
     model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
+    const auto connectToHost = [this] {
+        link_.connectTo(params_.host, options_.port, params_.name.toStdString());
+        link_.openLobbyLink(options_.lobbyPort);
+    };
+    // An address is used as it stands; a name must be found first, or the connection
+    // would wait for ever without a word.
+    if (QHostAddress address; !params_.host.isEmpty() && !address.setAddress(params_.host)) {
+        QHostInfo::lookupHost(params_.host, this, [this, connectToHost](const QHostInfo& info) {
+            if (info.error() == QHostInfo::NoError && !info.addresses().isEmpty()) {
+                connectToHost();
+                return;
+            }
+            qCInfo(lcWindow) << "No host" << info.hostName() << "-" << info.errorString();
+            showMessage(this, QStringLiteral("Host Lookup - Could Not Find Host Entry"));
+        });
+        return;
+    }
+    connectToHost();
 }
 
 void Tchat::button_startClick() {

@@ -105,6 +105,7 @@ private:
     void processparams();
     // False when the table could not be opened (the port is taken).
     bool hostpress();
+    // Connects to the host (a name once it is found), then holds the lobby link.
     void joinpress();
     void button_startClick();
     void registerHandlers();

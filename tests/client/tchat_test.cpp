@@ -212,6 +212,27 @@ TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
     EXPECT_FALSE(chat->link().connected());
 }
 
+TEST_F(TchatTest, AHostNameIsLookedUpAndAnUnknownOneIsTold) {
+    listenAsLobby();
+    start({"Bob", "no-such-host.invalid", "false"});
+    ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }, 20000));
+    EXPECT_EQ(openBox()->text(), "Host Lookup - Could Not Find Host Entry");
+    openBox()->accept();
+    QTest::qWait(100);
+    EXPECT_FALSE(lobby.hasPendingConnections());  // the start ended at the error
+    EXPECT_FALSE(chat->link().connected());
+    EXPECT_FALSE(chat->board()->button_start()->isVisible());
+    EXPECT_TRUE(chat->isVisible());
+
+    // A name that is found connects, and the lobby link follows.
+    FakeHost host;
+    start({"Bob", "localhost", "false"}, host.port());
+    QTcpSocket* peer = host.accept();
+    ASSERT_NE(peer, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return lobby.hasPendingConnections(); }));
+    EXPECT_EQ(openBox(), nullptr);
+}
+
 TEST_F(TchatTest, TheLogoAboveTheChatOpensTheMakersSite) {
     UrlCatcher browser;
     start({});

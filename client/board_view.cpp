@@ -40,7 +40,7 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
     label_timeperturn_ =
         makeLabel(at(layout::timePerTurn), 12, QStringLiteral("Time Per Turn: 60 sec"));
     label_timeperturn_->setObjectName(QStringLiteral("label_timeperturn"));
-    label_timer_ = makeLabel(at(layout::timerText), 13, QStringLiteral("TIME:0:00"));
+    label_timer_ = makeLabel(at(layout::timerText), 16, QStringLiteral("TIME:0:00"));
     label_timer_->setObjectName(QStringLiteral("label_timer"));
     label_status_ = makeLabel({layout::status.left, layout::status.top}, 13,
                               QStringLiteral("Welcome to Tessarine"));
@@ -171,7 +171,7 @@ BoardView::Hit BoardView::hitAt(QPoint where) const {
             return {Hit::Kind::hand, it->position};
     for (int spot = 1; spot <= 4; ++spot)
         if (rectOf(layout::tabFirst[spot - 1]).contains(where) ||
-            (model_.tab(spot).top != 0 && rectOf(layout::tabTop[spot - 1]).contains(where)))
+            rectOf(layout::tabTop[spot - 1]).contains(where))
             return {Hit::Kind::tab, spot};
     for (int f = 1; f <= 4; ++f)
         if (rectOf(layout::foundation[f - 1]).contains(where)) return {Hit::Kind::foundation, f};

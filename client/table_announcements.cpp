@@ -272,7 +272,9 @@ bool TableModel::gamestats(std::string_view data) {
     // The host counts 4 seconds more than it shows.
     countdown_.setTimeLeft(secondsLeft - 4);
     pot_ = pot;
-    if (taken == 0) drawPileEmpty_ = true;
+    // Nothing taken yet (no deal), or every card taken: no card is left to draw. The
+    // host keeps counting draw attempts past the last card.
+    if (taken == 0 || taken >= deckCards) drawPileEmpty_ = true;
     if (isSeat(turn)) control(turn).turn = true;
     touch(areaSeats | areaBoard | areaCaptions);
     for (const StatsEntry& e : entries)

@@ -12,6 +12,7 @@ inline constexpr int seats = 4;
 inline constexpr int handPositions = 25;
 inline constexpr int spots = 4;
 inline constexpr int lastCard = 52;
+inline constexpr int deckCards = 52;
 
 inline bool within(int value, int low, int high) { return value >= low && value <= high; }
 inline bool isSeat(int v) { return within(v, 1, seats); }

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenuBar>
@@ -18,12 +20,16 @@
 #include "wire/fields.h"
 #include "records/gamestart_form.h"
 #include "shell/download_form.h"
+#include "shell/maker_site.h"
 #include "shell/quick_instructions.h"
+#include "shell/shell_pictures.h"
 #include "social/chat_panel.h"
 #include "social/message_box.h"
 #include "social/phrase_bar.h"
 #include "social/seat_menu.h"
 #include "social/spylist_form.h"
+
+Q_LOGGING_CATEGORY(lcWindow, "tessarine.window")
 
 namespace tess {
 
@@ -33,11 +39,20 @@ QString fromWire(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The maker's logo above the chat column; a click opens the maker's web site.
+void addLogo(QWidget* board) {
+    constexpr QRect place(497, 12, 243, 24);
+    auto* logo = new ClickLabel(board);
+    logo->setObjectName(QStringLiteral("image_logo"));
+    logo->setGeometry(place);
+    logo->setPixmap(makerLogo(place.size()));
+    QObject::connect(logo, &ClickLabel::clicked, board, [board] { openMakerSite(board); });
+}
+
 }  // namespace
 
 Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     : QMainWindow(parent),
-      server_(server),
       options_(std::move(options)),
       params_(parseStartParams(options_.args)),
       board_(new BoardView(model_, this)),
@@ -48,9 +63,11 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     setCentralWidget(board_);
     board_->setMinimumSize(BoardView::boardSize + QSize(4, 4));
     chat_->move(ChatPanel::origin);
+    addLogo(board_);
     setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
                        Settings::defaultHeight));
 
+    useServer(server);
     connect(board_->button_start(), &QAbstractButton::clicked, this, &Tchat::button_startClick);
     connect(menu_->StartGame1, &QAction::triggered, this, &Tchat::button_startClick);
     connect(menu_->Exit1, &QAction::triggered, this, &QWidget::close);
@@ -76,6 +93,16 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
 }
 
 Tchat::~Tchat() = default;
+
+// The host tells its own user of refused moves: those of the user's seat and the bots'.
+void Tchat::useServer(TServer* server) {
+    if (server == server_) return;
+    if (server_) disconnect(server_, &TServer::refusalNotice, this, nullptr);
+    server_ = server;
+    if (server_)
+        connect(server_, &TServer::refusalNotice, this,
+                [this](const QString& text) { showMessage(this, text); });
+}
 
 void Tchat::setUpPhrases() {
     PhraseBar::Context context;
@@ -167,19 +194,20 @@ void Tchat::processparams() {
     }
     notice(QStringLiteral("Loading Multi-player Game.. Please Wait."));
     if (params_.mode == StartParams::Mode::incomplete) return;
-    if (params_.mode == StartParams::Mode::host)
-        hostpress();
-    else
+    // A start that failed goes no further: no lobby link either.
+    if (params_.mode == StartParams::Mode::join)
         joinpress();
-    link_.openLobbyLink(options_.lobbyPort);
+    else if (hostpress())
+        link_.openLobbyLink(options_.lobbyPort);
 }
 
-void Tchat::hostpress() {
+bool Tchat::hostpress() {
+    if (!server_) return false;
     try {
         server_->startListening(options_.port);
     } catch (const ESockException& e) {
         showMessage(this, QString::fromUtf8(e.what()));
-        return;
+        return false;
     }
     server_->setBotSpeed(settings_.botSpeedMs);
     hosting_ = true;
@@ -188,12 +216,30 @@ void Tchat::hostpress() {
     model_.setHosting(true);
     menu_->StartGame1->setEnabled(true);
     if (windows_.spylist) windows_.spylist->setHosting(true);
+    return true;
 }
 
 void Tchat::joinpress() {
-    link_.connectTo(params_.host, options_.port, params_.name.toStdString());
     model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
+    const auto connectToHost = [this] {
+        link_.connectTo(params_.host, options_.port, params_.name.toStdString());
+        link_.openLobbyLink(options_.lobbyPort);
+    };
+    // An address is used as it stands; a name must be found first, or the connection
+    // would wait for ever without a word.
+    if (QHostAddress address; !params_.host.isEmpty() && !address.setAddress(params_.host)) {
+        QHostInfo::lookupHost(params_.host, this, [this, connectToHost](const QHostInfo& info) {
+            if (info.error() == QHostInfo::NoError && !info.addresses().isEmpty()) {
+                connectToHost();
+                return;
+            }
+            qCInfo(lcWindow) << "No host" << info.hostName() << "-" << info.errorString();
+            showMessage(this, QStringLiteral("Host Lookup - Could Not Find Host Entry"));
+        });
+        return;
+    }
+    connectToHost();
 }
 
 void Tchat::button_startClick() {

@@ -102,8 +102,11 @@ private:
     void addGame(const std::string& text) override;
     TallySeats tallySeats() const;
 
+    void useServer(TServer* server);
     void processparams();
-    void hostpress();
+    // False when the table could not be opened (the port is taken).
+    bool hostpress();
+    // Connects to the host (a name once it is found), then holds the lobby link.
     void joinpress();
     void button_startClick();
     void registerHandlers();
@@ -119,7 +122,7 @@ private:
     QRect placement() const;
     void setPlacement(const QRect& r);
 
-    TServer* server_;
+    TServer* server_ = nullptr;
     TchatOptions options_;
     StartParams params_;
     ClientLink link_;

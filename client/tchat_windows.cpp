@@ -34,7 +34,7 @@ QAction* item(QMenu* menu, const QString& caption, const char* name) {
 
 void Tchat::attachWindows(const Windows& windows) {
     windows_ = windows;
-    if (windows.server) server_ = windows.server;
+    if (windows.server) useServer(windows.server);
 
     if (windows.gamestart) {
         windows.gamestart->setOwnName(params_.name);

@@ -48,11 +48,12 @@ covers and of the <b>opposite colour</b> (red on black, black on red); the king 
 highest, the ace lowest.</p>
 <ul>
 <li><b>A card from your hand onto a tab spot.</b> Click the card to raise it, then click the
-tab spot. An empty tab spot takes any card. A tab spot whose top card is a king takes
-nothing: move the king away first, to a foundation or to an empty tab spot.</li>
+tab spot. An empty tab spot takes any card but a king: kings can only be placed on
+foundation spots. A tab spot whose top card is a king takes nothing: the king must be moved
+to a foundation before you can play onto that spot.</li>
 <li><b>A whole tab spot onto another.</b> Click a tab spot, then the spot to move it to. The
 whole pile moves; its first card must fit on the other spot's top card. Any pile may move
-onto an empty tab spot, but a pile that begins with a king only onto an empty one.</li>
+onto an empty tab spot, except a king, which can only go to a foundation.</li>
 <li><b>A card onto a foundation.</b> An empty foundation can only be started with a
 <b>king</b>. After that each card must be one lower and of the opposite colour. Cards
 cannot be taken back from a foundation, and a foundation that has reached its ace is

@@ -367,5 +367,19 @@ TEST(TableRound, StatsOfANotPlayingOwnSeatPromiseTheNextRound) {
     EXPECT_FALSE(t.model.countdown().running());
 }
 
+TEST(TableRound, ALateJoinersDrawPileShowsTheCrossOnlyWhenNoCardIsLeft) {
+    // The host counts every draw attempt, also those after the last card.
+    const struct {
+        int taken;
+        bool cross;
+    } cases[] = {{0, true}, {11, false}, {51, false}, {52, true}, {53, true}, {60, true}};
+    for (const auto& c : cases) {
+        Table t;
+        t.join(2);
+        ASSERT_TRUE(t.feed("CMD_gamestats+2+100+90+30+4+" + std::to_string(c.taken) + "+1"));
+        EXPECT_EQ(t.model.drawPileEmpty(), c.cross) << c.taken;
+    }
+}
+
 }  // namespace
 }  // namespace tess::testing

@@ -19,11 +19,13 @@
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "records/tallylist_form.h"
+#include "shell/maker_site.h"
 #include "social/chat_panel.h"
 #include "social/chat_view.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
+#include "tests/support/url_catcher.h"
 
 namespace tess::testing {
 namespace {
@@ -47,7 +49,7 @@ protected:
         options.args = std::move(args);
         options.settingsPath = settingsPath();
         options.port = port;
-        options.lobbyPort = freePort();  // nobody there: ignored
+        options.lobbyPort = lobbyPort != 0 ? lobbyPort : freePort();  // nobody there: ignored
         chat = nullptr;
         program.reset();
         program = std::make_unique<Program>(options);
@@ -84,8 +86,15 @@ protected:
     }
 
     TServer& server() { return program->server(); }
+    // A lobby that counts the connections made to it.
+    void listenAsLobby() {
+        ASSERT_TRUE(lobby.listen(QHostAddress::LocalHost, 0));
+        lobbyPort = lobby.serverPort();
+    }
 
     QTemporaryDir dir;
+    QTcpServer lobby;
+    quint16 lobbyPort = 0;
     std::unique_ptr<Program> program;
     Tchat* chat = nullptr;
 };
@@ -190,6 +199,7 @@ TEST_F(TchatTest, GameIsFullIsSeenBeforeTheWindowCloses) {
 TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    listenAsLobby();
     start({"Ann", "127.0.0.1", "true"}, taken.serverPort());
     ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
     EXPECT_EQ(openBox()->text(), "Listen - Error Binding Socket");
@@ -198,7 +208,41 @@ TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
     EXPECT_FALSE(chat->board()->button_start()->isVisible());
     QTest::qWait(100);
     EXPECT_FALSE(taken.hasPendingConnections());
+    EXPECT_FALSE(lobby.hasPendingConnections());  // the start ended at the error
     EXPECT_FALSE(chat->link().connected());
+}
+
+TEST_F(TchatTest, AHostNameIsLookedUpAndAnUnknownOneIsTold) {
+    listenAsLobby();
+    start({"Bob", "no-such-host.invalid", "false"});
+    ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }, 20000));
+    EXPECT_EQ(openBox()->text(), "Host Lookup - Could Not Find Host Entry");
+    openBox()->accept();
+    QTest::qWait(100);
+    EXPECT_FALSE(lobby.hasPendingConnections());  // the start ended at the error
+    EXPECT_FALSE(chat->link().connected());
+    EXPECT_FALSE(chat->board()->button_start()->isVisible());
+    EXPECT_TRUE(chat->isVisible());
+
+    // A name that is found connects, and the lobby link follows.
+    FakeHost host;
+    start({"Bob", "localhost", "false"}, host.port());
+    QTcpSocket* peer = host.accept();
+    ASSERT_NE(peer, nullptr);
+    EXPECT_TRUE(waitUntil([&] { return lobby.hasPendingConnections(); }));
+    EXPECT_EQ(openBox(), nullptr);
+}
+
+TEST_F(TchatTest, TheLogoAboveTheChatOpensTheMakersSite) {
+    UrlCatcher browser;
+    start({});
+    auto* logo = chat->board()->findChild<QLabel*>("image_logo", Qt::FindDirectChildrenOnly);
+    ASSERT_NE(logo, nullptr);
+    EXPECT_EQ(logo->geometry(), QRect(497, 12, 243, 24));
+    EXPECT_EQ(chat->board()->childAt(logo->geometry().center()), logo);  // nothing covers it
+    EXPECT_EQ(logo->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(logo, Qt::LeftButton);
+    EXPECT_EQ(browser.opened, QList<QUrl>{makerWebAddress()});
 }
 
 TEST_F(TchatTest, SettingsAreReadAtTheConnectionAndAppliedToMenusAndChat) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -15,9 +14,12 @@
 #include "shell/maker_site.h"
 #include "shell/quick_instructions.h"
 #include "shell/shell_pictures.h"
+#include "tests/support/url_catcher.h"
 
 namespace tess {
 namespace {
+
+using tess::testing::UrlCatcher;
 
 void saveShot(QWidget& widget, const char* name) {
     if (const QString dir = qEnvironmentVariable("TESS_SCREENSHOT_DIR"); !dir.isEmpty())
@@ -30,23 +32,6 @@ QStringList labelTexts(const QWidget& widget) {
         texts << label->text();
     return texts;
 }
-
-// Catches what would go to the browser.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    UrlCatcher() {
-        for (const char* scheme : {"http", "https", "file", "ftp", "javascript"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~UrlCatcher() override {
-        for (const char* scheme : {"http", "https", "file", "ftp", "javascript"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 TEST(HelpWindow, StartsOnOverviewAndKeepsTheLastChosenPage) {
     QWidget main;
@@ -125,6 +110,10 @@ TEST(HelpPages, CoverWhatPlayersNeed) {
     EXPECT_TRUE(connecting.contains("firewall"));
     for (const char* word : {"seven cards", "tab spot", "king", "opposite colour", "draw pile"})
         EXPECT_TRUE(text("Game Play").contains(word)) << word;
+    // The rules as the table applies them: a king never goes onto a tab spot.
+    EXPECT_TRUE(text("Game Play").contains("kings can only be placed on foundation spots"));
+    for (const char* wrong : {"takes any card.", "or to an empty tab spot", "only onto an empty"})
+        EXPECT_FALSE(text("Game Play").contains(wrong)) << wrong;
     EXPECT_TRUE(text("Scoring").contains("10 points for a king"));
     for (const char* option :
          {"Just Watch", "Bot Speed", "Play Sounds", "Player Phrase Sounds", "Turn Sound",
@@ -227,5 +216,3 @@ TEST(QuickInstructions, HiddenAtStartShownInFrontAndHiddenByDone) {
 
 }  // namespace
 }  // namespace tess
-
-#include "help_about_test.moc"

@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
-    QApplication::setApplicationVersion(QStringLiteral(TESSARINE_VERSION));
+    QApplication::setApplicationVersion(QString::fromLatin1(TESSARINE_VERSION));
 
     tess::TchatOptions options;
     options.args = QApplication::arguments().mid(1);

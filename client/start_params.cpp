@@ -90,8 +90,8 @@ CommandLine readCommandLine(const QStringList& args) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
     parser.addOption(version);
     acceptQtOptions(parser);
@@ -111,7 +111,7 @@ CommandLine readCommandLine(const QStringList& args) {
         result.text = QString::fromLatin1(usageText);
     } else if (parser.isSet(version)) {
         result.action = CommandLine::Action::version;
-        result.text = QStringLiteral("tessarine " TESSARINE_VERSION "\n");
+        result.text = QString::fromLatin1("tessarine " TESSARINE_VERSION "\n");
     } else if (const qsizetype count = parser.positionalArguments().size();
                count == 1 || count == 2) {
         // Without a mode the table would wait for ever for a connection nobody opens.

@@ -1,6 +1,6 @@
 # Builds the Debian package with cpack into WORK and checks its name, control fields and
 # contents with dpkg-deb, then runs the packaged program once.
-# Expects BUILD_DIR, WORK, VERSION, APPSTREAM_ID and ICON_SIZES.
+# Expects BUILD_DIR, WORK, VERSION, BINDIR, APPSTREAM_ID and ICON_SIZES.
 cmake_minimum_required(VERSION 3.25)
 
 set(failures)
@@ -58,7 +58,7 @@ endforeach()
 
 # Contents: exactly these files, all under /usr, owned by root, with sane modes.
 set(expected
-    ./usr/bin/tessarine
+    ./usr/${BINDIR}/tessarine
     ./usr/share/applications/tessarine.desktop
     ./usr/share/metainfo/${APPSTREAM_ID}.metainfo.xml
     ./usr/share/man/man6/tessarine.6.gz
@@ -87,7 +87,7 @@ foreach(line IN LISTS lines)
         continue()
     endif()
     list(APPEND files "${path}")
-    if(path STREQUAL "./usr/bin/tessarine")
+    if(path STREQUAL "./usr/${BINDIR}/tessarine")
         set(wanted "-rwxr-xr-x")
     else()
         set(wanted "-rw-r--r--")
@@ -105,11 +105,11 @@ endif()
 # The files themselves.
 set(root "${WORK}/root")
 run(ignored dpkg-deb --extract "${deb}" "${root}")
-run(version "${root}/usr/bin/tessarine" --version)
+run(version "${root}/usr/${BINDIR}/tessarine" --version)
 if(NOT version STREQUAL "tessarine ${VERSION}\n")
     fail("the packaged program says '${version}'")
 endif()
-run(fileType file --brief "${root}/usr/bin/tessarine")
+run(fileType file --brief "${root}/usr/${BINDIR}/tessarine")
 if(NOT fileType MATCHES ", stripped")
     fail("the packaged program is not stripped: ${fileType}")
 endif()

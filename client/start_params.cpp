@@ -66,9 +66,9 @@ void acceptQtOptions(QCommandLineParser& parser) {
                                             "name",
                                             "qmljsdebugger",
                                             "visual",
-                                            "ncols",
-                                            "cmap"};
-    static const char* const flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+                                            "ncols"};
+    static const char* const flags[] = {"reverse", "widgetcount", "nograb",
+                                        "dograb",  "sync",        "cmap"};
     for (const char* name : withValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);

@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -25,6 +25,10 @@ test: build
 	@cmake -S . -B $(BUILD_DIR)-sanitize -G $(GENERATOR) -DTESS_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD_DIR)-sanitize --target net_fuzz_tests client_fuzz_tests
 	@cd $(BUILD_DIR)-sanitize && ctest --output-on-failure -R "HostFuzz|ClientFuzz"
+
+# The Debian package of the build: build/tessarine_<version>_<arch>.deb.
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 bench: deps
 	@bash bench/run.sh

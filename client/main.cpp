@@ -2,15 +2,47 @@
 // the bot; the lobby starts it with a name, the host's address and "true" to host.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <cstdio>
 
 #include "client/program.h"
+#include "client/start_params.h"
+
+namespace {
+
+// The command line is read before QApplication exists: --help and --version need no
+// display, and a refused command line opens no window.
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+int print(std::FILE* stream, const QString& text, int exitCode) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+    return exitCode;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceStart;
     sinceStart.start();
+    const tess::CommandLine commandLine = tess::readCommandLine(argumentsOf(argc, argv));
+    switch (commandLine.action) {
+        case tess::CommandLine::Action::help:
+        case tess::CommandLine::Action::version:
+            return print(stdout, commandLine.text, 0);
+        case tess::CommandLine::Action::misuse:
+            return print(stderr, commandLine.text, tess::misuseExitCode);
+        case tess::CommandLine::Action::start:
+            break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.2"));
+    QApplication::setApplicationVersion(QString::fromLatin1(TESSARINE_VERSION));
 
     tess::TchatOptions options;
     options.args = QApplication::arguments().mid(1);

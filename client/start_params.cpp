@@ -1,5 +1,7 @@
 #include "client/start_params.h"
 
+#include <QCommandLineParser>
+
 namespace tess {
 
 StartParams parseStartParams(const QStringList& args) {
@@ -14,6 +16,111 @@ StartParams parseStartParams(const QStringList& args) {
     params.mode =
         args[2] == QLatin1String("true") ? StartParams::Mode::host : StartParams::Mode::join;
     return params;
+}
+
+namespace {
+
+const char* const usageText =
+    "Usage: tessarine [NAME ADDRESS true|false]\n"
+    "\n"
+    "Tessarine: a card game for one to four players at one table, over TCP.\n"
+    "\n"
+    "Without arguments the program hosts a table on this machine and you play as\n"
+    "\"You\" against the computer.\n"
+    "\n"
+    "Arguments (the game lobby starts the program this way):\n"
+    "  NAME          your player name at the table\n"
+    "  ADDRESS       the address of the machine that hosts the table\n"
+    "  true|false    true hosts the table here (ADDRESS is then not used); anything\n"
+    "                else joins the table hosted at ADDRESS. The table listens on TCP\n"
+    "                port 7772.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help    print this help and exit\n"
+    "  -v, --version print the version and exit\n"
+    "  Qt's own options (-platform, -style, -display, ...) are passed on to Qt.\n"
+    "\n"
+    "Files:\n"
+    "  The settings file orvanelobby.ini (section [Tessarine], shared with the game\n"
+    "  lobby) and the tally Tessarinetally.tld are kept beside the program when its\n"
+    "  folder is writable, otherwise in ~/.config/Tessarine/ (or\n"
+    "  $XDG_CONFIG_HOME/Tessarine/).\n";
+
+// Qt's own command-line options, which QApplication takes out of the arguments later.
+// Known here only so that they are not refused; they never appear in the help.
+void acceptQtOptions(QCommandLineParser& parser) {
+    static const char* const withValue[] = {"platform",
+                                            "platformpluginpath",
+                                            "platformtheme",
+                                            "plugin",
+                                            "qwindowgeometry",
+                                            "geometry",
+                                            "qwindowtitle",
+                                            "title",
+                                            "qwindowicon",
+                                            "icon",
+                                            "style",
+                                            "stylesheet",
+                                            "session",
+                                            "display",
+                                            "name",
+                                            "qmljsdebugger",
+                                            "visual",
+                                            "ncols"};
+    static const char* const flags[] = {"reverse", "widgetcount", "nograb",
+                                        "dograb",  "sync",        "cmap"};
+    for (const char* name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+}  // namespace
+
+CommandLine readCommandLine(const QStringList& args) {
+    CommandLine result;
+    if (args.isEmpty()) return result;
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    acceptQtOptions(parser);
+
+    // QCommandLineParser expects the program's name first.
+    if (!parser.parse(QStringList{QStringLiteral("tessarine")} + args)) {
+        // The lobby passes a player's name as typed, and "-=Ace=-" is a fine name: three
+        // or more arguments that are not ours are the lobby's start, taken literally.
+        if (args.size() >= 3) return result;
+        result.action = CommandLine::Action::misuse;
+        result.text =
+            QStringLiteral("tessarine: %1 Try 'tessarine --help'.\n").arg(parser.errorText());
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.action = CommandLine::Action::help;
+        result.text = QString::fromLatin1(usageText);
+    } else if (parser.isSet(version)) {
+        result.action = CommandLine::Action::version;
+        result.text = QString::fromLatin1("tessarine " TESSARINE_VERSION "\n");
+    } else if (const qsizetype count = parser.positionalArguments().size();
+               count == 1 || count == 2) {
+        // Without a mode the table would wait for ever for a connection nobody opens.
+        result.action = CommandLine::Action::misuse;
+        result.text = QStringLiteral(
+            "tessarine: expected NAME ADDRESS true|false, or no arguments for a solo game. "
+            "Try 'tessarine --help'.\n");
+    }
+    return result;
 }
 
 }  // namespace tess

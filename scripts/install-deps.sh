@@ -12,6 +12,7 @@ packages=(
   libsimpleini-dev libicu-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
+  dpkg-dev file appstream
 )
 
 missing=()

@@ -1,18 +1,23 @@
-// A move's round trip on loopback: a client sends CMD_handplay and waits for the
-// host's CMD_playhand, through the real host, its dispatcher and its sockets.
+// A move's round trip through the real client: the main window hosts the table in the
+// same process, as a solo game does; each time from the tab spot's click handler until
+// the client's table model has applied the host's CMD_playhand (the client's dispatch,
+// the model and the repaint request included). Next to it, the floor: a request and
+// its answer between two bare Qt sockets on loopback, each handled in readyRead.
 // Prints the median and 99th percentile over 2,000 moves.
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <string>
+#include <functional>
 #include <vector>
 
+#include "client/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
-#include "wire/splitter.h"
 #include "tests/support/stacked_random.h"
 
 namespace {
@@ -36,64 +41,85 @@ private:
     std::size_t next_ = 0;
 };
 
-class Client {
-public:
-    explicit Client(quint16 port) {
-        socket_.connectToHost(QStringLiteral("127.0.0.1"), port);
-        socket_.waitForConnected(5000);
-        socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+bool runUntil(const std::function<bool()>& done, int ms = 5000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > ms) return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
-    void send(const std::string& line) {
-        const std::string bytes = line + '\xFF';
-        socket_.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        socket_.flush();
-    }
-    // Runs the event loop until a line starting with `prefix` has come.
-    bool waitFor(const std::string& prefix) {
-        for (;;) {
-            for (; next_ < lines_.size(); ++next_)
-                if (lines_[next_].rfind(prefix, 0) == 0) return ++next_, true;
-            if (socket_.state() != QAbstractSocket::ConnectedState) return false;
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            const QByteArray bytes = socket_.readAll();
-            splitter_.feed(std::string_view(bytes.constData(), bytes.size()), lines_);
-        }
-    }
+    return true;
+}
 
-private:
-    QTcpSocket socket_;
-    wire::LineSplitter splitter_;
-    std::vector<std::string> lines_;
-    std::size_t next_ = 0;
-};
+void report(const char* name, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%s_median: %.3f ms\n", name, ms[ms.size() / 2]);
+    std::printf("%s_p99: %.3f ms\n", name, ms[ms.size() * 99 / 100]);
+}
+
+std::vector<double> bareSockets(int rounds) {
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, server.serverPort());
+    runUntil([&] { return server.hasPendingConnections(); });
+    QTcpSocket* peer = server.nextPendingConnection();
+    QObject::connect(peer, &QTcpSocket::readyRead, [peer] { peer->write(peer->readAll()); });
+    bool answered = false;
+    QObject::connect(&client, &QTcpSocket::readyRead, [&] {
+        client.readAll();
+        answered = true;
+    });
+    std::vector<double> ms;
+    QElapsedTimer timer;
+    for (int i = 0; i < rounds; ++i) {
+        answered = false;
+        timer.start();
+        client.write("CMD_handplay+1+1+1+\xFF");
+        if (!runUntil([&] { return answered; })) break;
+        ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    return ms;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    VirtualClock clock;  // the game's own timers stay still; only sockets and dispatch run
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    VirtualClock clock;  // the game's own timers stay still; sockets and dispatch run
     SameDeal deal;
     TServer server(clock, deal);
-    server.startListening(0);
-    Client you(server.port());
-    you.waitFor("CMD_sendlogininfo+1");
-    you.send("CMD_logininfo+1+1.0.2+You");
-    you.waitFor("CMD_newplayerinfo+1+");
+    TchatOptions options;
+    options.settingsPath = dir.filePath(QStringLiteral("orvanelobby.ini"));
+    options.port = 0;
+    Tchat window(&server, options);
+    window.show();
+    TableModel& table = window.model();
+    if (!runUntil([&] { return table.connected() && table.seat(1).name == "You"; })) {
+        std::fprintf(stderr, "move_round_trip: the window did not log in\n");
+        return 1;
+    }
 
     constexpr int moves = 2000;
     std::vector<double> ms;
     ms.reserve(moves);
     QElapsedTimer timer;
     for (int i = 0; i < moves; ++i) {
-        you.send("CMD_startgame+You+100+60+");
-        you.waitFor("CMD_nextplayer+1+");
+        window.link().send("CMD_startgame+You+100+60+");
+        if (!runUntil(
+                [&] { return table.canact() && table.tab(1).top == 0 && table.tab(1).first; }))
+            return 1;
+        table.cardimagesMouseDown(1, TableModel::Button::left);
         timer.start();
-        you.send("CMD_handplay+1+1+1+");
-        if (!you.waitFor("CMD_playhand+1+1+2+5+1+")) return 1;
+        table.image_tab22Click(1);
+        if (!runUntil([&] { return table.tab(1).top != 0; })) {
+            std::fprintf(stderr, "move_round_trip: the move did not come back\n");
+            return 1;
+        }
         ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(ms.begin(), ms.end());
-    std::printf("move_round_trip_median: %.3f ms\n", ms[ms.size() / 2]);
-    std::printf("move_round_trip_p99: %.3f ms\n", ms[ms.size() * 99 / 100]);
+    report("move_round_trip", ms);
+    report("move_round_trip_floor", bareSockets(moves));
     return 0;
 }

@@ -37,6 +37,7 @@ ChatPanel::ChatPanel(QWidget* parent)
     frame->addWidget(mainchat);
     mainchat->setObjectName(QStringLiteral("mainchat"));
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
+    mainchat->installEventFilter(this);  // Ctrl+C copies as the menu's Copy does
     connect(mainchat, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { popup_mainchat.popup(mainchat->mapToGlobal(at)); });
     connect(mainchat, &ChatView::linkClicked, this, &ChatPanel::mainchatJump);
@@ -69,12 +70,7 @@ void ChatPanel::buildMenus() {
         mainchat->viewport()->update();
     });
     // The shortcuts are shown here; the window's own items carry the key bindings.
-    popup_mainchat.addAction(tr("Copy") + QStringLiteral("\tCtrl+C"), this, [this] {
-        const QString selected = mainchat->textCursor().selection().toPlainText();
-        if (selected.isEmpty()) return;
-        QApplication::clipboard()->clear();
-        QApplication::clipboard()->setText(selected);
-    });
+    popup_mainchat.addAction(tr("Copy") + QStringLiteral("\tCtrl+C"), this, &ChatPanel::Copy1Click);
     popup_mainchat.addAction(tr("Clear Main Chat"), this, &ChatPanel::ClearMainChat1Click);
     popup_mainchat.addSeparator();
     ScrollChatOff1 = popup_mainchat.addAction(tr("Scroll Chat Off") + QStringLiteral("\tCtrl+S"));
@@ -127,6 +123,13 @@ void ChatPanel::ScrollChatOff1Click() {
     emit scrollOffChanged(off);
 }
 
+void ChatPanel::Copy1Click() {
+    const QString selected = mainchat->textCursor().selection().toPlainText();
+    if (selected.isEmpty()) return;
+    QApplication::clipboard()->clear();
+    QApplication::clipboard()->setText(selected);
+}
+
 void ChatPanel::ClearMainChat1Click() {
     mainchat->clearChat();
     mychat->setFocus();
@@ -161,6 +164,11 @@ void ChatPanel::Paste1Click() {
 }
 
 bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mainchat && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        Copy1Click();
+        return true;
+    }
     if (watched == mychat && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (mychat->text() == placeholder) mychat->clear();

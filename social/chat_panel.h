@@ -45,6 +45,8 @@ public:
     bool scrollOff() const { return mainchat->scrollOff(); }
     void ScrollChatOff1Click();
     void ClearMainChat1Click();
+    // Puts the selected text on the clipboard as plain text, nothing else.
+    void Copy1Click();
 
     ChatView* view() const { return mainchat; }
     QLineEdit* input() const { return mychat; }

@@ -1,5 +1,6 @@
 #include "social/chat_view.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -58,10 +59,18 @@ ChatView::ChatView(QWidget* parent) : QTextBrowser(parent) {
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         if (url.scheme() == linkScheme) emit linkClicked(url.path());
     });
-    for (int i = 0; i < smileyCount; ++i)
-        document()->addResource(QTextDocument::ImageResource,
-                                QUrl(QStringLiteral("smiley:%1").arg(i)),
-                                smileyImage(i, devicePixelRatioF()));
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (!adding_) showCurrentColours();
+    });
+}
+
+QVariant ChatView::loadResource(int type, const QUrl& name) {
+    if (type == QTextDocument::ImageResource && name.scheme() == QLatin1String("smiley")) {
+        bool ok = false;
+        const int index = name.path().toInt(&ok);
+        if (ok && index >= 0 && index < smileyCount) return smileyImage(index, devicePixelRatioF());
+    }
+    return {};
 }
 
 QTextCharFormat ChatView::formatFor(int style) const {
@@ -77,25 +86,84 @@ QTextCharFormat ChatView::formatFor(int style) const {
     return f;
 }
 
-void ChatView::restyle(int style) {
-    const QTextCharFormat f = formatFor(style);
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();  // one re-layout for all the changes
-    for (int number : blocksOfStyle_[style]) {
-        const QTextBlock block = document()->findBlockByNumber(number);
+// A block's user state: its style in the low four bits, above them the style's count of
+// colour changes when the block was last styled.
+int ChatView::stamp(int style) const { return ((changes_[style] & 0x7FFFFFF) << 4) | style; }
+
+QColor ChatView::shownColour(const QTextFragment& fragment) const {
+    const QTextCharFormat format = fragment.charFormat();
+    const int style = format.property(styleProperty).toInt();
+    if (!format.isImageFormat() && !format.isAnchor() && ownedByLines(style))
+        return toQColor(styles_[style].colour);
+    return format.foreground().color();
+}
+
+// Paints the current colour over the words of lines on screen that were added in an
+// older colour of their style. Only what is on screen is looked at.
+void ChatView::showCurrentColours() {
+    QList<ExtraSelection> overrides;
+    const QTextDocument* doc = document();
+    const QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    const int top = verticalScrollBar()->value();
+    const int bottom = top + viewport()->height();
+    int low = 0, high = doc->blockCount() - 1;
+    while (low < high) {  // the first block that reaches below the top
+        const int middle = (low + high) / 2;
+        if (layout->blockBoundingRect(doc->findBlockByNumber(middle)).bottom() < top)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    for (QTextBlock block = doc->findBlockByNumber(low); block.isValid(); block = block.next()) {
+        if (layout->blockBoundingRect(block).top() > bottom) break;
+        const int state = block.userState();
+        if (state < 0 || state == stamp(state & 0xF)) continue;
+        const int style = state & 0xF;
+        const QColor colour = toQColor(styles_[style].colour);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            if (fragment.charFormat().property(styleProperty).toInt() != style) continue;
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.isImageFormat() || format.isAnchor() ||
+                format.property(styleProperty).toInt() != style ||
+                format.foreground().color() == colour)
+                continue;
+            ExtraSelection over;
+            over.cursor = QTextCursor(document());
+            over.cursor.setPosition(fragment.position());
+            over.cursor.setPosition(fragment.position() + fragment.length(),
+                                    QTextCursor::KeepAnchor);
+            over.format.setForeground(colour);
+            over.format.setBackground(background);  // covers the old colour's edges
+            overrides.append(over);
+        }
+    }
+    setExtraSelections(overrides);
+}
+
+void ChatView::resizeEvent(QResizeEvent* event) {
+    QTextBrowser::resizeEvent(event);
+    showCurrentColours();
+}
+
+// Every fragment takes its style as it is now; for a change of size, which moves lines.
+void ChatView::restyleAll() {
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();  // one re-layout for all the changes
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
             if (fragment.charFormat().isImageFormat()) continue;
+            const int style = fragment.charFormat().property(styleProperty).toInt();
             cursor.setPosition(fragment.position());
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            QTextCharFormat keep = f;
+            QTextCharFormat f = formatFor(style);
             if (fragment.charFormat().isAnchor()) {
-                keep.setAnchor(true);
-                keep.setAnchorHref(fragment.charFormat().anchorHref());
+                f.setAnchor(true);
+                f.setAnchorHref(fragment.charFormat().anchorHref());
             }
-            cursor.setCharFormat(keep);
+            cursor.setCharFormat(f);
         }
+        if (block.userState() >= 0) block.setUserState(stamp(block.userState() & 0xF));
     }
     cursor.endEditBlock();
 }
@@ -110,14 +178,14 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
     }
     if (!(updated == styles_[style])) {
         styles_[style] = updated;
-        restyle(style);
+        ++changes_[style];
     }
 
+    adding_ = true;
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     if (!document()->isEmpty()) cursor.insertBlock();
-    blocksOfStyle_[style].push_back(cursor.blockNumber());
-    bool linked = false;
+    cursor.block().setUserState(stamp(style));
     for (const ChatItem& item : layout.items) {
         switch (item.kind) {
             case ChatItem::Kind::text:
@@ -131,7 +199,6 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
                 url.setPath(QString::fromStdString(item.text));
                 f.setAnchorHref(url.toString());
                 cursor.insertText(QString::fromStdString(item.text), f);
-                linked = true;
                 break;
             }
             case ChatItem::Kind::smiley: {
@@ -145,22 +212,22 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
             }
         }
     }
-    if (linked) blocksOfStyle_[linkStyle].push_back(cursor.blockNumber());
     if (!scrollOff_) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    adding_ = false;
+    showCurrentColours();
 }
 
 void ChatView::setTextSize(int points) {
-    if (points <= 0) return;
-    for (int i = 0; i < chatStyleCount; ++i) {
-        styles_[i].size = points;
-        restyle(i);
-    }
+    if (points <= 0 || points == styles_[0].size) return;
+    for (ChatStyle& style : styles_)
+        style.size = points;
+    restyleAll();
+    showCurrentColours();
 }
 
 void ChatView::clearChat() {
     clear();
-    for (auto& blocks : blocksOfStyle_)
-        blocks.clear();
+    setExtraSelections({});
 }
 
 QImage ChatView::smileyImage(int index, qreal scale) {

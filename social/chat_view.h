@@ -1,11 +1,12 @@
 // The chat view: a read-only rich-text view of chat lines in 15 text styles. All lines
-// of one style show that style's current colour; a colour change re-renders only the
-// lines of that style.
+// of one style show that style's current colour. A line keeps the colour it was added
+// in; when its sender's colour has changed since, the view paints the new colour over
+// it while it is on screen, so a change of colour costs the same however long the chat.
 #pragma once
 
 #include <QTextBrowser>
+#include <QTextFragment>
 #include <array>
-#include <vector>
 
 #include "social/chat_text.h"
 
@@ -38,6 +39,9 @@ public:
     bool scrollOff() const { return scrollOff_; }
     void clearChat();
 
+    // The colour a text fragment shows: a line's own words take their style's colour.
+    QColor shownColour(const QTextFragment& fragment) const;
+
     // A 17 x 16 smiley picture, drawn by the program.
     static QImage smileyImage(int index, qreal scale = 1.0);
 
@@ -45,13 +49,22 @@ signals:
     // A link was clicked; its text as it was shown.
     void linkClicked(const QString& text);
 
+protected:
+    // Smileys are drawn on demand, so they survive a cleared document; nothing else loads.
+    QVariant loadResource(int type, const QUrl& name) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     QTextCharFormat formatFor(int style) const;
-    void restyle(int style);
+    int stamp(int style) const;
+    void restyleAll();
+    void showCurrentColours();
 
     std::array<ChatStyle, chatStyleCount> styles_;
-    std::array<std::vector<int>, chatStyleCount> blocksOfStyle_;
+    // Counts each style's colour changes; a line remembers the count it was added at.
+    std::array<int, chatStyleCount> changes_{};
     bool scrollOff_ = false;
+    bool adding_ = false;
 };
 
 }  // namespace tess

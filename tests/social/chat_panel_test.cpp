@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTest>
 #include <QUrl>
 
@@ -84,6 +85,17 @@ TEST_F(ChatPanelTest, ScrollSwitchAndClearing) {
     panel.addlinetochat("0+one", clBlue);
     panel.ClearMainChat1Click();
     EXPECT_TRUE(panel.view()->toPlainText().isEmpty());
+}
+
+TEST_F(ChatPanelTest, CtrlCCopiesPlainTextOnly) {
+    panel.addlinetochat("3+Bob chats: hello there", clBlue);
+    panel.view()->selectAll();
+    QApplication::clipboard()->setText("before");
+    QTest::keyClick(panel.view(), Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* copied = QApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_FALSE(copied->hasHtml());
+    EXPECT_EQ(copied->text(), "Bob chats:  hello there ");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -15,13 +17,30 @@ protected:
     void add(const std::string& line, ColourValue colour) {
         view.addLine(layoutChatLine(line, links), colour);
     }
-    // The colour of the first fragment of block `n` whose text contains `text`.
+    // The colour shown for the first fragment of block `n` whose text contains `text`.
     QColor colourOf(int n, const QString& text) {
         const QTextBlock block = view.document()->findBlockByNumber(n);
         for (auto it = block.begin(); !it.atEnd(); ++it)
-            if (it.fragment().text().contains(text))
-                return it.fragment().charFormat().foreground().color();
+            if (it.fragment().text().contains(text)) return view.shownColour(it.fragment());
         return {};
+    }
+    // How many pixels of the viewport are close to `colour`, within the rows of block `n`.
+    int pixelsOf(int n, QColor colour) {
+        const QImage image = view.viewport()->grab().toImage();
+        const QRectF r = view.document()->documentLayout()->blockBoundingRect(
+            view.document()->findBlockByNumber(n));
+        const int offset = view.verticalScrollBar()->value();
+        int count = 0;
+        for (int y = std::max(0, int(r.top()) - offset);
+             y < std::min(image.height(), int(r.bottom()) - offset); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                        std::abs(c.blue() - colour.blue()) <
+                    60)
+                    ++count;
+            }
+        return count;
     }
     std::vector<QTextCharFormat> formatsOf(int n) {
         std::vector<QTextCharFormat> out;
@@ -52,6 +71,41 @@ TEST_F(ChatViewTest, AllLinesOfOneSenderTakeTheLatestColourOthersStay) {
     EXPECT_EQ(colourOf(0, "one"), QColor(255, 0, 0));
     EXPECT_EQ(colourOf(2, "three"), QColor(255, 0, 0));
     EXPECT_EQ(colourOf(1, "two"), QColor(0, 128, 0));
+}
+
+// What the screen shows, not only what the document says: an old line of a sender is
+// painted in the sender's new colour, also after it scrolls back into view, while a
+// long history costs the change nothing.
+TEST_F(ChatViewTest, OldLinesArePaintedInTheSendersLatestColour) {
+    view.resize(278, 200);
+    view.show();
+    add("3+Bob chats: WWWWWW", clBlue);
+    add("4+Cy chats: MMMMMM", 0x008000);
+    add("3+Bob chats: again", clRed);
+    QCoreApplication::processEvents();
+    EXPECT_GT(pixelsOf(0, Qt::red), 20);
+    EXPECT_EQ(pixelsOf(0, Qt::blue), 0);
+    EXPECT_GT(pixelsOf(1, QColor(0, 128, 0)), 20);
+
+    for (int i = 0; i < 80; ++i)
+        add("5+Dee chats: filler " + std::to_string(i), clBlack);
+    add("3+Bob chats: last", 0xFF00FF);
+    view.verticalScrollBar()->setValue(0);
+    QCoreApplication::processEvents();
+    EXPECT_GT(pixelsOf(0, Qt::magenta), 20);
+    EXPECT_EQ(pixelsOf(0, Qt::red) + pixelsOf(0, Qt::blue), 0);
+}
+
+TEST_F(ChatViewTest, SmileysStillShowAfterClearing) {
+    add("2+Ann chats: hi :)#12", clBlack);
+    view.clearChat();
+    add("2+Ann chats: again :)#12", clBlack);
+    const QImage shown =
+        view.document()->resource(QTextDocument::ImageResource, QUrl("smiley:2")).value<QImage>();
+    EXPECT_FALSE(shown.isNull());
+    EXPECT_EQ(shown, ChatView::smileyImage(2, view.devicePixelRatioF()));
+    EXPECT_TRUE(
+        view.document()->resource(QTextDocument::ImageResource, QUrl("smiley:40")).isNull());
 }
 
 TEST_F(ChatViewTest, LinksCarryTheirOwnTextAndSmileysArePictures) {

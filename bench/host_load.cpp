@@ -1,0 +1,128 @@
+// The hosting program under load, measured from the outside: seven players join the
+// real program (whose own window is the eighth client) on loopback.
+// 1. One player sends chat lines one after another; the host's CPU (every thread, from
+//    /proc/PID/task/*/schedstat) per relayed line, its own window's chat included.
+// 2. One player sends a 10,000-line burst and another player one line right after it:
+//    how fast the burst drains back, and how long the other player's line waits.
+// Usage: bench_host_load PORT HOST_PID
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tests/support/test_client.h"
+
+namespace {
+
+using tess::testing::TestClient;
+using tess::testing::waitUntil;
+
+unsigned long long cpuNs(long pid) {
+    unsigned long long sum = 0;
+    std::error_code error;
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+        std::ifstream stat(task.path() / "schedstat");
+        unsigned long long ns = 0;
+        if (stat >> ns) sum += ns;
+    }
+    return sum;
+}
+
+// Counts a client's received chat lines from one slot, looking at each line once.
+class ChatCount {
+public:
+    ChatCount(const TestClient& client, int slot)
+        : client_(client), prefix_("CMD_chat+" + std::to_string(slot) + "+") {}
+    std::size_t operator()() {
+        const auto& lines = client_.lines();
+        for (; seen_ < lines.size(); ++seen_)
+            if (lines[seen_].rfind(prefix_, 0) == 0) ++count_;
+        return count_;
+    }
+
+private:
+    const TestClient& client_;
+    std::string prefix_;
+    std::size_t seen_ = 0, count_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s PORT HOST_PID\n", argv[0]);
+        return 2;
+    }
+    const auto port = static_cast<quint16>(std::atoi(argv[1]));
+    const long pid = std::atol(argv[2]);
+
+    std::vector<std::unique_ptr<TestClient>> players;
+    for (int i = 0; i < 7; ++i) {
+        players.push_back(std::make_unique<TestClient>(port));
+        players.back()->login("Player" + std::to_string(i + 2));
+    }
+    for (auto& p : players)
+        if (p->slot() == 0) {
+            std::fprintf(stderr, "host_load: a player got no slot\n");
+            return 1;
+        }
+    TestClient& talker = *players.front();
+    TestClient& other = *players.back();
+    QThread::msleep(500);
+    waitUntil([] { return false; }, 300);
+
+    // 1. Paced lines: each one relayed to everybody before the next, with a pause that
+    // lets the host's window paint it.
+    constexpr int paced = 400;
+    const unsigned long long before = cpuNs(pid);
+    for (int i = 0; i < paced; ++i) {
+        talker.send("CMD_chat+" + std::to_string(talker.slot()) + "+line " + std::to_string(i) +
+                    " with a few words :)#12|clBlack");
+        for (auto& p : players)
+            if (p->waitForPrefix("CMD_chat+").empty()) {
+                std::fprintf(stderr, "host_load: a relay did not come\n");
+                return 1;
+            }
+        waitUntil([] { return false; }, 5);
+    }
+    const double cpuMs = static_cast<double>(cpuNs(pid) - before) / 1e6;
+    // The pauses themselves, with nothing to do, cost the host (almost) nothing.
+    std::printf("host_cpu_per_relayed_line: %.3f ms\n", cpuMs / paced);
+
+    // 2. A burst and one line of another player behind it.
+    constexpr int burst = 10000;
+    ChatCount talkerChats(talker, talker.slot()), otherChats(other, other.slot());
+    const std::size_t alreadyTalker = talkerChats(), alreadyOther = otherChats();
+    std::string bytes;
+    for (int i = 0; i < burst; ++i)
+        bytes += "CMD_chat+" + std::to_string(talker.slot()) + "+flood " + std::to_string(i) +
+                 "|clRed\xFF";
+    QElapsedTimer timer;
+    timer.start();
+    talker.sendRaw(bytes);
+    other.send("CMD_chat+" + std::to_string(other.slot()) + "+excuse me|clBlue");
+    double otherMs = -1;
+    constexpr int limitMs = 60000;
+    waitUntil(
+        [&] {
+            if (otherMs < 0 && otherChats() > alreadyOther)
+                otherMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            return otherMs >= 0 && talkerChats() >= alreadyTalker + burst;
+        },
+        limitMs);
+    const double drainS = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    const std::size_t drained = talkerChats() - alreadyTalker;
+    std::printf("flood_drain_lines_per_s: %.0f lines/s\n", static_cast<double>(drained) / drainS);
+    if (otherMs >= 0)
+        std::printf("flood_other_player_delay_ms: %.1f ms\n", otherMs);
+    else
+        std::printf("flood_other_player_delay_ms: >%d ms\n", limitMs);
+    return 0;
+}

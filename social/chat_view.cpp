@@ -1,6 +1,7 @@
 #include "social/chat_view.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -59,9 +60,6 @@ ChatView::ChatView(QWidget* parent) : QTextBrowser(parent) {
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         if (url.scheme() == linkScheme) emit linkClicked(url.path());
     });
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-        if (!adding_) showCurrentColours();
-    });
 }
 
 QVariant ChatView::loadResource(int type, const QUrl& name) {
@@ -73,7 +71,7 @@ QVariant ChatView::loadResource(int type, const QUrl& name) {
     return {};
 }
 
-QTextCharFormat ChatView::formatFor(int style) const {
+QTextCharFormat ChatView::formatFor(int style, int lineStyle) const {
     const ChatStyle& s = styles_[style];
     QTextCharFormat f;
     f.setFontFamilies({s.font});
@@ -81,68 +79,58 @@ QTextCharFormat ChatView::formatFor(int style) const {
     f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(s.italic);
     f.setFontUnderline(s.underline);
-    f.setForeground(toQColor(s.colour));
+    // A line's own words take the pen the line is painted with: its style's colour now.
+    if (style != lineStyle || !ownedByLines(style)) f.setForeground(toQColor(s.colour));
     f.setProperty(styleProperty, style);
     return f;
 }
 
-// A block's user state: its style in the low four bits, above them the style's count of
-// colour changes when the block was last styled.
-int ChatView::stamp(int style) const { return ((changes_[style] & 0x7FFFFFF) << 4) | style; }
-
 QColor ChatView::shownColour(const QTextFragment& fragment) const {
     const QTextCharFormat format = fragment.charFormat();
-    const int style = format.property(styleProperty).toInt();
-    if (!format.isImageFormat() && !format.isAnchor() && ownedByLines(style))
-        return toQColor(styles_[style].colour);
-    return format.foreground().color();
+    if (format.hasProperty(QTextFormat::ForegroundBrush)) return format.foreground().color();
+    return toQColor(styles_[format.property(styleProperty).toInt()].colour);
 }
 
-// Paints the current colour over the words of lines on screen that were added in an
-// older colour of their style. Only what is on screen is looked at.
-void ChatView::showCurrentColours() {
-    QList<ExtraSelection> overrides;
+// The part of the user's selection within `block`, in the highlight colours.
+QList<QTextLayout::FormatRange> ChatView::selectionIn(const QTextBlock& block) const {
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection()) return {};
+    const int start = std::max(cursor.selectionStart(), block.position());
+    const int end = std::min(cursor.selectionEnd(), block.position() + block.length());
+    if (start >= end) return {};
+    QTextLayout::FormatRange range;
+    range.start = start - block.position();
+    range.length = end - start;
+    range.format.setBackground(palette().brush(QPalette::Highlight));
+    range.format.setForeground(palette().brush(QPalette::HighlightedText));
+    return {range};
+}
+
+// Only the lines on screen are drawn, each with its style's current colour as the pen.
+void ChatView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    const QPointF offset(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    const QRectF clip = QRectF(event->rect()).translated(-offset);
+    painter.translate(offset);
     const QTextDocument* doc = document();
     const QAbstractTextDocumentLayout* layout = doc->documentLayout();
-    const int top = verticalScrollBar()->value();
-    const int bottom = top + viewport()->height();
     int low = 0, high = doc->blockCount() - 1;
-    while (low < high) {  // the first block that reaches below the top
+    while (low < high) {  // the first block that reaches below the top of the clip
         const int middle = (low + high) / 2;
-        if (layout->blockBoundingRect(doc->findBlockByNumber(middle)).bottom() < top)
+        if (layout->blockBoundingRect(doc->findBlockByNumber(middle)).bottom() < clip.top())
             low = middle + 1;
         else
             high = middle;
     }
     for (QTextBlock block = doc->findBlockByNumber(low); block.isValid(); block = block.next()) {
-        if (layout->blockBoundingRect(block).top() > bottom) break;
-        const int state = block.userState();
-        if (state < 0 || state == stamp(state & 0xF)) continue;
-        const int style = state & 0xF;
-        const QColor colour = toQColor(styles_[style].colour);
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat format = fragment.charFormat();
-            if (format.isImageFormat() || format.isAnchor() ||
-                format.property(styleProperty).toInt() != style ||
-                format.foreground().color() == colour)
-                continue;
-            ExtraSelection over;
-            over.cursor = QTextCursor(document());
-            over.cursor.setPosition(fragment.position());
-            over.cursor.setPosition(fragment.position() + fragment.length(),
-                                    QTextCursor::KeepAnchor);
-            over.format.setForeground(colour);
-            over.format.setBackground(background);  // covers the old colour's edges
-            overrides.append(over);
-        }
+        const QRectF r = layout->blockBoundingRect(block);
+        if (r.top() > clip.bottom()) break;
+        const int style = block.userState();
+        painter.setPen(style >= 0 && style < chatStyleCount ? toQColor(styles_[style].colour)
+                                                            : palette().color(QPalette::Text));
+        // A block's layout holds its own position in the document.
+        block.layout()->draw(&painter, QPointF(), selectionIn(block), clip);
     }
-    setExtraSelections(overrides);
-}
-
-void ChatView::resizeEvent(QResizeEvent* event) {
-    QTextBrowser::resizeEvent(event);
-    showCurrentColours();
 }
 
 // Every fragment takes its style as it is now; for a change of size, which moves lines.
@@ -156,14 +144,14 @@ void ChatView::restyleAll() {
             const int style = fragment.charFormat().property(styleProperty).toInt();
             cursor.setPosition(fragment.position());
             cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            QTextCharFormat f = formatFor(style);
+            QTextCharFormat f =
+                formatFor(style, fragment.charFormat().isAnchor() ? -1 : block.userState());
             if (fragment.charFormat().isAnchor()) {
                 f.setAnchor(true);
                 f.setAnchorHref(fragment.charFormat().anchorHref());
             }
             cursor.setCharFormat(f);
         }
-        if (block.userState() >= 0) block.setUserState(stamp(block.userState() & 0xF));
     }
     cursor.endEditBlock();
 }
@@ -178,21 +166,20 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
     }
     if (!(updated == styles_[style])) {
         styles_[style] = updated;
-        ++changes_[style];
+        viewport()->update();  // older lines of this style on screen take the new colour
     }
 
-    adding_ = true;
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     if (!document()->isEmpty()) cursor.insertBlock();
-    cursor.block().setUserState(stamp(style));
+    cursor.block().setUserState(style);
     for (const ChatItem& item : layout.items) {
         switch (item.kind) {
             case ChatItem::Kind::text:
-                cursor.insertText(QString::fromStdString(item.text), formatFor(item.style));
+                cursor.insertText(QString::fromStdString(item.text), formatFor(item.style, style));
                 break;
             case ChatItem::Kind::link: {
-                QTextCharFormat f = formatFor(linkStyle);
+                QTextCharFormat f = formatFor(linkStyle, -1);
                 f.setAnchor(true);
                 QUrl url;
                 url.setScheme(linkScheme);
@@ -213,8 +200,6 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
         }
     }
     if (!scrollOff_) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
-    adding_ = false;
-    showCurrentColours();
 }
 
 void ChatView::setTextSize(int points) {
@@ -222,13 +207,9 @@ void ChatView::setTextSize(int points) {
     for (ChatStyle& style : styles_)
         style.size = points;
     restyleAll();
-    showCurrentColours();
 }
 
-void ChatView::clearChat() {
-    clear();
-    setExtraSelections({});
-}
+void ChatView::clearChat() { clear(); }
 
 QImage ChatView::smileyImage(int index, qreal scale) {
     QImage image(QSize(17, 16) * scale, QImage::Format_ARGB32_Premultiplied);

@@ -1,11 +1,12 @@
 // The chat view: a read-only rich-text view of chat lines in 15 text styles. All lines
-// of one style show that style's current colour. A line keeps the colour it was added
-// in; when its sender's colour has changed since, the view paints the new colour over
-// it while it is on screen, so a change of colour costs the same however long the chat.
+// of one style show that style's current colour. The words of a line in its own style
+// carry no colour in the document: the view paints each line with its style's colour as
+// it is now, so a change of colour costs one repaint however long the chat.
 #pragma once
 
 #include <QTextBrowser>
 #include <QTextFragment>
+#include <QTextLayout>
 #include <array>
 
 #include "social/chat_text.h"
@@ -50,21 +51,18 @@ signals:
     void linkClicked(const QString& text);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     // Smileys are drawn on demand, so they survive a cleared document; nothing else loads.
     QVariant loadResource(int type, const QUrl& name) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QTextCharFormat formatFor(int style) const;
-    int stamp(int style) const;
+    // The format of words in `style` on a line of style `lineStyle`.
+    QTextCharFormat formatFor(int style, int lineStyle) const;
     void restyleAll();
-    void showCurrentColours();
+    QList<QTextLayout::FormatRange> selectionIn(const QTextBlock& block) const;
 
     std::array<ChatStyle, chatStyleCount> styles_;
-    // Counts each style's colour changes; a line remembers the count it was added at.
-    std::array<int, chatStyleCount> changes_{};
     bool scrollOff_ = false;
-    bool adding_ = false;
 };
 
 }  // namespace tess

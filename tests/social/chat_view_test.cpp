@@ -96,6 +96,38 @@ TEST_F(ChatViewTest, OldLinesArePaintedInTheSendersLatestColour) {
     EXPECT_EQ(pixelsOf(0, Qt::red) + pixelsOf(0, Qt::blue), 0);
 }
 
+// A change of colour repaints; it never edits the history, so it costs nothing per line.
+TEST_F(ChatViewTest, AChangeOfColourLeavesTheHistoryUntouched) {
+    for (int i = 0; i < 50; ++i)
+        add("3+Bob chats: line " + std::to_string(i), i % 2 ? clRed : clBlue);
+    int changedAt = -1;
+    QObject::connect(view.document(), &QTextDocument::contentsChange, [&](int position, int, int) {
+        if (changedAt < 0) changedAt = position;
+    });
+    const int end = view.document()->characterCount() - 1;
+    add("3+Bob chats: green now", 0x008000);
+    EXPECT_EQ(changedAt, end);
+    EXPECT_EQ(colourOf(0, "line"), QColor(0, 128, 0));
+}
+
+// The view paints the lines itself; what the user selects still shows highlighted.
+TEST_F(ChatViewTest, ASelectionIsPaintedHighlighted) {
+    view.resize(278, 200);
+    view.show();
+    add("3+Bob chats: WWWWWW", clBlue);
+    add("4+Cy chats: MMMMMM", 0x008000);
+    const QColor highlight = view.palette().color(QPalette::Highlight);
+    QCoreApplication::processEvents();
+    const int before = pixelsOf(0, highlight);
+    QTextCursor cursor(view.document());
+    cursor.setPosition(0);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    view.setTextCursor(cursor);
+    QCoreApplication::processEvents();
+    EXPECT_GT(pixelsOf(0, highlight), before + 100);
+    EXPECT_EQ(pixelsOf(1, highlight), 0);
+}
+
 TEST_F(ChatViewTest, SmileysStillShowAfterClearing) {
     add("2+Ann chats: hi :)#12", clBlack);
     view.clearChat();

@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "client/table_layout.h"
 #include "client/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
@@ -107,9 +108,16 @@ int main(int argc, char** argv) {
     QElapsedTimer timer;
     for (int i = 0; i < moves; ++i) {
         window.link().send("CMD_startgame+You+100+60+");
-        if (!runUntil(
-                [&] { return table.canact() && table.tab(1).top == 0 && table.tab(1).first; }))
+        // The client takes one line per pass: the new tab spots may show before the new
+        // hand has come, while the hand still lacks the card the last move played.
+        if (!runUntil([&] {
+                const HandCard* card = table.hand().find(1);
+                return table.canact() && table.tab(1).top == 0 && table.tab(1).first &&
+                       card != nullptr && card->top == layout::handTop;
+            })) {
+            std::fprintf(stderr, "move_round_trip: the new deal did not come\n");
             return 1;
+        }
         table.cardimagesMouseDown(1, TableModel::Button::left);
         timer.start();
         table.image_tab22Click(1);

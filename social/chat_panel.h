@@ -60,6 +60,7 @@ signals:
     void scrollOffChanged(bool off);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -68,6 +69,8 @@ private:
     void N271Click(int number);
     void Paste1Click();
     void buildMenus();
+    // The view fills the panel above the input line and the smilies button.
+    void placeChildren();
 
     QFrame* panel_mainchat;
     ChatView* mainchat;

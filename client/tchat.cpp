@@ -178,6 +178,7 @@ void Tchat::placeColumn() {
     const QRect design(ChatPanel::origin,
                        BoardView::clientSize - QSize(ChatPanel::origin.x(), ChatPanel::origin.y()));
     const QRect column = board_->scaled(design);
+    chat_->setScale(board_->scale());
     chat_->setGeometry(QRect(column.topLeft(), column.size() + board_->spare()));
     panel_help_->move(board_->scaled(QuickInstructionsPanel::boardPosition));
 }

@@ -63,9 +63,33 @@ void ChatPanel::resizeEvent(QResizeEvent* event) {
 // and the input and keeps the button at the bottom right.
 void ChatPanel::placeChildren() {
     const int w = width(), h = height();
-    panel_mainchat->setGeometry(0, 0, w - 12, h - 30);
-    mychat->setGeometry(1, h - 29, w - 43, 22);
-    button_smilies->setGeometry(w - 38, h - 28, 27, 21);
+    const int inputHeight = qRound(22 * scale_);
+    const QSize button(qRound(27 * scale_), qRound(21 * scale_));
+    const int buttonLeft = w - 11 - button.width();
+    panel_mainchat->setGeometry(0, 0, w - 12, h - 8 - inputHeight);
+    mychat->setGeometry(1, h - 7 - inputHeight, buttonLeft - 5, inputHeight);
+    button_smilies->setGeometry(QRect(QPoint(buttonLeft, h - 7 - button.height()), button));
+}
+
+void ChatPanel::setScale(qreal scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    // At scale 1 the input takes its font from the window again.
+    QFont font;
+    if (scale_ != 1) {
+        font = QApplication::font(mychat);
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * scale_);
+        else
+            font.setPixelSize(qRound(font.pixelSize() * scale_));
+    }
+    mychat->setFont(font);
+    // Drawn at the larger size, then told it is that large on this screen.
+    QImage smiley = ChatView::smileyImage(0, devicePixelRatioF() * scale_);
+    smiley.setDevicePixelRatio(devicePixelRatioF());
+    button_smilies->setIconSize(smiley.deviceIndependentSize().toSize());
+    button_smilies->setIcon(QPixmap::fromImage(smiley));
+    placeChildren();
 }
 
 void ChatPanel::buildMenus() {

@@ -112,7 +112,11 @@ TEST_P(ScaledBoardTest, EveryPieceStandsAtItsPlaceTimesTheScale) {
     // The input keeps its line at the bottom of the column, under the view.
     const QLineEdit* input = chat->chat()->input();
     EXPECT_EQ(input->mapTo(board(), QPoint(0, input->height())).y(), at(0, 529).y() - 7);
+    EXPECT_EQ(input->height(), qRound(22 * s));
     EXPECT_GT(input->width(), 247);
+    const auto* smilies = chat->findChild<QWidget*>("button_smilies");
+    EXPECT_EQ(smilies->size(), QSize(qRound(27 * s), qRound(21 * s)));
+    EXPECT_EQ(smilies->geometry().left(), input->geometry().right() + 5);
 }
 
 TEST_P(ScaledBoardTest, ClicksOnScaledCardsSpotsAndThePileReachTheirHandlers) {

@@ -20,6 +20,8 @@ void BoardView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Everything below is in design units; pictures are drawn for the scaled size.
+    p.scale(scale_, scale_);
     paintFelt(p);
     paintBoardCards(p);
     paintSeats(p);
@@ -29,7 +31,9 @@ void BoardView::paintEvent(QPaintEvent*) {
 
 void BoardView::paintFelt(QPainter& p) {
     // A wooden rim around green felt, lit from the middle of the play area.
-    pictures::paintFelt(p, rect(), QRectF(QPointF(2, 2), QSizeF(boardSize)));
+    const QSizeF whole = QSizeF(size()) / scale_;
+    const QSizeF felt = QSizeF(boardSize) + QSizeF(spare()) / scale_;
+    pictures::paintFelt(p, QRectF(QPointF(0, 0), whole), QRectF(QPointF(2, 2), felt));
 
     // The seats' column and the pot's box with its caption.
     p.setPen(QPen(QColor(255, 255, 255, 40), 1));
@@ -47,7 +51,7 @@ void BoardView::paintFelt(QPainter& p) {
 }
 
 void BoardView::paintBoardCards(QPainter& p) {
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF() * scale_;
     // The fixed markers beneath the tab spots and the draw pile show when they empty.
     for (const layout::Point& spot : layout::tabFirst)
         p.drawPixmap(at(spot), pictures::card(layout::pictureEmptyTab, ratio));
@@ -73,7 +77,7 @@ void BoardView::paintBoardCards(QPainter& p) {
 }
 
 void BoardView::paintSeats(QPainter& p) {
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF() * scale_;
     for (int position = 1; position <= 4; ++position) {
         const layout::SeatPlace& place = layout::seatPlaces[position - 1];
         const SeatView& seat = model_.atPosition(position);
@@ -105,7 +109,7 @@ void BoardView::paintCountdown(QPainter& p) {
 }
 
 void BoardView::paintHand(QPainter& p) {
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF() * scale_;
     for (const HandCard& card : model_.hand().cards())
         p.drawPixmap(card.left, card.top, pictures::card(card.card, ratio));
 }

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QVBoxLayout>
+#include <QtMath>
+#include <algorithm>
 
 #include "client/table_model.h"
 
@@ -17,6 +19,7 @@ QFont boldArial(int pixelSize) {
 }
 
 QPoint at(layout::Point p) { return {p.left, p.top}; }
+QRect rectOf(layout::Rect r) { return {r.left, r.top, r.width, r.height}; }
 QRect rectOf(layout::Point p) { return {p.left, p.top, layout::cardWidth, layout::cardHeight}; }
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -62,27 +65,91 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
 
     panel_kings_ = new QWidget(this);
     panel_kings_->setObjectName(QStringLiteral("panel_kings"));
-    panel_kings_->setGeometry(layout::kingsPanel.left, layout::kingsPanel.top,
-                              layout::kingsPanel.width, layout::kingsPanel.height);
     panel_kings_->setAutoFillBackground(true);
-    QPalette kingsPalette = panel_kings_->palette();
-    kingsPalette.setBrush(QPalette::Window, QBrush(pictures::messagePanel(panel_kings_->size(),
-                                                                          devicePixelRatioF())));
-    panel_kings_->setPalette(kingsPalette);
     auto* kingsLayout = new QVBoxLayout(panel_kings_);
-    kingsLayout->setContentsMargins(12, 12, 12, 10);
     label_kings_ = new QLabel(panel_kings_);
     label_kings_->setTextFormat(Qt::PlainText);
     label_kings_->setObjectName(QStringLiteral("label_kings"));
     label_kings_->setWordWrap(true);
     label_kings_->setAlignment(Qt::AlignCenter);
-    label_kings_->setFont(boldArial(13));
     kingsLayout->addWidget(label_kings_, 1);
     button_kings_ =
         new PicturePushButton(pictures::Button::ok, QStringLiteral("button_kings"), panel_kings_);
     kingsLayout->addWidget(button_kings_, 0, Qt::AlignHCenter);
     connect(button_kings_, &QAbstractButton::clicked, this, [this] { model_.button_kingsClick(); });
     panel_kings_->hide();
+    placeControls();
+}
+
+qreal BoardView::scaleFor(QSize size) {
+    const qreal s = std::min(qreal(size.width()) / minimumBoard.width(),
+                             qreal(size.height()) / minimumBoard.height());
+    return std::max<qreal>(1, s);
+}
+
+int BoardView::scaled(int design) const { return qRound(design * scale_); }
+QPoint BoardView::scaled(QPoint design) const { return {scaled(design.x()), scaled(design.y())}; }
+QRect BoardView::scaled(const QRect& design) const {
+    // Both edges scaled, so neighbouring pieces keep touching at any scale.
+    const QPoint topLeft = scaled(design.topLeft());
+    const QPoint end = scaled(design.topLeft() + QPoint(design.width(), design.height()));
+    return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
+}
+
+QPoint BoardView::toDesign(QPointF where) const {
+    return {qFloor(where.x() / scale_), qFloor(where.y() / scale_)};
+}
+
+QSize BoardView::spare() const {
+    return {std::max(0, width() - scaled(designSpan.width())),
+            std::max(0, height() - scaled(designSpan.height()))};
+}
+
+void BoardView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const qreal s = scaleFor(size());
+    if (s != scale_) {
+        scale_ = s;
+        placeControls();
+    }
+    emit rescaled(scale_);
+}
+
+void BoardView::placeLabel(QLabel* label, QPoint where, int pixelSize) {
+    label->setFont(boldArial(scaled(pixelSize)));
+    label->move(scaled(where));
+    label->adjustSize();
+}
+
+// Every control at its design place and size, times the scale.
+void BoardView::placeControls() {
+    for (int p = 1; p <= 4; ++p) {
+        names_[p - 1]->setFont(boldArial(scaled(16)));
+        scores_[p - 1]->setFont(boldArial(scaled(16)));
+        counts_[p - 1]->setFont(boldArial(scaled(11)));
+    }
+    placeLabel(label_potscore_, at(layout::potScore), 43);
+    placeLabel(label_playtoscore_, at(layout::playToScore), 12);
+    placeLabel(label_timeperturn_, at(layout::timePerTurn), 12);
+    placeLabel(label_timer_, at(layout::timerText), 16);
+    placeLabel(label_status_, {layout::status.left, layout::status.top}, 13);
+    label_status_->setFixedWidth(scaled(layout::status.width));
+
+    for (PicturePushButton* b : {button_turndone_, button_start_, button_kings_})
+        b->setScale(scale_);
+    button_turndone_->move(scaled(QPoint(layout::turnDone.left, layout::turnDone.top)));
+    button_start_->move(scaled(QPoint(layout::start.left, layout::start.top)));
+
+    panel_kings_->setGeometry(scaled(rectOf(layout::kingsPanel)));
+    QPalette kingsPalette = panel_kings_->palette();
+    kingsPalette.setBrush(QPalette::Window, QBrush(pictures::messagePanel(panel_kings_->size(),
+                                                                          devicePixelRatioF())));
+    panel_kings_->setPalette(kingsPalette);
+    panel_kings_->layout()->setContentsMargins(scaled(12), scaled(12), scaled(12), scaled(10));
+    label_kings_->setFont(boldArial(scaled(13)));
+    for (int p = 1; p <= 4; ++p)
+        placeSeatLabels(p);
+    update();
 }
 
 QLabel* BoardView::makeLabel(QPoint where, int pixelSize, const QString& caption) {
@@ -132,20 +199,30 @@ void BoardView::refreshSeats() {
         name->setObjectName(QStringLiteral("label_playername%1").arg(seat));
         scores_[p - 1]->setObjectName(QStringLiteral("label_score%1").arg(seat));
         name->setText(text(view.name));
-        name->adjustSize();
         const bool shown = listed_[seat - 1] || view.name != TableModel::waiting;
         name->setVisible(shown);
         scores_[p - 1]->setText(text(view.score));
-        scores_[p - 1]->adjustSize();
-        scores_[p - 1]->move(name->x() + name->width() + layout::labelGap, name->y());
         scores_[p - 1]->setVisible(shown);
         QLabel* count = counts_[p - 1];
         count->setText(text(view.cardCount));
-        count->adjustSize();
-        count->move(layout::seatPlaces[p - 1].hand.left + view.fanWidth + layout::labelGap,
-                    layout::seatPlaces[p - 1].cardCount.top);
+        placeSeatLabels(p);
         count->setVisible(layout::cardCountShown(p) && !view.cardCount.empty());
     }
+}
+
+// The score follows the name's width, the card count the fan's.
+void BoardView::placeSeatLabels(int position) {
+    const layout::SeatPlace& place = layout::seatPlaces[position - 1];
+    QLabel* name = names_[position - 1];
+    name->move(scaled(at(place.name)));
+    name->adjustSize();
+    QLabel* score = scores_[position - 1];
+    score->adjustSize();
+    score->move(name->x() + name->width() + scaled(layout::labelGap), name->y());
+    QLabel* count = counts_[position - 1];
+    count->adjustSize();
+    const int fanWidth = model_.atPosition(position).fanWidth;
+    count->move(scaled(QPoint(place.hand.left + fanWidth + layout::labelGap, place.cardCount.top)));
 }
 
 void BoardView::refreshCaptions() {
@@ -180,7 +257,7 @@ BoardView::Hit BoardView::hitAt(QPoint where) const {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
-    const Hit hit = hitAt(event->position().toPoint());
+    const Hit hit = hitAt(toDesign(event->position()));
     switch (hit.kind) {
         case Hit::Kind::hand: {
             const auto button = event->button() == Qt::RightButton    ? TableModel::Button::right

@@ -18,6 +18,12 @@ class BoardView : public QWidget {
 public:
     static constexpr QSize clientSize{767, 529};
     static constexpr QSize boardSize{764, 526};
+    // The board's smallest size, which is also drawn at scale 1; a larger board is drawn
+    // uniformly larger. Every layout number stays in these design units.
+    static constexpr QSize minimumBoard{768, 530};
+    // What the design fills at scale 1 (the default window is 772 wide); room beyond
+    // it at a larger scale goes to the chat column and the felt.
+    static constexpr QSize designSpan{772, 530};
     static inline const QString waiting = QStringLiteral("<Waiting>");
 
     BoardView(TableModel& model, QWidget* parent = nullptr);
@@ -44,14 +50,35 @@ public:
         enum class Kind { none, hand, tab, foundation, pile } kind = Kind::none;
         int number = 0;
     };
+    // `at` in design units; a press is mapped through toDesign first.
     Hit hitAt(QPoint at) const;
+
+    // Widget pixels per design unit: 1 at the smallest size, growing with the widget
+    // while the board keeps its proportions.
+    qreal scale() const { return scale_; }
+    static qreal scaleFor(QSize size);
+    QRect scaled(const QRect& design) const;
+    QPoint scaled(QPoint design) const;
+    int scaled(int design) const;
+    QPoint toDesign(QPointF at) const;
+    // Pixels the widget holds beyond the scaled design span (0 at the default size).
+    QSize spare() const;
+
+signals:
+    // The scale or the size changed: the window places what it put on the board.
+    void rescaled(qreal scale);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QLabel* makeLabel(QPoint at, int pixelSize, const QString& text);
+    // Places a fixed label at its design point with its design font size, scaled.
+    void placeLabel(QLabel* label, QPoint at, int pixelSize);
+    void placeControls();
+    void placeSeatLabels(int position);
     void refreshSeats();
     void refreshCaptions();
     void paintFelt(QPainter& p);
@@ -61,6 +88,7 @@ private:
     void paintHand(QPainter& p);
 
     TableModel& model_;
+    qreal scale_ = 1;
     std::array<QLabel*, 4> names_{};   // by screen position
     std::array<QLabel*, 4> scores_{};  // by screen position
     std::array<QLabel*, 4> counts_{};  // by screen position

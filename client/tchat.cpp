@@ -16,8 +16,6 @@
 #include "client/table_routes.h"
 #include "net/server.h"
 #include "net/tsock.h"
-#include "wire/commands.h"
-#include "wire/fields.h"
 #include "records/gamestart_form.h"
 #include "shell/download_form.h"
 #include "shell/maker_site.h"
@@ -28,6 +26,8 @@
 #include "social/phrase_bar.h"
 #include "social/seat_menu.h"
 #include "social/spylist_form.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
 
 Q_LOGGING_CATEGORY(lcWindow, "tessarine.window")
 
@@ -40,13 +40,13 @@ QString fromWire(std::string_view text) {
 }
 
 // The maker's logo above the chat column; a click opens the maker's web site.
-void addLogo(QWidget* board) {
-    constexpr QRect place(497, 12, 243, 24);
+constexpr QRect logoPlace(497, 12, 243, 24);
+
+QLabel* addLogo(QWidget* board) {
     auto* logo = new ClickLabel(board);
     logo->setObjectName(QStringLiteral("image_logo"));
-    logo->setGeometry(place);
-    logo->setPixmap(makerLogo(place.size()));
     QObject::connect(logo, &ClickLabel::clicked, board, [board] { openMakerSite(board); });
+    return logo;
 }
 
 }  // namespace
@@ -62,8 +62,7 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     setWindowTitle(QApplication::applicationName());
     setCentralWidget(board_);
     board_->setMinimumSize(BoardView::boardSize + QSize(4, 4));
-    chat_->move(ChatPanel::origin);
-    addLogo(board_);
+    logo_ = addLogo(board_);
     setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
                        Settings::defaultHeight));
 
@@ -76,6 +75,8 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     setUpPhrases();
     panel_help_ = new QuickInstructionsPanel(board_);
     setUpSeatMenu();
+    connect(board_, &BoardView::rescaled, this, &Tchat::placeColumn);
+    placeColumn();
     connect(chat_, &ChatPanel::lineReady, this,
             [this](const std::string& line) { link_.send(line); });
     connect(&link_, &ClientLink::loggedIn, this, [this](int slot) {
@@ -114,7 +115,7 @@ void Tchat::setUpPhrases() {
     context.seatName = [this](int slot) { return board_->label_playername(slot)->text(); };
     phrases_ = new PhraseBar(sounds_, context, board_);
     phrases_->setButtonPixmaps([this](int n, bool pressed) {
-        const qreal ratio = devicePixelRatioF();
+        const qreal ratio = devicePixelRatioF() * board_->scale();
         return n <= PhraseBar::phraseCount ? pictures::phraseButton(n, pressed, ratio)
                                            : pictures::musicSymbol(pressed, ratio);
     });
@@ -164,6 +165,22 @@ void Tchat::registerHandlers() {
         notice(QStringLiteral("You have a differnt version of the game then the host."));
     });
     link_.on(cmd::full, [this](std::string_view) { full(); });
+}
+
+// The logo, the phrase buttons and the chat at their places times the board's scale;
+// the chat also takes whatever room the board leaves to the right and below.
+void Tchat::placeColumn() {
+    const QRect logo = board_->scaled(logoPlace);
+    if (logo.size() != logo_->size()) logo_->setPixmap(makerLogo(logo.size()));
+    logo_->setGeometry(logo);
+    phrases_->setScale(board_->scale());
+    phrases_->move(board_->scaled(PhraseBar::origin));
+    const QRect design(ChatPanel::origin,
+                       BoardView::clientSize - QSize(ChatPanel::origin.x(), ChatPanel::origin.y()));
+    const QRect column = board_->scaled(design);
+    chat_->setScale(board_->scale());
+    chat_->setGeometry(QRect(column.topLeft(), column.size() + board_->spare()));
+    panel_help_->move(board_->scaled(QuickInstructionsPanel::boardPosition));
 }
 
 void Tchat::notice(const QString& text) { chat_->addlinetochat("0+" + text.toStdString(), clBlue); }

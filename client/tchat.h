@@ -15,6 +15,8 @@
 #include "social/sounds.h"
 #include "wire/limits.h"
 
+class QLabel;
+
 namespace tess {
 
 class BoardView;
@@ -119,6 +121,7 @@ private:
     void connectOptionsMenu();
     void applySettings();
     void rememberPlacement();
+    void placeColumn();
     QRect placement() const;
     void setPlacement(const QRect& r);
 
@@ -134,6 +137,7 @@ private:
     MainMenu* menu_;
     PhraseBar* phrases_ = nullptr;
     QuickInstructionsPanel* panel_help_ = nullptr;
+    QLabel* logo_ = nullptr;
     Windows windows_;
     SettingsFile file_;
     Settings settings_;

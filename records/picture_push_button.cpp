@@ -13,9 +13,25 @@ PicturePushButton::PicturePushButton(pictures::Button kind, const QString& name,
     setFocusPolicy(Qt::NoFocus);
 }
 
+QSize PicturePushButton::sizeHint() const {
+    const QSize design = pictures::buttonSize(kind_);
+    return {qRound(design.width() * scale_), qRound(design.height() * scale_)};
+}
+
+void PicturePushButton::setScale(qreal scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    resize(sizeHint());
+    updateGeometry();
+    update();
+}
+
 void PicturePushButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(0, 0, pictures::button(kind_, isDown(), devicePixelRatioF()));
+    // Redrawn at the scaled size rather than a stretched bitmap.
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(scale_, scale_);
+    p.drawPixmap(0, 0, pictures::button(kind_, isDown(), devicePixelRatioF() * scale_));
 }
 
 }  // namespace tess

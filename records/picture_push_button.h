@@ -12,13 +12,16 @@ class PicturePushButton : public QAbstractButton {
     Q_OBJECT
 public:
     PicturePushButton(pictures::Button kind, const QString& name, QWidget* parent);
-    QSize sizeHint() const override { return pictures::buttonSize(kind_); }
+    QSize sizeHint() const override;
+    // Drawn `scale` times its picture's size (the table grows with its window).
+    void setScale(qreal scale);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     pictures::Button kind_;
+    qreal scale_ = 1;
 };
 
 }  // namespace tess

@@ -14,15 +14,6 @@
 
 namespace tess {
 
-namespace {
-
-// Places a child at its position in the main window's client area.
-void place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(left - ChatPanel::origin.x(), top - ChatPanel::origin.y(), width, height);
-}
-
-}  // namespace
-
 ChatPanel::ChatPanel(QWidget* parent)
     : QWidget(parent),
       panel_mainchat(new QFrame(this)),
@@ -30,7 +21,7 @@ ChatPanel::ChatPanel(QWidget* parent)
       mychat(new QLineEdit(this)),
       button_smilies(new QToolButton(this)) {
     resize(767 - origin.x(), 529 - origin.y());
-    place(panel_mainchat, 477, 72, 278, 427);
+    placeChildren();
     panel_mainchat->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     auto* frame = new QVBoxLayout(panel_mainchat);
     frame->setContentsMargins(2, 2, 2, 2);
@@ -42,7 +33,6 @@ ChatPanel::ChatPanel(QWidget* parent)
             [this](const QPoint& at) { popup_mainchat.popup(mainchat->mapToGlobal(at)); });
     connect(mainchat, &ChatView::linkClicked, this, &ChatPanel::mainchatJump);
 
-    place(mychat, 478, 500, 247, 22);
     mychat->setObjectName(QStringLiteral("mychat"));
     mychat->setFrame(false);
     mychat->setMaxLength(static_cast<int>(maxChatInput));
@@ -53,7 +43,6 @@ ChatPanel::ChatPanel(QWidget* parent)
             [this](const QPoint& at) { popup_mychat.popup(mychat->mapToGlobal(at)); });
     setChatColour(clBlack);
 
-    place(button_smilies, 729, 501, 27, 21);
     button_smilies->setObjectName(QStringLiteral("button_smilies"));
     button_smilies->setIcon(QPixmap::fromImage(ChatView::smileyImage(0, devicePixelRatioF())));
     button_smilies->setAutoRaise(true);
@@ -62,6 +51,45 @@ ChatPanel::ChatPanel(QWidget* parent)
 
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     buildMenus();
+}
+
+void ChatPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeChildren();
+}
+
+// At the panel's first size (290 x 457) the view is 278 x 427, the input 247 x 22 at
+// 1, 428 and the smilies button 27 x 21 at 252, 429; a larger panel widens the view
+// and the input and keeps the button at the bottom right.
+void ChatPanel::placeChildren() {
+    const int w = width(), h = height();
+    const int inputHeight = qRound(22 * scale_);
+    const QSize button(qRound(27 * scale_), qRound(21 * scale_));
+    const int buttonLeft = w - 11 - button.width();
+    panel_mainchat->setGeometry(0, 0, w - 12, h - 8 - inputHeight);
+    mychat->setGeometry(1, h - 7 - inputHeight, buttonLeft - 5, inputHeight);
+    button_smilies->setGeometry(QRect(QPoint(buttonLeft, h - 7 - button.height()), button));
+}
+
+void ChatPanel::setScale(qreal scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    // At scale 1 the input takes its font from the window again.
+    QFont font;
+    if (scale_ != 1) {
+        font = QApplication::font(mychat);
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * scale_);
+        else
+            font.setPixelSize(qRound(font.pixelSize() * scale_));
+    }
+    mychat->setFont(font);
+    // Drawn at the larger size, then told it is that large on this screen.
+    QImage smiley = ChatView::smileyImage(0, devicePixelRatioF() * scale_);
+    smiley.setDevicePixelRatio(devicePixelRatioF());
+    button_smilies->setIconSize(smiley.deviceIndependentSize().toSize());
+    button_smilies->setIcon(QPixmap::fromImage(smiley));
+    placeChildren();
 }
 
 void ChatPanel::buildMenus() {

@@ -42,6 +42,10 @@ public:
     void setTextSize(int points) { mainchat->setTextSize(points); }
     int textSize() const { return mainchat->textSize(); }
 
+    // The input line and the smilies button `scale` times their size (the table grows
+    // with its window); the view takes the rest of the panel.
+    void setScale(qreal scale);
+
     bool scrollOff() const { return mainchat->scrollOff(); }
     void ScrollChatOff1Click();
     void ClearMainChat1Click();
@@ -60,6 +64,7 @@ signals:
     void scrollOffChanged(bool off);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -68,6 +73,8 @@ private:
     void N271Click(int number);
     void Paste1Click();
     void buildMenus();
+    // The view fills the panel above the input line and the smilies button.
+    void placeChildren();
 
     QFrame* panel_mainchat;
     ChatView* mainchat;
@@ -81,6 +88,7 @@ private:
     ColourValue colour_ = clBlack;
     bool connected_ = false;
     int mySlot_ = 0;
+    qreal scale_ = 1;
 };
 
 }  // namespace tess

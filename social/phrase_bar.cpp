@@ -6,11 +6,11 @@
 #include <QtDebug>
 #include <chrono>
 
-#include "wire/commands.h"
-#include "wire/fields.h"
 #include "records/settings_file.h"
 #include "social/chat_text.h"
 #include "social/sounds.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
 
 namespace tess {
 
@@ -86,17 +86,17 @@ PhraseBar::PhraseBar(SoundPlayer& sounds, Context context, QWidget* parent, Cloc
       context_(std::move(context)),
       msNow_(msNow ? std::move(msNow) : steadyClock()) {
     setObjectName(QStringLiteral("phrasebar"));
-    setGeometry(QRect(origin, QSize(soundButtonX + buttonSize.width(), buttonSize.height())));
+    move(origin);
     for (int n = 1; n <= phraseCount + 1; ++n) {
         auto* b = new PhraseButton(n, this);
         b->setObjectName(QStringLiteral("b_phrase%1").arg(n));
-        b->move(n <= phraseCount ? buttonPitch * (n - 1) : soundButtonX, 0);
         buttons_[n - 1] = b;
         if (n <= phraseCount) {
             setPhrase(n, defaultPhrase(n));
             connect(b, &QAbstractButton::clicked, this, [this, n] { b_phrase1Click(n); });
         }
     }
+    setScale(1);
     button(10)->setToolTip(QStringLiteral("Chatter Sounds"));
     connect(button(10), &PhraseButton::mouseUp, this, &PhraseBar::b_phrase10MouseUp);
     buildSoundsMenu();
@@ -129,6 +129,17 @@ void PhraseBar::applySettings(const Settings& settings) {
     for (int n = 1; n <= phraseCount; ++n) {
         const std::string& stored = settings.phrases[n - 1];
         if (!stored.empty()) setPhrase(n, QString::fromStdString(stored));
+    }
+}
+
+void PhraseBar::setScale(qreal scale) {
+    const auto scaled = [scale](int design) { return qRound(design * scale); };
+    resize(scaled(soundButtonX + buttonSize.width()), scaled(buttonSize.height()));
+    for (int n = 1; n <= phraseCount + 1; ++n) {
+        const int left = n <= phraseCount ? buttonPitch * (n - 1) : soundButtonX;
+        buttons_[n - 1]->setGeometry(scaled(left), 0,
+                                     scaled(left + buttonSize.width()) - scaled(left),
+                                     scaled(buttonSize.height()));
     }
 }
 

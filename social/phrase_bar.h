@@ -64,6 +64,10 @@ public:
     // Placed at `origin` of `parent`. Without a clock, a monotonic one is used.
     PhraseBar(SoundPlayer& sounds, Context context, QWidget* parent = nullptr, Clock msNow = {});
 
+    // Buttons `scale` times their size, at the same places times `scale` (the table
+    // grows with its window); the caller moves the bar.
+    void setScale(qreal scale);
+
     static QString defaultPhrase(int n);
     // "Doh" for tag 1 ... "Crying" for tag 20, "<Cancel>" for 0.
     static QString chatterCaption(int tag);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -300,6 +301,32 @@ TEST_F(TchatTest, ClosingSavesOnlyWhenTheWindowMoved) {
         EXPECT_TRUE(after.contains(key)) << key;
     EXPECT_TRUE(after.contains(QStringLiteral("Left=%1").arg(moved.left())));
     EXPECT_TRUE(after.contains(QStringLiteral("Top=%1").arg(moved.top())));
+}
+
+TEST_F(TchatTest, AGrownWindowIsRememberedAndDrawnAtItsScaleNextTime) {
+    start({});
+    ASSERT_TRUE(connectedAlone());
+    const QSize frame = chat->size() - chat->board()->size();
+    chat->resize(QSize(1536, 1060) + frame);
+    ASSERT_TRUE(waitUntil([&] { return chat->board()->scale() == 2.0; }));
+    chat->close();
+    const QString saved = settingsText();
+    const auto number = [&](const QString& key) {
+        const auto match =
+            QRegularExpression("^" + key + "=(\\d+)", QRegularExpression::MultilineOption)
+                .match(saved);
+        return match.hasMatch() ? match.captured(1).toInt() : -1;
+    };
+    const int width = number("Width"), height = number("Height");
+    // The desktop may be smaller than the window: then it is saved 15 px smaller.
+    EXPECT_GE(width, 1536 + frame.width() - 15);
+    EXPECT_GE(height, 1060 + frame.height() - 15);
+
+    start({});
+    ASSERT_TRUE(connectedAlone());
+    ASSERT_TRUE(waitUntil([&] { return chat->size() == QSize(width, height); }));
+    EXPECT_NEAR(chat->board()->scale(), BoardView::scaleFor(chat->board()->size()), 1e-9);
+    EXPECT_GT(chat->board()->scale(), 1.9);
 }
 
 TEST_F(TchatTest, OptionsBeforeTheFirstConnectionWriteTheDefaults) {

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "client/table_layout.h"
-#include "wire/cards.h"
 #include "tests/program/program_process.h"
+#include "wire/cards.h"
 
 namespace tess::testing {
 namespace {
@@ -208,10 +208,15 @@ QPoint tabSpot(int spot) { return centre(layout::tabFirst[spot - 1]); }
 // The game start window's start button: 135 x 29 at 61, 165.
 const QPoint dialogStart{61 + 67, 165 + 14};
 
-ProgramOptions onTheDisplay() {
+// The smallest board is 768 x 530; a window `scale` times as wide, and tall enough with
+// 50 px to spare for the menu bar, draws the table `scale` times as large.
+ProgramOptions onTheDisplay(int scale) {
     ProgramOptions options;
     options.platform = "xcb";
     options.settings = "[Tessarine]\r\nHelp=2\r\nPlaytoscore=50\r\nTimeperturn=200\r\n";
+    if (scale != 1)
+        options.settings += "Width=" + QByteArray::number(768 * scale) +
+                            "\r\nHeight=" + QByteArray::number(530 * scale + 50) + "\r\n";
     options.dismissMs = 100;
     return options;
 }
@@ -219,6 +224,9 @@ ProgramOptions onTheDisplay() {
 // Ann hosts on the display with Pat and Quin seated at her table over TCP.
 class ProgramMouse : public ::testing::Test {
 protected:
+    explicit ProgramMouse(int scale = 1)
+        : scale(scale), ann({"Ann", "127.0.0.1", "true"}, onTheDisplay(scale)) {}
+
     void SetUp() override {
         for (const char* tool : {"xdotool", "import"})
             ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty())
@@ -237,8 +245,13 @@ protected:
         ASSERT_TRUE(board) << "no table in the main window";
     }
 
+    // A point of the table in design units, on the screen.
+    QPoint on(QPoint design) const {
+        return *board + QPoint(design.x() * scale, design.y() * scale);
+    }
+
     void startGameByMouse() {
-        click(*board + centre(layout::start));
+        click(on(centre(layout::start)));
         const std::optional<QRect> dialog = findWindow("Game Start");
         ASSERT_TRUE(dialog) << "START GAME did not open the game start window";
         click(dialog->topLeft() + dialogStart);
@@ -267,7 +280,7 @@ protected:
             }
             tryEveryCard();
             if (!played.empty()) break;
-            click(*board + centre(layout::topcard));
+            click(on(centre(layout::topcard)));
             // An answer to a try that came later than waited for makes the pile click void.
             const std::string after =
                 table->next({"CMD_ending+1+", "CMD_nomorecards+", "CMD_playhand+1+"}, 10000);
@@ -285,9 +298,9 @@ protected:
                 // Nothing goes onto a king or an ace, and each try is made once.
                 if (isKing(target) || isAce(target) || refused.count({position, spot, target}))
                     continue;
-                if (!raised) click(*board + handCard(position));  // raises it
+                if (!raised) click(on(handCard(position)));  // raises it
                 raised = true;
-                click(*board + tabSpot(spot));
+                click(on(tabSpot(spot)));
                 tried.insert({position, spot});
                 refused.insert({position, spot, target});
                 // A refused try sends nothing; an answer that comes late is still matched.
@@ -296,7 +309,8 @@ protected:
         }
     }
 
-    Program ann{{"Ann", "127.0.0.1", "true"}, onTheDisplay()};
+    const int scale;
+    Program ann;
     const QString shotFile = ann.dir.filePath("screen.png");
     std::unique_ptr<TestClient> pat;
     std::unique_ptr<TestClient> quin;
@@ -341,6 +355,28 @@ TEST_F(ProgramMouse, StartsAGameAndPlaysACardByTheMouse) {
     ann.process.terminate();
     EXPECT_TRUE(pat->waitClosed(10000));
     EXPECT_TRUE(rex.waitClosed(10000));
+}
+
+// The same table in a window twice the size: the board drawn twice as large, the
+// clicks on its cards and spots still reaching them.
+class ProgramMouseLarge : public ProgramMouse {
+protected:
+    ProgramMouseLarge() : ProgramMouse(2) {}
+};
+
+TEST_F(ProgramMouseLarge, PlaysAMoveAtTwiceTheSize) {
+    EXPECT_EQ(window->width(), 768 * 2);
+    ASSERT_NO_FATAL_FAILURE(startGameByMouse());
+    ASSERT_EQ(table->next({"CMD_startgame+"}, 10000), "CMD_startgame+Ann+50+200+");
+    ASSERT_NO_FATAL_FAILURE(playACardByMouse());
+    ASSERT_NE(played, "") << "no card of Ann's fitted in " << handSize - 7 << " draws";
+    const std::vector<int> move = fields(played);
+    ASSERT_EQ(move.size(), 6u);
+    EXPECT_TRUE(tried.count({move[4], move[1]})) << played;
+
+    const QImage shot = settledScreenshot(shotFile);
+    EXPECT_TRUE(
+        shot.copy(*window).save(QStringLiteral(SCREENSHOT_DIR "/mid_game_table_large.png")));
 }
 
 }  // namespace

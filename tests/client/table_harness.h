@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "client/client_routes.h"
 #include "client/table_model.h"
 #include "wire/fields.h"
 
@@ -41,8 +42,8 @@ public:
     // handler ignored it. A line whose word the table does not handle fails the test.
     bool feed(std::string_view line) {
         const wire::CommandLine c = wire::splitCommand(line);
-        for (const TableModel::Route& r : TableModel::routes())
-            if (r.word == c.word) return (model.*r.handler)(c.rest);
+        for (const ClientRoute& r : clientRoutes())
+            if (r.word == c.word && r.model != nullptr) return (model.*r.model)(c.rest);
         ADD_FAILURE() << "no handler for " << line;
         return false;
     }

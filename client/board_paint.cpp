@@ -6,7 +6,7 @@
 
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
-#include "client/table_model.h"
+#include "client/model/table_model.h"
 
 namespace tess {
 

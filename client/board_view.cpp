@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "client/table_model.h"
+#include "client/model/table_model.h"
 
 namespace tess {
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "client/client_link.h"
-#include "client/client_routes.h"
-#include "client/table_model.h"
+#include "client/model/client_routes.h"
+#include "client/model/table_model.h"
 
 namespace tess {
 

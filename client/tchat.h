@@ -9,9 +9,9 @@
 #include <QTimer>
 
 #include "client/client_link.h"
-#include "client/client_routes.h"
+#include "client/model/client_routes.h"
 #include "client/start_params.h"
-#include "client/table_model.h"
+#include "client/model/table_model.h"
 #include "records/settings_file.h"
 #include "social/sounds.h"
 #include "wire/announcements.h"

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "client/client_routes.h"
+#include "client/model/client_routes.h"
 #include "wire/announcements.h"
 
 namespace tess::testing {

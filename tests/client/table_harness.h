@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "client/client_routes.h"
-#include "client/table_model.h"
+#include "client/model/client_routes.h"
+#include "client/model/table_model.h"
 #include "wire/fields.h"
 
 namespace tess::testing {

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
-#include "client/hand_model.h"
-#include "client/table_layout.h"
-#include "client/turn_countdown.h"
+#include "client/model/hand_model.h"
+#include "client/model/table_layout.h"
+#include "client/model/turn_countdown.h"
 #include "wire/limits.h"
 
 namespace tess {

@@ -1,4 +1,4 @@
-#include "client/client_routes.h"
+#include "client/model/client_routes.h"
 
 #include "wire/commands.h"
 

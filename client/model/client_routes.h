@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "client/table_model.h"
+#include "client/model/table_model.h"
 
 namespace tess {
 

@@ -1,4 +1,4 @@
-#include "client/table_model.h"
+#include "client/model/table_model.h"
 
 #include <utility>
 

@@ -2,8 +2,8 @@
 // ends, the winner, and the whole table for a late joiner.
 #include <vector>
 
-#include "client/table_fields.h"
-#include "client/table_model.h"
+#include "client/model/table_fields.h"
+#include "client/model/table_model.h"
 #include "wire/announcements.h"
 
 namespace tess {

@@ -2,8 +2,8 @@
 // moves, and the user's clicks with the checks made before a move is sent.
 #include <vector>
 
-#include "client/table_fields.h"
-#include "client/table_model.h"
+#include "client/model/table_fields.h"
+#include "client/model/table_model.h"
 #include "wire/announcements.h"
 #include "wire/cards.h"
 #include "wire/requests.h"

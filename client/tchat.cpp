@@ -16,8 +16,6 @@
 #include "client/table_routes.h"
 #include "net/server.h"
 #include "net/tsock.h"
-#include "wire/announcements.h"
-#include "wire/limits.h"
 #include "records/gamestart_form.h"
 #include "shell/download_form.h"
 #include "shell/maker_site.h"
@@ -28,6 +26,8 @@
 #include "social/phrase_bar.h"
 #include "social/seat_menu.h"
 #include "social/spylist_form.h"
+#include "wire/announcements.h"
+#include "wire/limits.h"
 
 Q_LOGGING_CATEGORY(lcWindow, "tessarine.window")
 

@@ -10,8 +10,8 @@
 
 #include "client/client_link.h"
 #include "client/model/client_routes.h"
-#include "client/start_params.h"
 #include "client/model/table_model.h"
+#include "client/start_params.h"
 #include "records/settings_file.h"
 #include "social/sounds.h"
 #include "wire/announcements.h"

@@ -62,11 +62,14 @@ void TServer::admit(int slot, TSock* sock) {
     c.loggedIn = false;
     c.splitter = wire::LineSplitter();
     const std::uint64_t id = c.id;
-    connect(sock, &TSock::OnDisconnect, this, [this, slot, id](TSock*) { peerDisconnected(slot, id); });
-    connect(sock, &TSock::OnRead, this, [this, slot, id](TSock*, int) { connectionRead(slot, id); });
-    connect(sock, &TSock::OnInfo, this, [this, slot, id](TSock*, SocketInfo info, const QString& msg) {
-        connectionInfo(slot, id, info, msg);
-    });
+    connect(sock, &TSock::OnDisconnect, this,
+            [this, slot, id](TSock*) { peerDisconnected(slot, id); });
+    connect(sock, &TSock::OnRead, this,
+            [this, slot, id](TSock*, int) { connectionRead(slot, id); });
+    connect(sock, &TSock::OnInfo, this,
+            [this, slot, id](TSock*, SocketInfo info, const QString& msg) {
+                connectionInfo(slot, id, info, msg);
+            });
     // Runs only until the login; goes with the socket.
     c.loginTimer = new QTimer(sock);
     c.loginTimer->setSingleShot(true);
@@ -167,8 +170,7 @@ void TServer::send(int slot, const std::string& text) {
         QMetaObject::invokeMethod(
             this,
             [this, slot, id] {
-                if (sameConnection(slot, id))
-                    dropConnection(slot, "does not take what it is sent");
+                if (sameConnection(slot, id)) dropConnection(slot, "does not take what it is sent");
             },
             Qt::QueuedConnection);
     }

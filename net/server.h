@@ -127,7 +127,7 @@ private:
     int highestSlot_ = 0;
     std::uint64_t nextId_ = 0;
     std::size_t queuedLines_ = 0;
-    int nextTurn_ = 1;  // the slot whose queue the dispatcher looks at first
+    int nextTurn_ = 1;             // the slot whose queue the dispatcher looks at first
     DispatchPacer dispatchPacer_;  // runs only while lines wait
     int botSpeed_ = 1000;
     qint64 outputLimit_ = defaultOutputLimit;

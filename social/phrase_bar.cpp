@@ -6,12 +6,12 @@
 #include <QtDebug>
 #include <chrono>
 
-#include "wire/fields.h"
-#include "wire/limits.h"
-#include "wire/requests.h"
 #include "records/settings_file.h"
 #include "social/chat_text.h"
 #include "social/sounds.h"
+#include "wire/fields.h"
+#include "wire/limits.h"
+#include "wire/requests.h"
 
 namespace tess {
 

@@ -176,7 +176,8 @@ bool TableModel::winner(std::string_view data) {
         startVisible_ = true;
         touch(areaButtons);
     }
-    if (mySlot_ >= 1 && mySlot_ <= wire::seatCount) events_.addGame(isMe(seat) ? "addtomine" : c.name);
+    if (mySlot_ >= 1 && mySlot_ <= wire::seatCount)
+        events_.addGame(isMe(seat) ? "addtomine" : c.name);
     return true;
 }
 

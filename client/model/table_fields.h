@@ -9,7 +9,6 @@
 
 namespace tess::table_fields {
 
-
 inline bool within(int value, int low, int high) { return value >= low && value <= high; }
 inline bool isSeat(int v) { return within(v, 1, wire::seatCount); }
 inline bool isSpot(int v) { return within(v, 1, wire::spotCount); }

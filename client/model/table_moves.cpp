@@ -175,8 +175,7 @@ void TableModel::image_tab22Click(int spot) {
     }
     const HandCard* card = selectedcard_ != 0 ? hand_.find(selectedcard_) : nullptr;
     if (card != nullptr) {
-        tryTab(card->card, spot,
-               wire::lineOf(wire::HandPlay{mySlot_, selectedcard_, spot}));
+        tryTab(card->card, spot, wire::lineOf(wire::HandPlay{mySlot_, selectedcard_, spot}));
     } else if (selectedtab_ != 0) {
         tryTab(tab(selectedtab_).first, spot,
                wire::lineOf(wire::TabPlay{mySlot_, selectedtab_, spot}));
@@ -220,9 +219,8 @@ void TableModel::image_found2Click(int found) {
     }
     const HandCard* card = selectedcard_ != 0 ? hand_.find(selectedcard_) : nullptr;
     if (card != nullptr) {
-        tryFoundation(
-            card->card, found,
-            wire::lineOf(wire::HandFound{mySlot_, selectedcard_, found}));
+        tryFoundation(card->card, found,
+                      wire::lineOf(wire::HandFound{mySlot_, selectedcard_, found}));
     } else if (selectedtab_ != 0) {
         tryFoundation(tab(selectedtab_).first, found,
                       wire::lineOf(wire::TabFound{mySlot_, selectedtab_, found}));

@@ -6,12 +6,12 @@
 #include "client/client_link.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
-#include "wire/announcements.h"
-#include "wire/fields.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/socket_options.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
+#include "wire/announcements.h"
+#include "wire/fields.h"
 
 namespace tess::wire {
 void PrintTo(const ExistingPlayers::Player& p, std::ostream* os) {

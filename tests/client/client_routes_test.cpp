@@ -23,13 +23,31 @@ TEST(ClientRoutes, CoverEverythingTheHostAnnouncesAndTheRelays) {
     for (const ClientRoute& r : clientRoutes())
         words.insert(r.word);
     using namespace wire;
-    for (std::string_view word :
-         {SendLoginInfo::word, Full::word, NewPlayerInfo::word, ExistingPlayers::word,
-          HaveWrongVersion::word, WrongVersion::word, PlayerDisconnected::word, JustWatching::word,
-          RoundStart::word, FoundCards::word, MyCards::word, NextPlayer::word, PlayHand::word,
-          PlayTab::word, FoundCard::word, FoundTab::word, Ending::word, NoMoreCards::word,
-          EndRound::word, Winner::word, GameStats::word, StartGame::word, Chat::word,
-          Action::word, PlayASound::word})
+    for (std::string_view word : {SendLoginInfo::word,
+                                  Full::word,
+                                  NewPlayerInfo::word,
+                                  ExistingPlayers::word,
+                                  HaveWrongVersion::word,
+                                  WrongVersion::word,
+                                  PlayerDisconnected::word,
+                                  JustWatching::word,
+                                  RoundStart::word,
+                                  FoundCards::word,
+                                  MyCards::word,
+                                  NextPlayer::word,
+                                  PlayHand::word,
+                                  PlayTab::word,
+                                  FoundCard::word,
+                                  FoundTab::word,
+                                  Ending::word,
+                                  NoMoreCards::word,
+                                  EndRound::word,
+                                  Winner::word,
+                                  GameStats::word,
+                                  StartGame::word,
+                                  Chat::word,
+                                  Action::word,
+                                  PlayASound::word})
         EXPECT_EQ(words.count(word), 1u) << word;
     EXPECT_EQ(words.size(), 25u);
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <random>
 
-#include "wire/commands.h"
 #include "tests/client/table_harness.h"
+#include "wire/commands.h"
 
 namespace tess::testing {
 namespace {

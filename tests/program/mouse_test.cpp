@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "client/model/table_layout.h"
-#include "wire/cards.h"
 #include "tests/program/program_process.h"
+#include "wire/cards.h"
 
 namespace tess::testing {
 namespace {

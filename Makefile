@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 GENERATOR ?= Ninja
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test bench package clean
+.PHONY: all deps configure build run test format-check bench package clean
 
 all: build
 
@@ -19,12 +19,16 @@ build: configure
 run: build
 	@$(BUILD_DIR)/client/tessarine $(ARGS)
 
-test: build
+test: build format-check
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j2
 	@# The random-input tests of host and client again, with AddressSanitizer and UBSan.
 	@cmake -S . -B $(BUILD_DIR)-sanitize -G $(GENERATOR) -DTESS_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD_DIR)-sanitize --target net_fuzz_tests client_fuzz_tests
 	@cd $(BUILD_DIR)-sanitize && ctest --output-on-failure -R "HostFuzz|ClientFuzz"
+
+# Every tracked C++ file as clang-format writes it.
+format-check: deps
+	@bash scripts/check-format.sh
 
 # The Debian package of the build: build/tessarine_<version>_<arch>.deb.
 package: build

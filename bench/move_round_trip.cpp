@@ -15,7 +15,7 @@
 #include <functional>
 #include <vector>
 
-#include "client/table_layout.h"
+#include "client/model/table_layout.h"
 #include "client/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"

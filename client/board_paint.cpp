@@ -6,7 +6,7 @@
 
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
-#include "client/table_model.h"
+#include "client/model/table_model.h"
 
 namespace tess {
 
@@ -58,14 +58,14 @@ void BoardView::paintBoardCards(QPainter& p) {
     p.drawPixmap(at(layout::topcard), pictures::card(layout::pictureEmptyPile, ratio));
     if (!model_.drawPileEmpty())
         p.drawPixmap(at(layout::topcard), pictures::card(layout::pictureBack, ratio));
-    for (int spot = 1; spot <= 4; ++spot) {
+    for (int spot = 1; spot <= wire::spotCount; ++spot) {
         const TabSpotView& tab = model_.tab(spot);
         if (tab.first != 0)
             p.drawPixmap(at(layout::tabFirst[spot - 1]), pictures::card(tab.first, ratio));
         if (tab.top != 0)
             p.drawPixmap(at(layout::tabTop[spot - 1]), pictures::card(tab.top, ratio));
     }
-    for (int f = 1; f <= 4; ++f) {
+    for (int f = 1; f <= wire::foundationCount; ++f) {
         const int card = model_.foundation(f);
         p.drawPixmap(at(layout::foundation[f - 1]),
                      pictures::card(card != 0 ? card : layout::pictureEmptyFoundation, ratio));
@@ -78,7 +78,7 @@ void BoardView::paintBoardCards(QPainter& p) {
 
 void BoardView::paintSeats(QPainter& p) {
     const qreal ratio = devicePixelRatioF() * scale_;
-    for (int position = 1; position <= 4; ++position) {
+    for (int position = 1; position <= wire::seatCount; ++position) {
         const layout::SeatPlace& place = layout::seatPlaces[position - 1];
         const SeatView& seat = model_.atPosition(position);
         if (seat.fanBacks > 0)

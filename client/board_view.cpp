@@ -5,7 +5,7 @@
 #include <QtMath>
 #include <algorithm>
 
-#include "client/table_model.h"
+#include "client/model/table_model.h"
 
 namespace tess {
 
@@ -27,7 +27,7 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 
 BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     resize(clientSize);
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= wire::seatCount; ++p) {
         const layout::SeatPlace& place = layout::seatPlaces[p - 1];
         names_[p - 1] = makeLabel(at(place.name), 16, waiting);
         scores_[p - 1] = makeLabel(at(place.score), 16, QStringLiteral("0"));
@@ -192,7 +192,7 @@ void BoardView::refresh(unsigned areas) {
 }
 
 void BoardView::refreshSeats() {
-    for (int p = 1; p <= 4; ++p) {
+    for (int p = 1; p <= wire::seatCount; ++p) {
         const int seat = model_.seatAt(p);
         const SeatView& view = model_.atPosition(p);
         QLabel* name = names_[p - 1];
@@ -246,11 +246,11 @@ BoardView::Hit BoardView::hitAt(QPoint where) const {
     for (auto it = cards.rbegin(); it != cards.rend(); ++it)  // the topmost card first
         if (QRect(it->left, it->top, layout::cardWidth, layout::cardHeight).contains(where))
             return {Hit::Kind::hand, it->position};
-    for (int spot = 1; spot <= 4; ++spot)
+    for (int spot = 1; spot <= wire::spotCount; ++spot)
         if (rectOf(layout::tabFirst[spot - 1]).contains(where) ||
             rectOf(layout::tabTop[spot - 1]).contains(where))
             return {Hit::Kind::tab, spot};
-    for (int f = 1; f <= 4; ++f)
+    for (int f = 1; f <= wire::foundationCount; ++f)
         if (rectOf(layout::foundation[f - 1]).contains(where)) return {Hit::Kind::foundation, f};
     if (rectOf(layout::topcard).contains(where)) return {Hit::Kind::pile, 0};
     return {};

@@ -1,33 +1,21 @@
 #include "client/client_link.h"
 
 #include <QLoggingCategory>
+#include <stdexcept>
 
-#include "wire/commands.h"
-#include "wire/limits.h"
+#include "wire/announcements.h"
 #include "wire/fields.h"
 #include "wire/message.h"
 #include "wire/names.h"
+#include "wire/requests.h"
 
 Q_LOGGING_CATEGORY(lcClient, "tessarine.client")
 
 namespace tess {
 
-std::vector<PlayerEntry> parsePlayers(std::string_view rest) {
-    std::vector<PlayerEntry> players;
-    wire::FieldReader fields(rest);
-    while (!fields.remainder().empty()) {
-        int slot = 0;
-        if (!wire::parseNumber(fields.text(), slot)) break;
-        PlayerEntry entry{slot, std::string(fields.text()), false};
-        entry.watching = fields.text() == "1";
-        players.push_back(std::move(entry));
-    }
-    return players;
-}
-
 ClientLink::ClientLink(QObject* parent)
     : QObject(parent),
-      Timer1(
+      dispatchPacer_(
           dispatchIntervalMs, [this] { processsocktimer(); },
           [this] { return !receivedlist_.empty(); }) {
     sock.PortName = QString::number(wire::tablePort);
@@ -37,24 +25,24 @@ ClientLink::ClientLink(QObject* parent)
         opened_ = true;
         sock.setKeepAlive();
     });
-    on(cmd::sendlogininfo, [this](std::string_view rest) { sendloginfo(rest); });
 }
 
 void ClientLink::connectTo(const QString& host, quint16 port, const std::string& name) {
-    loginName_ = wire::cleanName(name) + wire::terminator;
+    loginName_ = wire::cleanName(name);
     sock.HostName = host;
     sock.PortName = QString::number(port);
     sock.Open();
 }
 
 void ClientLink::openLobbyLink(quint16 port) {
-    Sock11.HostName = QStringLiteral("127.0.0.1");
-    Sock11.PortName = QString::number(port);
-    Sock11.Open();
+    lobbyLink_.HostName = QStringLiteral("127.0.0.1");
+    lobbyLink_.PortName = QString::number(port);
+    lobbyLink_.Open();
 }
 
 void ClientLink::on(std::string_view word, Handler handler) {
-    handlers_[std::string(word)] = std::move(handler);
+    const auto [it, added] = handlers_.emplace(std::string(word), std::move(handler));
+    if (!added) throw std::logic_error("Two handlers for " + it->first);
 }
 
 bool ClientLink::send(std::string_view line) {
@@ -64,9 +52,9 @@ bool ClientLink::send(std::string_view line) {
 }
 
 void ClientLink::sendloginfo(std::string_view rest) {
-    mySlot_ = wire::FieldReader(rest).number();
+    mySlot_ = wire::SendLoginInfo::decode(rest).slot;
     connected_ = true;
-    sock.Send(wire::Message(cmd::logininfo).add(mySlot_).add(cmd::version).add(loginName_).end());
+    sock.Send(wire::LoginInfo{mySlot_, std::string(cmd::version), loginName_}.encode());
     emit loggedIn(mySlot_);
 }
 
@@ -105,7 +93,7 @@ void ClientLink::sockInfo(TSock*, SocketInfo info, const QString& msg) {
 void ClientLink::finish() {
     if (finished_) return;
     finished_ = true;
-    Timer1.halt();
+    dispatchPacer_.halt();
     while (!receivedlist_.empty())
         processsocktimer();
     emit closed();
@@ -114,7 +102,7 @@ void ClientLink::finish() {
 void ClientLink::enqueue(std::string line) {
     queuedBytes_ += line.size() + queuedLineCost;
     receivedlist_.push_back(std::move(line));
-    Timer1.kick();
+    dispatchPacer_.kick();
 }
 
 // One line of the receive queue.

@@ -13,25 +13,15 @@
 
 #include "net/dispatch_pacer.h"
 #include "net/tsock.h"
+#include "wire/limits.h"
 #include "wire/splitter.h"
 
 namespace tess {
-
-// One entry of CMD_newplayerinfo / CMD_existingplayers.
-struct PlayerEntry {
-    int slot;
-    std::string name;
-    bool watching;
-    bool operator==(const PlayerEntry&) const = default;
-};
-// Reads the slot "+" name "+" watching triples; a slot that is not a number ends the list.
-std::vector<PlayerEntry> parsePlayers(std::string_view rest);
 
 class ClientLink : public QObject {
     Q_OBJECT
 public:
     using Handler = std::function<void(std::string_view rest)>;
-    static constexpr int seatcount = 4;
     static constexpr int dispatchIntervalMs = 1;
     // What the receive queue may hold; a host that sends more than the client can take
     // is dropped. Each line counts with what keeping it costs.
@@ -46,15 +36,21 @@ public:
     // ignored.
     void openLobbyLink(quint16 port = 9001);
 
-    // The handler for a command word; lines with words nobody handles are dropped.
+    // The handler for a command word; lines with words nobody handles are dropped. A word
+    // has one handler: registering it again throws std::logic_error.
     void on(std::string_view word, Handler handler);
+    // Whether a word has a handler.
+    bool handles(std::string_view word) const { return handlers_.count(word) > 0; }
     // Sends a line with its terminator; false while not connected.
     bool send(std::string_view line);
 
     int mySlot() const { return mySlot_; }
     bool connected() const { return connected_; }
-    bool isSpectator() const { return mySlot_ > seatcount; }
+    bool isSpectator() const { return mySlot_ > wire::seatCount; }
     std::size_t queuedLines() const { return receivedlist_.size(); }
+
+    // The host's login request: answers with the login.
+    void sendloginfo(std::string_view rest);
 
 signals:
     // The host asked for the login and has been answered.
@@ -66,7 +62,6 @@ signals:
 private:
     void sockRead(TSock* sender, int count);
     void sockInfo(TSock* sender, SocketInfo info, const QString& msg);
-    void sendloginfo(std::string_view rest);
     void enqueue(std::string line);
     void processsocktimer();
     void dispatch(const std::string& line);
@@ -76,12 +71,12 @@ private:
     void drop(const char* why);
 
     TSock sock;
-    TSock Sock11;
+    TSock lobbyLink_;  // held open for the lobby; carries nothing
     wire::LineSplitter splitter_;
     std::deque<std::string> receivedlist_;
     std::size_t queuedBytes_ = 0;
     std::map<std::string, Handler, std::less<>> handlers_;
-    DispatchPacer Timer1;
+    DispatchPacer dispatchPacer_;  // runs only while lines wait
     std::string loginName_;
     int mySlot_ = 0;
     bool connected_ = false;

@@ -26,8 +26,10 @@
 #include "social/phrase_bar.h"
 #include "social/seat_menu.h"
 #include "social/spylist_form.h"
+#include "wire/announcements.h"
 #include "wire/commands.h"
 #include "wire/fields.h"
+#include "wire/limits.h"
 
 Q_LOGGING_CATEGORY(lcWindow, "tessarine.window")
 
@@ -85,12 +87,11 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     });
     turntimer_.setInterval(1000);
     connect(&turntimer_, &QTimer::timeout, this, [this] { model_.turntimerTimer(); });
-    routeTable(link_, model_);
+    routeClient(link_, model_, *this);
     connect(&link_, &ClientLink::closed, this, [this] {
         // After "Game is full" the window closes once its box is dismissed.
         if (!awaitingFullBox_) close();
     });
-    registerHandlers();
 }
 
 Tchat::~Tchat() = default;
@@ -123,7 +124,6 @@ void Tchat::setUpPhrases() {
             [this](const QString& line) { link_.send(line.toStdString()); });
     connect(phrases_, &PhraseBar::notice, this,
             [this](const QString& line) { chat_->addlinetochat(line.toStdString(), clBlue); });
-    link_.on(cmd::playasound, [this](std::string_view rest) { phrases_->playasound(rest); });
 }
 
 void Tchat::setUpSeatMenu() {
@@ -132,7 +132,7 @@ void Tchat::setUpSeatMenu() {
     connect(seatMenu_, &SeatMenu::sendLine, this,
             [this](const std::string& line) { link_.send(line); });
     // A label's seat changes when the seats turn to the user's place.
-    for (int position = 1; position <= seatcount; ++position)
+    for (int position = 1; position <= wire::seatCount; ++position)
         seatMenu_->attach(
             board_->nameAtPosition(position), [this, position] { return model_.seatAt(position); },
             [this] { return hosting_; });
@@ -142,29 +142,33 @@ QStringList Tchat::spies() const {
     return windows_.spylist ? windows_.spylist->entries() : QStringList();
 }
 
-void Tchat::registerHandlers() {
-    const auto chatrecieved = [this](std::string_view rest) { chat_->chatrecieved(rest); };
-    link_.on(cmd::chat, chatrecieved);
-    link_.on(cmd::action, chatrecieved);
-    link_.on(cmd::newplayerinfo, [this](std::string_view rest) {
-        lastListing_.clear();
-        newplayerinfo(rest, false);
-    });
-    // The host sends a newcomer the list of the others twice; the repeat shows the same
-    // table without announcing everybody a second time.
-    link_.on(cmd::existingplayers, [this](std::string_view rest) {
-        const bool repeat = rest == lastListing_;
-        lastListing_ = std::string(rest);
-        newplayerinfo(rest, repeat);
-    });
-    link_.on(cmd::playerdisconnected, [this](std::string_view rest) { playerdisconnected(rest); });
-    link_.on(cmd::havewrongversion, [this](std::string_view rest) {
-        notice(fromWire(rest) + QStringLiteral(" has a different version of the game then you."));
-    });
-    link_.on(cmd::wrongversion, [this](std::string_view) {
-        notice(QStringLiteral("You have a differnt version of the game then the host."));
-    });
-    link_.on(cmd::full, [this](std::string_view) { full(); });
+void Tchat::sendlogininfo(std::string_view rest) { link_.sendloginfo(rest); }
+
+void Tchat::chatrecieved(std::string_view rest) { chat_->chatrecieved(rest); }
+
+void Tchat::playasound(std::string_view rest) { phrases_->playasound(rest); }
+
+void Tchat::newplayerinfo(std::string_view rest) {
+    lastListing_.clear();
+    const wire::NewPlayerInfo player = wire::NewPlayerInfo::decode(rest);
+    newplayers({{player.slot, player.name, false}}, false);
+}
+
+// The host sends a newcomer the list of the others twice; the repeat shows the same
+// table without announcing everybody a second time.
+void Tchat::existingplayers(std::string_view rest) {
+    const bool repeat = rest == lastListing_;
+    lastListing_ = std::string(rest);
+    newplayers(wire::ExistingPlayers::decode(rest).players, repeat);
+}
+
+void Tchat::havewrongversion(std::string_view rest) {
+    notice(fromWire(wire::HaveWrongVersion::decode(rest).name) +
+           QStringLiteral(" has a different version of the game then you."));
+}
+
+void Tchat::wrongversion(std::string_view) {
+    notice(QStringLiteral("You have a differnt version of the game then the host."));
 }
 
 // The logo, the phrase buttons and the chat at their places times the board's scale;
@@ -266,9 +270,9 @@ void Tchat::button_startClick() {
         windows_.gamestart->showCentred();
 }
 
-void Tchat::newplayerinfo(std::string_view rest, bool quiet) {
-    for (const PlayerEntry& player : parsePlayers(rest)) {
-        if (player.slot < 1 || player.slot > 9) continue;
+void Tchat::newplayers(const std::vector<wire::ExistingPlayers::Player>& players, bool quiet) {
+    for (const wire::ExistingPlayers::Player& player : players) {
+        if (player.slot < 1 || player.slot > wire::slotCount) continue;
         const QString name = fromWire(player.name);
         const bool mine = player.slot == link_.mySlot();
         if (mine) {
@@ -284,7 +288,7 @@ void Tchat::newplayerinfo(std::string_view rest, bool quiet) {
         } else if (!quiet) {
             notice(name + QStringLiteral(" is Connected."));
         }
-        if (player.slot <= seatcount) {
+        if (player.slot <= wire::seatCount) {
             model_.seatJoined(player.slot, player.name, player.watching);
             board_->showSeat(player.slot);
         } else {
@@ -298,12 +302,12 @@ void Tchat::newplayerinfo(std::string_view rest, bool quiet) {
 }
 
 void Tchat::playerdisconnected(std::string_view rest) {
-    wire::FieldReader fields(rest);
-    const int slot = fields.number();
-    const QString name = fromWire(fields.text());
-    if (slot >= 1 && slot <= seatcount) {
+    const wire::PlayerDisconnected gone = wire::PlayerDisconnected::decode(rest);
+    const int slot = gone.slot;
+    const QString name = fromWire(gone.name);
+    if (slot >= 1 && slot <= wire::seatCount) {
         model_.seatLeft(slot);  // tells the table, unless the seat showed nobody or a bot
-    } else if (slot > seatcount && slot <= 9) {
+    } else if (slot > wire::seatCount && slot <= wire::slotCount) {
         if (windows_.spylist && windows_.spylist->removeSpy(slot, name))
             notice(name + QStringLiteral(" has left."));
     }
@@ -333,7 +337,7 @@ void Tchat::changed(unsigned areas) {
     if (areas & areaMenu) emit justWatchChanged(model_.justWatchChecked());
 }
 
-void Tchat::full() {
+void Tchat::full(std::string_view) {
     awaitingFullBox_ = true;
     showMessage(this, QStringLiteral("Game is full"), [this] { close(); });
 }

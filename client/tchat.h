@@ -9,10 +9,12 @@
 #include <QTimer>
 
 #include "client/client_link.h"
+#include "client/model/client_routes.h"
+#include "client/model/table_model.h"
 #include "client/start_params.h"
-#include "client/table_model.h"
 #include "records/settings_file.h"
 #include "social/sounds.h"
+#include "wire/announcements.h"
 #include "wire/limits.h"
 
 class QLabel;
@@ -43,11 +45,9 @@ struct TchatOptions {
     const QElapsedTimer* sinceStart = nullptr;  // for the log line at login
 };
 
-class Tchat : public QMainWindow, private TableEvents {
+class Tchat : public QMainWindow, private TableEvents, private PlayerEvents {
     Q_OBJECT
 public:
-    static constexpr int seatcount = ClientLink::seatcount;
-
     // `server` is the table's host object, switched on when this copy hosts.
     Tchat(TServer* server, TchatOptions options, QWidget* parent = nullptr);
     ~Tchat() override;
@@ -111,13 +111,20 @@ private:
     // Connects to the host (a name once it is found), then holds the lobby link.
     void joinpress();
     void button_startClick();
-    void registerHandlers();
     void setUpPhrases();
     void setUpSeatMenu();
+    // What the host tells of the players (the client's routes).
+    void sendlogininfo(std::string_view rest) override;
+    void chatrecieved(std::string_view rest) override;
+    void newplayerinfo(std::string_view rest) override;
+    void existingplayers(std::string_view rest) override;
+    void playerdisconnected(std::string_view rest) override;
+    void havewrongversion(std::string_view rest) override;
+    void wrongversion(std::string_view rest) override;
+    void full(std::string_view rest) override;
+    void playasound(std::string_view rest) override;
     // `quiet`: a repeated listing updates the table without notices or sound.
-    void newplayerinfo(std::string_view rest, bool quiet);
-    void playerdisconnected(std::string_view rest);
-    void full();
+    void newplayers(const std::vector<wire::ExistingPlayers::Player>& players, bool quiet);
     void connectOptionsMenu();
     void applySettings();
     void rememberPlacement();

@@ -83,7 +83,7 @@ void Tchat::attachWindows(const Windows& windows) {
 
 TallySeats Tchat::tallySeats() const {
     TallySeats seats;
-    for (int seat = 1; seat <= seatcount; ++seat)
+    for (int seat = 1; seat <= wire::seatCount; ++seat)
         seats.captions[seat - 1] = model_.seat(seat).name;
     seats.mySlot = model_.mySlot();
     return seats;

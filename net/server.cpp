@@ -3,9 +3,8 @@
 
 #include <QLoggingCategory>
 
-#include "wire/commands.h"
+#include "wire/announcements.h"
 #include "wire/fields.h"
-#include "wire/message.h"
 
 Q_LOGGING_CATEGORY(lcHost, "tessarine.host")
 
@@ -13,10 +12,10 @@ namespace tess {
 
 TServer::TServer(Clock& clock, Random& random, QObject* parent)
     : QObject(parent),
-      socktimer_(
-          0, [this] { socktimerTimer(); }, [this] { return queuedLines_ > 0; }),
+      dispatchPacer_(
+          0, [this] { dispatchNextLine(); }, [this] { return queuedLines_ > 0; }),
       engine_(*this, clock, random) {
-    socktimer_.setTimeSlice(dispatchSliceMs);
+    dispatchPacer_.setTimeSlice(dispatchSliceMs);
     Sock1.PortName = QString::number(wire::tablePort);
     connect(&Sock1, &TSock::OnAccept, this, &TServer::Sock1Accept);
 }
@@ -43,7 +42,7 @@ void TServer::Sock1Accept(TSock* sender) {
         if (slot == 0) {
             // The table is full: tell the caller, then close once that has gone out.
             try {
-                sock->Send(wire::Message(cmd::full).endWithPlus());
+                sock->Send(wire::Full{}.encode());
             } catch (const ESockException& e) {
                 qCInfo(lcHost) << "A refused connection went at once:" << e.what();
             }
@@ -62,28 +61,35 @@ void TServer::admit(int slot, TSock* sock) {
     c.name.clear();
     c.loggedIn = false;
     c.splitter = wire::LineSplitter();
-    sock->Tag = slot;
-    connect(sock, &TSock::OnDisconnect, this, &TServer::tempsockDisconnect);
-    connect(sock, &TSock::OnRead, this, &TServer::Sock1Read);
-    connect(sock, &TSock::OnInfo, this, &TServer::tempsockInfo);
+    const std::uint64_t id = c.id;
+    connect(sock, &TSock::OnDisconnect, this,
+            [this, slot, id](TSock*) { peerDisconnected(slot, id); });
+    connect(sock, &TSock::OnRead, this,
+            [this, slot, id](TSock*, int) { connectionRead(slot, id); });
+    connect(sock, &TSock::OnInfo, this,
+            [this, slot, id](TSock*, SocketInfo info, const QString& msg) {
+                connectionInfo(slot, id, info, msg);
+            });
     // Runs only until the login; goes with the socket.
     c.loginTimer = new QTimer(sock);
     c.loginTimer->setSingleShot(true);
-    const std::uint64_t id = c.id;
     connect(c.loginTimer, &QTimer::timeout, this, [this, slot, id] {
-        if (inUse(slot) && slots_[slot].id == id && !slots_[slot].loggedIn)
+        if (sameConnection(slot, id) && !slots_[slot].loggedIn)
             dropConnection(slot, "did not log in in time");
     });
     c.loginTimer->start(loginTimeoutMs_);
-    send(slot, wire::Message(cmd::sendlogininfo).add(slot).end());
+    send(slot, wire::SendLoginInfo{slot}.encode());
 }
 
-void TServer::Sock1Read(TSock* sender, int) {
-    const int slot = sender->Tag;
-    if (!inUse(slot) || slots_[slot].sock != sender) return;
+bool TServer::sameConnection(int slot, std::uint64_t id) const {
+    return inUse(slot) && slots_[slot].id == id;
+}
+
+void TServer::connectionRead(int slot, std::uint64_t id) {
+    if (!sameConnection(slot, id)) return;
     Connection& c = slots_[slot];
     std::vector<std::string> lines;
-    const bool ok = c.splitter.feed(sender->Receive(), lines);
+    const bool ok = c.splitter.feed(c.sock->Receive(), lines);
     for (std::string& line : lines) {
         if (line.empty()) continue;  // the terminator after a login, or noise
         enqueue(slot, std::move(line));
@@ -100,25 +106,24 @@ void TServer::dropConnection(int slot, const char* why) {
     slots_[slot].sock->Abort();
 }
 
-void TServer::tempsockDisconnect(TSock* sender) {
-    if (inUse(sender->Tag) && slots_[sender->Tag].sock == sender) sender->Close();
+void TServer::peerDisconnected(int slot, std::uint64_t id) {
+    if (sameConnection(slot, id)) slots_[slot].sock->Close();
 }
 
-void TServer::tempsockInfo(TSock* sender, SocketInfo info, const QString& msg) {
-    const int slot = sender->Tag;
-    if (!inUse(slot) || slots_[slot].sock != sender) return;
+void TServer::connectionInfo(int slot, std::uint64_t id, SocketInfo info, const QString& msg) {
+    if (!sameConnection(slot, id)) return;
     if (info == SocketInfo::Close) {
         closeHandling(slot);
     } else if (info == SocketInfo::Error) {
         // A connection that fails is a closed connection.
         qCInfo(lcHost) << "Slot" << slot << msg;
-        sender->Close();
+        slots_[slot].sock->Close();
     }
 }
 
 void TServer::closeHandling(int slot) {
     Connection& c = slots_[slot];
-    const std::string gone = wire::Message(cmd::playerdisconnected).add(slot).add(c.name).end();
+    const std::string gone = wire::PlayerDisconnected{slot, c.name}.encode();
     TSock* sock = c.sock;
     c.sock = nullptr;
     for (int other : slotsInUse())
@@ -165,8 +170,7 @@ void TServer::send(int slot, const std::string& text) {
         QMetaObject::invokeMethod(
             this,
             [this, slot, id] {
-                if (inUse(slot) && slots_[slot].id == id)
-                    dropConnection(slot, "does not take what it is sent");
+                if (sameConnection(slot, id)) dropConnection(slot, "does not take what it is sent");
             },
             Qt::QueuedConnection);
     }
@@ -189,7 +193,7 @@ void TServer::enqueue(int slot, std::string line) {
     c.queuedBytes += line.size();
     c.receivedlist.push_back(std::move(line));
     ++queuedLines_;
-    socktimer_.kick();
+    dispatchPacer_.kick();
 }
 
 void TServer::clearQueue(Connection& c) {
@@ -200,7 +204,7 @@ void TServer::clearQueue(Connection& c) {
 
 // One line: the next connection in turn that has lines waiting gives its oldest, so a
 // flood delays only the flooder.
-void TServer::socktimerTimer() {
+void TServer::dispatchNextLine() {
     if (queuedLines_ == 0) return;
     for (int n = 0; n < slotCount; ++n) {
         const int slot = (nextTurn_ - 1 + n) % slotCount + 1;

@@ -58,7 +58,7 @@ public:
     int highestSlot() const { return highestSlot_; }
     std::size_t queuedLines() const { return queuedLines_; }
     // Whether the dispatcher has a pass scheduled (idle means no timer at all).
-    bool dispatching() const { return socktimer_.active(); }
+    bool dispatching() const { return dispatchPacer_.active(); }
 
     void broadcast(const std::string& text);
     // Closes the slot's connection if it has one; the close handling follows.
@@ -92,15 +92,18 @@ private:
     static bool validSlot(int slot) { return slot >= 1 && slot <= slotCount; }
 
     void Sock1Accept(TSock* sender);
-    void Sock1Read(TSock* sender, int count);
-    void tempsockDisconnect(TSock* sender);
-    void tempsockInfo(TSock* sender, SocketInfo info, const QString& msg);
+    // The accepted connection `id` in `slot` (each connection's own, captured when it is
+    // admitted): it has data, the peer closed, or a close or an error was reported.
+    bool sameConnection(int slot, std::uint64_t id) const;
+    void connectionRead(int slot, std::uint64_t id);
+    void peerDisconnected(int slot, std::uint64_t id);
+    void connectionInfo(int slot, std::uint64_t id, SocketInfo info, const QString& msg);
     void closeHandling(int slot);
     void dropConnection(int slot, const char* why);
     void admit(int slot, TSock* sock);
     void clearQueue(Connection& c);
     void enqueue(int slot, std::string line);
-    void socktimerTimer();
+    void dispatchNextLine();
     void dispatch(int slot, const std::string& line);
 
     // Handlers of the requests; `origin` is the slot whose connection sent the line.
@@ -116,17 +119,16 @@ private:
     void handfound(int origin, std::string_view rest);
     void tabfound(int origin, std::string_view rest);
     void endturn(int origin, std::string_view rest);
-    // Whether a request's first field names the sending connection's own slot.
-    bool fromSender(int origin, std::string_view rest) const;
-    void relay(int origin, std::string_view rest, std::string_view word, std::string_view join);
+    // Whether a request names the sending connection's own slot.
+    bool fromSender(int origin, int named) const;
 
     TSock Sock1;  // the listener
     std::array<Connection, slotCount + 1> slots_;
     int highestSlot_ = 0;
     std::uint64_t nextId_ = 0;
     std::size_t queuedLines_ = 0;
-    int nextTurn_ = 1;  // the slot whose queue the dispatcher looks at first
-    DispatchPacer socktimer_;
+    int nextTurn_ = 1;             // the slot whose queue the dispatcher looks at first
+    DispatchPacer dispatchPacer_;  // runs only while lines wait
     int botSpeed_ = 1000;
     qint64 outputLimit_ = defaultOutputLimit;
     int loginTimeoutMs_ = defaultLoginTimeoutMs;

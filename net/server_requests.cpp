@@ -4,19 +4,15 @@
 #include <QLoggingCategory>
 
 #include "net/server.h"
-#include "wire/commands.h"
-#include "wire/fields.h"
-#include "wire/message.h"
+#include "wire/announcements.h"
 #include "wire/names.h"
+#include "wire/requests.h"
 
 Q_DECLARE_LOGGING_CATEGORY(lcHost)
 
 namespace tess {
 
-using wire::Message;
-
-bool TServer::fromSender(int origin, std::string_view rest) const {
-    const int named = wire::FieldReader(rest).number();
+bool TServer::fromSender(int origin, int named) const {
     if (named == origin) return true;
     qCWarning(lcHost) << "Dropped a request of slot" << origin << "made for slot" << named;
     return false;
@@ -28,33 +24,30 @@ void TServer::receivedlogininfo(int origin, std::string_view rest) {
         qCWarning(lcHost) << "Ignored a second login from slot" << origin;
         return;
     }
-    if (!fromSender(origin, rest)) return;
-    wire::FieldReader fields(rest);
-    const int slot = fields.number();
-    const std::string_view version = fields.text();
-    c.name = wire::cleanName(fields.remainder());
+    const wire::LoginInfo login = wire::LoginInfo::decode(rest);
+    if (!fromSender(origin, login.slot)) return;
+    const int slot = login.slot;
+    c.name = wire::cleanName(login.name);
     c.loggedIn = true;
     if (c.loginTimer != nullptr) c.loginTimer->stop();
 
-    broadcast(Message(cmd::newplayerinfo).add(slot).add(c.name).add("0").end());
+    broadcast(wire::NewPlayerInfo{slot, c.name}.encode());
 
-    Message others(cmd::existingplayers);
-    bool anyOther = false;
+    wire::ExistingPlayers others;
     for (int other : slotsInUse()) {
         if (other == slot) continue;
         const bool watching = other <= seatCount && engine_.table().seats[other].justWatching;
-        others.add(other).add(slots_[other].name).add(watching ? "1" : "0");
-        anyOther = true;
+        others.players.push_back({other, slots_[other].name, watching});
     }
-    if (anyOther) {
-        const std::string list = others.end();
+    if (!others.players.empty()) {
+        const std::string list = others.encode();
         send(slot, list);
         send(slot, list);
     }
 
-    if (version != cmd::version) {
-        send(1, Message(cmd::havewrongversion).add(c.name).end());
-        send(slot, Message(cmd::wrongversion).endWithPlus());
+    if (login.version != cmd::version) {
+        send(1, wire::HaveWrongVersion{c.name}.encode());
+        send(slot, wire::WrongVersion{}.encode());
     }
 
     if (engine_.table().inProgress) {
@@ -64,56 +57,51 @@ void TServer::receivedlogininfo(int origin, std::string_view rest) {
     }
 }
 
-void TServer::relay(int origin, std::string_view rest, std::string_view word,
-                    std::string_view join) {
-    if (!fromSender(origin, rest)) return;
-    wire::FieldReader fields(rest);
-    const int slot = fields.number();
-    const std::string text = std::string(join) + std::string(fields.remainder());
-    broadcast(Message(word).add(slot).raw(text).end());
-}
-
 void TServer::chat(int origin, std::string_view rest) {
     if (rest.size() > maxRelayedLine) return;
-    relay(origin, rest, cmd::chat, "+" + slots_[origin].name + " chats: ");
+    wire::Chat line = wire::Chat::decode(rest);
+    if (!fromSender(origin, line.slot)) return;
+    line.text = slots_[origin].name + " chats: " + line.text;
+    broadcast(line.encode());
 }
 
 void TServer::action(int origin, std::string_view rest) {
     if (rest.size() > maxRelayedLine) return;
-    relay(origin, rest, cmd::action, "+" + slots_[origin].name + " ");
+    wire::Action line = wire::Action::decode(rest);
+    if (!fromSender(origin, line.slot)) return;
+    line.text = slots_[origin].name + " " + line.text;
+    broadcast(line.encode());
 }
 
 void TServer::playasound(int origin, std::string_view rest) {
     if (rest.size() > maxRelayedLine) return;
-    relay(origin, rest, cmd::playasound, "+");
+    const wire::PlayASound sound = wire::PlayASound::decode(rest);
+    if (fromSender(origin, sound.slot)) broadcast(sound.encode());
 }
 
 void TServer::kickhim(int origin, std::string_view rest) {
-    wire::FieldReader fields(rest);
-    const int sender = fields.number();
-    const int target = fields.number();
-    if (origin != 1 || sender != 1) {
+    const wire::KickHim kick = wire::KickHim::decode(rest);
+    if (origin != 1 || kick.slot != 1) {
         qCWarning(lcHost) << "Ignored a kick request from slot" << origin;
         return;
     }
-    disconnectsock(target);
+    disconnectsock(kick.target);
 }
 
 void TServer::justwatch(int origin, std::string_view rest) {
-    wire::FieldReader fields(rest);
-    const int seat = fields.number();
-    const std::string_view mode = fields.text();
+    const wire::JustWatch request = wire::JustWatch::decode(rest);
+    const int seat = request.seat;
     if (seat < 1 || seat > seatCount) return;
     if (origin != seat && origin != 1) {
         qCWarning(lcHost) << "Ignored slot" << origin << "asking seat" << seat << "to watch";
         return;
     }
-    if (mode == "2") {
+    if (request.mode == 2) {
         engine_.setJustWatching(seat, false);
-        broadcast(Message(cmd::justwatching).add(seat).add("2").end());
-    } else if (mode == "1" && engine_.table().inProgress) {
+        broadcast(wire::JustWatching{seat, false}.encode());
+    } else if (request.mode == 1 && engine_.table().inProgress) {
         engine_.setJustWatching(seat, true);
-        broadcast(Message(cmd::justwatching).add(seat).add("1").end());
+        broadcast(wire::JustWatching{seat, true}.encode());
         engine_.passTurnFrom(seat);
     }
 }
@@ -127,23 +115,23 @@ void TServer::startgame(int origin, std::string_view rest) {
 }
 
 void TServer::handplay(int origin, std::string_view rest) {
-    if (fromSender(origin, rest)) engine_.handplay(rest);
+    if (fromSender(origin, wire::HandPlay::decode(rest).seat)) engine_.handplay(rest);
 }
 
 void TServer::tabplay(int origin, std::string_view rest) {
-    if (fromSender(origin, rest)) engine_.tabplay(rest);
+    if (fromSender(origin, wire::TabPlay::decode(rest).seat)) engine_.tabplay(rest);
 }
 
 void TServer::handfound(int origin, std::string_view rest) {
-    if (fromSender(origin, rest)) engine_.handfound(rest);
+    if (fromSender(origin, wire::HandFound::decode(rest).seat)) engine_.handfound(rest);
 }
 
 void TServer::tabfound(int origin, std::string_view rest) {
-    if (fromSender(origin, rest)) engine_.tabfound(rest);
+    if (fromSender(origin, wire::TabFound::decode(rest).seat)) engine_.tabfound(rest);
 }
 
 void TServer::endturn(int origin, std::string_view rest) {
-    if (fromSender(origin, rest)) engine_.endturn(rest);
+    if (fromSender(origin, wire::EndTurn::decode(rest).seat)) engine_.endturn(rest);
 }
 
 }  // namespace tess

@@ -29,7 +29,6 @@ public:
 
     QString HostName;
     QString PortName;
-    int Tag = 0;
 
     // Starts connecting to HostName:PortName. Does nothing (and returns the connected
     // flag) when a socket already exists.

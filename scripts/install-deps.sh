@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   dpkg-dev file appstream
+  clang-format
 )
 
 missing=()

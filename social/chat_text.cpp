@@ -5,6 +5,7 @@
 
 #include "wire/commands.h"
 #include "wire/fields.h"
+#include "wire/requests.h"
 
 namespace tess {
 
@@ -89,11 +90,10 @@ std::optional<std::string> chatMessage(std::string_view input, int mySlot,
                                        std::string_view colourText) {
     if (input.empty()) return std::nullopt;
     const std::string tail = "|" + std::string(colourText);
-    const std::string slot = "+" + std::to_string(mySlot) + "+";
-    if (input.front() != '/') return std::string(cmd::chat) + slot + std::string(input) + tail;
+    if (input.front() != '/') return wire::lineOf(wire::Chat{mySlot, std::string(input) + tail});
     if (startsWith(input, "/me")) {
         const std::string_view action = input.substr(std::min<std::size_t>(4, input.size()));
-        return std::string(cmd::action) + slot + std::string(action) + tail;
+        return wire::lineOf(wire::Action{mySlot, std::string(action) + tail});
     }
     return std::nullopt;
 }

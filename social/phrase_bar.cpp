@@ -11,6 +11,8 @@
 #include "social/sounds.h"
 #include "wire/commands.h"
 #include "wire/fields.h"
+#include "wire/limits.h"
+#include "wire/requests.h"
 
 namespace tess {
 
@@ -152,11 +154,12 @@ bool PhraseBar::phraseReady() const { return !sentPhrase_ || msNow_() - lastPhra
 
 QString PhraseBar::phraseLine(int n) const {
     const QString& phrase = phrases_[n - 1];
-    const QString head = QString::fromUtf8(cmd::action.data(), cmd::action.size()) +
-                         QStringLiteral("+%1+").arg(context_.mySlot ? context_.mySlot() : 0);
     const QString colour = context_.colourText ? context_.colourText() : QString();
-    if (phrase.startsWith(QLatin1String("/me "))) return head + phrase.mid(4) + u'|' + colour;
-    return head + QStringLiteral("says: ") + phrase + u'|' + colour;
+    const QString text = phrase.startsWith(QLatin1String("/me "))
+                             ? phrase.mid(4) + u'|' + colour
+                             : QStringLiteral("says: ") + phrase + u'|' + colour;
+    const int slot = context_.mySlot ? context_.mySlot() : 0;
+    return QString::fromStdString(wire::lineOf(wire::Action{slot, text.toStdString()}));
 }
 
 void PhraseBar::b_phrase1Click(int n) {
@@ -174,23 +177,23 @@ void PhraseBar::wave4Click(int tag) {
     if (tag <= 0 || tag > chatterCount) return;
     if (!context_.connected || !context_.connected()) return;
     const int slot = context_.mySlot ? context_.mySlot() : 0;
-    emit sendLine(QString::fromUtf8(cmd::playasound.data(), cmd::playasound.size()) +
-                  QStringLiteral("+%1+wave%2+").arg(slot).arg(tag));
+    const std::string sound = "wave" + std::to_string(tag);
+    emit sendLine(QString::fromStdString(wire::lineOf(wire::PlayASound{slot, sound})));
 }
 
 void PhraseBar::playasound(std::string_view data) {
-    wire::FieldReader fields(data);
-    const std::string_view slotText = fields.text();
-    const QString name = QString::fromUtf8(fields.text());
-    int slot = 0;
-    if (!wire::parseNumber(slotText, slot)) {
-        qWarning() << "Dropped a chatter sound with slot"
-                   << QByteArray(slotText.data(), static_cast<qsizetype>(slotText.size()));
+    wire::PlayASound sound;
+    try {
+        sound = wire::PlayASound::decode(data);
+    } catch (const wire::FieldError& e) {
+        qWarning() << "Dropped a chatter sound -" << e.what();
         return;
     }
+    const int slot = sound.slot;
+    const QString name = QString::fromStdString(sound.sound);
     // Only the chatter sounds: a peer cannot make others hear game sounds or alerts.
     const int tag = chatterTag(name);
-    if (slot < 1 || slot > 9 || tag == 0) {
+    if (slot < 1 || slot > wire::slotCount || tag == 0) {
         qWarning() << "Dropped a chatter sound" << slot << name;
         return;
     }
@@ -198,7 +201,7 @@ void PhraseBar::playasound(std::string_view data) {
         sounds_.play(name);
         return;
     }
-    if (slot > 4 || !context_.seatName) return;  // spectators have no seat label
+    if (slot > wire::seatCount || !context_.seatName) return;  // spectators have no seat label
     emit notice(QStringLiteral("0+") + context_.seatName(slot) +
                 QStringLiteral(": <Chatter Sound> ") + chatterCaption(tag));
 }

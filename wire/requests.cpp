@@ -73,12 +73,18 @@ std::string StartGame::encode() const {
     return m.endWithPlus();
 }
 
-StartGame StartGame::decode(std::string_view rest) {
+StartGame StartGame::decode(std::string_view rest, bool strict) {
     FieldReader f(rest);
     StartGame m;
     m.name = f.text();
-    if (!parseNumber(f.text(), m.playToScore)) m.playToScore = defaultPlayToScore;
-    if (!parseNumber(f.text(), m.timePerTurn)) m.timePerTurn = defaultTimePerTurn;
+    const auto read = [&f, strict](int& value, int fallback) {
+        if (strict)
+            value = f.number();
+        else if (!parseNumber(f.text(), value))
+            value = fallback;
+    };
+    read(m.playToScore, defaultPlayToScore);
+    read(m.timePerTurn, defaultTimePerTurn);
     int players = 0;
     if (parseNumber(f.text(), players) && players >= minTablePlayers && players <= maxTablePlayers)
         m.tablePlayers = players;

@@ -85,7 +85,9 @@ struct StartGame {
     int timePerTurn = defaultTimePerTurn;
     int tablePlayers = minTablePlayers;
     std::string encode() const;
-    static StartGame decode(std::string_view rest);
+    // `strict`, as a client reads the host's announcement: a score or time that is not a
+    // number throws FieldError instead of meaning the default.
+    static StartGame decode(std::string_view rest, bool strict = false);
     bool operator==(const StartGame&) const = default;
 };
 

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "client/board_view.h"
-#include "client/table_layout.h"
+#include "client/model/table_layout.h"
 #include "client/tchat.h"
 #include "social/chat_panel.h"
 #include "social/phrase_bar.h"

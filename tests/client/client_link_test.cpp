@@ -6,26 +6,30 @@
 #include "client/client_link.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
-#include "wire/fields.h"
 #include "tests/support/fake_host.h"
 #include "tests/support/socket_options.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
+#include "wire/announcements.h"
+#include "wire/fields.h"
 
-namespace tess::testing {
-namespace {}  // namespace
-}  // namespace tess::testing
-
-namespace tess {
-void PrintTo(const PlayerEntry& p, std::ostream* os) {
+namespace tess::wire {
+void PrintTo(const ExistingPlayers::Player& p, std::ostream* os) {
     *os << p.slot << ":" << p.name << (p.watching ? " (watching)" : "");
 }
-}  // namespace tess
+}  // namespace tess::wire
 
 namespace tess::testing {
 namespace {
 
-TEST(ParsePlayers, ReadsTriplesUntilTheTextIsUsedUp) {
+using PlayerEntry = wire::ExistingPlayers::Player;
+
+// The login answer is the link's own handler; the client's table routes it.
+void answerLogin(ClientLink& link) {
+    link.on(cmd::sendlogininfo, [&link](std::string_view rest) { link.sendloginfo(rest); });
+}
+
+TEST(ExistingPlayers, ReadsTriplesUntilTheTextIsUsedUp) {
     struct Case {
         std::string rest;
         std::vector<PlayerEntry> players;
@@ -35,13 +39,14 @@ TEST(ParsePlayers, ReadsTriplesUntilTheTextIsUsedUp) {
           Case{"1+You+0+2+Ann+1+5+Spy+0", {{1, "You", false}, {2, "Ann", true}, {5, "Spy", false}}},
           Case{"", {}}, Case{"x+You+0", {}}, Case{"3+Cat", {{3, "Cat", false}}},
           Case{"2+Ann+0+junk", {{2, "Ann", false}}}}) {
-        EXPECT_EQ(parsePlayers(c.rest), c.players) << c.rest;
+        EXPECT_EQ(wire::ExistingPlayers::decode(c.rest).players, c.players) << c.rest;
     }
 }
 
 TEST(ClientLink, AnswersTheLoginRequestExactly) {
     FakeHost host;
     ClientLink link;
+    answerLogin(link);
     link.connectTo("127.0.0.1", host.server.serverPort(), "Bob");
     QTcpSocket* peer = host.accept();
     peer->write("CMD_sendlogininfo+2\xFF");
@@ -54,6 +59,7 @@ TEST(ClientLink, AnswersTheLoginRequestExactly) {
 TEST(ClientLink, HandlesLinesInOrderAndSeesTheTableIsFullBeforeTheClose) {
     FakeHost host;
     ClientLink link;
+    answerLogin(link);
     std::vector<std::string> handled;
     for (const char* word : {"CMD_chat", "CMD_full", "CMD_nextplayer"})
         link.on(word, [&handled, word](std::string_view rest) {
@@ -87,6 +93,7 @@ TEST(ClientLink, UnreachableHostLeavesTheClientWaiting) {
     const quint16 port = probe.serverPort();
     probe.close();
     ClientLink link;
+    answerLogin(link);
     bool closed = false;
     QObject::connect(&link, &ClientLink::closed, [&] { closed = true; });
     link.connectTo("127.0.0.1", port, "Bob");
@@ -106,9 +113,10 @@ TEST(ClientLink, LogsInAtTheRealHostAndGoesWhenItIsKicked) {
     you.waitForPrefix("CMD_newplayerinfo+1+");
 
     ClientLink link;
+    answerLogin(link);
     std::vector<PlayerEntry> seen;
     const auto players = [&](std::string_view rest) {
-        for (const PlayerEntry& p : parsePlayers(rest))
+        for (const PlayerEntry& p : wire::ExistingPlayers::decode(rest).players)
             seen.push_back(p);
     };
     link.on("CMD_newplayerinfo", players);
@@ -130,6 +138,7 @@ TEST(ClientLink, LogsInAtTheRealHostAndGoesWhenItIsKicked) {
 TEST(ClientLink, HostThatAsksForTheLoginAndGoesIsAClose) {
     FakeHost host;
     ClientLink link;
+    answerLogin(link);
     int chats = 0;
     link.on("CMD_chat", [&](std::string_view) { ++chats; });
     bool closed = false;
@@ -153,6 +162,7 @@ TEST(ClientLink, HostThatAsksForTheLoginAndGoesIsAClose) {
 TEST(ClientLink, HostThatFloodsTheQueueIsDropped) {
     FakeHost host;
     ClientLink link;
+    answerLogin(link);
     int handled = 0;
     link.on("CMD_x", [&](std::string_view) { ++handled; });
     bool closed = false;
@@ -173,6 +183,7 @@ TEST(ClientLink, HostThatFloodsTheQueueIsDropped) {
 TEST(ClientLink, KeepsTheConnectionProbed) {
     FakeHost host;
     ClientLink link;
+    answerLogin(link);
     link.connectTo("127.0.0.1", host.server.serverPort(), "Bob");
     QTcpSocket* peer = host.accept();
     ASSERT_NE(peer, nullptr);
@@ -185,6 +196,18 @@ TEST(ClientLink, KeepsTheConnectionProbed) {
     EXPECT_EQ(k.idle, 60);
     EXPECT_EQ(k.interval, 10);
     EXPECT_EQ(k.count, 3);
+}
+
+}  // namespace
+}  // namespace tess::testing
+
+namespace tess::testing {
+namespace {
+
+TEST(ClientLink, RefusesASecondHandlerForAWord) {
+    ClientLink link;
+    link.on("CMD_chat", [](std::string_view) {});
+    EXPECT_THROW(link.on("CMD_chat", [](std::string_view) {}), std::logic_error);
 }
 
 }  // namespace

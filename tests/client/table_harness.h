@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "client/table_model.h"
+#include "client/model/client_routes.h"
+#include "client/model/table_model.h"
 #include "wire/fields.h"
 
 namespace tess::testing {
@@ -41,8 +42,8 @@ public:
     // handler ignored it. A line whose word the table does not handle fails the test.
     bool feed(std::string_view line) {
         const wire::CommandLine c = wire::splitCommand(line);
-        for (const TableModel::Route& r : TableModel::routes())
-            if (r.word == c.word) return (model.*r.handler)(c.rest);
+        for (const ClientRoute& r : clientRoutes())
+            if (r.word == c.word && r.model != nullptr) return (model.*r.model)(c.rest);
         ADD_FAILURE() << "no handler for " << line;
         return false;
     }

@@ -20,6 +20,21 @@ struct LinkedEvents : TableEvents {
     std::vector<std::string> notices;
 };
 
+// The window's part of the routes: only the login matters here.
+struct LoginOnly : PlayerEvents {
+    explicit LoginOnly(ClientLink& l) : link(l) {}
+    void sendlogininfo(std::string_view rest) override { link.sendloginfo(rest); }
+    void chatrecieved(std::string_view) override {}
+    void newplayerinfo(std::string_view) override {}
+    void existingplayers(std::string_view) override {}
+    void playerdisconnected(std::string_view) override {}
+    void havewrongversion(std::string_view) override {}
+    void wrongversion(std::string_view) override {}
+    void full(std::string_view) override {}
+    void playasound(std::string_view) override {}
+    ClientLink& link;
+};
+
 TEST(TableRoutes, PlaysASoloTurnAgainstTheRealHost) {
     VirtualClock clock;
     StackedRandom random;
@@ -29,7 +44,8 @@ TEST(TableRoutes, PlaysASoloTurnAgainstTheRealHost) {
     ClientLink link;
     LinkedEvents events(link);
     TableModel model(events);
-    routeTable(link, model);
+    LoginOnly window(link);
+    routeClient(link, model, window);
     QObject::connect(&link, &ClientLink::loggedIn, [&](int slot) {
         model.setConnection(slot);
         model.setHosting(true);
@@ -53,6 +69,17 @@ TEST(TableRoutes, PlaysASoloTurnAgainstTheRealHost) {
     ASSERT_TRUE(waitUntil([&] { return model.status() == "You ended your turn."; }));
     EXPECT_EQ(model.hand().size(), cards + 1);
     EXPECT_FALSE(model.canact());
+}
+
+TEST(TableRoutes, RoutingTheTableTwiceIsRefused) {
+    ClientLink link;
+    LinkedEvents events(link);
+    TableModel model(events);
+    LoginOnly window(link);
+    routeClient(link, model, window);
+    EXPECT_TRUE(link.handles("CMD_playhand"));
+    EXPECT_TRUE(link.handles("CMD_sendlogininfo"));
+    EXPECT_THROW(routeClient(link, model, window), std::logic_error);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "wire/cards.h"
 #include "tests/engine/harness.h"
+#include "wire/cards.h"
 
 namespace tess::testing {
 namespace {

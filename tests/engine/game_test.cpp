@@ -4,8 +4,8 @@
 #include <random>
 
 #include "engine/bot.h"
-#include "wire/cards.h"
 #include "tests/engine/harness.h"
+#include "wire/cards.h"
 
 namespace tess::testing {
 namespace {

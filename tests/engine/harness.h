@@ -8,10 +8,10 @@
 
 #include "engine/engine.h"
 #include "engine/virtual_clock.h"
-#include "wire/commands.h"
-#include "wire/fields.h"
 #include "tests/support/recording_outbox.h"
 #include "tests/support/stacked_random.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
 
 namespace tess {
 

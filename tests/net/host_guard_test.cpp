@@ -1,9 +1,9 @@
 // A slot is for a player, and a flood delays only the flooder.
 #include <algorithm>
 
-#include "wire/commands.h"
 #include "tests/net/host_harness.h"
 #include "tests/support/socket_options.h"
+#include "wire/commands.h"
 
 namespace tess::testing {
 namespace {

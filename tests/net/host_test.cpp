@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "wire/commands.h"
 #include "tests/net/host_harness.h"
+#include "wire/commands.h"
 
 namespace tess::testing {
 namespace {

@@ -17,7 +17,7 @@
 #include <utility>
 #include <vector>
 
-#include "client/table_layout.h"
+#include "client/model/table_layout.h"
 #include "tests/program/program_process.h"
 #include "wire/cards.h"
 

@@ -2,19 +2,19 @@
 // ends, the winner, and the whole table for a late joiner.
 #include <vector>
 
-#include "client/table_fields.h"
-#include "client/table_model.h"
+#include "client/model/table_fields.h"
+#include "client/model/table_model.h"
+#include "wire/announcements.h"
 
 namespace tess {
 
 using namespace table_fields;
-using wire::FieldReader;
 
 bool TableModel::startthegame(std::string_view data) {
-    FieldReader f(data);
-    const std::string name(f.text());
-    const int playTo = f.number();
-    const int seconds = f.number();
+    const wire::StartGame start = wire::StartGame::decode(data, true);
+    const std::string& name = start.name;
+    const int playTo = start.playToScore;
+    const int seconds = start.timePerTurn;
     if (!isAmount(playTo) || !isAmount(seconds)) return false;
 
     Batch batch(*this);
@@ -28,7 +28,7 @@ bool TableModel::startthegame(std::string_view data) {
     for (SeatView& c : controls_)
         c.eyes = false;
     setTimePerTurn(seconds);
-    if (mySlot_ < 1 || mySlot_ > seatcount || control(mySlot_).name != name)
+    if (mySlot_ < 1 || mySlot_ > wire::seatCount || control(mySlot_).name != name)
         say(name + " has started a game.");
     else
         say("You have started a game.");
@@ -42,22 +42,16 @@ bool TableModel::startthegame(std::string_view data) {
 }
 
 bool TableModel::roundstart(std::string_view data) {
-    FieldReader f(data);
-    f.number();  // the round number is not shown
-    const int pot = f.number();
+    const wire::RoundStart round = wire::RoundStart::decode(data);  // its number is not shown
+    const int pot = round.pot;
     if (!isAmount(pot)) return false;
-    std::vector<std::pair<int, bool>> seats;
-    while (!f.remainder().empty()) {
-        const int seat = f.number();
-        const int playing = flag(f.text());
-        if (!isSeat(seat) || playing < 0) return false;
-        seats.emplace_back(seat, playing == 1);
-    }
+    for (const wire::RoundStart::Seat& s : round.seats)
+        if (!isSeat(s.seat)) return false;
 
     Batch batch(*this);
     clearit();
     setDone(false);
-    for (const auto& [seat, playing] : seats) {
+    for (const auto& [seat, playing] : round.seats) {
         SeatView& c = control(seat);
         c.notPlaying = !playing;
         if (!playing) {
@@ -75,8 +69,7 @@ bool TableModel::roundstart(std::string_view data) {
 }
 
 bool TableModel::getnextplayer(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
+    const int seat = wire::NextPlayer::decode(data).seat;
     if (!isSeat(seat)) return false;
 
     Batch batch(*this);
@@ -105,12 +98,8 @@ bool TableModel::getnextplayer(std::string_view data) {
 }
 
 bool TableModel::ending(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
-    const int position = f.number();
-    const int card = f.number();
-    const int pot = f.number();
-    if (!isSeat(seat) || !within(position, 0, handPositions) || !isCardOrNone(card) ||
+    const auto [seat, position, card, pot] = wire::Ending::decode(data);
+    if (!isSeat(seat) || !within(position, 0, wire::handSize) || !isCardOrNone(card) ||
         !isAmount(pot))
         return false;
 
@@ -130,15 +119,12 @@ bool TableModel::ending(std::string_view data) {
     }
     setStatus(control(seat).name + " ended their turn.");
     const int count = control(seat).fanCount;
-    redrawFan(seat, count < handPositions ? count + 1 : count);
+    redrawFan(seat, count < wire::handSize ? count + 1 : count);
     return true;
 }
 
 bool TableModel::endround(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
-    const int pot = f.number();
-    const int score = f.number();
+    const auto [seat, pot, score] = wire::EndRound::decode(data);
     if (!isSeat(seat) || !isAmount(pot) || !isAmount(score)) return false;
 
     Batch batch(*this);
@@ -173,8 +159,7 @@ bool TableModel::nomorecards(std::string_view) {
 }
 
 bool TableModel::winner(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
+    const int seat = wire::Winner::decode(data).seat;
     if (!isSeat(seat)) return false;
 
     Batch batch(*this);
@@ -191,14 +176,13 @@ bool TableModel::winner(std::string_view data) {
         startVisible_ = true;
         touch(areaButtons);
     }
-    if (mySlot_ >= 1 && mySlot_ <= seatcount) events_.addGame(isMe(seat) ? "addtomine" : c.name);
+    if (mySlot_ >= 1 && mySlot_ <= wire::seatCount)
+        events_.addGame(isMe(seat) ? "addtomine" : c.name);
     return true;
 }
 
 bool TableModel::justwatching(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
-    const bool watching = f.text() == "1";
+    const auto [seat, watching] = wire::JustWatching::decode(data);
     if (!isSeat(seat)) return false;
 
     Batch batch(*this);
@@ -216,26 +200,11 @@ bool TableModel::justwatching(std::string_view data) {
 namespace {
 // One entry of the late joiner's table: "p" seat cards score t/f, "f" foundation card 0
 // a, "t" spot first top a.
-struct StatsEntry {
-    char kind;
-    int n;
-    int a;
-    int b;
-    int playing;
-};
-
-bool readEntry(FieldReader& f, StatsEntry& e) {
-    const std::string_view kind = f.text();
-    e.n = f.number();
-    e.a = f.number();
-    e.b = f.number();
-    const std::string_view last = f.text();
-    if (kind.size() != 1 || !isSeat(e.n)) return false;
-    e.kind = kind[0];
-    e.playing = flag(last);
+bool validEntry(const wire::GameStats::Entry& e) {
+    if (!isSeat(e.n)) return false;
     switch (e.kind) {
         case 'p':
-            return isHandCount(e.a) && isAmount(e.b) && e.playing >= 0;
+            return isHandCount(e.a) && isAmount(e.b) && flag(e.last) >= 0;
         case 'f':
             return isCardOrNone(e.a);
         case 't':
@@ -247,38 +216,33 @@ bool readEntry(FieldReader& f, StatsEntry& e) {
 }  // namespace
 
 bool TableModel::gamestats(std::string_view data) {
-    FieldReader f(data);
-    if (f.number() != mySlot_) return true;  // meant for another connection
-    const int playTo = f.number();
-    const int seconds = f.number();
-    const int secondsLeft = f.number();
-    const int pot = f.number();
-    const int taken = f.number();
-    const int turn = f.number();
+    const wire::GameStats stats = wire::GameStats::decode(data);
+    if (stats.slot != mySlot_) return true;  // meant for another connection
+    const int playTo = stats.playToScore;
+    const int seconds = stats.timePerTurn;
+    const int pot = stats.pot;
+    const int taken = stats.cardsTaken;
+    const int turn = stats.turnSeat;
     if (!isAmount(playTo) || !isAmount(seconds) || !isAmount(pot) || !isAmount(taken) ||
-        !within(turn, 0, seats))
+        !within(turn, 0, wire::seatCount))
         return false;
-    std::vector<StatsEntry> entries;
-    while (!f.remainder().empty()) {
-        StatsEntry e{};
-        if (!readEntry(f, e)) return false;
-        entries.push_back(e);
-    }
+    for (const wire::GameStats::Entry& e : stats.entries)
+        if (!validEntry(e)) return false;
 
     Batch batch(*this);
     turnseat_ = turn;
     playToScoreText_ = "Play to Score: " + std::to_string(playTo);
     setTimePerTurn(seconds);
     // The host counts 4 seconds more than it shows.
-    countdown_.setTimeLeft(secondsLeft - 4);
+    countdown_.setTimeLeft(static_cast<int>(stats.secondsLeft) - 4);
     pot_ = pot;
     // Nothing taken yet (no deal), or every card taken: no card is left to draw. The
     // host keeps counting draw attempts past the last card.
-    if (taken == 0 || taken >= deckCards) drawPileEmpty_ = true;
+    if (taken == 0 || taken >= deckSize) drawPileEmpty_ = true;
     if (isSeat(turn)) control(turn).turn = true;
     touch(areaSeats | areaBoard | areaCaptions);
-    for (const StatsEntry& e : entries)
-        applyStats(e.kind, e.n, e.a, e.b, e.playing == 1);
+    for (const wire::GameStats::Entry& e : stats.entries)
+        applyStats(e.kind, e.n, e.a, e.b, flag(e.last) == 1);
     if (countdown_.timeleft() > 0) startCountdown();
     return true;
 }

@@ -9,9 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "client/hand_model.h"
-#include "client/table_layout.h"
-#include "client/turn_countdown.h"
+#include "client/model/hand_model.h"
+#include "client/model/table_layout.h"
+#include "client/model/turn_countdown.h"
+#include "wire/limits.h"
 
 namespace tess {
 
@@ -75,7 +76,6 @@ struct TabSpotView {
 
 class TableModel {
 public:
-    static constexpr int seatcount = 4;
     static constexpr std::string_view waiting = "<Waiting>";
     static const std::array<std::string, 4> defaultnames;
 
@@ -125,12 +125,6 @@ public:
     bool justwatching(std::string_view data);
 
     using Handler = bool (TableModel::*)(std::string_view);
-    struct Route {
-        std::string_view word;  // the command word, e.g. "CMD_nextplayer"
-        Handler handler;
-    };
-    // Every command word the table handles, with its handler.
-    static const std::array<Route, 15>& routes();
 
     // Empties the board and the scores (window creation, a new game); clearit empties
     // the board for a new round.
@@ -156,7 +150,7 @@ public:
     int mySlot() const { return mySlot_; }
     bool connected() const { return connected_; }
     bool hosting() const { return hosting_; }
-    bool spectator() const { return mySlot_ > seatcount; }
+    bool spectator() const { return mySlot_ > wire::seatCount; }
     int turnseat() const { return turnseat_; }
     bool canact() const { return canact_; }
     int selectedcard() const { return selectedcard_; }

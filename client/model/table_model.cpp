@@ -1,4 +1,4 @@
-#include "client/table_model.h"
+#include "client/model/table_model.h"
 
 #include <utility>
 
@@ -20,27 +20,6 @@ TableModel::TableModel(TableEvents& events) : events_(events) {
     dirty_ = 0;
 }
 
-const std::array<TableModel::Route, 15>& TableModel::routes() {
-    static const std::array<Route, 15> table{{
-        {cmd::startgame, &TableModel::startthegame},
-        {cmd::roundstart, &TableModel::roundstart},
-        {cmd::nextplayer, &TableModel::getnextplayer},
-        {cmd::ending, &TableModel::ending},
-        {cmd::endround, &TableModel::endround},
-        {cmd::nomorecards, &TableModel::nomorecards},
-        {cmd::winner, &TableModel::winner},
-        {cmd::gamestats, &TableModel::gamestats},
-        {cmd::mycards, &TableModel::mycards},
-        {cmd::foundcards, &TableModel::foundcards},
-        {cmd::playhand, &TableModel::playhand},
-        {cmd::playtab, &TableModel::playtab},
-        {cmd::foundcard, &TableModel::foundcard},
-        {cmd::foundtab, &TableModel::foundtab},
-        {cmd::justwatching, &TableModel::justwatching},
-    }};
-    return table;
-}
-
 void TableModel::setConnection(int mySlot) {
     Batch batch(*this);
     mySlot_ = mySlot;
@@ -58,13 +37,13 @@ void TableModel::setHosting(bool hosting) {
 // --- Seats ---
 
 int TableModel::screenPosition(int seat) const {
-    if (seat < 1 || seat > seatcount) return 0;
-    return (seat - ownSeat_ + seatcount) % seatcount + 1;
+    if (seat < 1 || seat > wire::seatCount) return 0;
+    return (seat - ownSeat_ + wire::seatCount) % wire::seatCount + 1;
 }
 
 int TableModel::seatAt(int position) const {
-    if (position < 1 || position > seatcount) return 0;
-    return (ownSeat_ - 1 + position - 1) % seatcount + 1;
+    if (position < 1 || position > wire::seatCount) return 0;
+    return (ownSeat_ - 1 + position - 1) % wire::seatCount + 1;
 }
 
 SeatView& TableModel::control(int seat) {
@@ -77,7 +56,7 @@ const SeatView& TableModel::seat(int seat) const {
 }
 
 const SeatView& TableModel::atPosition(int position) const {
-    if (position < 1 || position > seatcount) position = 1;
+    if (position < 1 || position > wire::seatCount) position = 1;
     return controls_[static_cast<std::size_t>(position - 1)];
 }
 
@@ -85,8 +64,8 @@ void TableModel::sortstuff(int ownSlot) {
     Batch batch(*this);
     // The controls stay at their places, hints included; only which seat each place
     // stands for changes.
-    ownSeat_ = ownSlot >= 1 && ownSlot <= seatcount ? ownSlot : 1;
-    for (int n = 1; n <= seatcount; ++n) {
+    ownSeat_ = ownSlot >= 1 && ownSlot <= wire::seatCount ? ownSlot : 1;
+    for (int n = 1; n <= wire::seatCount; ++n) {
         SeatView& c = control(n);
         if (c.name == c.hint) c.name = c.hint = defaultnames[static_cast<std::size_t>(n - 1)];
     }
@@ -94,7 +73,7 @@ void TableModel::sortstuff(int ownSlot) {
 }
 
 void TableModel::seatJoined(int slot, const std::string& name, bool watching) {
-    if (slot < 1 || slot > seatcount) return;
+    if (slot < 1 || slot > wire::seatCount) return;
     Batch batch(*this);
     SeatView& c = control(slot);
     c.name = name;
@@ -103,7 +82,7 @@ void TableModel::seatJoined(int slot, const std::string& name, bool watching) {
 }
 
 void TableModel::seatLeft(int slot) {
-    if (slot < 1 || slot > seatcount) return;
+    if (slot < 1 || slot > wire::seatCount) return;
     Batch batch(*this);
     SeatView& c = control(slot);
     if (c.name != waiting && c.name != c.hint) say(c.name + " disconnected.");

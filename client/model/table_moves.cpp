@@ -2,76 +2,51 @@
 // moves, and the user's clicks with the checks made before a move is sent.
 #include <vector>
 
-#include "client/table_fields.h"
-#include "client/table_model.h"
+#include "client/model/table_fields.h"
+#include "client/model/table_model.h"
+#include "wire/announcements.h"
 #include "wire/cards.h"
-#include "wire/commands.h"
-#include "wire/message.h"
+#include "wire/requests.h"
 
 namespace tess {
 
 using namespace table_fields;
-using wire::FieldReader;
-
 namespace {
 const std::string kingsOnTab = "Kings can only be placed on foundation spots.";
 const std::string kingFirst = "Kings must be moved to foundation before you can play that card.";
-
-// The line without its terminator; the connection adds that.
-std::string line(const wire::Message& message) {
-    std::string text = message.endWithPlus();
-    text.pop_back();
-    return text;
-}
 }  // namespace
 
 // --- Announcements ---
 
 bool TableModel::mycards(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
-    std::vector<std::pair<int, int>> cards;
-    while (!f.remainder().empty()) {
-        const int position = f.number();
-        const int card = f.number();
-        if (!isPosition(position) || !isCard(card)) return false;
-        cards.emplace_back(position, card);
-    }
-    if (!isMe(seat)) return true;  // someone else's hand
+    const wire::MyCards m = wire::MyCards::decode(data);
+    for (const wire::PlacedCard& c : m.cards)
+        if (!isPosition(c.place) || !isCard(c.card)) return false;
+    if (!isMe(m.seat)) return true;  // someone else's hand
 
     Batch batch(*this);
-    for (const auto& [position, card] : cards)
-        hand_.createcard(position, card);
+    for (const wire::PlacedCard& c : m.cards)
+        hand_.createcard(c.place, c.card);
     touch(areaHand);
     return true;
 }
 
 bool TableModel::foundcards(std::string_view data) {
-    FieldReader f(data);
-    std::vector<std::pair<int, int>> spots;
-    while (!f.remainder().empty()) {
-        const int spot = f.number();
-        const int card = f.number();
-        if (!isSpot(spot) || !isCardOrNone(card)) return false;
-        spots.emplace_back(spot, card);
-    }
+    const wire::FoundCards m = wire::FoundCards::decode(data);
+    for (const wire::PlacedCard& c : m.spots)
+        if (!isSpot(c.place) || !isCardOrNone(c.card)) return false;
 
     Batch batch(*this);
     dropSelection();
-    for (const auto& [spot, card] : spots)
-        tabs_[static_cast<std::size_t>(spot - 1)].first = card;
+    for (const wire::PlacedCard& c : m.spots)
+        tabs_[static_cast<std::size_t>(c.place - 1)].first = c.card;
     touch(areaBoard);
     return true;
 }
 
 bool TableModel::playhand(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
-    const int spot = f.number();
-    const int count = f.number();
-    const int card = f.number();
-    const int position = f.number();
-    if (!isSeat(seat) || !isSpot(spot) || !within(count, 1, lastCard) || !isCard(card) ||
+    const auto [seat, spot, count, card, position] = wire::PlayHand::decode(data);
+    if (!isSeat(seat) || !isSpot(spot) || !within(count, 1, deckSize) || !isCard(card) ||
         !isPosition(position))
         return false;
 
@@ -90,15 +65,9 @@ bool TableModel::playhand(std::string_view data) {
 }
 
 bool TableModel::playtab(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
-    const int from = f.number();
-    const int to = f.number();
-    const int first = f.number();
-    const int top = f.number();
-    const int count = f.number();
+    const auto [seat, from, to, first, top, count] = wire::PlayTab::decode(data);
     if (!isSeat(seat) || !isSpot(from) || !isSpot(to) || !isCardOrNone(first) ||
-        !isCardOrNone(top) || !within(count, 0, lastCard))
+        !isCardOrNone(top) || !within(count, 0, deckSize))
         return false;
 
     Batch batch(*this);
@@ -115,11 +84,7 @@ bool TableModel::playtab(std::string_view data) {
 }
 
 bool TableModel::foundcard(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
-    const int found = f.number();
-    const int card = f.number();
-    const int position = f.number();
+    const auto [seat, found, card, position] = wire::FoundCard::decode(data);
     if (!isSeat(seat) || !isSpot(found) || !isCard(card) || !isPosition(position)) return false;
 
     Batch batch(*this);
@@ -134,11 +99,8 @@ bool TableModel::foundcard(std::string_view data) {
 }
 
 bool TableModel::foundtab(std::string_view data) {
-    FieldReader f(data);
-    const int seat = f.number();
-    const int found = f.number();
-    const int card = f.number();
-    const int spot = f.number();
+    const wire::FoundTab m = wire::FoundTab::decode(data);
+    const int seat = m.seat, found = m.foundation, card = m.card, spot = m.spot;
     // The fifth field is not used.
     if (!isSeat(seat) || !isSpot(found) || !isCard(card) || !isSpot(spot)) return false;
 
@@ -213,11 +175,10 @@ void TableModel::image_tab22Click(int spot) {
     }
     const HandCard* card = selectedcard_ != 0 ? hand_.find(selectedcard_) : nullptr;
     if (card != nullptr) {
-        tryTab(card->card, spot,
-               line(wire::Message(cmd::handplay).add(mySlot_).add(selectedcard_).add(spot)));
+        tryTab(card->card, spot, wire::lineOf(wire::HandPlay{mySlot_, selectedcard_, spot}));
     } else if (selectedtab_ != 0) {
         tryTab(tab(selectedtab_).first, spot,
-               line(wire::Message(cmd::tabplay).add(mySlot_).add(selectedtab_).add(spot)));
+               wire::lineOf(wire::TabPlay{mySlot_, selectedtab_, spot}));
     } else if (tab(spot).first != 0 || tab(spot).top != 0) {
         selectedtab_ = spot;
         highliteit(spot);
@@ -258,12 +219,11 @@ void TableModel::image_found2Click(int found) {
     }
     const HandCard* card = selectedcard_ != 0 ? hand_.find(selectedcard_) : nullptr;
     if (card != nullptr) {
-        tryFoundation(
-            card->card, found,
-            line(wire::Message(cmd::handfound).add(mySlot_).add(selectedcard_).add(found)));
+        tryFoundation(card->card, found,
+                      wire::lineOf(wire::HandFound{mySlot_, selectedcard_, found}));
     } else if (selectedtab_ != 0) {
         tryFoundation(tab(selectedtab_).first, found,
-                      line(wire::Message(cmd::tabfound).add(mySlot_).add(selectedtab_).add(found)));
+                      wire::lineOf(wire::TabFound{mySlot_, selectedtab_, found}));
     } else {
         sound("invalid");
     }
@@ -274,7 +234,7 @@ void TableModel::image_topcardClick() {
     Batch batch(*this);
     canact_ = false;
     dropSelection();
-    sendLine(line(wire::Message(cmd::endturn).add(mySlot_)));
+    sendLine(wire::lineOf(wire::EndTurn{mySlot_}));
     stopCountdown();
     setDone(false);
 }
@@ -285,11 +245,8 @@ void TableModel::button_kingsClick() {
 }
 
 void TableModel::JustWatch1Click() {
-    if (!connected_ || mySlot_ < 1 || mySlot_ > seatcount) return;
-    std::string text =
-        wire::Message(cmd::justwatch).add(mySlot_).add(justWatchChecked_ ? 2 : 1).end();
-    text.pop_back();
-    sendLine(std::move(text));
+    if (!connected_ || mySlot_ < 1 || mySlot_ > wire::seatCount) return;
+    sendLine(wire::lineOf(wire::JustWatch{mySlot_, justWatchChecked_ ? 2 : 1}));
 }
 
 const TabSpotView& TableModel::tab(int spot) const {

@@ -1,4 +1,4 @@
-#include "client/turn_countdown.h"
+#include "client/model/turn_countdown.h"
 
 #include <algorithm>
 

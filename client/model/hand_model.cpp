@@ -1,8 +1,8 @@
-#include "client/hand_model.h"
+#include "client/model/hand_model.h"
 
 #include <utility>
 
-#include "client/table_layout.h"
+#include "client/model/table_layout.h"
 #include "wire/cards.h"
 
 namespace tess {

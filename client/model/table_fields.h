@@ -5,22 +5,17 @@
 
 #include "wire/cards.h"
 #include "wire/fields.h"
+#include "wire/limits.h"
 
 namespace tess::table_fields {
 
-inline constexpr int seats = 4;
-inline constexpr int handPositions = 25;
-inline constexpr int spots = 4;
-inline constexpr int lastCard = 52;
-inline constexpr int deckCards = 52;
-
 inline bool within(int value, int low, int high) { return value >= low && value <= high; }
-inline bool isSeat(int v) { return within(v, 1, seats); }
-inline bool isSpot(int v) { return within(v, 1, spots); }
-inline bool isPosition(int v) { return within(v, 1, handPositions); }
+inline bool isSeat(int v) { return within(v, 1, wire::seatCount); }
+inline bool isSpot(int v) { return within(v, 1, wire::spotCount); }
+inline bool isPosition(int v) { return within(v, 1, wire::handSize); }
 // A card 1-52 is tess::isCard; 0 means none.
-inline bool isCardOrNone(int v) { return within(v, 0, lastCard); }
-inline bool isHandCount(int v) { return within(v, 0, handPositions); }
+inline bool isCardOrNone(int v) { return within(v, 0, deckSize); }
+inline bool isHandCount(int v) { return within(v, 0, wire::handSize); }
 // Scores, pots and seconds are never negative.
 inline bool isAmount(int v) { return v >= 0; }
 // A "t"/"f" marker: 1 for "t", 0 for "f", -1 for anything else.

@@ -13,11 +13,10 @@
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
 #include "client/main_menu.h"
+#include "client/model_texts.h"
 #include "client/table_routes.h"
 #include "net/server.h"
 #include "net/tsock.h"
-#include "wire/commands.h"
-#include "wire/fields.h"
 #include "records/gamestart_form.h"
 #include "shell/download_form.h"
 #include "shell/maker_site.h"
@@ -28,6 +27,8 @@
 #include "social/phrase_bar.h"
 #include "social/seat_menu.h"
 #include "social/spylist_form.h"
+#include "wire/commands.h"
+#include "wire/fields.h"
 
 Q_LOGGING_CATEGORY(lcWindow, "tessarine.window")
 
@@ -158,10 +159,10 @@ void Tchat::registerHandlers() {
     });
     link_.on(cmd::playerdisconnected, [this](std::string_view rest) { playerdisconnected(rest); });
     link_.on(cmd::havewrongversion, [this](std::string_view rest) {
-        notice(fromWire(rest) + QStringLiteral(" has a different version of the game then you."));
+        notice(tr("%1 has a different version of the game then you.").arg(fromWire(rest)));
     });
     link_.on(cmd::wrongversion, [this](std::string_view) {
-        notice(QStringLiteral("You have a differnt version of the game then the host."));
+        notice(tr("You have a differnt version of the game then the host."));
     });
     link_.on(cmd::full, [this](std::string_view) { full(); });
 }
@@ -184,7 +185,7 @@ void Tchat::processparams() {
     model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
     if (params_.mode == StartParams::Mode::solo) {
-        notice(QStringLiteral("Loading Solo Game..Please wait."));
+        notice(tr("Loading Solo Game..Please wait."));
         if (windows_.download) {
             windows_.download->show();
             windows_.download->raise();
@@ -192,7 +193,7 @@ void Tchat::processparams() {
         hostpress();
         return;
     }
-    notice(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    notice(tr("Loading Multi-player Game.. Please Wait."));
     if (params_.mode == StartParams::Mode::incomplete) return;
     // A start that failed goes no further: no lobby link either.
     if (params_.mode == StartParams::Mode::join)
@@ -235,7 +236,7 @@ void Tchat::joinpress() {
                 return;
             }
             qCInfo(lcWindow) << "No host" << info.hostName() << "-" << info.errorString();
-            showMessage(this, QStringLiteral("Host Lookup - Could Not Find Host Entry"));
+            showMessage(this, tr("Host Lookup - Could Not Find Host Entry"));
         });
         return;
     }
@@ -244,7 +245,7 @@ void Tchat::joinpress() {
 
 void Tchat::button_startClick() {
     if (!link_.connected())
-        showMessage(this, QStringLiteral("You are not connected"));
+        showMessage(this, tr("You are not connected"));
     else if (windows_.gamestart)
         windows_.gamestart->showCentred();
 }
@@ -255,7 +256,7 @@ void Tchat::newplayerinfo(std::string_view rest, bool quiet) {
         const QString name = fromWire(player.name);
         const bool mine = player.slot == link_.mySlot();
         if (mine) {
-            notice(QStringLiteral("You are Connected."));
+            notice(tr("You are Connected."));
             model_.sortstuff(player.slot);
             loadinifile();
             if (!loggedInTold_ && options_.sinceStart) {
@@ -265,7 +266,7 @@ void Tchat::newplayerinfo(std::string_view rest, bool quiet) {
                 std::fflush(stderr);
             }
         } else if (!quiet) {
-            notice(name + QStringLiteral(" is Connected."));
+            notice(tr("%1 is Connected.").arg(name));
         }
         if (player.slot <= seatcount) {
             model_.seatJoined(player.slot, player.name, player.watching);
@@ -273,8 +274,7 @@ void Tchat::newplayerinfo(std::string_view rest, bool quiet) {
         } else {
             if (windows_.spylist) windows_.spylist->addSpy(player.slot, name);
             if (mine || !quiet)
-                notice(mine ? QStringLiteral("You are spying.")
-                            : name + QStringLiteral(" is spying."));
+                notice(mine ? tr("You are spying.") : tr("%1 is spying.").arg(name));
         }
     }
     if (!quiet) sounds_.playsounds(QStringLiteral("entered"));
@@ -288,17 +288,23 @@ void Tchat::playerdisconnected(std::string_view rest) {
         model_.seatLeft(slot);  // tells the table, unless the seat showed nobody or a bot
     } else if (slot > seatcount && slot <= 9) {
         if (windows_.spylist && windows_.spylist->removeSpy(slot, name))
-            notice(name + QStringLiteral(" has left."));
+            notice(tr("%1 has left.").arg(name));
     }
 }
 
-void Tchat::notice(const std::string& line) { chat_->addlinetochat(line, clBlue); }
+// The model's notices come as "0+" and its English text.
+void Tchat::notice(const std::string& line) {
+    if (line.starts_with("0+"))
+        notice(shownModelText(std::string_view(line).substr(2)));
+    else
+        chat_->addlinetochat(line, clBlue);
+}
 
 void Tchat::playSound(const std::string& name) { sounds_.playsounds(QString::fromStdString(name)); }
 
 void Tchat::send(const std::string& line) { link_.send(line); }
 
-void Tchat::messageBox(const std::string& text) { showMessage(this, QString::fromStdString(text)); }
+void Tchat::messageBox(const std::string& text) { showMessage(this, shownModelText(text)); }
 
 void Tchat::turnTimer(bool run) {
     if (run)
@@ -318,7 +324,7 @@ void Tchat::changed(unsigned areas) {
 
 void Tchat::full() {
     awaitingFullBox_ = true;
-    showMessage(this, QStringLiteral("Game is full"), [this] { close(); });
+    showMessage(this, tr("Game is full"), [this] { close(); });
 }
 
 }  // namespace tess

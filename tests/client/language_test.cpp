@@ -17,6 +17,7 @@
 #include "client/model_texts.h"
 #include "client/program.h"
 #include "client/tchat.h"
+#include "records/gamestart_form.h"
 #include "records/settings_file.h"
 #include "social/chat_panel.h"
 #include "social/chat_view.h"
@@ -128,7 +129,11 @@ TEST_F(LanguageTest, TheWindowsStartInTheSystemsGerman) {
 
     // The model's English reaches the table in German.
     chat->board()->button_start()->click();
-    ASSERT_TRUE(chatShows("Du hast ein Spiel gestartet."));
+    auto* gamestart = chat->findChild<Tgamestart*>();
+    ASSERT_NE(gamestart, nullptr);
+    EXPECT_EQ(gamestart->windowTitle(), "Tessarine - Spielstart");
+    gamestart->button_start()->click();
+    ASSERT_TRUE(chatShows("Du hast ein Spiel gestartet.")) << chatText().toStdString();
     EXPECT_TRUE(waitUntil([&] {
         const QString status = chat->board()->label_status()->text();
         return status == "Du bist am Zug. Zieh eine Karte, um den Zug zu beenden." ||
@@ -156,7 +161,7 @@ TEST_F(LanguageTest, WhatTravelsToOtherPlayersStaysAsItIsInGerman) {
     chat->phraseBar()->button(1)->click();
     const std::string phrase = ann.waitForPrefix("CMD_action+1+");
     EXPECT_NE(phrase.find("says: Way To Go!|"), std::string::npos) << phrase;
-    ASSERT_TRUE(chatShows("You says: Way To Go!"));
+    ASSERT_TRUE(chatShows("You says:  Way To Go!")) << chatText().toStdString();
 }
 
 TEST_F(LanguageTest, TheLanguageChoiceIsKeptForTheNextStartBesideTheOtherKeys) {

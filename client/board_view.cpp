@@ -40,7 +40,7 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
     label_playtoscore_->setObjectName(QStringLiteral("label_playtoscore"));
     label_timeperturn_ = makeLabel(at(layout::timePerTurn), 12, tr("Time Per Turn: 60 sec"));
     label_timeperturn_->setObjectName(QStringLiteral("label_timeperturn"));
-    label_timer_ = makeLabel(at(layout::timerText), 16, QStringLiteral("TIME:0:00"));
+    label_timer_ = makeLabel(at(layout::timerText), 16, tr("TIME:0:00"));
     label_timer_->setObjectName(QStringLiteral("label_timer"));
     label_status_ =
         makeLabel({layout::status.left, layout::status.top}, 13, tr("Welcome to Tessarine"));

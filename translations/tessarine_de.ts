@@ -19,6 +19,10 @@
         <source>Welcome to Tessarine</source>
         <translation>Willkommen bei Tessarine</translation>
     </message>
+    <message>
+        <source>TIME:0:00</source>
+        <translation>ZEIT:0:00</translation>
+    </message>
 </context>
 <context>
     <name>tess::ChatPanel</name>
@@ -49,6 +53,10 @@
     <message>
         <source>Cannot open Webpage</source>
         <translation>Webseite kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>&lt;Enter Chat Here&gt;</source>
+        <translation>&lt;Hier chatten&gt;</translation>
     </message>
 </context>
 <context>

@@ -47,7 +47,7 @@ void BoardView::paintFelt(QPainter& p) {
     caption.setPixelSize(10);
     caption.setBold(true);
     p.setFont(caption);
-    p.drawText(QRectF(162, 384, 92, 14), Qt::AlignCenter, QStringLiteral("POT SCORE"));
+    p.drawText(QRectF(162, 384, 92, 14), Qt::AlignCenter, tr("POT SCORE"));
 }
 
 void BoardView::paintBoardCards(QPainter& p) {

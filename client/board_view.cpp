@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "client/model/table_model.h"
+#include "client/model_texts.h"
 
 namespace tess {
 
@@ -38,15 +39,14 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
     }
     label_potscore_ = makeLabel(at(layout::potScore), 43, QStringLiteral("0"));
     label_potscore_->setObjectName(QStringLiteral("label_potscore"));
-    label_playtoscore_ = makeLabel(at(layout::playToScore), 12, QStringLiteral("Play to Score: 0"));
+    label_playtoscore_ = makeLabel(at(layout::playToScore), 12, tr("Play to Score: 0"));
     label_playtoscore_->setObjectName(QStringLiteral("label_playtoscore"));
-    label_timeperturn_ =
-        makeLabel(at(layout::timePerTurn), 12, QStringLiteral("Time Per Turn: 60 sec"));
+    label_timeperturn_ = makeLabel(at(layout::timePerTurn), 12, tr("Time Per Turn: 60 sec"));
     label_timeperturn_->setObjectName(QStringLiteral("label_timeperturn"));
-    label_timer_ = makeLabel(at(layout::timerText), 16, QStringLiteral("TIME:0:00"));
+    label_timer_ = makeLabel(at(layout::timerText), 16, tr("TIME:0:00"));
     label_timer_->setObjectName(QStringLiteral("label_timer"));
-    label_status_ = makeLabel({layout::status.left, layout::status.top}, 13,
-                              QStringLiteral("Welcome to Tessarine"));
+    label_status_ =
+        makeLabel({layout::status.left, layout::status.top}, 13, tr("Welcome to Tessarine"));
     label_status_->setObjectName(QStringLiteral("label_status"));
     label_status_->setFixedWidth(layout::status.width);
     label_status_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -228,13 +228,13 @@ void BoardView::placeSeatLabels(int position) {
 void BoardView::refreshCaptions() {
     label_potscore_->setText(QString::number(model_.pot()));
     label_potscore_->adjustSize();
-    label_playtoscore_->setText(text(model_.playToScoreText()));
+    label_playtoscore_->setText(shownModelText(model_.playToScoreText()));
     label_playtoscore_->adjustSize();
-    label_timeperturn_->setText(text(model_.timePerTurnText()));
+    label_timeperturn_->setText(shownModelText(model_.timePerTurnText()));
     label_timeperturn_->adjustSize();
-    label_status_->setText(text(model_.status()));
+    label_status_->setText(shownModelText(model_.status()));
     const TurnCountdown& countdown = model_.countdown();
-    label_timer_->setText(text(countdown.text()));
+    label_timer_->setText(shownModelText(countdown.text()));
     label_timer_->adjustSize();
     QPalette p = label_timer_->palette();
     p.setColor(QPalette::WindowText, countdown.white() ? Qt::white : Qt::black);

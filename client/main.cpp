@@ -2,10 +2,14 @@
 // the bot; the lobby starts it with a name, the host's address and "true" to host.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cstdio>
 
 #include "client/program.h"
 #include "client/start_params.h"
+#include "records/settings_file.h"
+#include "translations/language.h"
 
 namespace {
 
@@ -43,6 +47,19 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
     QApplication::setApplicationVersion(QString::fromLatin1(TESSARINE_VERSION));
+
+    // Before any window: the windows take their texts when they are built.
+    QTranslator translator;
+    QTranslator qtTexts;  // Qt's own: the buttons of message boxes and dialogs
+    const QString setting =
+        QString::fromStdString(tess::SettingsFile(tess::SettingsFile::defaultPath()).language());
+    const QString language = tess::loadLanguage(translator, setting, QLocale::system());
+    if (!translator.isEmpty()) {
+        QApplication::installTranslator(&translator);
+        if (qtTexts.load(QStringLiteral("qtbase_") + language,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QApplication::installTranslator(&qtTexts);
+    }
 
     tess::TchatOptions options;
     options.args = QApplication::arguments().mid(1);

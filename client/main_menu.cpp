@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "translations/language.h"
+
 namespace tess {
 
 QAction* MainMenu::checkable(QMenu* menu, const QString& text, const char* name, bool checked) {
@@ -60,8 +62,36 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     ClearMainChat2->setObjectName(QStringLiteral("ClearMainChat2"));
     ResetScreenLocation1 = Options->addAction(tr("Reset Screen Location"));
     ResetScreenLocation1->setObjectName(QStringLiteral("ResetScreenLocation1"));
+    addLanguageMenu();
     Options->addSeparator();
     JustWatch1 = checkable(Options, tr("Just Watch"), "JustWatch1", false);
+}
+
+void MainMenu::addLanguageMenu() {
+    Language1 = Options->addMenu(tr("Language"));
+    Language1->setObjectName(QStringLiteral("Language1"));
+    Language1->setToolTipsVisible(true);
+    for (const LanguageChoice& choice : languageChoices()) {
+        const QString setting = QString::fromLatin1(choice.setting);
+        // Each language under its own name; only "System" is translated.
+        const QString caption =
+            setting.isEmpty() ? tr("System") : QString::fromUtf8(choice.caption);
+        QAction* item = checkable(Language1, caption, "", setting.isEmpty());
+        item->setObjectName(QStringLiteral("Language_") +
+                            (setting.isEmpty() ? QStringLiteral("System") : setting));
+        item->setData(setting);
+        item->setStatusTip(tr("The language changes at the next start."));
+        item->setToolTip(item->statusTip());
+        connect(item, &QAction::triggered, this, [this, setting] { emit languageChosen(setting); });
+    }
+}
+
+void MainMenu::checkLanguage(const QString& setting) {
+    bool known = false;
+    for (QAction* item : Language1->actions())
+        known = known || item->data().toString() == setting;
+    for (QAction* item : Language1->actions())
+        item->setChecked(item->data().toString() == (known ? setting : QString()));
 }
 
 void MainMenu::checkTurnSound(int choice) {

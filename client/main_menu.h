@@ -20,6 +20,8 @@ public:
     // Checks "N" + size when there is such an item; the others are left as they are.
     void checkTextSize(int points);
     void uncheckTextSizes();
+    // Checks the Language item of a settings value (System for anything unknown).
+    void checkLanguage(const QString& setting);
 
     QMenu* File;
     QMenu* Options;
@@ -41,13 +43,16 @@ public:
     QAction* ClearMainChat2;
     QAction* ResetScreenLocation1;
     QAction* JustWatch1;
+    QMenu* Language1;
 
 signals:
     void turnSoundChosen(int choice);
     void botSpeedChosen(int ms);
     void textSizeChosen(int points);
+    void languageChosen(const QString& setting);
 
 private:
+    void addLanguageMenu();
     QAction* checkable(QMenu* menu, const QString& text, const char* name, bool checked);
 };
 

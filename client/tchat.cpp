@@ -13,6 +13,7 @@
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
 #include "client/main_menu.h"
+#include "client/model_texts.h"
 #include "client/table_routes.h"
 #include "net/server.h"
 #include "net/tsock.h"
@@ -163,12 +164,12 @@ void Tchat::existingplayers(std::string_view rest) {
 }
 
 void Tchat::havewrongversion(std::string_view rest) {
-    notice(fromWire(wire::HaveWrongVersion::decode(rest).name) +
-           QStringLiteral(" has a different version of the game then you."));
+    notice(tr("%1 has a different version of the game then you.")
+               .arg(fromWire(wire::HaveWrongVersion::decode(rest).name)));
 }
 
 void Tchat::wrongversion(std::string_view) {
-    notice(QStringLiteral("You have a differnt version of the game then the host."));
+    notice(tr("You have a differnt version of the game then the host."));
 }
 
 // The logo, the phrase buttons and the chat at their places times the board's scale;
@@ -205,7 +206,7 @@ void Tchat::processparams() {
     model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
     if (params_.mode == StartParams::Mode::solo) {
-        notice(QStringLiteral("Loading Solo Game..Please wait."));
+        notice(tr("Loading Solo Game..Please wait."));
         if (windows_.download) {
             windows_.download->show();
             windows_.download->raise();
@@ -213,7 +214,7 @@ void Tchat::processparams() {
         hostpress();
         return;
     }
-    notice(QStringLiteral("Loading Multi-player Game.. Please Wait."));
+    notice(tr("Loading Multi-player Game.. Please Wait."));
     if (params_.mode == StartParams::Mode::incomplete) return;
     // A start that failed goes no further: no lobby link either.
     if (params_.mode == StartParams::Mode::join)
@@ -256,7 +257,7 @@ void Tchat::joinpress() {
                 return;
             }
             qCInfo(lcWindow) << "No host" << info.hostName() << "-" << info.errorString();
-            showMessage(this, QStringLiteral("Host Lookup - Could Not Find Host Entry"));
+            showMessage(this, tr("Host Lookup - Could Not Find Host Entry"));
         });
         return;
     }
@@ -265,7 +266,7 @@ void Tchat::joinpress() {
 
 void Tchat::button_startClick() {
     if (!link_.connected())
-        showMessage(this, QStringLiteral("You are not connected"));
+        showMessage(this, tr("You are not connected"));
     else if (windows_.gamestart)
         windows_.gamestart->showCentred();
 }
@@ -276,7 +277,7 @@ void Tchat::newplayers(const std::vector<wire::ExistingPlayers::Player>& players
         const QString name = fromWire(player.name);
         const bool mine = player.slot == link_.mySlot();
         if (mine) {
-            notice(QStringLiteral("You are Connected."));
+            notice(tr("You are Connected."));
             model_.sortstuff(player.slot);
             loadinifile();
             if (!loggedInTold_ && options_.sinceStart) {
@@ -286,7 +287,7 @@ void Tchat::newplayers(const std::vector<wire::ExistingPlayers::Player>& players
                 std::fflush(stderr);
             }
         } else if (!quiet) {
-            notice(name + QStringLiteral(" is Connected."));
+            notice(tr("%1 is Connected.").arg(name));
         }
         if (player.slot <= wire::seatCount) {
             model_.seatJoined(player.slot, player.name, player.watching);
@@ -294,8 +295,7 @@ void Tchat::newplayers(const std::vector<wire::ExistingPlayers::Player>& players
         } else {
             if (windows_.spylist) windows_.spylist->addSpy(player.slot, name);
             if (mine || !quiet)
-                notice(mine ? QStringLiteral("You are spying.")
-                            : name + QStringLiteral(" is spying."));
+                notice(mine ? tr("You are spying.") : tr("%1 is spying.").arg(name));
         }
     }
     if (!quiet) sounds_.playsounds(QStringLiteral("entered"));
@@ -309,17 +309,23 @@ void Tchat::playerdisconnected(std::string_view rest) {
         model_.seatLeft(slot);  // tells the table, unless the seat showed nobody or a bot
     } else if (slot > wire::seatCount && slot <= wire::slotCount) {
         if (windows_.spylist && windows_.spylist->removeSpy(slot, name))
-            notice(name + QStringLiteral(" has left."));
+            notice(tr("%1 has left.").arg(name));
     }
 }
 
-void Tchat::notice(const std::string& line) { chat_->addlinetochat(line, clBlue); }
+// The model's notices come as "0+" and its English text.
+void Tchat::notice(const std::string& line) {
+    if (line.starts_with("0+"))
+        notice(shownModelText(std::string_view(line).substr(2)));
+    else
+        chat_->addlinetochat(line, clBlue);
+}
 
 void Tchat::playSound(const std::string& name) { sounds_.playsounds(QString::fromStdString(name)); }
 
 void Tchat::send(const std::string& line) { link_.send(line); }
 
-void Tchat::messageBox(const std::string& text) { showMessage(this, QString::fromStdString(text)); }
+void Tchat::messageBox(const std::string& text) { showMessage(this, shownModelText(text)); }
 
 void Tchat::turnTimer(bool run) {
     if (run)
@@ -339,7 +345,7 @@ void Tchat::changed(unsigned areas) {
 
 void Tchat::full(std::string_view) {
     awaitingFullBox_ = true;
-    showMessage(this, QStringLiteral("Game is full"), [this] { close(); });
+    showMessage(this, tr("Game is full"), [this] { close(); });
 }
 
 }  // namespace tess

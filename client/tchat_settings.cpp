@@ -34,8 +34,7 @@ void Tchat::loadinifile() {
     applySettings();
     if (!file_.unreadable() || saveFailureTold_) return;
     saveFailureTold_ = true;
-    notice(QStringLiteral("Your settings are not saved, and the defaults are used: ") +
-           *file_.unreadable());
+    notice(tr("Your settings are not saved, and the defaults are used: ") + *file_.unreadable());
 }
 
 void Tchat::applySettings() {
@@ -49,6 +48,7 @@ void Tchat::applySettings() {
     menu_->checkBotSpeed(settings_.botSpeedMs);
     if (hosting_) server_->setBotSpeed(settings_.botSpeedMs);
     menu_->checkTurnSound(settings_.turnSound);
+    menu_->checkLanguage(QString::fromStdString(file_.language()));
     model_.setTurnSound(settings_.turnSound);
     menu_->PlaySounds1->setChecked(settings_.playSounds);
     menu_->PlayerPhraseSounds1->setChecked(settings_.playerPhraseSounds);
@@ -71,7 +71,7 @@ void Tchat::saveinifile() {
     if (file_.save(settings_) || saveFailureTold_) return;
     // The game goes on; the user hears about it once.
     saveFailureTold_ = true;
-    notice(QStringLiteral("Your settings could not be saved: ") + file_.lastError());
+    notice(tr("Your settings could not be saved: ") + file_.lastError());
 }
 
 void Tchat::closeEvent(QCloseEvent* event) {
@@ -121,6 +121,14 @@ void Tchat::connectOptionsMenu() {
         menu_->uncheckTextSizes();
         menu_->checkTextSize(points);
         saveinifile();
+    });
+    // The windows are built in one language; the choice is used from the next start on.
+    connect(menu_, &MainMenu::languageChosen, this, [this](const QString& setting) {
+        menu_->checkLanguage(setting);
+        if (file_.writeKey(SettingsFile::languageKey, setting.toStdString()))
+            notice(tr("The language changes at the next start."));
+        else
+            notice(tr("Your settings could not be saved: ") + file_.lastError());
     });
     connect(menu_->ScrollChatOff2, &QAction::triggered, chat_, &ChatPanel::ScrollChatOff1Click);
     connect(chat_, &ChatPanel::scrollOffChanged, menu_->ScrollChatOff2, &QAction::setChecked);

@@ -32,7 +32,7 @@ QLineEdit* makeField(QWidget* parent, const QString& name, int top) {
 Tgamestart::Tgamestart(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("gamestart"));
-    setWindowTitle(QStringLiteral("Tessarine - Game Start"));
+    setWindowTitle(tr("Tessarine - Game Start"));
     setFixedSize(clientSize);
     QPalette p = palette();
     // The main window's background picture.
@@ -40,32 +40,29 @@ Tgamestart::Tgamestart(QWidget* parent)
     setPalette(p);
     setAutoFillBackground(true);
 
-    QLabel* title =
-        addLabel(QStringLiteral("Game Options"), QRect(0, 8, clientSize.width(), 26), 18);
+    QLabel* title = addLabel(tr("Game Options"), QRect(0, 8, clientSize.width(), 26), 18);
     title->setAlignment(Qt::AlignCenter);
 
     const int labelWidth = fieldLeft - 8 - 12;
-    addLabel(QStringLiteral("Play to Score:"), QRect(12, scoreTop, labelWidth, fieldSize.height()),
-             13)
+    addLabel(tr("Play to Score:"), QRect(12, scoreTop, labelWidth, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     scoreField_ = makeField(this, QStringLiteral("edit_playtoscore"), scoreTop);
     scoreSpin_ = new UpDown(scoreField_, scoreMin, scoreMax, scoreStep, scoreDesign, this);
     scoreSpin_->setObjectName(QStringLiteral("updown_playtoscore"));
 
-    addLabel(QStringLiteral("Time Per Turn"), QRect(12, turnTop, labelWidth, fieldSize.height()),
-             13)
+    addLabel(tr("Time Per Turn"), QRect(12, turnTop, labelWidth, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     turnField_ = makeField(this, QStringLiteral("edit_timeperturn"), turnTop);
     turnSpin_ = new UpDown(turnField_, turnMin, turnMax, turnStep, turnDesign, this);
     turnSpin_->setObjectName(QStringLiteral("updown_timeperturn"));
     const int secsLeft = turnSpin_->x() + turnSpin_->width() + 4;
-    addLabel(QStringLiteral("secs"),
+    addLabel(tr("secs"),
              QRect(secsLeft, turnTop, clientSize.width() - secsLeft, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     // The longest caption may use the margin as well.
-    addLabel(QStringLiteral("Players at the table"),
-             QRect(0, playersTop, labelWidth + 12, fieldSize.height()), 13)
+    addLabel(tr("Players at the table"), QRect(0, playersTop, labelWidth + 12, fieldSize.height()),
+             13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     playersField_ = makeField(this, QStringLiteral("edit_tableplayers"), playersTop);
     playersSpin_ =

@@ -118,6 +118,12 @@ Settings SettingsFile::load() {
     return s;
 }
 
+std::string SettingsFile::language() const {
+    CSimpleIniA ini(false, false, false);
+    if (!QFile::exists(path_) || readIni(path_, ini)) return {};
+    return ini.GetValue(section, languageKey, "");
+}
+
 bool SettingsFile::refuseWhenUnreadable() {
     if (!unreadable_) return false;
     lastError_ = *unreadable_;

@@ -52,6 +52,10 @@ public:
     Settings load();
     // Writes the preferences (not the phrases, not Help), keeping everything else.
     bool save(const Settings& settings);
+    // The language chosen in Options ("" when none or the file cannot be read), read
+    // before any window exists; unlike load() it writes nothing.
+    std::string language() const;
+    static constexpr const char* languageKey = "Language";
     // Writes one key of the section, for the phrase editor.
     bool writeKey(const std::string& key, const std::string& value);
 

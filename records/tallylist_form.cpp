@@ -18,7 +18,7 @@ namespace tess {
 
 namespace {
 
-const QString noName = QStringLiteral("Player");
+const char* const noNameText = QT_TRANSLATE_NOOP("tess::Ttallylist", "Player");
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -56,7 +56,7 @@ Ttallylist::Ttallylist(QString path, Report report, QWidget* parent)
       path_(path.isEmpty() ? tallyFilePath() : std::move(path)),
       report_(std::move(report)) {
     setObjectName(QStringLiteral("tallylist"));
-    setWindowTitle(QStringLiteral("Tessarine - Tally List"));
+    setWindowTitle(tr("Tessarine - Tally List"));
     setFixedSize(clientSize);
     setModal(false);
     setBackground(pictures::feltBackground(clientSize, devicePixelRatioF()));
@@ -74,9 +74,9 @@ Ttallylist::~Ttallylist() {
 
 void Ttallylist::buildOwnPanel() {
     QFrame* own = panel(this, {2, 3, 297, 86}, "panel_total");
-    label(QStringLiteral("Your Total Tally"), own, {8, 4, 280, 20}, true);
-    label(QStringLiteral("Total Games:"), own, {16, 30, 110, 20});
-    label(QStringLiteral("Your Wins"), own, {16, 56, 110, 20});
+    label(tr("Your Total Tally"), own, {8, 4, 280, 20}, true);
+    label(tr("Total Games:"), own, {16, 30, 110, 20});
+    label(tr("Your Wins"), own, {16, 56, 110, 20});
     for (int i = 0; i < 2; ++i) {
         ownFigures_[static_cast<std::size_t>(i)] =
             label(QStringLiteral("0"), own, {130, 30 + 26 * i, 150, 20}, true);
@@ -85,12 +85,11 @@ void Ttallylist::buildOwnPanel() {
 
 void Ttallylist::buildDetailPanel() {
     QFrame* detail = panel(this, {2, 90, 297, 140}, "panel_detail");
-    heading_ = label(noName + QStringLiteral("'s Tally"), detail, {8, 4, 280, 20}, true);
-    label(QStringLiteral("Total"), detail, {160, 26, 60, 18}, true);
-    label(QStringLiteral("Session"), detail, {225, 26, 65, 18}, true);
-    const std::array<QString, 4> rows{QStringLiteral("Number of Games"),
-                                      noName + QStringLiteral(" Wins:"),
-                                      QStringLiteral("Your Wins:"), QStringLiteral("Neither Won:")};
+    heading_ = label(tr("%1's Tally").arg(tr(noNameText)), detail, {8, 4, 280, 20}, true);
+    label(tr("Total"), detail, {160, 26, 60, 18}, true);
+    label(tr("Session"), detail, {225, 26, 65, 18}, true);
+    const std::array<QString, 4> rows{tr("Number of Games"), tr("%1 Wins:").arg(tr(noNameText)),
+                                      tr("Your Wins:"), tr("Neither Won:")};
     for (int r = 0; r < 4; ++r) {
         const int top = 48 + 22 * r;
         QLabel* title = label(rows[static_cast<std::size_t>(r)], detail, {16, top, 140, 18});
@@ -103,24 +102,24 @@ void Ttallylist::buildDetailPanel() {
 }
 
 void Ttallylist::buildLists() {
-    label(QStringLiteral("Players In Current Game"), this, {4, 230, 290, 17}, true);
+    label(tr("Players In Current Game"), this, {4, 230, 290, 17}, true);
     checklist_ = new QListWidget(this);
     checklist_->setObjectName(QStringLiteral("checklist"));
     checklist_->setGeometry(2, 247, 297, 98);
     connect(checklist_, &QListWidget::itemChanged, this, &Ttallylist::checklistClickCheck);
 
-    label(QStringLiteral("Players Being Tallied"), this, {303, 1, 170, 17}, true);
+    label(tr("Players Being Tallied"), this, {303, 1, 170, 17}, true);
     listboxTally_ = new QListWidget(this);
     listboxTally_->setObjectName(QStringLiteral("listbox_tally"));
     listboxTally_->setGeometry(301, 19, 172, 297);
     connect(listboxTally_, &QListWidget::itemChanged, this, &Ttallylist::listbox_tallyClickCheck);
     connect(listboxTally_, &QListWidget::currentRowChanged, this, &Ttallylist::listbox_tallyClick);
 
-    reset_ = new QPushButton(QStringLiteral("Reset Tally"), this);
+    reset_ = new QPushButton(tr("Reset Tally"), this);
     reset_->setObjectName(QStringLiteral("button_reset"));
     reset_->setGeometry(301, 320, 84, 25);
     connect(reset_, &QPushButton::clicked, this, &Ttallylist::button_resetClick);
-    done_ = new QPushButton(QStringLiteral("Done"), this);
+    done_ = new QPushButton(tr("Done"), this);
     done_->setObjectName(QStringLiteral("button_done"));
     done_->setGeometry(389, 320, 84, 25);
     done_->setDefault(true);
@@ -165,7 +164,7 @@ bool Ttallylist::saveTable() {
     if (!saveFailureTold_ && report_) {
         // Once: the file on disk is still the last good one.
         saveFailureTold_ = true;
-        report_(QStringLiteral("The tally could not be saved: ") + error);
+        report_(tr("The tally could not be saved: ") + error);
     }
     return false;
 }
@@ -212,8 +211,8 @@ void Ttallylist::showOwnTotals() {
 }
 
 void Ttallylist::clearDetail() {
-    heading_->setText(noName + QStringLiteral("'s Tally"));
-    rowTitle_->setText(noName + QStringLiteral(" Wins:"));
+    heading_->setText(tr("%1's Tally").arg(tr(noNameText)));
+    rowTitle_->setText(tr("%1 Wins:").arg(tr(noNameText)));
     for (QLabel* f : detailFigures_)
         f->setText(QStringLiteral("0"));
 }
@@ -249,8 +248,7 @@ void Ttallylist::checklistClickCheck(QListWidgetItem* item) {
 void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item) {
     if (updating_ || item->checkState() == Qt::Checked) return;
     const QString name = item->text();
-    ask(QStringLiteral("This will delete ") + name +
-            QStringLiteral("'s Tally, Are you want to delete it?"),
+    ask(tr("This will delete %1's Tally, Are you want to delete it?").arg(name),
         [this, item](bool yes) {
             // Compared by address only: the entry may be gone by the time of the answer.
             int index = listboxTally_->count() - 1;
@@ -284,12 +282,12 @@ void Ttallylist::listbox_tallyClick() {
     const QString name = qs(tally_.cell(row, Tally::nameColumn));
     for (std::size_t i = 0; i < detailFigures_.size(); ++i)
         detailFigures_[i]->setText(figure(tally_.cell(row, Tally::gamesTotal + i)));
-    rowTitle_->setText(name + QStringLiteral(" Wins:"));
-    heading_->setText(name + QStringLiteral("'s Tally"));
+    rowTitle_->setText(tr("%1 Wins:").arg(name));
+    heading_->setText(tr("%1's Tally").arg(name));
 }
 
 void Ttallylist::button_resetClick() {
-    ask(QStringLiteral("Are you sure you want to reset the Tally?"), [this](bool yes) {
+    ask(tr("Are you sure you want to reset the Tally?"), [this](bool yes) {
         if (!yes) return;
         tally_.reset();
         saveTable();

@@ -13,7 +13,7 @@ QString Tabout::versionText() { return QStringLiteral(TESS_VERSION) + QStringLit
 
 Tabout::Tabout(QWidget* mainWindow) : QDialog(mainWindow, Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("about"));
-    setWindowTitle(QStringLiteral("Tessarine - About"));
+    setWindowTitle(tr("Tessarine - About"));
     setFixedSize(304, 174);
     setModal(false);
     applyBackground(this, feltTile());
@@ -36,7 +36,7 @@ Tabout::Tabout(QWidget* mainWindow) : QDialog(mainWindow, Qt::MSWindowsFixedSize
     web->setStyleSheet(QStringLiteral("color: #fff4c0; background: transparent;"));
     connect(web, &ClickLabel::clicked, this, [this] { openMakerSite(this); });
 
-    auto* version = new QLabel(QStringLiteral("Version ") + versionText(), this);
+    auto* version = new QLabel(tr("Version ") + versionText(), this);
     version->setObjectName(QStringLiteral("label_version"));
     version->setGeometry(12, 136, 180, 24);
     version->setStyleSheet(QStringLiteral("color: white; background: transparent;"));

@@ -71,7 +71,7 @@ Tdownload::Tdownload(QWidget* parent)
       folder_(defaultTargetFolder()),
       lobbyPath_(defaultInstalledLobbyPath()) {
     setObjectName(QStringLiteral("download"));
-    setWindowTitle(QStringLiteral("Download The Orvane Lobby"));
+    setWindowTitle(tr("Download The Orvane Lobby"));
     setFixedSize(724, 500);
     setModal(false);
 
@@ -91,7 +91,7 @@ void Tdownload::buildLeftPanel(QWidget* panel) {
     picture->setGeometry(7, 7, 436, 360);
     picture->setPixmap(lobbyPicture());
 
-    auto* closed = new QLabel(QStringLiteral("IS CLOSED"), picture);
+    auto* closed = new QLabel(tr("IS CLOSED"), picture);
     closed->setObjectName(QStringLiteral("label_closed"));
     closed->setGeometry(lobbyPictureCaptionArea());
     closed->setAlignment(Qt::AlignCenter);
@@ -102,13 +102,12 @@ void Tdownload::buildLeftPanel(QWidget* panel) {
     closed->setStyleSheet(QStringLiteral("color: #b00000; background: transparent;"));
 
     textLabel(panel,
-              QStringLiteral("Download The Orvane Lobby Now to play this  and other exciting "
-                             "games online with other players! "),
+              tr("Download The Orvane Lobby Now to play this  and other exciting "
+                 "games online with other players! "),
               QRect(11, 370, 428, 32), Qt::AlignCenter);
 
     getbutton_ = button(panel, QStringLiteral("getbutton"),
-                        QStringLiteral("Download And Install The Orvane Lobby Now"),
-                        QRect(11, 404, 428, 42));
+                        tr("Download And Install The Orvane Lobby Now"), QRect(11, 404, 428, 42));
     connect(getbutton_, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
 
     status_ = textLabel(panel, QString(), QRect(11, 448, 428, 16), Qt::AlignCenter);
@@ -118,38 +117,38 @@ void Tdownload::buildLeftPanel(QWidget* panel) {
     status2_->setObjectName(QStringLiteral("label_status2"));
     status2_->setWordWrap(false);
 
-    abortbutton_ = button(panel, QStringLiteral("abortbutton"), QStringLiteral("Stop Download"),
-                          QRect(278, 462, 161, 25));
+    abortbutton_ =
+        button(panel, QStringLiteral("abortbutton"), tr("Stop Download"), QRect(278, 462, 161, 25));
     abortbutton_->setEnabled(false);
     connect(abortbutton_, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);
 }
 
 void Tdownload::buildRightPanels(QWidget* top, QWidget* bottom) {
     textLabel(top,
-              QStringLiteral("To proceed to the game without the ability to play against others "
-                             "click the button below."),
+              tr("To proceed to the game without the ability to play against others "
+                 "click the button below."),
               QRect(10, 10, 237, 56), Qt::AlignCenter);
-    auto* solo = button(top, QStringLiteral("Button1"), QStringLiteral("Play Solo Game"),
-                        QRect(42, 72, 172, 42));
+    auto* solo =
+        button(top, QStringLiteral("Button1"), tr("Play Solo Game"), QRect(42, 72, 172, 42));
     solo->setDefault(true);
     solo->setAutoDefault(true);
     connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
     auto* note = textLabel(top,
-                           QStringLiteral("Note: Even if you are playing offline, you will need "
-                                          "to configure your FIREWALL to allow the game to access "
-                                          "the internet components."),
+                           tr("Note: Even if you are playing offline, you will need "
+                              "to configure your FIREWALL to allow the game to access "
+                              "the internet components."),
                            QRect(10, 124, 237, 96), Qt::AlignCenter);
     QFont small = note->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     note->setFont(small);
 
     textLabel(bottom,
-              QStringLiteral("If you already have The Orvane Lobby and you wish to play with "
-                             "others then click the button below to close this game and open The "
-                             "Orvane Lobby."),
+              tr("If you already have The Orvane Lobby and you wish to play with "
+                 "others then click the button below to close this game and open The "
+                 "Orvane Lobby."),
               QRect(10, 10, 237, 120), Qt::AlignCenter);
-    auto* others = button(bottom, QStringLiteral("Button2"), QStringLiteral("Play with Others"),
-                          QRect(42, 150, 172, 42));
+    auto* others =
+        button(bottom, QStringLiteral("Button2"), tr("Play with Others"), QRect(42, 150, 172, 42));
     others->setAutoDefault(false);
     connect(others, &QPushButton::clicked, this, &Tdownload::Button2Click);
 }
@@ -219,40 +218,39 @@ void Tdownload::getbuttonClick() {
         qWarning("lobby download: cannot write %s: %s", qPrintable(file_.fileName()),
                  qPrintable(file_.errorString()));
         state_ = Aborted;
-        setStatus(QStringLiteral("Download Aborted"));
-        setStatus2(QStringLiteral("Cannot write ") + fileName_);
+        setStatus(tr("Download Aborted"));
+        setStatus2(tr("Cannot write ") + fileName_);
         return;
     }
     getbutton_->setEnabled(false);
     abortbutton_->setEnabled(true);
-    setStatus(QStringLiteral("Loading"));
+    setStatus(tr("Loading"));
     fetch_.get(url_, &file_);
 }
 
 void Tdownload::abortbuttonClick() {
     if (!fetch_.running()) return;
     fetch_.abort();
-    setStatus(QStringLiteral("Download has been aborted."));
+    setStatus(tr("Download has been aborted."));
     state_ = Aborted;
-    setStatus2(QStringLiteral("Download Aborted"));
+    setStatus2(tr("Download Aborted"));
 }
 
 void Tdownload::HttpCli1HeaderData() { setStatus(status_->text() + QLatin1Char('.')); }
 
-void Tdownload::HttpCli1DocBegin() { setStatus2(QStringLiteral("Downloading: ") + fileName_); }
+void Tdownload::HttpCli1DocBegin() { setStatus2(tr("Downloading: ") + fileName_); }
 
 void Tdownload::HttpCli1DocData(qint64 received) {
-    setStatus(QString::number(received) + QStringLiteral(" bytes"));
+    setStatus(QString::number(received) + tr(" bytes"));
 }
 
 void Tdownload::downloadEnded(bool ok, const QString& error) {
     if (ok) {
         file_.flush();
-        setStatus(QStringLiteral("Received ") + QString::number(file_.size()) +
-                  QStringLiteral(" bytes"));
+        setStatus(tr("Received ") + QString::number(file_.size()) + tr(" bytes"));
     } else {
         qWarning("lobby download failed: %s", qPrintable(error));
-        setStatus(QStringLiteral("Download Aborted"));
+        setStatus(tr("Download Aborted"));
         state_ = Aborted;
     }
     getbutton_->setEnabled(true);
@@ -260,9 +258,9 @@ void Tdownload::downloadEnded(bool ok, const QString& error) {
     file_.close();
     if (state_ == Aborted) return;
 
-    setStatus2(QStringLiteral("Installing"));
+    setStatus2(tr("Installing"));
     if (!launcher_->start(file_.fileName(), installerArguments)) {
-        showMessage(QStringLiteral("An Error has Occurred."));
+        showMessage(tr("An Error has Occurred."));
         return;
     }
     hide();
@@ -275,12 +273,12 @@ void Tdownload::Button2Click() {
     const QFileInfo lobby(lobbyPath_);
     if (!lobby.isFile()) {
         showMessage(
-            QStringLiteral("Please close the game and open the Orvane Lobby using the icon on your "
-                           "desktop or using the your Window's start-up menu."));
+            tr("Please close the game and open the Orvane Lobby using the icon on your "
+               "desktop or using the your Window's start-up menu."));
         return;
     }
     if (!launcher_->start(lobby.absoluteFilePath(), {})) {
-        showMessage(QStringLiteral("An Error has Occurred."));
+        showMessage(tr("An Error has Occurred."));
         return;
     }
     hide();

@@ -42,7 +42,7 @@ QPushButton* sideButton(QWidget* panel, const QString& name, const QString& text
 
 Thelp::Thelp(QWidget* mainWindow) : QDialog(mainWindow) {
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Tessarine - Help File"));
+    setWindowTitle(tr("Tessarine - Help File"));
     setFixedSize(623, 422);
     setModal(false);
     applyBackground(this, feltTile());

@@ -1,10 +1,12 @@
 #include "shell/help_pages.h"
 
+#include <QCoreApplication>
+
 namespace tess {
 
 namespace {
 
-const char* const overview = R"(
+const char* const overview = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p><b>Tessarine</b> is a card game for one to four players at one table. It grew out of the
 patience games that families used to play together around the kitchen table: instead of
 everyone laying out a patience of their own, all players share four tab spots and four
@@ -15,9 +17,9 @@ computer player Klot, or meet other players in the Orvane Lobby.</p>
 <p><b>Is there a game you would like to play?</b> We are always looking for good card and
 board games to bring online. Send us your suggestions through our web site
 <b>www.orvane.com</b> &mdash; the best ideas become our next games.</p>
-)";
+)");
 
-const char* const connecting = R"(
+const char* const connecting = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p><b>Playing solo.</b> When Tessarine is started on its own it sets up a table on your
 computer with you in the first seat and the computer player Klot in the second. Press the
 <b>Start</b> button (or File &rsaquo; Start Game) to begin. A solo game can be played
@@ -34,9 +36,9 @@ forward port 7772 to your computer.</p>
 closes the game, all play ends and every player's game closes.</p>
 <p>A player who leaves during a round is played by the computer player until the round
 ends, so the game goes on for the others, and a new player can take the free seat.</p>
-)";
+)");
 
-const char* const gamePlay = R"(
+const char* const gamePlay = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p><b>The deal.</b> At the start of each round every playing seat puts one point into the
 pot. The deck is shuffled, one card is turned face up onto each of the four <b>tab
 spots</b>, and every player gets seven cards. The rest of the deck is the face-down
@@ -72,9 +74,9 @@ wins the pot (see Scoring). If the draw pile runs out, the round ends without a 
 the pot is carried into the next round. The next round is dealt after a short break.</p>
 <p><b>Winning.</b> The host chooses the score to play to. The first player whose score has
 reached it is declared the winner when the next round would begin.</p>
-)";
+)");
 
-const char* const scoring = R"(
+const char* const scoring = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p>All points are won from the <b>pot</b>, which the table shows at all times.</p>
 <ul>
 <li>At the start of every round each playing seat puts <b>1 point</b> into the pot.</li>
@@ -94,9 +96,9 @@ turn you play your last card. Klot still holds a king, a seven and a two: 10 + 1
 points. Ann holds four cards and no king: 4 points. The pot is 5 + 12 + 4 = <b>21</b>, and
 all 21 points go to your score. The next round starts with an empty pot plus the three new
 stakes.</p>
-)";
+)");
 
-const char* const options = R"(
+const char* const options = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p><b>Just Watch</b> (Options menu). During a game, let the computer player take over your
 seat while you watch; choose it again to play once more. The check mark appears when the host has agreed,
 and a pair of eyes beside a name shows who is watching. The host can also set or unset just
@@ -128,9 +130,9 @@ The host can remove a spy from the game by right-clicking the name.</p>
 <p><b>Phrase List</b> (View &rsaquo; Phrase List). Change the phrases of the nine phrase
 buttons. A phrase that starts with <b>/me </b> is shown as an action. Your phrases are
 saved for your next game.</p>
-)";
+)");
 
-const char* const history = R"(
+const char* const history = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p><b>Version 1.0.2.0</b></p>
 <ul>
 <li>The turn timer and the DONE button are now visible to all players.</li>
@@ -147,9 +149,9 @@ const char* const history = R"(
 <ul>
 <li>First release.</li>
 </ul>
-)";
+)");
 
-const char* const lobby = R"(
+const char* const lobby = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p>The <b>Orvane Lobby</b> is where you meet other players. From the lobby you can see who is
 online, chat, and open or join a table of Tessarine and of our other games. The lobby starts
 Tessarine for you with everything it needs to host a table or to join one.</p>
@@ -157,19 +159,29 @@ Tessarine for you with everything it needs to host a table or to join one.</p>
 yet, start Tessarine on its own and choose <b>Download And Install The Orvane Lobby Now</b>;
 if it is already installed, open it from the icon on your desktop or from your start-up
 menu.</p>
-)";
+)");
+
+// Help texts are read in the user's language the first time the help is built.
+QString page(const char* text) { return QCoreApplication::translate("tess::HelpPages", text); }
 
 }  // namespace
 
 const std::vector<HelpPage>& helpPages() {
     static const std::vector<HelpPage> pages{
-        {QStringLiteral("Overview"), QStringLiteral("Overview"), QString::fromUtf8(overview)},
-        {QStringLiteral("Connecting"), QStringLiteral("Connecting"), QString::fromUtf8(connecting)},
-        {QStringLiteral("Game Play"), QStringLiteral("Game Play"), QString::fromUtf8(gamePlay)},
-        {QStringLiteral("Scoring"), QStringLiteral("Scoring"), QString::fromUtf8(scoring)},
-        {QStringLiteral("Options"), QStringLiteral("Options"), QString::fromUtf8(options)},
-        {QStringLiteral("Documentation"), QStringLiteral("History"), QString::fromUtf8(history)},
-        {QStringLiteral("Orvane Lobby"), QStringLiteral("Orvane Lobby"), QString::fromUtf8(lobby)},
+        {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Overview")),
+         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Overview")), page(overview)},
+        {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Connecting")),
+         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Connecting")), page(connecting)},
+        {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Game Play")),
+         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Game Play")), page(gamePlay)},
+        {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Scoring")),
+         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Scoring")), page(scoring)},
+        {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Options")),
+         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Options")), page(options)},
+        {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Documentation")),
+         page(QT_TRANSLATE_NOOP("tess::HelpPages", "History")), page(history)},
+        {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Orvane Lobby")),
+         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Orvane Lobby")), page(lobby)},
     };
     return pages;
 }

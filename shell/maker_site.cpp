@@ -21,7 +21,7 @@ bool openWebAddress(const QUrl& url) {
 void openMakerSite(QWidget* parent) {
     if (openWebAddress(makerWebAddress())) return;
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Tessarine"),
-                                QStringLiteral("Cannot open Webpage"), QMessageBox::Ok, parent);
+                                ClickLabel::tr("Cannot open Webpage"), QMessageBox::Ok, parent);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

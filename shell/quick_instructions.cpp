@@ -43,33 +43,32 @@ QuickInstructionsPanel::QuickInstructionsPanel(QWidget* board) : QFrame(board) {
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
 
-    label(this, QStringLiteral("QUICK INSTRUCTIONS"), QRect(0, 10, 625, 30), 16, true,
-          Qt::AlignCenter);
+    label(this, tr("QUICK INSTRUCTIONS"), QRect(0, 10, 625, 30), 16, true, Qt::AlignCenter);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("image_layout"));
     picture->setGeometry(20, 52, 158, 209);
     picture->setPixmap(tableLayoutPicture());
-    caption(picture, QStringLiteral("FOUNDATIONS"), tableLayoutFoundationsCaption());
-    caption(picture, QStringLiteral("TAB SPOTS"), tableLayoutTabSpotsCaption());
-    caption(picture, QStringLiteral("DRAW PILE"), tableLayoutDrawPileCaption());
+    caption(picture, tr("FOUNDATIONS"), tableLayoutFoundationsCaption());
+    caption(picture, tr("TAB SPOTS"), tableLayoutTabSpotsCaption());
+    caption(picture, tr("DRAW PILE"), tableLayoutDrawPileCaption());
 
     const int x = 200, w = 405;
     label(this,
-          QStringLiteral("Get rid of your cards by playing them on foundations and tab spots. All "
-                         "cards played must be one lower and opposite color of the top card."),
+          tr("Get rid of your cards by playing them on foundations and tab spots. All "
+             "cards played must be one lower and opposite color of the top card."),
           QRect(x, 52, w, 64), 11, false);
     label(this,
-          QStringLiteral("FOUNDATIONS always start with KINGS. Cards cannot be removed from "
-                         "Foundations. "),
+          tr("FOUNDATIONS always start with KINGS. Cards cannot be removed from "
+             "Foundations. "),
           QRect(x, 124, w, 64), 11, false);
     label(this,
-          QStringLiteral("Tab Spots can start with anything and can be moved. When moving TAB "
-                         "SPOTS the whole pile will move. "),
+          tr("Tab Spots can start with anything and can be moved. When moving TAB "
+             "SPOTS the whole pile will move. "),
           QRect(x, 196, w, 64), 11, false);
     label(this,
-          QStringLiteral("Your turn ends when you either play all your cards or you draw from the "
-                         "DRAW PILE. "),
+          tr("Your turn ends when you either play all your cards or you draw from the "
+             "DRAW PILE. "),
           QRect(20, 272, 585, 36), 11, true, Qt::AlignCenter);
 
     auto* done = new QToolButton(this);

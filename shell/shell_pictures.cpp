@@ -1,5 +1,6 @@
 #include "shell/shell_pictures.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -85,7 +86,7 @@ QPixmap lobbyPicture() {
     p.setFont(f);
     p.setPen(QColor(0x3a, 0x24, 0x10));
     p.drawText(QRectF(sign.left(), sign.top() + 8, sign.width(), 30), Qt::AlignCenter,
-               QStringLiteral("ONLINE PLAY"));
+               QCoreApplication::translate("tess::ShellPictures", "ONLINE PLAY"));
     return pix;
 }
 
@@ -164,7 +165,8 @@ QPixmap makerLogo(QSize size) {
         p.setFont(small);
         p.setPen(QColor(0xdd, 0xe4, 0xf0));
         p.drawText(QRectF(0, size.height() * 0.68, size.width(), size.height() * 0.25),
-                   Qt::AlignCenter, QStringLiteral("GAMES TO PLAY TOGETHER"));
+                   Qt::AlignCenter,
+                   QCoreApplication::translate("tess::ShellPictures", "GAMES TO PLAY TOGETHER"));
     }
     return pix;
 }

@@ -36,7 +36,7 @@ ChatPanel::ChatPanel(QWidget* parent)
     mychat->setObjectName(QStringLiteral("mychat"));
     mychat->setFrame(false);
     mychat->setMaxLength(static_cast<int>(maxChatInput));
-    mychat->setText(placeholder);
+    mychat->setText(shownPlaceholder());
     mychat->setContextMenuPolicy(Qt::CustomContextMenu);
     mychat->installEventFilter(this);
     connect(mychat, &QWidget::customContextMenuRequested, this,
@@ -178,7 +178,7 @@ void ChatPanel::button_smiliesClick() {
 }
 
 void ChatPanel::N271Click(int number) {
-    if (mychat->text() == placeholder) mychat->clear();
+    if (mychat->text() == shownPlaceholder()) mychat->clear();
     mychat->setText(mychat->text() + QStringLiteral(":)#%1").arg(number));
     mychat->deselect();
     mychat->end(false);
@@ -199,7 +199,7 @@ bool ChatPanel::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == mychat && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (mychat->text() == placeholder) mychat->clear();
+        if (mychat->text() == shownPlaceholder()) mychat->clear();
         if (key->matches(QKeySequence::Paste)) {  // pasted text always goes to the end
             Paste1Click();
             return true;

@@ -23,6 +23,8 @@ public:
     // Where the panel's corner sits in the main window's client area.
     static constexpr QPoint origin{477, 72};
     static inline const QString placeholder = QStringLiteral("<Enter Chat Here>");
+    // The placeholder in the user's language.
+    static QString shownPlaceholder() { return tr("<Enter Chat Here>"); }
 
     explicit ChatPanel(QWidget* parent = nullptr);
 

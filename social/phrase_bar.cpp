@@ -23,10 +23,28 @@ const char* const defaultPhrases[PhraseBar::phraseCount] = {
     "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!"};
 
 const char* const chatterCaptions[PhraseBar::chatterCount + 1] = {
-    "<Cancel>",       "Doh",          "Cough", "Hello",   "Thank You", "Where have you been?",
-    "Snoring",        "Sneezing",     "Sorry", "Welcome", "Yeehaa",    "Yippee",
-    "Oh No",          "Applause",     "Honk",  "Oooh",    "Razzberry", "Cheer",
-    "Woman Laughing", "Man Laughing", "Crying"};
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "<Cancel>"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Doh"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Cough"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Hello"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Thank You"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Where have you been?"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Snoring"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Sneezing"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Sorry"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Welcome"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Yeehaa"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Yippee"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Oh No"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Applause"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Honk"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Oooh"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Razzberry"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Cheer"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Woman Laughing"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Man Laughing"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Crying"),
+};
 
 PhraseBar::Clock steadyClock() {
     return [] {
@@ -99,7 +117,7 @@ PhraseBar::PhraseBar(SoundPlayer& sounds, Context context, QWidget* parent, Cloc
         }
     }
     setScale(1);
-    button(10)->setToolTip(QStringLiteral("Chatter Sounds"));
+    button(10)->setToolTip(tr("Chatter Sounds"));
     connect(button(10), &PhraseButton::mouseUp, this, &PhraseBar::b_phrase10MouseUp);
     buildSoundsMenu();
 }
@@ -118,7 +136,7 @@ void PhraseBar::buildSoundsMenu() {
 QString PhraseBar::defaultPhrase(int n) { return QString::fromUtf8(defaultPhrases[n - 1]); }
 
 QString PhraseBar::chatterCaption(int tag) {
-    return tag >= 0 && tag <= chatterCount ? QString::fromUtf8(chatterCaptions[tag]) : QString();
+    return tag >= 0 && tag <= chatterCount ? tr(chatterCaptions[tag]) : QString();
 }
 
 void PhraseBar::setPhrase(int n, const QString& phrase) {
@@ -202,8 +220,8 @@ void PhraseBar::playasound(std::string_view data) {
         return;
     }
     if (slot > wire::seatCount || !context_.seatName) return;  // spectators have no seat label
-    emit notice(QStringLiteral("0+") + context_.seatName(slot) +
-                QStringLiteral(": <Chatter Sound> ") + chatterCaption(tag));
+    emit notice(QStringLiteral("0+") + context_.seatName(slot) + tr(": <Chatter Sound> ") +
+                chatterCaption(tag));
 }
 
 }  // namespace tess

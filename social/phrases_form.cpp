@@ -21,11 +21,11 @@ Tphrases::Tphrases(PhraseBar& bar, SettingsFile settings, QWidget* parent)
       bar_(bar),
       settings_(std::move(settings)) {
     setObjectName(QStringLiteral("phrases"));
-    setWindowTitle(QStringLiteral("Tessarine - Phrase Buttons "));
+    setWindowTitle(tr("Tessarine - Phrase Buttons "));
     setFixedSize(clientSize);
     for (int n = 1; n <= PhraseBar::phraseCount; ++n) {
         const int top = rowTop + rowPitch * (n - 1);
-        auto* label = new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this);
+        auto* label = new QLabel(tr("Phrase Button %1:").arg(n), this);
         label->setGeometry(labelLeft, top, fieldLeft - labelLeft - 4, rowHeight);
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("phrase%1").arg(n));
@@ -34,7 +34,7 @@ Tphrases::Tphrases(PhraseBar& bar, SettingsFile settings, QWidget* parent)
         fields_[n - 1] = edit;
     }
     const int bottom = rowTop + rowPitch * PhraseBar::phraseCount;
-    auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    auto* note = new QLabel(tr("Buttons can only be used once every 2 seconds"), this);
     note->setGeometry(labelLeft, bottom + 4, 260, rowHeight);
     done_ = new QPushButton(QStringLiteral("Done"), this);
     done_->setObjectName(QStringLiteral("button_done"));

@@ -10,11 +10,11 @@ const QString waiting = QStringLiteral("<Waiting>");
 
 SeatMenu::SeatMenu(LinkState link, QWidget* parent) : QMenu(parent), link_(std::move(link)) {
     setObjectName(QStringLiteral("popup_kick"));
-    RemoveFromGame1 = addAction(QStringLiteral("Remove From Game"));
+    RemoveFromGame1 = addAction(tr("Remove From Game"));
     RemoveFromGame1->setObjectName(QStringLiteral("RemoveFromGame1"));
-    SettoJustWatch1 = addAction(QStringLiteral("Set to Just Watch"));
+    SettoJustWatch1 = addAction(tr("Set to Just Watch"));
     SettoJustWatch1->setObjectName(QStringLiteral("SettoJustWatch1"));
-    UnsetJustWatch1 = addAction(QStringLiteral("Unset Just Watch"));
+    UnsetJustWatch1 = addAction(tr("Unset Just Watch"));
     UnsetJustWatch1->setObjectName(QStringLiteral("UnsetJustWatch1"));
     connect(RemoveFromGame1, &QAction::triggered, this, &SeatMenu::RemoveFromGame1Click);
     connect(SettoJustWatch1, &QAction::triggered, this, &SeatMenu::SettoJustWatch1Click);

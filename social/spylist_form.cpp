@@ -16,10 +16,10 @@ Tspylist::Tspylist(LinkState link, QWidget* parent)
       link_(std::move(link)),
       list_(new QListWidget(this)),
       menu_(new QMenu(this)),
-      kickhim_(menu_->addAction(QStringLiteral("Remove From Game"))),
+      kickhim_(menu_->addAction(tr("Remove From Game"))),
       done_(new PicturePushButton(pictures::Button::done, QStringLiteral("button_done"), this)) {
     setObjectName(QStringLiteral("spylist"));
-    setWindowTitle(QStringLiteral("Tessarine - Spys"));
+    setWindowTitle(tr("Tessarine - Spys"));
     setFixedSize(clientSize);
     // The main window's background picture.
     QPalette p = palette();
@@ -45,7 +45,7 @@ Tspylist::Tspylist(LinkState link, QWidget* parent)
     kickhim_->setEnabled(false);
     connect(kickhim_, &QAction::triggered, this, &Tspylist::popup_kickhimClick);
 
-    auto* title = new QLabel(QStringLiteral("Spy List"), this);
+    auto* title = new QLabel(tr("Spy List"), this);
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(14);

@@ -1,0 +1,1114 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>tess::BoardView</name>
+    <message>
+        <source>POT SCORE</source>
+        <translation>POTT</translation>
+    </message>
+    <message>
+        <source>Play to Score: 0</source>
+        <translation>Spielen bis: 0</translation>
+    </message>
+    <message>
+        <source>Time Per Turn: 60 sec</source>
+        <translation>Zeit pro Zug: 60 s</translation>
+    </message>
+    <message>
+        <source>Welcome to Tessarine</source>
+        <translation>Willkommen bei Tessarine</translation>
+    </message>
+    <message>
+        <source>TIME:0:00</source>
+        <translation>ZEIT:0:00</translation>
+    </message>
+</context>
+<context>
+    <name>tess::ChatPanel</name>
+    <message>
+        <source>Smilies</source>
+        <translation>Smileys</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles markieren</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Clear Main Chat</source>
+        <translation>Chat leeren</translation>
+    </message>
+    <message>
+        <source>Scroll Chat Off</source>
+        <translation>Chat nicht rollen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Cannot open Webpage</source>
+        <translation>Webseite kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>&lt;Enter Chat Here&gt;</source>
+        <translation>&lt;Hier chatten&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>tess::ClickLabel</name>
+    <message>
+        <source>Cannot open Webpage</source>
+        <translation>Webseite kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>tess::HelpPages</name>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;Tessarine&lt;/b&gt; is a card game for one to four players at one table. It grew out of the
+patience games that families used to play together around the kitchen table: instead of
+everyone laying out a patience of their own, all players share four tab spots and four
+foundations and race to be the first to get rid of their cards.&lt;/p&gt;
+&lt;p&gt;We wrote it so that the game could be played the way it always was, with friends across
+the table, even when the table is the Internet. Play a quick game on your own against our
+computer player Klot, or meet other players in the Orvane Lobby.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Is there a game you would like to play?&lt;/b&gt; We are always looking for good card and
+board games to bring online. Send us your suggestions through our web site
+&lt;b&gt;www.orvane.com&lt;/b&gt; &amp;mdash; the best ideas become our next games.&lt;/p&gt;
+</source>
+        <translation>
+&lt;p&gt;&lt;b&gt;Tessarine&lt;/b&gt; ist ein Kartenspiel für einen bis vier Spieler an einem Tisch. Es stammt
+von den Patiencen ab, die Familien früher gemeinsam am Küchentisch gelegt haben: Statt dass
+jeder seine eigene Patience legt, teilen sich alle vier Tab-Plätze und vier Ablagen und
+wetteifern darum, als Erster die eigenen Karten loszuwerden.&lt;/p&gt;
+&lt;p&gt;Wir haben es geschrieben, damit man es so spielen kann wie eh und je, mit Freunden am
+Tisch, auch wenn der Tisch das Internet ist. Spiel eine schnelle Runde allein gegen unseren
+Computerspieler Klot oder triff andere Spieler in der Orvane Lobby.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Gibt es ein Spiel, das du gern spielen würdest?&lt;/b&gt; Wir suchen immer nach guten Karten-
+und Brettspielen für das Netz. Schick uns deine Vorschläge über unsere Webseite
+&lt;b&gt;www.orvane.com&lt;/b&gt; &amp;mdash; aus den besten Ideen werden unsere nächsten Spiele.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;Playing solo.&lt;/b&gt; When Tessarine is started on its own it sets up a table on your
+computer with you in the first seat and the computer player Klot in the second. Press the
+&lt;b&gt;Start&lt;/b&gt; button (or File &amp;rsaquo; Start Game) to begin. A solo game can be played
+offline, but the game talks to itself over your computer&apos;s network components, so your
+&lt;b&gt;firewall must allow Tessarine to use the network&lt;/b&gt;, even when you are not connected to
+the Internet. If the table never says &quot;You are Connected.&quot;, check your firewall first.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other players are found and started through the
+&lt;b&gt;Orvane Lobby&lt;/b&gt;. One player hosts the table; the others join it. Up to four players sit
+at the table and up to five more may watch as spies.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The computer that hosts the table must accept incoming connections on
+&lt;b&gt;TCP port 7772&lt;/b&gt;. Allow Tessarine through your firewall, and if you are behind a router,
+forward port 7772 to your computer.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;If the host leaves.&lt;/b&gt; The host&apos;s computer holds the game. If the host disconnects or
+closes the game, all play ends and every player&apos;s game closes.&lt;/p&gt;
+&lt;p&gt;A player who leaves during a round is played by the computer player until the round
+ends, so the game goes on for the others, and a new player can take the free seat.&lt;/p&gt;
+</source>
+        <translation>
+&lt;p&gt;&lt;b&gt;Allein spielen.&lt;/b&gt; Startest du Tessarine für sich allein, richtet es auf deinem
+Computer einen Tisch ein: du auf dem ersten Platz, der Computerspieler Klot auf dem zweiten.
+Drück den Knopf &lt;b&gt;Start&lt;/b&gt; (oder Datei &amp;rsaquo; Spiel starten), um zu beginnen. Ein Solospiel
+geht auch offline, aber das Spiel spricht über die Netzwerkkomponenten deines Computers mit
+sich selbst. Deine &lt;b&gt;Firewall muss Tessarine deshalb das Netzwerk erlauben&lt;/b&gt;, auch ohne
+Internetverbindung. Steht am Tisch nie „Du bist verbunden.“, prüfe zuerst deine Firewall.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Mit anderen spielen.&lt;/b&gt; Spiele mit anderen findest und startest du über die
+&lt;b&gt;Orvane Lobby&lt;/b&gt;. Ein Spieler ist Gastgeber des Tisches, die anderen setzen sich dazu. Bis
+zu vier Spieler sitzen am Tisch, bis zu fünf weitere können zuschauen.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Gastgeber sein.&lt;/b&gt; Der Computer des Gastgebers muss eingehende Verbindungen auf
+&lt;b&gt;TCP-Port 7772&lt;/b&gt; annehmen. Lass Tessarine durch deine Firewall und leite hinter einem
+Router den Port 7772 an deinen Computer weiter.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Wenn der Gastgeber geht.&lt;/b&gt; Der Computer des Gastgebers hält das Spiel. Trennt der
+Gastgeber die Verbindung oder schließt er das Spiel, ist das Spiel für alle vorbei und alle
+Fenster schließen sich.&lt;/p&gt;
+&lt;p&gt;Wer während einer Runde geht, wird bis zum Ende der Runde vom Computerspieler vertreten.
+So geht das Spiel für die anderen weiter, und ein neuer Spieler kann den freien Platz
+einnehmen.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;The deal.&lt;/b&gt; At the start of each round every playing seat puts one point into the
+pot. The deck is shuffled, one card is turned face up onto each of the four &lt;b&gt;tab
+spots&lt;/b&gt;, and every player gets seven cards. The rest of the deck is the face-down
+&lt;b&gt;draw pile&lt;/b&gt;. The four &lt;b&gt;foundations&lt;/b&gt; in the corners start empty. The second seat
+always plays: when nobody sits there, the computer player does.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Your turn.&lt;/b&gt; Players take turns in seat order. On your turn you may make as many
+moves as you like and can. Every card played must be &lt;b&gt;one lower&lt;/b&gt; than the card it
+covers and of the &lt;b&gt;opposite colour&lt;/b&gt; (red on black, black on red); the king counts
+highest, the ace lowest.&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;A card from your hand onto a tab spot.&lt;/b&gt; Click the card to raise it, then click the
+tab spot. An empty tab spot takes any card but a king: kings can only be placed on
+foundation spots. A tab spot whose top card is a king takes nothing: the king must be moved
+to a foundation before you can play onto that spot.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;A whole tab spot onto another.&lt;/b&gt; Click a tab spot, then the spot to move it to. The
+whole pile moves; its first card must fit on the other spot&apos;s top card. Any pile may move
+onto an empty tab spot, except a king, which can only go to a foundation.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;A card onto a foundation.&lt;/b&gt; An empty foundation can only be started with a
+&lt;b&gt;king&lt;/b&gt;. After that each card must be one lower and of the opposite colour. Cards
+cannot be taken back from a foundation, and a foundation that has reached its ace is
+complete.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;A whole tab spot onto a foundation.&lt;/b&gt; A lone king may start an empty foundation; a
+run whose first card fits on the foundation goes onto it all at once.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;&lt;b&gt;Ending your turn.&lt;/b&gt; Your turn ends when you &lt;b&gt;draw a card&lt;/b&gt; from the draw pile
+(click the pile or the DONE button) or when you have &lt;b&gt;played all your cards&lt;/b&gt;. If you
+draw without having played a card, one point goes into the pot.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;The clock.&lt;/b&gt; Each turn has a time limit, set by the host when the game starts. The
+bar and the time below the table show what is left. When the time is up, a card is drawn
+for you and your turn ends.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;The end of a round.&lt;/b&gt; A round ends when a player has played out the hand; that player
+wins the pot (see Scoring). If the draw pile runs out, the round ends without a winner and
+the pot is carried into the next round. The next round is dealt after a short break.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Winning.&lt;/b&gt; The host chooses the score to play to. The first player whose score has
+reached it is declared the winner when the next round would begin.&lt;/p&gt;
+</source>
+        <translation>
+&lt;p&gt;&lt;b&gt;Das Geben.&lt;/b&gt; Zu Beginn jeder Runde zahlt jeder spielende Platz einen Punkt in den
+Pott. Das Blatt wird gemischt, auf jeden der vier &lt;b&gt;Tab-Plätze&lt;/b&gt; kommt eine offene Karte,
+und jeder Spieler erhält sieben Karten. Der Rest ist der verdeckte &lt;b&gt;Ziehstapel&lt;/b&gt;. Die vier
+&lt;b&gt;Ablagen&lt;/b&gt; in den Ecken sind anfangs leer. Der zweite Platz spielt immer mit: Sitzt dort
+niemand, spielt der Computerspieler.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Dein Zug.&lt;/b&gt; Gespielt wird reihum in der Reihenfolge der Plätze. In deinem Zug machst
+du so viele Züge, wie du willst und kannst. Jede gelegte Karte muss &lt;b&gt;einen Rang
+niedriger&lt;/b&gt; sein als die Karte darunter und die &lt;b&gt;andere Farbe&lt;/b&gt; haben (Rot auf Schwarz,
+Schwarz auf Rot); der König ist die höchste Karte, das Ass die niedrigste.&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Eine Handkarte auf einen Tab-Platz.&lt;/b&gt; Klick die Karte an, um sie anzuheben, dann den
+Tab-Platz. Ein leerer Tab-Platz nimmt jede Karte außer einem König: Könige dürfen nur auf
+Ablagen. Ein Tab-Platz mit einem König obenauf nimmt nichts: Erst muss der König auf eine
+Ablage, dann kannst du auf diesen Platz spielen.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Einen ganzen Tab-Platz auf einen anderen.&lt;/b&gt; Klick einen Tab-Platz an, dann den Platz,
+auf den er soll. Der ganze Stapel wandert; seine erste Karte muss auf die oberste Karte des
+anderen Platzes passen. Jeder Stapel darf auf einen leeren Tab-Platz, außer einem König, der
+nur auf eine Ablage darf.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Eine Karte auf eine Ablage.&lt;/b&gt; Eine leere Ablage beginnt immer mit einem
+&lt;b&gt;König&lt;/b&gt;. Danach muss jede Karte einen Rang niedriger sein und die andere Farbe haben.
+Karten auf Ablagen bleiben dort, und eine Ablage, die beim Ass angekommen ist, ist
+fertig.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Einen ganzen Tab-Platz auf eine Ablage.&lt;/b&gt; Ein einzelner König darf eine leere Ablage
+beginnen; eine Folge, deren erste Karte auf die Ablage passt, kommt auf einmal darauf.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;&lt;b&gt;Den Zug beenden.&lt;/b&gt; Dein Zug endet, wenn du eine &lt;b&gt;Karte ziehst&lt;/b&gt; (klick den
+Ziehstapel oder den Knopf DONE) oder wenn du &lt;b&gt;alle Karten ausgespielt&lt;/b&gt; hast. Ziehst du,
+ohne eine Karte gelegt zu haben, kommt ein Punkt in den Pott.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Die Uhr.&lt;/b&gt; Jeder Zug hat ein Zeitlimit, das der Gastgeber beim Spielstart festlegt.
+Balken und Zeit unter dem Tisch zeigen, was übrig ist. Ist die Zeit um, wird für dich eine
+Karte gezogen und dein Zug endet.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Das Ende einer Runde.&lt;/b&gt; Eine Runde endet, wenn ein Spieler seine Hand ausgespielt hat;
+er gewinnt den Pott (siehe Punkte). Ist der Ziehstapel leer, endet die Runde ohne Sieger, und
+der Pott geht in die nächste Runde über. Nach einer kurzen Pause wird neu gegeben.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Gewinnen.&lt;/b&gt; Der Gastgeber wählt, bis zu welcher Punktzahl gespielt wird. Wer sie als
+Erster erreicht hat, wird zu Beginn der nächsten Runde zum Sieger erklärt.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;All points are won from the &lt;b&gt;pot&lt;/b&gt;, which the table shows at all times.&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;At the start of every round each playing seat puts &lt;b&gt;1 point&lt;/b&gt; into the pot.&lt;/li&gt;
+&lt;li&gt;A player who ends a turn by drawing without having played a card adds &lt;b&gt;1 point&lt;/b&gt;
+(this includes a turn ended by the clock).&lt;/li&gt;
+&lt;li&gt;When a player plays out the hand, every card still held by the other players is added:
+&lt;b&gt;10 points for a king&lt;/b&gt; and &lt;b&gt;1 point for any other card&lt;/b&gt;. The player who went out
+then takes the &lt;b&gt;whole pot&lt;/b&gt;, and the pot starts again from nothing.&lt;/li&gt;
+&lt;li&gt;If the draw pile runs out, nobody is paid: the pot stays on the table for the next
+round, which adds its own stakes to it.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Scores only ever grow during a game. The first player to reach the score the host chose
+to play to wins the game.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;An example.&lt;/b&gt; You, Klot and Ann play. The round starts with a pot of 3, one point
+from each of you. Klot and Ann both draw once without playing: the pot is 5. On your next
+turn you play your last card. Klot still holds a king, a seven and a two: 10 + 1 + 1 = 12
+points. Ann holds four cards and no king: 4 points. The pot is 5 + 12 + 4 = &lt;b&gt;21&lt;/b&gt;, and
+all 21 points go to your score. The next round starts with an empty pot plus the three new
+stakes.&lt;/p&gt;
+</source>
+        <translation>
+&lt;p&gt;Alle Punkte kommen aus dem &lt;b&gt;Pott&lt;/b&gt;, den der Tisch jederzeit zeigt.&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Zu Beginn jeder Runde zahlt jeder spielende Platz &lt;b&gt;1 Punkt&lt;/b&gt; in den Pott.&lt;/li&gt;
+&lt;li&gt;Wer einen Zug durch Ziehen beendet, ohne eine Karte gelegt zu haben, zahlt &lt;b&gt;1 Punkt&lt;/b&gt;
+ein (auch wenn die Uhr den Zug beendet hat).&lt;/li&gt;
+&lt;li&gt;Spielt ein Spieler seine Hand aus, kommt jede Karte dazu, die die anderen noch halten:
+&lt;b&gt;10 Punkte für einen König&lt;/b&gt; und &lt;b&gt;1 Punkt für jede andere Karte&lt;/b&gt;. Wer ausgespielt
+hat, nimmt dann den &lt;b&gt;ganzen Pott&lt;/b&gt;, und der Pott beginnt wieder bei null.&lt;/li&gt;
+&lt;li&gt;Ist der Ziehstapel leer, bekommt niemand etwas: Der Pott bleibt für die nächste Runde
+liegen, die ihre eigenen Einsätze dazulegt.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;Punkte wachsen im Lauf eines Spiels nur. Wer als Erster die vom Gastgeber gewählte
+Punktzahl erreicht, gewinnt das Spiel.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ein Beispiel.&lt;/b&gt; Du, Klot und Ann spielen. Die Runde beginnt mit einem Pott von 3, ein
+Punkt von jedem. Klot und Ann ziehen je einmal, ohne zu spielen: Der Pott steht bei 5. In
+deinem nächsten Zug legst du deine letzte Karte. Klot hält noch einen König, eine Sieben und
+eine Zwei: 10 + 1 + 1 = 12 Punkte. Ann hält vier Karten ohne König: 4 Punkte. Der Pott ist
+5 + 12 + 4 = &lt;b&gt;21&lt;/b&gt;, und alle 21 Punkte gehen auf dein Konto. Die nächste Runde beginnt mit
+leerem Pott plus den drei neuen Einsätzen.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;Just Watch&lt;/b&gt; (Options menu). During a game, let the computer player take over your
+seat while you watch; choose it again to play once more. The check mark appears when the host has agreed,
+and a pair of eyes beside a name shows who is watching. The host can also set or unset just
+watch for any seat by right-clicking the player&apos;s name.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Bot Speed&lt;/b&gt; (Options menu). How quickly the computer player moves: &lt;b&gt;Slow&lt;/b&gt; (one
+move every two seconds), &lt;b&gt;Normal&lt;/b&gt; (every second) or &lt;b&gt;Fast&lt;/b&gt; (every half second).
+The host&apos;s choice is the one that counts.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Sounds&lt;/b&gt; (Options menu). &lt;b&gt;Play Sounds&lt;/b&gt; turns the game&apos;s sounds on and off.
+&lt;b&gt;Player Phrase Sounds&lt;/b&gt; turns the chatter sounds of other players on and off; while it is
+off you see a line in the chat instead. &lt;b&gt;Turn Sound&lt;/b&gt; chooses the &lt;b&gt;Classic&lt;/b&gt; or the
+&lt;b&gt;New&lt;/b&gt; sound that tells you your turn has begun.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Chat/Action Text&lt;/b&gt; (Options menu). &lt;b&gt;Text Color&lt;/b&gt; picks the colour of your chat
+lines as everybody sees them; &lt;b&gt;Text Size&lt;/b&gt; sets the size of all chat text. &lt;b&gt;Scroll
+Chat Off&lt;/b&gt; (Ctrl+S) stops the chat from scrolling while you read back; &lt;b&gt;Clear Main
+Chat&lt;/b&gt; empties it. Start a line with &lt;b&gt;/me&lt;/b&gt; to show an action: &lt;i&gt;/me waves&lt;/i&gt; shows
+your name followed by &lt;i&gt;waves&lt;/i&gt;. Web addresses in the chat can be clicked.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Screen Location&lt;/b&gt; (Options menu). The game remembers where its window was and how big
+it was. &lt;b&gt;Reset Screen Location&lt;/b&gt; moves it back to the top left corner at its normal
+size.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Phrase Buttons.&lt;/b&gt; The buttons P1 to P9 above the chat send a ready-made phrase to the
+table; a button can be used once every 2 seconds. Hold the mouse over a button to see its
+phrase. The button with the musical note opens the chatter sounds, which play for everybody
+at the table.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Tally List&lt;/b&gt; (View &amp;rsaquo; View Tally). Counts your games and your wins. Tick the
+players you want to follow and the tally keeps, for each of them, how many games you played
+together and who won, over all time and since you started Tessarine.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Spy List&lt;/b&gt; (View &amp;rsaquo; Spy List). Shows who is watching the table without a seat.
+The host can remove a spy from the game by right-clicking the name.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Phrase List&lt;/b&gt; (View &amp;rsaquo; Phrase List). Change the phrases of the nine phrase
+buttons. A phrase that starts with &lt;b&gt;/me &lt;/b&gt; is shown as an action. Your phrases are
+saved for your next game.&lt;/p&gt;
+</source>
+        <translation>
+&lt;p&gt;&lt;b&gt;Nur zuschauen&lt;/b&gt; (Menü Optionen). Lass während eines Spiels den Computerspieler deinen
+Platz übernehmen, während du zuschaust; wähl es noch einmal, um wieder mitzuspielen. Das
+Häkchen erscheint, sobald der Gastgeber zugestimmt hat, und ein Augenpaar neben einem Namen
+zeigt, wer zuschaut. Der Gastgeber kann das Zuschauen für jeden Platz mit einem Rechtsklick
+auf den Namen setzen oder aufheben.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Tempo des Bots&lt;/b&gt; (Menü Optionen). Wie schnell der Computerspieler zieht:
+&lt;b&gt;Langsam&lt;/b&gt; (alle zwei Sekunden ein Zug), &lt;b&gt;Normal&lt;/b&gt; (jede Sekunde) oder
+&lt;b&gt;Schnell&lt;/b&gt; (jede halbe Sekunde). Es zählt die Wahl des Gastgebers.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Töne&lt;/b&gt; (Menü Optionen). &lt;b&gt;Töne abspielen&lt;/b&gt; schaltet die Töne des Spiels ein und
+aus. &lt;b&gt;Töne der Spielersprüche&lt;/b&gt; schaltet die Plaudertöne der anderen Spieler ein und aus;
+ist es aus, siehst du stattdessen eine Zeile im Chat. &lt;b&gt;Ton für den Zug&lt;/b&gt; wählt den
+&lt;b&gt;klassischen&lt;/b&gt; oder den &lt;b&gt;neuen&lt;/b&gt; Ton, der dir sagt, dass dein Zug begonnen hat.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Chat- und Aktionstext&lt;/b&gt; (Menü Optionen). &lt;b&gt;Textfarbe&lt;/b&gt; wählt die Farbe deiner
+Chatzeilen, wie alle sie sehen; &lt;b&gt;Textgröße&lt;/b&gt; stellt die Größe des ganzen Chattextes ein.
+&lt;b&gt;Chat nicht rollen&lt;/b&gt; (Strg+S) hält den Chat an, während du zurückliest; &lt;b&gt;Chat
+leeren&lt;/b&gt; leert ihn. Beginne eine Zeile mit &lt;b&gt;/me&lt;/b&gt;, um eine Aktion zu zeigen: &lt;i&gt;/me
+winkt&lt;/i&gt; zeigt deinen Namen, gefolgt von &lt;i&gt;winkt&lt;/i&gt;. Webadressen im Chat lassen sich
+anklicken.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Fensterposition&lt;/b&gt; (Menü Optionen). Das Spiel merkt sich, wo sein Fenster war und wie
+groß es war. &lt;b&gt;Fensterposition zurücksetzen&lt;/b&gt; schiebt es in normaler Größe zurück in die
+linke obere Ecke.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Sprache&lt;/b&gt; (Menü Optionen). &lt;b&gt;System&lt;/b&gt; folgt der Sprache deines Systems,
+&lt;b&gt;English&lt;/b&gt; und &lt;b&gt;Deutsch&lt;/b&gt; wählen eine feste Sprache. Die Sprache wechselt beim
+nächsten Start.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Spruchknöpfe.&lt;/b&gt; Die Knöpfe P1 bis P9 über dem Chat schicken einen fertigen Spruch an
+den Tisch; ein Knopf geht nur alle 2 Sekunden. Halte die Maus über einen Knopf, um seinen
+Spruch zu sehen. Der Knopf mit der Note öffnet die Plaudertöne, die alle am Tisch hören.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Bilanz&lt;/b&gt; (Ansicht &amp;rsaquo; Bilanz anzeigen). Zählt deine Spiele und deine Siege. Hak
+die Spieler an, denen du folgen willst, und die Bilanz hält für jeden fest, wie viele Spiele
+ihr zusammen gespielt habt und wer gewonnen hat, insgesamt und seit dem Start von
+Tessarine.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Zuschauerliste&lt;/b&gt; (Ansicht &amp;rsaquo; Zuschauerliste). Zeigt, wer dem Tisch ohne Platz
+zuschaut. Der Gastgeber kann einen Zuschauer mit einem Rechtsklick auf den Namen aus dem
+Spiel entfernen.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Sprüche&lt;/b&gt; (Ansicht &amp;rsaquo; Sprüche). Ändere die Sprüche der neun Spruchknöpfe. Ein
+Spruch, der mit &lt;b&gt;/me &lt;/b&gt; beginnt, wird als Aktion gezeigt. Deine Sprüche werden für das
+nächste Spiel gespeichert. Die Sprüche gehen so an den Tisch, wie du sie schreibst.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;Version 1.0.2.0&lt;/b&gt;&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;The turn timer and the DONE button are now visible to all players.&lt;/li&gt;
+&lt;li&gt;Fixed a division by zero.&lt;/li&gt;
+&lt;li&gt;Removed a stray message.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;&lt;b&gt;Version 1.0.1.0&lt;/b&gt;&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Added the turn timer.&lt;/li&gt;
+&lt;li&gt;Changed the background colour.&lt;/li&gt;
+&lt;li&gt;Added the DONE button.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;&lt;b&gt;Version 1.0.0.0&lt;/b&gt;&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;First release.&lt;/li&gt;
+&lt;/ul&gt;
+</source>
+        <translation>
+&lt;p&gt;&lt;b&gt;Version 1.0.2.0&lt;/b&gt;&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Uhr und Knopf DONE sind jetzt für alle Spieler sichtbar.&lt;/li&gt;
+&lt;li&gt;Eine Division durch null behoben.&lt;/li&gt;
+&lt;li&gt;Eine überflüssige Meldung entfernt.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;&lt;b&gt;Version 1.0.1.0&lt;/b&gt;&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Die Uhr für den Zug hinzugefügt.&lt;/li&gt;
+&lt;li&gt;Die Hintergrundfarbe geändert.&lt;/li&gt;
+&lt;li&gt;Den Knopf DONE hinzugefügt.&lt;/li&gt;
+&lt;/ul&gt;
+&lt;p&gt;&lt;b&gt;Version 1.0.0.0&lt;/b&gt;&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;Erste Ausgabe.&lt;/li&gt;
+&lt;/ul&gt;
+</translation>
+    </message>
+    <message>
+        <source>
+&lt;p&gt;The &lt;b&gt;Orvane Lobby&lt;/b&gt; is where you meet other players. From the lobby you can see who is
+online, chat, and open or join a table of Tessarine and of our other games. The lobby starts
+Tessarine for you with everything it needs to host a table or to join one.&lt;/p&gt;
+&lt;p&gt;Playing against other players is only possible through the lobby. If you do not have it
+yet, start Tessarine on its own and choose &lt;b&gt;Download And Install The Orvane Lobby Now&lt;/b&gt;;
+if it is already installed, open it from the icon on your desktop or from your start-up
+menu.&lt;/p&gt;
+</source>
+        <translation>
+&lt;p&gt;In der &lt;b&gt;Orvane Lobby&lt;/b&gt; triffst du andere Spieler. Dort siehst du, wer online ist,
+kannst chatten und einen Tisch von Tessarine oder unseren anderen Spielen eröffnen oder dich
+dazusetzen. Die Lobby startet Tessarine mit allem, was es braucht, um einen Tisch zu
+eröffnen oder sich an einen zu setzen.&lt;/p&gt;
+&lt;p&gt;Gegen andere Spieler spielst du nur über die Lobby. Hast du sie noch nicht, starte
+Tessarine für sich allein und wähle &lt;b&gt;Orvane Lobby jetzt herunterladen und
+installieren&lt;/b&gt;; ist sie schon installiert, öffne sie über das Symbol auf deinem Desktop
+oder über dein Startmenü.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>Overview</source>
+        <translation>Überblick</translation>
+    </message>
+    <message>
+        <source>Connecting</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Game Play</source>
+        <translation>Spielablauf</translation>
+    </message>
+    <message>
+        <source>Scoring</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Dokumentation</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geschichte</translation>
+    </message>
+    <message>
+        <source>Orvane Lobby</source>
+        <translation>Orvane Lobby</translation>
+    </message>
+</context>
+<context>
+    <name>tess::MainMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Spiel starten</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Play Sounds</source>
+        <translation>Töne abspielen</translation>
+    </message>
+    <message>
+        <source>Player Phrase Sounds</source>
+        <translation>Töne der Spielersprüche</translation>
+    </message>
+    <message>
+        <source>Turn Sound</source>
+        <translation>Ton für den Zug</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Bot Speed</source>
+        <translation>Tempo des Bots</translation>
+    </message>
+    <message>
+        <source>Slow</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Fast</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Text Color</source>
+        <translation>Textfarbe</translation>
+    </message>
+    <message>
+        <source>Text Size</source>
+        <translation>Textgröße</translation>
+    </message>
+    <message>
+        <source>Scroll Chat Off</source>
+        <translation>Chat nicht rollen</translation>
+    </message>
+    <message>
+        <source>Clear Main Chat</source>
+        <translation>Chat leeren</translation>
+    </message>
+    <message>
+        <source>Reset Screen Location</source>
+        <translation>Fensterposition zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Just Watch</source>
+        <translation>Nur zuschauen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>The language changes at the next start.</source>
+        <translation>Die Sprache wechselt beim nächsten Start.</translation>
+    </message>
+</context>
+<context>
+    <name>tess::PhraseBar</name>
+    <message>
+        <source>&lt;Cancel&gt;</source>
+        <translation>&lt;Abbrechen&gt;</translation>
+    </message>
+    <message>
+        <source>Doh</source>
+        <translation>Mist</translation>
+    </message>
+    <message>
+        <source>Cough</source>
+        <translation>Husten</translation>
+    </message>
+    <message>
+        <source>Hello</source>
+        <translation>Hallo</translation>
+    </message>
+    <message>
+        <source>Thank You</source>
+        <translation>Danke</translation>
+    </message>
+    <message>
+        <source>Where have you been?</source>
+        <translation>Wo warst du?</translation>
+    </message>
+    <message>
+        <source>Snoring</source>
+        <translation>Schnarchen</translation>
+    </message>
+    <message>
+        <source>Sneezing</source>
+        <translation>Niesen</translation>
+    </message>
+    <message>
+        <source>Sorry</source>
+        <translation>Entschuldigung</translation>
+    </message>
+    <message>
+        <source>Welcome</source>
+        <translation>Willkommen</translation>
+    </message>
+    <message>
+        <source>Yeehaa</source>
+        <translation>Juhu</translation>
+    </message>
+    <message>
+        <source>Yippee</source>
+        <translation>Hurra</translation>
+    </message>
+    <message>
+        <source>Oh No</source>
+        <translation>Oh nein</translation>
+    </message>
+    <message>
+        <source>Applause</source>
+        <translation>Applaus</translation>
+    </message>
+    <message>
+        <source>Honk</source>
+        <translation>Hupe</translation>
+    </message>
+    <message>
+        <source>Oooh</source>
+        <translation>Oooh</translation>
+    </message>
+    <message>
+        <source>Razzberry</source>
+        <translation>Pfff</translation>
+    </message>
+    <message>
+        <source>Cheer</source>
+        <translation>Jubel</translation>
+    </message>
+    <message>
+        <source>Woman Laughing</source>
+        <translation>Frau lacht</translation>
+    </message>
+    <message>
+        <source>Man Laughing</source>
+        <translation>Mann lacht</translation>
+    </message>
+    <message>
+        <source>Crying</source>
+        <translation>Weinen</translation>
+    </message>
+    <message>
+        <source>Chatter Sounds</source>
+        <translation>Plaudertöne</translation>
+    </message>
+    <message>
+        <source>: &lt;Chatter Sound&gt; </source>
+        <translation>: &lt;Plauderton&gt; </translation>
+    </message>
+</context>
+<context>
+    <name>tess::QuickInstructionsPanel</name>
+    <message>
+        <source>QUICK INSTRUCTIONS</source>
+        <translation>KURZANLEITUNG</translation>
+    </message>
+    <message>
+        <source>FOUNDATIONS</source>
+        <translation>ABLAGEN</translation>
+    </message>
+    <message>
+        <source>TAB SPOTS</source>
+        <translation>TAB-PLÄTZE</translation>
+    </message>
+    <message>
+        <source>DRAW PILE</source>
+        <translation>ZIEHSTAPEL</translation>
+    </message>
+    <message>
+        <source>Get rid of your cards by playing them on foundations and tab spots. All cards played must be one lower and opposite color of the top card.</source>
+        <translation>Werde deine Karten los, indem du sie auf Ablagen und Tab-Plätze legst. Jede gelegte Karte muss einen Rang niedriger sein und die andere Farbe haben als die oberste Karte.</translation>
+    </message>
+    <message>
+        <source>FOUNDATIONS always start with KINGS. Cards cannot be removed from Foundations. </source>
+        <translation>ABLAGEN beginnen immer mit KÖNIGEN. Karten auf Ablagen bleiben dort liegen. </translation>
+    </message>
+    <message>
+        <source>Tab Spots can start with anything and can be moved. When moving TAB SPOTS the whole pile will move. </source>
+        <translation>Tab-Plätze beginnen mit beliebigen Karten und lassen sich verschieben. Beim Verschieben eines TAB-PLATZES wandert der ganze Stapel mit. </translation>
+    </message>
+    <message>
+        <source>Your turn ends when you either play all your cards or you draw from the DRAW PILE. </source>
+        <translation>Dein Zug endet, wenn du alle Karten ausgespielt oder vom ZIEHSTAPEL gezogen hast. </translation>
+    </message>
+</context>
+<context>
+    <name>tess::SeatMenu</name>
+    <message>
+        <source>Remove From Game</source>
+        <translation>Aus dem Spiel entfernen</translation>
+    </message>
+    <message>
+        <source>Set to Just Watch</source>
+        <translation>Auf Zuschauen setzen</translation>
+    </message>
+    <message>
+        <source>Unset Just Watch</source>
+        <translation>Zuschauen aufheben</translation>
+    </message>
+</context>
+<context>
+    <name>tess::ShellPictures</name>
+    <message>
+        <source>ONLINE PLAY</source>
+        <translation>ONLINE SPIELEN</translation>
+    </message>
+    <message>
+        <source>GAMES TO PLAY TOGETHER</source>
+        <translation>SPIELE FÜR GEMEINSAME RUNDEN</translation>
+    </message>
+</context>
+<context>
+    <name>tess::TableText</name>
+    <message>
+        <source>You have started a game.</source>
+        <translation>Du hast ein Spiel gestartet.</translation>
+    </message>
+    <message>
+        <source>%1 has started a game.</source>
+        <translation>%1 hat ein Spiel gestartet.</translation>
+    </message>
+    <message>
+        <source>You are playing against Klot the bot. Good Luck!</source>
+        <translation>Du spielst gegen Klot, den Bot. Viel Glück!</translation>
+    </message>
+    <message>
+        <source>Your Turn. Draw a card to end your turn.</source>
+        <translation>Du bist am Zug. Zieh eine Karte, um den Zug zu beenden.</translation>
+    </message>
+    <message>
+        <source>You ended your turn.</source>
+        <translation>Du hast deinen Zug beendet.</translation>
+    </message>
+    <message>
+        <source>You used all your cards. +%1 points.</source>
+        <translation>Du hast alle Karten ausgespielt. +%1 Punkte.</translation>
+    </message>
+    <message>
+        <source>%1 used all their cards. +%2 points.</source>
+        <translation>%1 hat alle Karten ausgespielt. +%2 Punkte.</translation>
+    </message>
+    <message>
+        <source>No Cards Left, Pot will roll over. Please Wait...</source>
+        <translation>Keine Karten mehr, der Pott geht weiter. Bitte warten...</translation>
+    </message>
+    <message>
+        <source>You have Won the Game!</source>
+        <translation>Du hast das Spiel gewonnen!</translation>
+    </message>
+    <message>
+        <source>%1 has Won the Game!</source>
+        <translation>%1 hat das Spiel gewonnen!</translation>
+    </message>
+    <message>
+        <source>Game Over!</source>
+        <translation>Spiel vorbei!</translation>
+    </message>
+    <message>
+        <source>%1 is just watching</source>
+        <translation>%1 schaut nur zu</translation>
+    </message>
+    <message>
+        <source>%1 is now playing again</source>
+        <translation>%1 spielt wieder mit</translation>
+    </message>
+    <message>
+        <source>You can play the next round.</source>
+        <translation>Du kannst in der nächsten Runde mitspielen.</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 hat die Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>Please Wait..</source>
+        <translation>Bitte warten..</translation>
+    </message>
+    <message>
+        <source>Kings can only be placed on foundation spots.</source>
+        <translation>Könige dürfen nur auf Ablagen gelegt werden.</translation>
+    </message>
+    <message>
+        <source>Kings must be moved to foundation before you can play that card.</source>
+        <translation>Erst muss der König auf eine Ablage, dann kannst du diese Karte spielen.</translation>
+    </message>
+    <message>
+        <source>You cannot select that</source>
+        <translation>Das kannst du nicht wählen</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>filled</source>
+        <translation>belegt</translation>
+    </message>
+    <message>
+        <source>Play To Score: %1</source>
+        <translation>Spielen bis: %1</translation>
+    </message>
+    <message>
+        <source>Play to Score: %1</source>
+        <translation>Spielen bis: %1</translation>
+    </message>
+    <message>
+        <source>Time Per Turn: %1secs</source>
+        <translation>Zeit pro Zug: %1 s</translation>
+    </message>
+    <message>
+        <source>TIME:%1</source>
+        <translation>ZEIT:%1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation>%1 ist am Zug.</translation>
+    </message>
+    <message>
+        <source>%1 ended their turn.</source>
+        <translation>%1 hat den Zug beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Tabout</name>
+    <message>
+        <source>Tessarine - About</source>
+        <translation>Tessarine - Über</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+</context>
+<context>
+    <name>tess::Tchat</name>
+    <message>
+        <source>%1 has a different version of the game then you.</source>
+        <translation>%1 hat eine andere Version des Spiels als du.</translation>
+    </message>
+    <message>
+        <source>You have a differnt version of the game then the host.</source>
+        <translation>Du hast eine andere Version des Spiels als der Gastgeber.</translation>
+    </message>
+    <message>
+        <source>Loading Solo Game..Please wait.</source>
+        <translation>Solospiel wird geladen..Bitte warten.</translation>
+    </message>
+    <message>
+        <source>Loading Multi-player Game.. Please Wait.</source>
+        <translation>Mehrspielerspiel wird geladen.. Bitte warten.</translation>
+    </message>
+    <message>
+        <source>Host Lookup - Could Not Find Host Entry</source>
+        <translation>Namensauflösung - Gastgeber nicht gefunden</translation>
+    </message>
+    <message>
+        <source>You are not connected</source>
+        <translation>Du bist nicht verbunden</translation>
+    </message>
+    <message>
+        <source>You are Connected.</source>
+        <translation>Du bist verbunden.</translation>
+    </message>
+    <message>
+        <source>%1 is Connected.</source>
+        <translation>%1 ist verbunden.</translation>
+    </message>
+    <message>
+        <source>You are spying.</source>
+        <translation>Du schaust zu.</translation>
+    </message>
+    <message>
+        <source>%1 is spying.</source>
+        <translation>%1 schaut zu.</translation>
+    </message>
+    <message>
+        <source>%1 has left.</source>
+        <translation>%1 ist gegangen.</translation>
+    </message>
+    <message>
+        <source>Game is full</source>
+        <translation>Das Spiel ist voll</translation>
+    </message>
+    <message>
+        <source>Your settings are not saved, and the defaults are used: </source>
+        <translation>Deine Einstellungen werden nicht gespeichert, es gelten die Vorgaben: </translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved: </source>
+        <translation>Deine Einstellungen konnten nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <source>The language changes at the next start.</source>
+        <translation>Die Sprache wechselt beim nächsten Start.</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>View Tally</source>
+        <translation>Bilanz anzeigen</translation>
+    </message>
+    <message>
+        <source>Spy List</source>
+        <translation>Zuschauerliste</translation>
+    </message>
+    <message>
+        <source>Phrase List</source>
+        <translation>Sprüche</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Content</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Quick Instructions</source>
+        <translation>Kurzanleitung</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Tdownload</name>
+    <message>
+        <source>Download The Orvane Lobby</source>
+        <translation>Die Orvane Lobby herunterladen</translation>
+    </message>
+    <message>
+        <source>IS CLOSED</source>
+        <translation>IST ZU</translation>
+    </message>
+    <message>
+        <source>Download The Orvane Lobby Now to play this  and other exciting games online with other players! </source>
+        <translation>Lade jetzt die Orvane Lobby herunter und spiele dieses und andere spannende Spiele online mit anderen! </translation>
+    </message>
+    <message>
+        <source>Download And Install The Orvane Lobby Now</source>
+        <translation>Orvane Lobby jetzt herunterladen und installieren</translation>
+    </message>
+    <message>
+        <source>Stop Download</source>
+        <translation>Download anhalten</translation>
+    </message>
+    <message>
+        <source>To proceed to the game without the ability to play against others click the button below.</source>
+        <translation>Um ohne Mitspieler weiterzuspielen, klicke auf den Knopf unten.</translation>
+    </message>
+    <message>
+        <source>Play Solo Game</source>
+        <translation>Solo spielen</translation>
+    </message>
+    <message>
+        <source>Note: Even if you are playing offline, you will need to configure your FIREWALL to allow the game to access the internet components.</source>
+        <translation>Hinweis: Auch offline muss deine FIREWALL dem Spiel den Zugriff auf die Netzwerkkomponenten erlauben.</translation>
+    </message>
+    <message>
+        <source>If you already have The Orvane Lobby and you wish to play with others then click the button below to close this game and open The Orvane Lobby.</source>
+        <translation>Wenn du die Orvane Lobby schon hast und mit anderen spielen willst, klicke unten: Das Spiel wird geschlossen und die Orvane Lobby geöffnet.</translation>
+    </message>
+    <message>
+        <source>Play with Others</source>
+        <translation>Mit anderen spielen</translation>
+    </message>
+    <message>
+        <source>Download Aborted</source>
+        <translation>Download abgebrochen</translation>
+    </message>
+    <message>
+        <source>Cannot write </source>
+        <translation>Kann nicht schreiben: </translation>
+    </message>
+    <message>
+        <source>Loading</source>
+        <translation>Lädt</translation>
+    </message>
+    <message>
+        <source>Download has been aborted.</source>
+        <translation>Der Download wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Downloading: </source>
+        <translation>Lädt herunter: </translation>
+    </message>
+    <message>
+        <source> bytes</source>
+        <translation> Bytes</translation>
+    </message>
+    <message>
+        <source>Received </source>
+        <translation>Empfangen: </translation>
+    </message>
+    <message>
+        <source>Installing</source>
+        <translation>Wird installiert</translation>
+    </message>
+    <message>
+        <source>An Error has Occurred.</source>
+        <translation>Ein Fehler ist aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Please close the game and open the Orvane Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
+        <translation>Bitte schließe das Spiel und öffne die Orvane Lobby über das Symbol auf deinem Desktop oder über dein Startmenü.</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Tgamestart</name>
+    <message>
+        <source>Tessarine - Game Start</source>
+        <translation>Tessarine - Spielstart</translation>
+    </message>
+    <message>
+        <source>Game Options</source>
+        <translation>Spieloptionen</translation>
+    </message>
+    <message>
+        <source>Play to Score:</source>
+        <translation>Spielen bis:</translation>
+    </message>
+    <message>
+        <source>Time Per Turn</source>
+        <translation>Zeit pro Zug</translation>
+    </message>
+    <message>
+        <source>secs</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Players at the table</source>
+        <translation>Spieler am Tisch</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Thelp</name>
+    <message>
+        <source>Tessarine - Help File</source>
+        <translation>Tessarine - Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Tphrases</name>
+    <message>
+        <source>Tessarine - Phrase Buttons </source>
+        <translation>Tessarine - Spruchknöpfe </translation>
+    </message>
+    <message>
+        <source>Phrase Button %1:</source>
+        <translation>Spruchknopf %1:</translation>
+    </message>
+    <message>
+        <source>Buttons can only be used once every 2 seconds</source>
+        <translation>Die Knöpfe gehen nur alle 2 Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Tspylist</name>
+    <message>
+        <source>Remove From Game</source>
+        <translation>Aus dem Spiel entfernen</translation>
+    </message>
+    <message>
+        <source>Tessarine - Spys</source>
+        <translation>Tessarine - Zuschauer</translation>
+    </message>
+    <message>
+        <source>Spy List</source>
+        <translation>Zuschauerliste</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Ttallylist</name>
+    <message>
+        <source>Player</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Tessarine - Tally List</source>
+        <translation>Tessarine - Bilanz</translation>
+    </message>
+    <message>
+        <source>Your Total Tally</source>
+        <translation>Deine Gesamtbilanz</translation>
+    </message>
+    <message>
+        <source>Total Games:</source>
+        <translation>Spiele gesamt:</translation>
+    </message>
+    <message>
+        <source>Your Wins</source>
+        <translation>Deine Siege</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Tally</source>
+        <translation>Bilanz von %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Number of Games</source>
+        <translation>Anzahl Spiele</translation>
+    </message>
+    <message>
+        <source>%1 Wins:</source>
+        <translation>Siege %1:</translation>
+    </message>
+    <message>
+        <source>Your Wins:</source>
+        <translation>Deine Siege:</translation>
+    </message>
+    <message>
+        <source>Neither Won:</source>
+        <translation>Keiner gewann:</translation>
+    </message>
+    <message>
+        <source>Players In Current Game</source>
+        <translation>Spieler im laufenden Spiel</translation>
+    </message>
+    <message>
+        <source>Players Being Tallied</source>
+        <translation>Gezählte Spieler</translation>
+    </message>
+    <message>
+        <source>Reset Tally</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The tally could not be saved: </source>
+        <translation>Die Bilanz konnte nicht gespeichert werden: </translation>
+    </message>
+    <message>
+        <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
+        <translation>Damit wird die Bilanz von %1 gelöscht. Willst du sie löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset the Tally?</source>
+        <translation>Willst du die Bilanz wirklich zurücksetzen?</translation>
+    </message>
+</context>
+</TS>

@@ -9,11 +9,13 @@
 #include <QElapsedTimer>
 #include <QThread>
 #include <cstdio>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
+#include "bench/schedstat.h"
 
 #include "tests/support/test_client.h"
 
@@ -21,18 +23,6 @@ namespace {
 
 using tess::testing::TestClient;
 using tess::testing::waitUntil;
-
-unsigned long long cpuNs(long pid) {
-    unsigned long long sum = 0;
-    std::error_code error;
-    for (const auto& task :
-         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-        std::ifstream stat(task.path() / "schedstat");
-        unsigned long long ns = 0;
-        if (stat >> ns) sum += ns;
-    }
-    return sum;
-}
 
 // Counts a client's received chat lines from one slot, looking at each line once.
 class ChatCount {

@@ -12,12 +12,14 @@
 
 #include <chrono>
 #include <cstdio>
+
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
+#include "bench/schedstat.h"
 
 namespace {
 
@@ -53,19 +55,6 @@ long peakKb(pid_t pid) {
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmHWM:", 0) == 0) return std::atol(line.c_str() + 6);
     return 0;
-}
-
-// Nanoseconds on a CPU of every thread of the process (first field of schedstat).
-unsigned long long cpuNs(pid_t pid) {
-    unsigned long long sum = 0;
-    std::error_code error;
-    for (const auto& task :
-         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-        std::ifstream stat(task.path() / "schedstat");
-        unsigned long long ns = 0;
-        if (stat >> ns) sum += ns;
-    }
-    return sum;
 }
 
 }  // namespace

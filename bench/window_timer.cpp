@@ -32,7 +32,7 @@ double msSince(Clock::time_point start) {
 xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     auto* reply = xcb_intern_atom_reply(
         c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t a = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t a = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
     std::free(reply);
     return a;
 }

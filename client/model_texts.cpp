@@ -33,6 +33,13 @@ const char* const patterns[] = {
                       "Kings must be moved to foundation before you can play that card."),
     QT_TRANSLATE_NOOP("tess::TableText", "You cannot select that"),
     QT_TRANSLATE_NOOP("tess::TableText", "empty"),
+    // The host's refusals of a move of the hosting user or a bot.
+    QT_TRANSLATE_NOOP("tess::TableText", "noplay"),
+    QT_TRANSLATE_NOOP("tess::TableText", "match"),
+    QT_TRANSLATE_NOOP("tess::TableText", "move king first"),
+    QT_TRANSLATE_NOOP("tess::TableText", "Ace"),
+    QT_TRANSLATE_NOOP("tess::TableText", "Ace 1"),
+    QT_TRANSLATE_NOOP("tess::TableText", "no card on tab"),
     QT_TRANSLATE_NOOP("tess::TableText", "filled"),
     QT_TRANSLATE_NOOP("tess::TableText", "Play To Score: %1"),
     QT_TRANSLATE_NOOP("tess::TableText", "Play to Score: %1"),

@@ -103,8 +103,9 @@ void Tchat::useServer(TServer* server) {
     if (server_) disconnect(server_, &TServer::refusalNotice, this, nullptr);
     server_ = server;
     if (server_)
-        connect(server_, &TServer::refusalNotice, this,
-                [this](const QString& text) { showMessage(this, text); });
+        connect(server_, &TServer::refusalNotice, this, [this](const QString& text) {
+            showMessage(this, shownModelText(text.toStdString()));
+        });
 }
 
 void Tchat::setUpPhrases() {

@@ -608,6 +608,29 @@ oder über dein Startmenü.&lt;/p&gt;
     </message>
 </context>
 <context>
+    <name>tess::Pictures</name>
+    <message>
+        <source>START GAME</source>
+        <translation>SPIEL STARTEN</translation>
+    </message>
+    <message>
+        <source>DONE</source>
+        <translation>FERTIG</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>NOT PLAYING</source>
+        <translation>SPIELT NICHT</translation>
+    </message>
+    <message>
+        <source>WINNER</source>
+        <translation>GEWINNER</translation>
+    </message>
+</context>
+<context>
     <name>tess::QuickInstructionsPanel</name>
     <message>
         <source>QUICK INSTRUCTIONS</source>
@@ -749,6 +772,30 @@ oder über dein Startmenü.&lt;/p&gt;
     <message>
         <source>empty</source>
         <translation>leer</translation>
+    </message>
+    <message>
+        <source>noplay</source>
+        <translation>Dieser Zug geht nicht.</translation>
+    </message>
+    <message>
+        <source>match</source>
+        <translation>Gleiche Farbe: Die Karte muss die andere Farbe haben.</translation>
+    </message>
+    <message>
+        <source>move king first</source>
+        <translation>Zuerst den König auf eine Grundreihe legen.</translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation>Auf ein Ass kommt keine Karte mehr.</translation>
+    </message>
+    <message>
+        <source>Ace 1</source>
+        <translation>Auf ein Ass kommt keine Karte mehr.</translation>
+    </message>
+    <message>
+        <source>no card on tab</source>
+        <translation>Auf diesem Stapel liegt keine Karte.</translation>
     </message>
     <message>
         <source>filled</source>

@@ -1,5 +1,7 @@
 #include "assets/pictures/pictures.h"
 
+#include <QCoreApplication>
+
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
@@ -142,13 +144,13 @@ QPixmap button(Button which, bool pressed, qreal dpr) {
     QString text;
     switch (which) {
         case Button::startGame:
-            text = QStringLiteral("START GAME");
+            text = QCoreApplication::translate("tess::Pictures", "START GAME");
             break;
         case Button::done:
-            text = QStringLiteral("DONE");
+            text = QCoreApplication::translate("tess::Pictures", "DONE");
             break;
         case Button::ok:
-            text = QStringLiteral("OK");
+            text = QCoreApplication::translate("tess::Pictures", "OK");
             break;
     }
     const QSize size = buttonSize(which);

@@ -1,4 +1,5 @@
 // Seat markers, banners and picture buttons of the table.
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
@@ -47,7 +48,8 @@ void paintNotPlaying(QPainter& p) {
     p.setBrush(g);
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     const QPainterPath text =
-        fittedText(QStringLiteral("NOT PLAYING"), sansFont(24), r.adjusted(7, 5, -7, -5), 0.8);
+        fittedText(QCoreApplication::translate("tess::Pictures", "NOT PLAYING"), sansFont(24),
+                   r.adjusted(7, 5, -7, -5), 0.8);
     fillText(p, text, QColor(0xf4, 0xf4, 0xf4), QColor(0, 0, 0, 140));
 }
 
@@ -63,8 +65,9 @@ void paintWinner(QPainter& p) {
     p.setPen(QPen(QColor(255, 255, 255, 150), 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 5, 5);
-    const QPainterPath text = fittedText(QStringLiteral("WINNER"), serifFont(40),
-                                         QRectF(r.left() + 30, 7, r.width() - 60, 18));
+    const QPainterPath text =
+        fittedText(QCoreApplication::translate("tess::Pictures", "WINNER"), serifFont(40),
+                   QRectF(r.left() + 30, 7, r.width() - 60, 18));
     fillText(p, text, QColor(0x5c, 0x1a, 0x00), QColor(255, 240, 190, 200), 0.9);
     // A star at each side of the word.
     for (qreal cx : {17.0, r.width() - 17}) {

@@ -106,6 +106,7 @@ TEST_F(LanguageTest, TheModelsTextsAreShownInGerman) {
         {"Play To Score: 100", "Spielen bis: 100"},
         {"Time Per Turn: 60secs", "Zeit pro Zug: 60 s"},
         {"TIME:0:45", "ZEIT:0:45"},
+        {"noplay", "Dieser Zug geht nicht."},  // the host's refusal of a move
         {"something the table never says", "something the table never says"},
     };
     for (const auto& [english, shown] : cases)

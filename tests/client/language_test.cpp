@@ -45,6 +45,7 @@ protected:
         TchatOptions options;
         options.settingsPath = dir.filePath("orvanelobby.ini");
         options.lobbyPort = 1;  // nobody there: ignored
+        options.port = 0;       // any free port: 7772 belongs to the program tests
         program = std::make_unique<Program>(options);
         chat = &program->chat();
         chat->show();

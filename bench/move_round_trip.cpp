@@ -112,15 +112,15 @@ int main(int argc, char** argv) {
         // hand has come, while the hand still lacks the card the last move played.
         if (!runUntil([&] {
                 const HandCard* card = table.hand().find(1);
-                return table.canact() && table.tab(1).top == 0 && table.tab(1).first &&
+                return table.input().canact() && table.tab(1).top == 0 && table.tab(1).first &&
                        card != nullptr && card->top == layout::handTop;
             })) {
             std::fprintf(stderr, "move_round_trip: the new deal did not come\n");
             return 1;
         }
-        table.cardimagesMouseDown(1, TableModel::Button::left);
+        table.input().pressHandCard(1, MoveInput::Button::left);
         timer.start();
-        table.image_tab22Click(1);
+        table.input().clickTabSpot(1);
         if (!runUntil([&] { return table.tab(1).top != 0; })) {
             std::fprintf(stderr, "move_round_trip: the move did not come back\n");
             return 1;

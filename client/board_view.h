@@ -1,6 +1,6 @@
 // The card table on the left of the main window. It draws what the table model holds
-// (seats, cards, pot, countdown, banners) at the board's fixed places, and turns clicks
-// on cards, spots and buttons into the model's handlers.
+// (seats, cards, pot, countdown, banners) at the board's fixed places, and passes
+// presses on cards, spots and buttons to the user's move input.
 #pragma once
 
 #include <QLabel>
@@ -44,6 +44,14 @@ public:
 
     // The model changed these areas (TableArea bits).
     void refresh(unsigned areas);
+
+    // The controls' handlers: a press on the hand card of `position`, a click on tab
+    // spot 1-4, on foundation 1-4, on the draw pile or DONE, on the kings panel's OK.
+    void cardimagesMouseDown(int position, Qt::MouseButton button);
+    void image_tab22Click(int spot);
+    void image_found2Click(int foundation);
+    void image_topcardClick();
+    void button_kingsClick();
 
     // Where a press lands: a hand position, a tab spot, a foundation or the draw pile.
     struct Hit {

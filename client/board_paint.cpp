@@ -27,6 +27,7 @@ void BoardView::paintEvent(QPaintEvent*) {
     paintSeats(p);
     paintCountdown(p);
     paintHand(p);
+    if (hasFocus()) paintFocus(p);
 }
 
 void BoardView::paintFelt(QPainter& p) {

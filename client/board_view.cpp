@@ -78,6 +78,7 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
     connect(button_kings_, &QAbstractButton::clicked, this, &BoardView::button_kingsClick);
     panel_kings_->hide();
     placeControls();
+    setUpKeyboard();
 }
 
 qreal BoardView::scaleFor(QSize size) {
@@ -188,6 +189,7 @@ void BoardView::refresh(unsigned areas) {
         button_turndone_->setVisible(model_.doneVisible());
         button_start_->setVisible(model_.startVisible());
     }
+    if (hasFocus()) setAccessibleDescription(describeFocus());
     update();
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 
+#include "client/model/board_cursor.h"
 #include "records/picture_push_button.h"
 
 namespace tess {
@@ -53,6 +54,11 @@ public:
     void image_topcardClick();
     void button_kingsClick();
 
+    // The piece the keyboard points at; its marker shows while the board has the focus.
+    const BoardCursor& cursor() const { return cursor_; }
+    // The pointed-at piece in words, as the board's accessible description says it.
+    QString describeFocus() const;
+
     // Where a press lands: a hand position, a tab spot, a foundation or the draw pile.
     struct Hit {
         enum class Kind { none, hand, tab, foundation, pile } kind = Kind::none;
@@ -80,6 +86,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QLabel* makeLabel(QPoint at, int pixelSize, const QString& text);
@@ -94,8 +103,22 @@ private:
     void paintSeats(QPainter& p);
     void paintCountdown(QPainter& p);
     void paintHand(QPainter& p);
+    void paintFocus(QPainter& p);
+
+    // Keyboard play: the names screen readers give the controls, and what the keys do.
+    void setUpKeyboard();
+    bool boardKey(int key, bool control);
+    void moveFocus(BoardCursor::Direction direction);
+    void jumpTo(BoardItem item);
+    // A left click on the pointed-at piece.
+    void activateFocus();
+    void dropSelection();
+    // Around the pointed-at piece, in design units.
+    QRect focusFrame() const;
+    void focusMoved();
 
     TableModel& model_;
+    BoardCursor cursor_;
     qreal scale_ = 1;
     std::array<QLabel*, 4> names_{};   // by screen position
     std::array<QLabel*, 4> scores_{};  // by screen position

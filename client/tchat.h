@@ -113,6 +113,7 @@ private:
     void button_startClick();
     // Options > Just Watch.
     void JustWatch1Click();
+    void addFocusSwitch();
     void setUpPhrases();
     void setUpSeatMenu();
     // What the host tells of the players (the client's routes).

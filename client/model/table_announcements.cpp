@@ -57,8 +57,10 @@ bool TableModel::roundstart(std::string_view data) {
         if (!playing) {
             c.fanBacks = 0;
             c.cardCount.clear();
-        } else if (!isMe(seat)) {
-            redrawFan(seat, 7);
+        } else {
+            // A bot plays a seat nobody sits at: its place's bot name shows from the deal.
+            showBotName(c);
+            if (!isMe(seat)) redrawFan(seat, 7);
         }
     }
     pot_ = pot;
@@ -77,7 +79,7 @@ bool TableModel::getnextplayer(std::string_view data) {
     for (SeatView& c : controls_)
         c.turn = false;
     SeatView& c = control(seat);
-    if (c.name == waiting && !c.hint.empty()) c.name = c.hint;
+    showBotName(c);
     c.turn = true;
     touch(areaSeats);
     if (isMe(seat)) {

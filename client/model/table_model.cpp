@@ -128,6 +128,12 @@ void TableModel::stopCountdown() {
     touch(areaCountdown);
 }
 
+void TableModel::showBotName(SeatView& c) {
+    if (c.name != waiting || c.hint.empty()) return;
+    c.name = c.hint;
+    touch(areaSeats);
+}
+
 void TableModel::redrawFan(int seat, int count) {
     SeatView& c = control(seat);
     c.fanCount = count;

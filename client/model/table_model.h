@@ -147,6 +147,8 @@ private:
     void setTimePerTurn(int seconds);
     void startCountdown();
     void stopCountdown();
+    // A seat showing nobody takes the bot name of its place.
+    void showBotName(SeatView& c);
     void redrawFan(int seat, int count);
     void takeFromFan(int seat);
     void takeFromHand(int position);

@@ -66,6 +66,28 @@ TEST(TableRotation, BotNamesBelongToThePlaceNotToTheSeatNumber) {
     EXPECT_EQ(host.model.seat(3).name, "Klick");
 }
 
+TEST(TableRound, BotsAtSeatsThreeAndFourShowTheirNamesFromTheDeal) {
+    Table host;
+    host.join(1, true);
+    host.model.seatJoined(1, "You", false);
+    ASSERT_TRUE(host.feed("CMD_startgame+You+100+90+"));
+    ASSERT_TRUE(host.feed("CMD_roundstart+1+4+1+t+2+t+3+t+4+t"));
+    EXPECT_EQ(host.model.seat(2).name, "Klot");
+    EXPECT_EQ(host.model.seat(3).name, "Klick");
+    EXPECT_EQ(host.model.seat(4).name, "Kling");
+    EXPECT_EQ(host.model.seat(1).name, "You");
+
+    // A player's name stays; a seat out of the round keeps showing nobody.
+    Table ann;
+    ann.join(2);
+    ann.model.seatJoined(1, "Host", false);
+    ann.model.seatJoined(2, "Ann", false);
+    ASSERT_TRUE(ann.feed("CMD_roundstart+1+3+1+t+2+t+3+t+4+f"));
+    EXPECT_EQ(ann.model.seat(2).name, "Ann");
+    EXPECT_EQ(ann.model.seat(3).name, "Klot");  // the bot name of the place it stands at
+    EXPECT_EQ(ann.model.seat(4).name, "<Waiting>");
+}
+
 TEST(TableRotation, ALabelShowingItsPlacesBotNameTakesTheSeatsDefaultName) {
     Table t;
     t.model.seatJoined(3, "Klick", false);  // at position 3, whose bot name is "Klick"

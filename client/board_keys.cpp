@@ -1,4 +1,4 @@
-// Playing by keyboard. The board takes the focus by Tab or F6 (never by a click, so a
+// Playing by keyboard. The board takes the focus by F6 or Tab (never by a click, so a
 // mouse player's typing stays in the chat); while it has it, a marker frames the piece
 // the keys point at, and every key acts through the same move input as the mouse.
 #include <QKeyEvent>

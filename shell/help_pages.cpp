@@ -77,8 +77,8 @@ reached it is declared the winner when the next round would begin.</p>
 )");
 
 const char* const keys = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
-<p><b>Playing by keyboard.</b> Press <b>F6</b> (or Tab) to take the keyboard from the chat
-to the table, and <b>F6</b> again to go back to the chat. While the table has the keyboard,
+<p><b>Playing by keyboard.</b> Press <b>F6</b> to take the keyboard from the chat to the
+table, and <b>F6</b> again to go back to the chat. While the table has the keyboard,
 a yellow frame shows what the keys point at, and nothing you type reaches the chat; a click
 on the table leaves the keyboard where it was.</p>
 <ul>

@@ -566,8 +566,8 @@ oder über dein Startmenü.&lt;/p&gt;
     </message>
     <message>
         <source>
-&lt;p&gt;&lt;b&gt;Playing by keyboard.&lt;/b&gt; Press &lt;b&gt;F6&lt;/b&gt; (or Tab) to take the keyboard from the chat
-to the table, and &lt;b&gt;F6&lt;/b&gt; again to go back to the chat. While the table has the keyboard,
+&lt;p&gt;&lt;b&gt;Playing by keyboard.&lt;/b&gt; Press &lt;b&gt;F6&lt;/b&gt; to take the keyboard from the chat to the
+table, and &lt;b&gt;F6&lt;/b&gt; again to go back to the chat. While the table has the keyboard,
 a yellow frame shows what the keys point at, and nothing you type reaches the chat; a click
 on the table leaves the keyboard where it was.&lt;/p&gt;
 &lt;ul&gt;
@@ -585,7 +585,7 @@ pile.&lt;/li&gt;
 &lt;/ul&gt;
 </source>
         <translation>
-&lt;p&gt;&lt;b&gt;Spielen mit der Tastatur.&lt;/b&gt; Drücke &lt;b&gt;F6&lt;/b&gt; (oder Tab), um die Tastatur vom Chat
+&lt;p&gt;&lt;b&gt;Spielen mit der Tastatur.&lt;/b&gt; Drücke &lt;b&gt;F6&lt;/b&gt;, um die Tastatur vom Chat
 zum Tisch zu bringen, und noch einmal &lt;b&gt;F6&lt;/b&gt;, um zum Chat zurückzukehren. Solange der Tisch
 die Tastatur hat, zeigt ein gelber Rahmen, worauf die Tasten zeigen, und nichts von dem, was du
 tippst, landet im Chat; ein Klick auf den Tisch lässt die Tastatur, wo sie war.&lt;/p&gt;

@@ -289,6 +289,29 @@ TEST(TableMoves, DrawingEndsTheTurnAndTheMoverActsAgainAfterEachAnnouncement) {
     EXPECT_EQ(t.events.sent.size(), 2u);
 }
 
+TEST(TableMoves, EachPressAndEachAnnouncementIsDrawnOnce) {
+    // The input and the table share one report: a call that reaches both (the draw
+    // stops the table's countdown, a played card ends the input's selection) still
+    // asks the window for one redraw, with every area it touched.
+    Table t;
+    ownTurn(t, "+t+2+18+0+a", "+1+4+2+30");
+    t.model.input().pressHandCard(1, Button::left);
+    EXPECT_EQ(t.events.changes, 1);
+    EXPECT_EQ(t.events.lastAreas & areaHand, unsigned{areaHand});
+    t.events.clear();
+    t.model.input().clickTabSpot(2);  // sent: nothing to draw until the host answers
+    EXPECT_EQ(t.events.changes, 0);
+    ASSERT_TRUE(t.feed("CMD_playhand+1+2+2+4+1+"));
+    EXPECT_EQ(t.events.changes, 1);
+    EXPECT_EQ(t.events.lastAreas & (areaBoard | areaHand | areaSelection),
+              areaBoard | areaHand | areaSelection);
+    t.events.clear();
+    t.model.input().clickDrawPile();
+    EXPECT_EQ(t.events.changes, 1);
+    const unsigned drawn = areaHand | areaSelection | areaButtons | areaCountdown;
+    EXPECT_EQ(t.events.lastAreas & drawn, drawn);
+}
+
 TEST(TableMoves, PilesAndFoundationsFollowTheAnnouncements) {
     Table t;
     ownTurn(t, "+t+1+31+0+a+t+2+18+4+a", "+1+13");

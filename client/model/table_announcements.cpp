@@ -265,8 +265,9 @@ void TableModel::applyStats(char kind, int n, int a, int b, bool playing) {
         c.fanCount = 0;
         c.notPlaying = true;
         if (isMe(n)) say("You can play the next round.");
-    } else if (!isMe(n)) {
-        redrawFan(n, a);
+    } else {
+        showBotName(c);
+        if (!isMe(n)) redrawFan(n, a);
     }
 }
 

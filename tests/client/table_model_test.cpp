@@ -363,7 +363,9 @@ TEST(TableRound, ALateJoinerGetsTheWholeTableFromTheStats) {
     EXPECT_EQ(m.seat(1).score, "10");
     EXPECT_TRUE(m.seat(2).notPlaying);
     EXPECT_EQ(m.seat(2).score, "30");
-    EXPECT_EQ(m.seat(3).fanBacks, 0);  // the own cards are the hand
+    EXPECT_EQ(m.seat(2).name, "<Waiting>");
+    EXPECT_EQ(m.seat(4).name, "Klot");  // a bot plays there: its place's name
+    EXPECT_EQ(m.seat(3).fanBacks, 0);   // the own cards are the hand
     EXPECT_EQ(m.hand().size(), 2);
     EXPECT_EQ(m.foundation(1), 13);
     EXPECT_EQ(m.foundation(4), 1);

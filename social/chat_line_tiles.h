@@ -30,12 +30,12 @@ public:
 private:
     struct Key {
         int block;
-        QRgb pen;
+        QRgb pen, background;
         QRect place;
         bool operator==(const Key&) const = default;
         friend size_t qHash(const Key& key, size_t seed = 0) {
-            return qHashMulti(seed, key.block, key.pen, key.place.x(), key.place.y(),
-                              key.place.width(), key.place.height());
+            return qHashMulti(seed, key.block, key.pen, key.background, key.place.x(),
+                              key.place.y(), key.place.width(), key.place.height());
         }
     };
 

@@ -13,7 +13,7 @@ void ChatLineTiles::draw(QPainter& painter, const QTextBlock& block, const QRect
     const QRect place(QPoint(qRound(bounds.left()), qRound(bounds.top())),
                       QPoint(qRound(bounds.right()) - 1, qRound(bounds.bottom()) - 1));
     if (place.isEmpty()) return;
-    const Key key{block.blockNumber(), pen.rgba(), background.color().rgba(), place};
+    const Key key{block.blockNumber(), pen.rgba(), background.color().rgba(), place, pixelRatio};
     if (const QPixmap* tile = tiles_.object(key)) {
         painter.drawPixmap(place.topLeft(), *tile);
         return;

@@ -32,10 +32,11 @@ private:
         int block;
         QRgb pen, background;
         QRect place;
+        qreal pixelRatio;
         bool operator==(const Key&) const = default;
         friend size_t qHash(const Key& key, size_t seed = 0) {
             return qHashMulti(seed, key.block, key.pen, key.background, key.place.x(),
-                              key.place.y(), key.place.width(), key.place.height());
+                              key.place.y(), key.place.width(), key.place.height(), key.pixelRatio);
         }
     };
 

@@ -25,7 +25,6 @@ public:
               const QBrush& background, qreal pixelRatio);
     // Lines changed their layout (size, width, cleared): the pictures are stale.
     void clear() { tiles_.clear(); }
-    qsizetype count() const { return tiles_.count(); }
 
 private:
     struct Key {

@@ -39,7 +39,7 @@ QColor toQColor(ColourValue colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
 }
 
-ChatView::ChatView(QWidget* parent) : QTextBrowser(parent) {
+ChatView::ChatView(QWidget* parent) : QTextBrowser(parent), bar_(new ChatScrollBar(this)) {
     const ColourValue initial[chatStyleCount] = {
         clBlue,     clBlue,     0x800000,   0x000080,   0x008000,   0x008000,   0xC0C0C0,  0xC0C0C0,
         0x80000008, 0x80000008, 0x80000008, 0x80000008, 0x80000008, 0x80000008, 0x80000008};
@@ -52,11 +52,16 @@ ChatView::ChatView(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
     setReadOnly(true);
     setUndoRedoEnabled(false);
+    setVerticalScrollBar(bar_);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     document()->setDocumentMargin(5);
     QPalette p = palette();
     p.setColor(QPalette::Base, background);
     setPalette(p);
+    // Lines are only ever added at the end; anything else invalidates the line pictures.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int) {
+        if (removed > 0) tiles_.clear();
+    });
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
         if (url.scheme() == linkScheme) emit linkClicked(url.path());
     });
@@ -126,11 +131,31 @@ void ChatView::paintEvent(QPaintEvent* event) {
         const QRectF r = layout->blockBoundingRect(block);
         if (r.top() > clip.bottom()) break;
         const int style = block.userState();
-        painter.setPen(style >= 0 && style < chatStyleCount ? toQColor(styles_[style].colour)
-                                                            : palette().color(QPalette::Text));
-        // A block's layout holds its own position in the document.
-        block.layout()->draw(&painter, QPointF(), selectionIn(block), clip);
+        const QColor pen = style >= 0 && style < chatStyleCount ? toQColor(styles_[style].colour)
+                                                                : palette().color(QPalette::Text);
+        const QList<QTextLayout::FormatRange> selection = selectionIn(block);
+        if (selection.isEmpty()) {
+            tiles_.draw(painter, block, r, pen, palette().brush(QPalette::Base),
+                        devicePixelRatioF());
+        } else {
+            painter.setPen(pen);
+            // A block's layout holds its own position in the document.
+            block.layout()->draw(&painter, QPointF(), selection, clip);
+        }
     }
+}
+
+// A new width lays every line out anew.
+void ChatView::resizeEvent(QResizeEvent* event) {
+    tiles_.clear();
+    QTextBrowser::resizeEvent(event);
+}
+
+void ChatView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange ||
+        event->type() == QEvent::StyleChange)
+        tiles_.clear();
+    QTextBrowser::changeEvent(event);
 }
 
 // Every fragment takes its style as it is now; for a change of size, which moves lines.
@@ -154,6 +179,7 @@ void ChatView::restyleAll() {
         }
     }
     cursor.endEditBlock();
+    tiles_.clear();
 }
 
 void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
@@ -169,7 +195,11 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
         viewport()->update();  // older lines of this style on screen take the new colour
     }
 
+    bar_->hold();
     QTextCursor cursor(document());
+    // One change for the whole line: the document lays the new block out once, instead of
+    // again for every word and picture (and the cursor does not measure where it stands).
+    cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
     if (!document()->isEmpty()) cursor.insertBlock();
     cursor.block().setUserState(style);
@@ -199,7 +229,9 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
             }
         }
     }
-    if (!scrollOff_) verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+    cursor.endEditBlock();
+    if (!scrollOff_) bar_->setValue(bar_->maximum());
+    bar_->release();
 }
 
 void ChatView::setTextSize(int points) {
@@ -209,7 +241,10 @@ void ChatView::setTextSize(int points) {
     restyleAll();
 }
 
-void ChatView::clearChat() { clear(); }
+void ChatView::clearChat() {
+    tiles_.clear();
+    clear();
+}
 
 QImage ChatView::smileyImage(int index, qreal scale) {
     QImage image(QSize(17, 16) * scale, QImage::Format_ARGB32_Premultiplied);

@@ -9,6 +9,8 @@
 #include <QTextLayout>
 #include <array>
 
+#include "social/chat_line_tiles.h"
+#include "social/chat_scroll_bar.h"
 #include "social/chat_text.h"
 
 namespace tess {
@@ -52,6 +54,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Smileys are drawn on demand, so they survive a cleared document; nothing else loads.
     QVariant loadResource(int type, const QUrl& name) override;
 
@@ -62,6 +66,8 @@ private:
     QList<QTextLayout::FormatRange> selectionIn(const QTextBlock& block) const;
 
     std::array<ChatStyle, chatStyleCount> styles_;
+    ChatLineTiles tiles_;
+    ChatScrollBar* bar_;
     bool scrollOff_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBlock>
@@ -108,6 +109,73 @@ TEST_F(ChatViewTest, AChangeOfColourLeavesTheHistoryUntouched) {
     add("3+Bob chats: green now", 0x008000);
     EXPECT_EQ(changedAt, end);
     EXPECT_EQ(colourOf(0, "line"), QColor(0, 128, 0));
+}
+
+// A line is one change of the document, however many words and pictures it holds, so
+// the view lays it out once.
+TEST_F(ChatViewTest, ALineIsOneChange) {
+    add("0+first", clBlue);
+    int changes = 0;
+    QObject::connect(view.document(), &QTextDocument::contentsChange,
+                     [&](int, int, int) { ++changes; });
+    add("3+Bob chats: one two :)#12 three www.example.com four", clRed);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(view.document()->blockCount(), 2);
+}
+
+// Going back to an earlier colour, after a change of text size and after clearing: the
+// screen shows the lines as they are now, never an older picture of them.
+TEST_F(ChatViewTest, RepaintedLinesShowTheirCurrentLook) {
+    view.resize(278, 200);
+    view.show();
+    add("3+Bob chats: WWWWWW", clBlue);
+    QCoreApplication::processEvents();
+    add("3+Bob chats: MMMMMM", clRed);
+    QCoreApplication::processEvents();
+    add("3+Bob chats: again", clBlue);
+    QCoreApplication::processEvents();
+    EXPECT_GT(pixelsOf(0, Qt::blue), 20);
+    EXPECT_EQ(pixelsOf(0, Qt::red), 0);
+
+    const int heightBefore = pixelsOf(0, Qt::blue);
+    view.setTextSize(20);
+    QCoreApplication::processEvents();
+    EXPECT_GT(pixelsOf(0, Qt::blue), heightBefore * 2);
+
+    view.clearChat();
+    add("4+Cy chats: .", 0x008000);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pixelsOf(0, Qt::blue), 0);
+    EXPECT_GT(pixelsOf(0, QColor(0, 128, 0)), 20);
+}
+
+// The scroll bar on screen (what the window shows, not a fresh drawing of it) keeps
+// showing where the view is: its handle follows a jump and a growing chat.
+TEST_F(ChatViewTest, TheScrollBarOnScreenFollowsTheChat) {
+    view.resize(278, 200);
+    view.show();
+    QScrollBar* bar = view.verticalScrollBar();
+    const auto shown = [&] {
+        QCoreApplication::processEvents();
+        const QRect place(bar->mapTo(&view, QPoint()), bar->size());
+        return view.screen()
+            ->grabWindow(view.winId())
+            .toImage()
+            .copy(place)
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    for (int i = 0; i < 20; ++i)
+        add("5+Dee chats: line " + std::to_string(i), clBlack);
+    const QImage atEnd = shown();
+    bar->setValue(0);
+    const QImage atTop = shown();
+    EXPECT_NE(atEnd, atTop);
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(shown(), atEnd);
+    for (int i = 0; i < 200; ++i)
+        add("5+Dee chats: more " + std::to_string(i), clBlack);
+    EXPECT_NE(shown(), atEnd);  // a longer chat, a smaller handle
+    EXPECT_EQ(shown(), bar->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 // The view paints the lines itself; what the user selects still shows highlighted.

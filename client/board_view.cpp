@@ -188,7 +188,9 @@ void BoardView::refresh(unsigned areas) {
         button_turndone_->setVisible(model_.doneVisible());
         button_start_->setVisible(model_.startVisible());
     }
-    update();
+    // Only what changed: a full repaint would also repaint the chat column on the board.
+    const QRegion painted = paintedRegion(areas);
+    if (!painted.isEmpty()) update(painted);
 }
 
 void BoardView::refreshSeats() {

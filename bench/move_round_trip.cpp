@@ -144,18 +144,18 @@ int main(int argc, char** argv) {
         // user's turn begins once the whole deal has been handled (CMD_nextplayer last).
         if (!runUntil([&] {
                 const HandCard* card = table.hand().find(1);
-                return table.canact() && table.tab(1).top == 0 && table.tab(1).first &&
+                return table.input().canact() && table.tab(1).top == 0 && table.tab(1).first &&
                        card != nullptr && card->top == layout::handTop &&
                        window.link().queuedLines() == 0 && server.queuedLines() == 0;
             })) {
             std::fprintf(stderr, "move_round_trip: the new deal did not come\n");
             return 1;
         }
-        table.cardimagesMouseDown(1, TableModel::Button::left);
+        table.input().pressHandCard(1, MoveInput::Button::left);
         // A user raises the card well before clicking the spot: its repaint is done.
         QCoreApplication::processEvents();
         app.watch([&] { return table.tab(1).top != 0; });
-        table.image_tab22Click(1);
+        table.input().clickTabSpot(1);
         if (!runUntil([&] { return app.doneAfterNs() != 0; })) {
             std::fprintf(stderr, "move_round_trip: the move did not come back\n");
             return 1;

@@ -95,6 +95,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
             paintSeat(p, position);
     if (dirty.intersects(paintedRegion(areaCountdown))) paintCountdown(p);
     if (dirty.intersects(paintedRegion(areaHand))) paintHand(p);
+    if (hasFocus()) paintFocus(p);
 }
 
 void BoardView::paintFelt(QPainter& p) {
@@ -138,8 +139,8 @@ void BoardView::paintBoardCards(QPainter& p) {
         p.drawPixmap(at(layout::foundation[f - 1]),
                      pictures::card(card != 0 ? card : layout::pictureEmptyFoundation, ratio));
     }
-    if (model_.highlightVisible()) {
-        const layout::Rect& r = model_.highlight();
+    if (model_.input().highlightVisible()) {
+        const layout::Rect& r = model_.input().highlight();
         p.drawPixmap(r.left, r.top, pictures::highlightFrame(QSize(r.width, r.height), ratio));
     }
 }

@@ -55,8 +55,7 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
         new PicturePushButton(pictures::Button::done, QStringLiteral("button_turndone"), this);
     button_turndone_->move(layout::turnDone.left, layout::turnDone.top);
     button_turndone_->hide();
-    connect(button_turndone_, &QAbstractButton::clicked, this,
-            [this] { model_.image_topcardClick(); });
+    connect(button_turndone_, &QAbstractButton::clicked, this, &BoardView::image_topcardClick);
 
     button_start_ =
         new PicturePushButton(pictures::Button::startGame, QStringLiteral("button_start"), this);
@@ -76,9 +75,10 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
     button_kings_ =
         new PicturePushButton(pictures::Button::ok, QStringLiteral("button_kings"), panel_kings_);
     kingsLayout->addWidget(button_kings_, 0, Qt::AlignHCenter);
-    connect(button_kings_, &QAbstractButton::clicked, this, [this] { model_.button_kingsClick(); });
+    connect(button_kings_, &QAbstractButton::clicked, this, &BoardView::button_kingsClick);
     panel_kings_->hide();
     placeControls();
+    setUpKeyboard();
 }
 
 qreal BoardView::scaleFor(QSize size) {
@@ -180,13 +180,20 @@ void BoardView::refresh(unsigned areas) {
     if (areas & areaSeats) refreshSeats();
     if (areas & (areaCaptions | areaCountdown)) refreshCaptions();
     if (areas & areaKings) {
-        label_kings_->setText(text(model_.kingsText()));
-        panel_kings_->setVisible(model_.kingsVisible());
-        if (model_.kingsVisible()) panel_kings_->raise();
+        const MoveInput& input = model_.input();
+        label_kings_->setText(text(input.kingsText()));
+        panel_kings_->setVisible(input.kingsVisible());
+        if (input.kingsVisible()) panel_kings_->raise();
     }
     if (areas & areaButtons) {
         button_turndone_->setVisible(model_.doneVisible());
         button_start_->setVisible(model_.startVisible());
+    }
+    if (hasFocus()) {
+        setAccessibleDescription(describeFocus());
+        // The keyboard marker follows what it stands on, wherever that went.
+        update();
+        return;
     }
     // Only what changed: a full repaint would also repaint the chat column on the board.
     const QRegion painted = paintedRegion(areas);
@@ -260,27 +267,39 @@ BoardView::Hit BoardView::hitAt(QPoint where) const {
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
     const Hit hit = hitAt(toDesign(event->position()));
+    const bool left = event->button() == Qt::LeftButton;
     switch (hit.kind) {
-        case Hit::Kind::hand: {
-            const auto button = event->button() == Qt::RightButton    ? TableModel::Button::right
-                                : event->button() == Qt::MiddleButton ? TableModel::Button::middle
-                                                                      : TableModel::Button::left;
-            model_.cardimagesMouseDown(hit.number, button);
+        case Hit::Kind::hand:
+            cardimagesMouseDown(hit.number, event->button());
             break;
-        }
         case Hit::Kind::tab:
-            if (event->button() == Qt::LeftButton) model_.image_tab22Click(hit.number);
+            if (left) image_tab22Click(hit.number);
             break;
         case Hit::Kind::foundation:
-            if (event->button() == Qt::LeftButton) model_.image_found2Click(hit.number);
+            if (left) image_found2Click(hit.number);
             break;
         case Hit::Kind::pile:
-            if (event->button() == Qt::LeftButton) model_.image_topcardClick();
+            if (left) image_topcardClick();
             break;
         case Hit::Kind::none:
             QWidget::mousePressEvent(event);
             break;
     }
 }
+
+void BoardView::cardimagesMouseDown(int position, Qt::MouseButton button) {
+    const auto pressed = button == Qt::RightButton    ? MoveInput::Button::right
+                         : button == Qt::MiddleButton ? MoveInput::Button::middle
+                                                      : MoveInput::Button::left;
+    model_.input().pressHandCard(position, pressed);
+}
+
+void BoardView::image_tab22Click(int spot) { model_.input().clickTabSpot(spot); }
+
+void BoardView::image_found2Click(int foundation) { model_.input().clickFoundation(foundation); }
+
+void BoardView::image_topcardClick() { model_.input().clickDrawPile(); }
+
+void BoardView::button_kingsClick() { model_.input().dismissKings(); }
 
 }  // namespace tess

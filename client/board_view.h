@@ -1,6 +1,6 @@
 // The card table on the left of the main window. It draws what the table model holds
-// (seats, cards, pot, countdown, banners) at the board's fixed places, and turns clicks
-// on cards, spots and buttons into the model's handlers.
+// (seats, cards, pot, countdown, banners) at the board's fixed places, and passes
+// presses on cards, spots and buttons to the user's move input.
 #pragma once
 
 #include <QLabel>
@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+#include "client/model/board_cursor.h"
 #include "records/picture_push_button.h"
 
 namespace tess {
@@ -47,6 +48,19 @@ public:
     // The model changed these areas (TableArea bits).
     void refresh(unsigned areas);
 
+    // The controls' handlers: a press on the hand card of `position`, a click on tab
+    // spot 1-4, on foundation 1-4, on the draw pile or DONE, on the kings panel's OK.
+    void cardimagesMouseDown(int position, Qt::MouseButton button);
+    void image_tab22Click(int spot);
+    void image_found2Click(int foundation);
+    void image_topcardClick();
+    void button_kingsClick();
+
+    // The piece the keyboard points at; its marker shows while the board has the focus.
+    const BoardCursor& cursor() const { return cursor_; }
+    // The pointed-at piece in words, as the board's accessible description says it.
+    QString describeFocus() const;
+
     // Where a press lands: a hand position, a tab spot, a foundation or the draw pile.
     struct Hit {
         enum class Kind { none, hand, tab, foundation, pile } kind = Kind::none;
@@ -74,6 +88,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QLabel* makeLabel(QPoint at, int pixelSize, const QString& text);
@@ -92,8 +109,22 @@ private:
     void paintSeat(QPainter& p, int position);
     void paintCountdown(QPainter& p);
     void paintHand(QPainter& p);
+    void paintFocus(QPainter& p);
+
+    // Keyboard play: the names screen readers give the controls, and what the keys do.
+    void setUpKeyboard();
+    bool boardKey(int key, bool control);
+    void moveFocus(BoardCursor::Direction direction);
+    void jumpTo(BoardItem item);
+    // A left click on the pointed-at piece.
+    void activateFocus();
+    void dropSelection();
+    // Around the pointed-at piece, in design units.
+    QRect focusFrame() const;
+    void focusMoved();
 
     TableModel& model_;
+    BoardCursor cursor_;
     qreal scale_ = 1;
     QPixmap felt_;                     // the felt at the current size
     std::array<QLabel*, 4> names_{};   // by screen position

@@ -48,6 +48,7 @@ constexpr QRect logoPlace(497, 12, 243, 24);
 QLabel* addLogo(QWidget* board) {
     auto* logo = new ClickLabel(board);
     logo->setObjectName(QStringLiteral("image_logo"));
+    logo->setAccessibleName(Tchat::tr("Maker's web site"));
     QObject::connect(logo, &ClickLabel::clicked, board, [board] { openMakerSite(board); });
     return logo;
 }
@@ -89,6 +90,7 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     turntimer_.setInterval(1000);
     connect(&turntimer_, &QTimer::timeout, this, [this] { model_.turntimerTimer(); });
     routeClient(link_, model_, *this);
+    addFocusSwitch();
     connect(&link_, &ClientLink::closed, this, [this] {
         // After "Game is full" the window closes once its box is dismissed.
         if (!awaitingFullBox_) close();
@@ -106,6 +108,20 @@ void Tchat::useServer(TServer* server) {
         connect(server_, &TServer::refusalNotice, this, [this](const QString& text) {
             showMessage(this, shownModelText(text.toStdString()));
         });
+}
+
+// F6 takes the keyboard from the chat input to the board and back.
+void Tchat::addFocusSwitch() {
+    auto* focusSwitch = new QAction(this);
+    focusSwitch->setObjectName(QStringLiteral("FocusSwitch"));
+    focusSwitch->setShortcut(QKeySequence(Qt::Key_F6));
+    addAction(focusSwitch);
+    connect(focusSwitch, &QAction::triggered, this, [this] {
+        if (board_->hasFocus())
+            chat_->input()->setFocus(Qt::ShortcutFocusReason);
+        else
+            board_->setFocus(Qt::ShortcutFocusReason);
+    });
 }
 
 void Tchat::setUpPhrases() {

@@ -111,6 +111,9 @@ private:
     // Connects to the host (a name once it is found), then holds the lobby link.
     void joinpress();
     void button_startClick();
+    // Options > Just Watch.
+    void JustWatch1Click();
+    void addFocusSwitch();
     void setUpPhrases();
     void setUpSeatMenu();
     // What the host tells of the players (the client's routes).

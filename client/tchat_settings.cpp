@@ -133,16 +133,18 @@ void Tchat::connectOptionsMenu() {
     connect(menu_->ScrollChatOff2, &QAction::triggered, chat_, &ChatPanel::ScrollChatOff1Click);
     connect(chat_, &ChatPanel::scrollOffChanged, menu_->ScrollChatOff2, &QAction::setChecked);
     connect(menu_->ClearMainChat2, &QAction::triggered, chat_, &ChatPanel::ClearMainChat1Click);
-    // The check follows the host's reports only, never the click itself.
-    connect(menu_->JustWatch1, &QAction::triggered, this, [this] {
-        menu_->JustWatch1->setChecked(model_.justWatchChecked());
-        model_.JustWatch1Click();
-    });
+    connect(menu_->JustWatch1, &QAction::triggered, this, &Tchat::JustWatch1Click);
     connect(this, &Tchat::justWatchChanged, menu_->JustWatch1, &QAction::setChecked);
     connect(menu_->ResetScreenLocation1, &QAction::triggered, this, [this] {
         setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
                            Settings::defaultHeight));
     });
+}
+
+// The check follows the host's reports only, never the click itself.
+void Tchat::JustWatch1Click() {
+    menu_->JustWatch1->setChecked(model_.justWatchChecked());
+    model_.input().toggleJustWatch();
 }
 
 }  // namespace tess

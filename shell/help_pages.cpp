@@ -76,6 +76,26 @@ the pot is carried into the next round. The next round is dealt after a short br
 reached it is declared the winner when the next round would begin.</p>
 )");
 
+const char* const keys = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
+<p><b>Playing by keyboard.</b> Press <b>F6</b> to take the keyboard from the chat to the
+table, and <b>F6</b> again to go back to the chat. While the table has the keyboard,
+a yellow frame shows what the keys point at, and nothing you type reaches the chat; a click
+on the table leaves the keyboard where it was.</p>
+<ul>
+<li><b>Arrow keys</b>: move the frame over your cards, the tab spots, the foundations and the
+draw pile. <b>Home</b> and <b>End</b>: your first or your last card.</li>
+<li><b>Space</b> or <b>Enter</b>: the same as a click on what is framed: raise a card (or
+lower it again), play the raised card or the selected pile onto a spot, select a pile, or
+draw from the pile.</li>
+<li><b>1</b> to <b>4</b>: play onto, or select, tab spot 1 to 4: below, left of, above and
+right of the draw pile. <b>Ctrl+1</b> to <b>Ctrl+4</b>: play onto foundation 1 to 4: bottom
+left, top left, top right and bottom right.</li>
+<li><b>S</b>: sort your cards. <b>D</b>: draw a card and end your turn.</li>
+<li><b>Esc</b>: close the kings message, lower the raised card, or let go of the selected
+pile.</li>
+</ul>
+)");
+
 const char* const scoring = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p>All points are won from the <b>pot</b>, which the table shows at all times.</p>
 <ul>
@@ -173,7 +193,7 @@ const std::vector<HelpPage>& helpPages() {
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Connecting")),
          page(QT_TRANSLATE_NOOP("tess::HelpPages", "Connecting")), page(connecting)},
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Game Play")),
-         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Game Play")), page(gamePlay)},
+         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Game Play")), page(gamePlay) + page(keys)},
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Scoring")),
          page(QT_TRANSLATE_NOOP("tess::HelpPages", "Scoring")), page(scoring)},
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Options")),

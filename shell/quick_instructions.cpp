@@ -71,6 +71,14 @@ QuickInstructionsPanel::QuickInstructionsPanel(QWidget* board) : QFrame(board) {
              "DRAW PILE. "),
           QRect(20, 272, 585, 36), 11, true, Qt::AlignCenter);
 
+    // The keys, in small print on either side of DONE.
+    label(this,
+          tr("KEYS: F6 takes the keyboard to the table and back. Arrows choose, Space or "
+             "Enter plays, 1-4 tab spots, Ctrl+1-4 foundations."),
+          QRect(14, 311, 258, 44), 8, false);
+    label(this, tr("S sorts your cards, D draws, Esc lets go. Help > Content lists every key."),
+          QRect(353, 311, 258, 44), 8, false);
+
     auto* done = new QToolButton(this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry(280, 318, 65, 29);

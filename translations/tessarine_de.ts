@@ -23,6 +23,150 @@
         <source>TIME:0:00</source>
         <translation>ZEIT:0:00</translation>
     </message>
+    <message>
+        <source>Ace</source>
+        <translation>Ass</translation>
+    </message>
+    <message>
+        <source>Two</source>
+        <translation>Zwei</translation>
+    </message>
+    <message>
+        <source>Three</source>
+        <translation>Drei</translation>
+    </message>
+    <message>
+        <source>Four</source>
+        <translation>Vier</translation>
+    </message>
+    <message>
+        <source>Five</source>
+        <translation>Fünf</translation>
+    </message>
+    <message>
+        <source>Six</source>
+        <translation>Sechs</translation>
+    </message>
+    <message>
+        <source>Seven</source>
+        <translation>Sieben</translation>
+    </message>
+    <message>
+        <source>Eight</source>
+        <translation>Acht</translation>
+    </message>
+    <message>
+        <source>Nine</source>
+        <translation>Neun</translation>
+    </message>
+    <message>
+        <source>Ten</source>
+        <translation>Zehn</translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation>Bube</translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation>Dame</translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation>König</translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation>Herz</translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation>Pik</translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation>Karo</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <translation>Kartentisch</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Draw a card and end your turn</source>
+        <translation>Eine Karte ziehen und den Zug beenden</translation>
+    </message>
+    <message>
+        <source>Start Game</source>
+        <translation>Spiel starten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Kings message</source>
+        <translation>Königsmeldung</translation>
+    </message>
+    <message>
+        <source>Pot score</source>
+        <translation>Pott</translation>
+    </message>
+    <message>
+        <source>Time left in the turn</source>
+        <translation>Restzeit des Zuges</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Your card %1 of %2: %3</source>
+        <translation>Deine Karte %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>, raised</source>
+        <translation>, angehoben</translation>
+    </message>
+    <message>
+        <source>Tab spot %1: %2</source>
+        <translation>Tab-Platz %1: %2</translation>
+    </message>
+    <message>
+        <source>, top card %1</source>
+        <translation>, oberste Karte %1</translation>
+    </message>
+    <message>
+        <source>, selected</source>
+        <translation>, ausgewählt</translation>
+    </message>
+    <message>
+        <source>Foundation %1: %2</source>
+        <translation>Ablage %1: %2</translation>
+    </message>
+    <message>
+        <source>Draw pile, empty</source>
+        <translation>Ziehstapel, leer</translation>
+    </message>
+    <message>
+        <source>Draw pile</source>
+        <translation>Ziehstapel</translation>
+    </message>
 </context>
 <context>
     <name>tess::ChatPanel</name>
@@ -420,6 +564,46 @@ oder über dein Startmenü.&lt;/p&gt;
         <source>Orvane Lobby</source>
         <translation>Orvane Lobby</translation>
     </message>
+    <message>
+        <source>
+&lt;p&gt;&lt;b&gt;Playing by keyboard.&lt;/b&gt; Press &lt;b&gt;F6&lt;/b&gt; to take the keyboard from the chat to the
+table, and &lt;b&gt;F6&lt;/b&gt; again to go back to the chat. While the table has the keyboard,
+a yellow frame shows what the keys point at, and nothing you type reaches the chat; a click
+on the table leaves the keyboard where it was.&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Arrow keys&lt;/b&gt;: move the frame over your cards, the tab spots, the foundations and the
+draw pile. &lt;b&gt;Home&lt;/b&gt; and &lt;b&gt;End&lt;/b&gt;: your first or your last card.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt;: the same as a click on what is framed: raise a card (or
+lower it again), play the raised card or the selected pile onto a spot, select a pile, or
+draw from the pile.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt;: play onto, or select, tab spot 1 to 4: below, left of, above and
+right of the draw pile. &lt;b&gt;Ctrl+1&lt;/b&gt; to &lt;b&gt;Ctrl+4&lt;/b&gt;: play onto foundation 1 to 4: bottom
+left, top left, top right and bottom right.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;S&lt;/b&gt;: sort your cards. &lt;b&gt;D&lt;/b&gt;: draw a card and end your turn.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Esc&lt;/b&gt;: close the kings message, lower the raised card, or let go of the selected
+pile.&lt;/li&gt;
+&lt;/ul&gt;
+</source>
+        <translation>
+&lt;p&gt;&lt;b&gt;Spielen mit der Tastatur.&lt;/b&gt; Drücke &lt;b&gt;F6&lt;/b&gt;, um die Tastatur vom Chat
+zum Tisch zu bringen, und noch einmal &lt;b&gt;F6&lt;/b&gt;, um zum Chat zurückzukehren. Solange der Tisch
+die Tastatur hat, zeigt ein gelber Rahmen, worauf die Tasten zeigen, und nichts von dem, was du
+tippst, landet im Chat; ein Klick auf den Tisch lässt die Tastatur, wo sie war.&lt;/p&gt;
+&lt;ul&gt;
+&lt;li&gt;&lt;b&gt;Pfeiltasten&lt;/b&gt;: bewegen den Rahmen über deine Karten, die Tab-Plätze, die Ablagen
+und den Ziehstapel. &lt;b&gt;Pos1&lt;/b&gt; und &lt;b&gt;Ende&lt;/b&gt;: deine erste oder deine letzte Karte.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Leertaste&lt;/b&gt; oder &lt;b&gt;Eingabe&lt;/b&gt;: wie ein Klick auf das Umrahmte: eine Karte anheben
+(oder wieder senken), die angehobene Karte oder den gewählten Stapel auf einen Platz spielen,
+einen Stapel wählen oder vom Ziehstapel ziehen.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;1&lt;/b&gt; bis &lt;b&gt;4&lt;/b&gt;: auf Tab-Platz 1 bis 4 spielen oder ihn wählen: unter, links von,
+über und rechts vom Ziehstapel. &lt;b&gt;Strg+1&lt;/b&gt; bis &lt;b&gt;Strg+4&lt;/b&gt;: auf Ablage 1 bis 4
+spielen: unten links, oben links, oben rechts und unten rechts.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;S&lt;/b&gt;: deine Karten sortieren. &lt;b&gt;D&lt;/b&gt;: eine Karte ziehen und den Zug beenden.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;Esc&lt;/b&gt;: die Königsmeldung schließen, die angehobene Karte senken oder den gewählten
+Stapel loslassen.&lt;/li&gt;
+&lt;/ul&gt;
+</translation>
+    </message>
 </context>
 <context>
     <name>tess::MainMenu</name>
@@ -663,6 +847,14 @@ oder über dein Startmenü.&lt;/p&gt;
     <message>
         <source>Your turn ends when you either play all your cards or you draw from the DRAW PILE. </source>
         <translation>Dein Zug endet, wenn du alle Karten ausgespielt oder vom ZIEHSTAPEL gezogen hast. </translation>
+    </message>
+    <message>
+        <source>KEYS: F6 takes the keyboard to the table and back. Arrows choose, Space or Enter plays, 1-4 tab spots, Ctrl+1-4 foundations.</source>
+        <translation>TASTEN: F6 bringt die Tastatur zum Tisch und zurück. Pfeile wählen, Leertaste oder Eingabe spielt, 1-4 Tab-Plätze, Strg+1-4 Ablagen.</translation>
+    </message>
+    <message>
+        <source>S sorts your cards, D draws, Esc lets go. Help &gt; Content lists every key.</source>
+        <translation>S sortiert deine Karten, D zieht, Esc lässt los. Hilfe &gt; Inhalt nennt alle Tasten.</translation>
     </message>
 </context>
 <context>
@@ -930,6 +1122,10 @@ oder über dein Startmenü.&lt;/p&gt;
     <message>
         <source>Quick Instructions</source>
         <translation>Kurzanleitung</translation>
+    </message>
+    <message>
+        <source>Maker&apos;s web site</source>
+        <translation>Webseite des Herstellers</translation>
     </message>
 </context>
 <context>

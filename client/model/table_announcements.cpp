@@ -17,7 +17,7 @@ bool TableModel::startthegame(std::string_view data) {
     const int seconds = start.timePerTurn;
     if (!isAmount(playTo) || !isAmount(seconds)) return false;
 
-    Batch batch(*this);
+    Batch batch(report_);
     stopCountdown();
     setDone(false);
     startVisible_ = false;
@@ -48,7 +48,7 @@ bool TableModel::roundstart(std::string_view data) {
     for (const wire::RoundStart::Seat& s : round.seats)
         if (!isSeat(s.seat)) return false;
 
-    Batch batch(*this);
+    Batch batch(report_);
     clearit();
     setDone(false);
     for (const auto& [seat, playing] : round.seats) {
@@ -57,13 +57,14 @@ bool TableModel::roundstart(std::string_view data) {
         if (!playing) {
             c.fanBacks = 0;
             c.cardCount.clear();
-        } else if (!isMe(seat)) {
-            redrawFan(seat, 7);
+        } else {
+            // A bot plays a seat nobody sits at: its place's bot name shows from the deal.
+            showBotName(c);
+            if (!isMe(seat)) redrawFan(seat, 7);
         }
     }
     pot_ = pot;
-    selectedtab_ = 0;
-    hideHighlight();
+    input_.dropTab();
     touch(areaSeats | areaCaptions);
     return true;
 }
@@ -72,24 +73,24 @@ bool TableModel::getnextplayer(std::string_view data) {
     const int seat = wire::NextPlayer::decode(data).seat;
     if (!isSeat(seat)) return false;
 
-    Batch batch(*this);
+    Batch batch(report_);
     stopCountdown();
     turnseat_ = seat;
     for (SeatView& c : controls_)
         c.turn = false;
     SeatView& c = control(seat);
-    if (c.name == waiting && !c.hint.empty()) c.name = c.hint;
+    showBotName(c);
     c.turn = true;
     touch(areaSeats);
     if (isMe(seat)) {
-        canact_ = true;
-        dropSelection();
+        input_.allow(true);
+        input_.dropSelection();
         setStatus("Your Turn. Draw a card to end your turn.", true);
         setDone(true);
         sound(turnSound_ == 1 ? "turnnew" : "turn");
     } else {
         // Another seat's turn: nothing the local player does counts now.
-        canact_ = false;
+        input_.allow(false);
         setStatus(c.name + "'s turn.");
     }
     countdown_.setTimeLeft(timePerTurn_);
@@ -103,7 +104,7 @@ bool TableModel::ending(std::string_view data) {
         !isAmount(pot))
         return false;
 
-    Batch batch(*this);
+    Batch batch(report_);
     stopCountdown();
     setDone(false);
     pot_ = pot;
@@ -112,8 +113,8 @@ bool TableModel::ending(std::string_view data) {
     if (isMe(seat)) {
         // Position 0 and card 0: the hand was full and took no card.
         if (position != 0 && card != 0) hand_.createcard(position, card);
-        canact_ = false;
-        dropSelection();
+        input_.allow(false);
+        input_.dropSelection();
         setStatus("You ended your turn.");
         return true;
     }
@@ -127,10 +128,10 @@ bool TableModel::endround(std::string_view data) {
     const auto [seat, pot, score] = wire::EndRound::decode(data);
     if (!isSeat(seat) || !isAmount(pot) || !isAmount(score)) return false;
 
-    Batch batch(*this);
+    Batch batch(report_);
     setDone(false);
     stopCountdown();
-    canact_ = false;
+    input_.allow(false);
     turnseat_ = 0;
     pot_ = pot;
     SeatView& c = control(seat);
@@ -148,10 +149,10 @@ bool TableModel::endround(std::string_view data) {
 }
 
 bool TableModel::nomorecards(std::string_view) {
-    Batch batch(*this);
+    Batch batch(report_);
     setStatus("No Cards Left, Pot will roll over. Please Wait...");
     turnseat_ = 0;
-    canact_ = false;
+    input_.allow(false);
     drawPileEmpty_ = true;
     touch(areaBoard);
     sound("roundover");
@@ -162,10 +163,10 @@ bool TableModel::winner(std::string_view data) {
     const int seat = wire::Winner::decode(data).seat;
     if (!isSeat(seat)) return false;
 
-    Batch batch(*this);
+    Batch batch(report_);
     stopCountdown();
     setDone(false);
-    canact_ = false;  // the game is over; nobody moves on this table any more
+    input_.allow(false);  // the game is over; nobody moves on this table any more
     sound("winner");
     SeatView& c = control(seat);
     say(isMe(seat) ? std::string("You have Won the Game!") : c.name + " has Won the Game!");
@@ -185,7 +186,7 @@ bool TableModel::justwatching(std::string_view data) {
     const auto [seat, watching] = wire::JustWatching::decode(data);
     if (!isSeat(seat)) return false;
 
-    Batch batch(*this);
+    Batch batch(report_);
     SeatView& c = control(seat);
     if (isMe(seat)) {
         justWatchChecked_ = watching;
@@ -229,7 +230,7 @@ bool TableModel::gamestats(std::string_view data) {
     for (const wire::GameStats::Entry& e : stats.entries)
         if (!validEntry(e)) return false;
 
-    Batch batch(*this);
+    Batch batch(report_);
     turnseat_ = turn;
     playToScoreText_ = "Play to Score: " + std::to_string(playTo);
     setTimePerTurn(seconds);
@@ -264,8 +265,9 @@ void TableModel::applyStats(char kind, int n, int a, int b, bool playing) {
         c.fanCount = 0;
         c.notPlaying = true;
         if (isMe(n)) say("You can play the next round.");
-    } else if (!isMe(n)) {
-        redrawFan(n, a);
+    } else {
+        showBotName(c);
+        if (!isMe(n)) redrawFan(n, a);
     }
 }
 

@@ -14,21 +14,20 @@ TableModel::TableModel(TableEvents& events) : events_(events) {
     controls_[2].hint = "Klick";
     controls_[3].hint = "Kling";
     // The window may still be under construction: nothing is reported from here.
-    ++depth_;
+    Batch batch(report_);
     clearall();
-    --depth_;
-    dirty_ = 0;
+    report_.discard();
 }
 
 void TableModel::setConnection(int mySlot) {
-    Batch batch(*this);
+    Batch batch(report_);
     mySlot_ = mySlot;
     connected_ = true;
     touch(areaMenu);
 }
 
 void TableModel::setHosting(bool hosting) {
-    Batch batch(*this);
+    Batch batch(report_);
     hosting_ = hosting;
     startVisible_ = hosting;
     touch(areaButtons);
@@ -61,7 +60,7 @@ const SeatView& TableModel::atPosition(int position) const {
 }
 
 void TableModel::sortstuff(int ownSlot) {
-    Batch batch(*this);
+    Batch batch(report_);
     // The controls stay at their places, hints included; only which seat each place
     // stands for changes.
     ownSeat_ = ownSlot >= 1 && ownSlot <= wire::seatCount ? ownSlot : 1;
@@ -74,7 +73,7 @@ void TableModel::sortstuff(int ownSlot) {
 
 void TableModel::seatJoined(int slot, const std::string& name, bool watching) {
     if (slot < 1 || slot > wire::seatCount) return;
-    Batch batch(*this);
+    Batch batch(report_);
     SeatView& c = control(slot);
     c.name = name;
     if (watching) c.eyes = true;
@@ -83,7 +82,7 @@ void TableModel::seatJoined(int slot, const std::string& name, bool watching) {
 
 void TableModel::seatLeft(int slot) {
     if (slot < 1 || slot > wire::seatCount) return;
-    Batch batch(*this);
+    Batch batch(report_);
     SeatView& c = control(slot);
     if (c.name != waiting && c.name != c.hint) say(c.name + " disconnected.");
     // Seat 2 always plays, by the bot when nobody sits there.
@@ -129,30 +128,10 @@ void TableModel::stopCountdown() {
     touch(areaCountdown);
 }
 
-void TableModel::hideHighlight() {
-    highlightVisible_ = false;
-    touch(areaSelection);
-}
-
-void TableModel::hideKings() {
-    if (!kingsVisible_) return;
-    kingsVisible_ = false;
-    touch(areaKings);
-}
-
-void TableModel::showKings(std::string text) {
-    kingsText_ = std::move(text);
-    kingsVisible_ = true;
-    touch(areaKings);
-}
-
-// No card raised, no spot selected.
-void TableModel::dropSelection() {
-    if (selectedcard_ != 0) hand_.lower(selectedcard_);
-    selectedcard_ = 0;
-    selectedtab_ = 0;
-    hideHighlight();
-    touch(areaHand);
+void TableModel::showBotName(SeatView& c) {
+    if (c.name != waiting || c.hint.empty()) return;
+    c.name = c.hint;
+    touch(areaSeats);
 }
 
 void TableModel::redrawFan(int seat, int count) {
@@ -171,13 +150,13 @@ void TableModel::takeFromFan(int seat) {
 
 void TableModel::takeFromHand(int position) {
     hand_.remove(position);
-    selectedcard_ = 0;
-    canact_ = true;
+    input_.forgetCard();
+    input_.allow(true);
     touch(areaHand);
 }
 
 void TableModel::clearall() {
-    Batch batch(*this);
+    Batch batch(report_);
     for (SeatView& c : controls_) {
         c.score = "0";
         c.cardCount.clear();
@@ -187,10 +166,10 @@ void TableModel::clearall() {
 }
 
 void TableModel::clearit() {
-    Batch batch(*this);
-    hideKings();
+    Batch batch(report_);
+    input_.hideKings();
     hand_.clear();
-    selectedcard_ = 0;  // no card left to be raised
+    input_.forgetCard();  // no card left to be raised
     tabs_.fill({});
     foundations_.fill(0);
     for (SeatView& c : controls_) {
@@ -204,8 +183,14 @@ void TableModel::clearit() {
 
 // --- Countdown ---
 
+void TableModel::endOwnTurn() {
+    Batch batch(report_);
+    stopCountdown();
+    setDone(false);
+}
+
 void TableModel::turntimerTimer() {
-    Batch batch(*this);
+    Batch batch(report_);
     const TurnCountdown::Tick tick = countdown_.tick();
     if (!tick.warn && !tick.expired) {
         if (countdown_.running()) touch(areaCountdown);

@@ -1,56 +1,22 @@
 // The client's picture of the table. It holds no game of its own: it mirrors what the
-// host announces, seat by seat, and turns the user's clicks into move requests after
-// the checks the client can make itself. No widgets and no timers: the view draws what
-// the getters return when told which areas changed, and calls turntimerTimer() once a
-// second while the countdown runs.
+// host announces, seat by seat; the user's moves go through its MoveInput. No widgets
+// and no timers: the view draws what the getters return when told which areas changed,
+// and calls turntimerTimer() once a second while the countdown runs.
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "client/model/change_report.h"
 #include "client/model/hand_model.h"
+#include "client/model/move_input.h"
+#include "client/model/table_events.h"
 #include "client/model/table_layout.h"
 #include "client/model/turn_countdown.h"
 #include "wire/limits.h"
 
 namespace tess {
-
-// Areas of the table a change touched; the view redraws only these.
-enum TableArea : unsigned {
-    areaSeats = 1u << 0,      // names, scores, card counts, fans, arrows, eyes, banners
-    areaBoard = 1u << 1,      // tab spots, foundations, draw pile
-    areaHand = 1u << 2,       // the local hand
-    areaCountdown = 1u << 3,  // time bar and time text
-    areaCaptions = 1u << 4,   // pot, play to score, time per turn, status line
-    areaKings = 1u << 5,      // the kings message panel
-    areaButtons = 1u << 6,    // DONE and START GAME
-    areaSelection = 1u << 7,  // the frame around a selected tab spot
-    areaMenu = 1u << 8,       // the Just Watch check
-};
-
-// What the model needs from the window around it. Every call happens inside a model
-// call, on the same thread; changed() comes once, last, per model call.
-class TableEvents {
-public:
-    virtual ~TableEvents() = default;
-    // A chat notice, "0+" and its text.
-    virtual void notice(const std::string&) {}
-    virtual void playSound(const std::string&) {}
-    // A line for the host, without its terminator.
-    virtual void send(const std::string&) {}
-    // A one-line message box; only ever in answer to the local user's own click.
-    virtual void messageBox(const std::string&) {}
-    // A finished game for the tally: "addtomine" when the local player won, else the
-    // winner's name.
-    virtual void addGame(const std::string&) {}
-    // Start (anew, so the first tick comes a full second later) or stop the one-second
-    // timer that calls turntimerTimer().
-    virtual void turnTimer(bool /*run*/) {}
-    // The local player's own time ran out: focus the chat input if the window is active.
-    virtual void focusChat() {}
-    virtual void changed(unsigned /*areas*/) {}
-};
 
 // The controls of one seat. They travel with the seat's screen position: the hint (the
 // name a bot shows there) belongs to the place, not to the seat number.
@@ -132,17 +98,11 @@ public:
     void clearit();
 
     // --- The user ---
-    enum class Button { left, right, middle };
-    // A press on the hand card of hand position `position`.
-    void cardimagesMouseDown(int position, Button button);
-    // A click on tab spot 1-4, on foundation 1-4, on the draw pile or DONE, on the
-    // kings panel's OK.
-    void image_tab22Click(int spot);
-    void image_found2Click(int foundation);
-    void image_topcardClick();
-    void button_kingsClick();
-    // Options > Just Watch: asks the host to switch the own seat.
-    void JustWatch1Click();
+    // The user's presses and clicks, the selection and whether a move may be made now.
+    MoveInput& input() { return input_; }
+    const MoveInput& input() const { return input_; }
+    // The user drew from the pile: the countdown stops and DONE hides.
+    void endOwnTurn();
     // One second of the turn countdown.
     void turntimerTimer();
 
@@ -152,9 +112,6 @@ public:
     bool hosting() const { return hosting_; }
     bool spectator() const { return mySlot_ > wire::seatCount; }
     int turnseat() const { return turnseat_; }
-    bool canact() const { return canact_; }
-    int selectedcard() const { return selectedcard_; }
-    int selectedtab() const { return selectedtab_; }
     int timeleft() const { return countdown_.timeleft(); }
     int turnSound() const { return turnSound_; }
 
@@ -171,36 +128,16 @@ public:
     const std::string& timePerTurnText() const { return timePerTurnText_; }
     int timePerTurn() const { return timePerTurn_; }
     const std::string& status() const { return status_; }
-    bool kingsVisible() const { return kingsVisible_; }
-    const std::string& kingsText() const { return kingsText_; }
     bool doneVisible() const { return doneVisible_; }
     bool startVisible() const { return startVisible_; }
-    bool highlightVisible() const { return highlightVisible_; }
-    const layout::Rect& highlight() const { return highlight_; }
     bool justWatchChecked() const { return justWatchChecked_; }
 
     const HandModel& hand() const { return hand_; }
     const TurnCountdown& countdown() const { return countdown_; }
 
 private:
-    // Collects the areas one model call changes and reports them once at its end.
-    class Batch {
-    public:
-        explicit Batch(TableModel& model) : model_(model) { ++model_.depth_; }
-        ~Batch() {
-            if (--model_.depth_ != 0 || model_.dirty_ == 0) return;
-            const unsigned areas = model_.dirty_;
-            model_.dirty_ = 0;
-            model_.events_.changed(areas);
-        }
-        Batch(const Batch&) = delete;
-        Batch& operator=(const Batch&) = delete;
-
-    private:
-        TableModel& model_;
-    };
-
-    void touch(unsigned areas) { dirty_ |= areas; }
+    using Batch = ChangeReport::Scope;
+    void touch(unsigned areas) { report_.touch(areas); }
     SeatView& control(int seat);
     bool isMe(int seat) const { return seat == mySlot_; }
     void say(const std::string& text);
@@ -210,31 +147,20 @@ private:
     void setTimePerTurn(int seconds);
     void startCountdown();
     void stopCountdown();
-    void hideHighlight();
-    void hideKings();
-    void showKings(std::string text);
-    void dropSelection();
+    // A seat showing nobody takes the bot name of its place.
+    void showBotName(SeatView& c);
     void redrawFan(int seat, int count);
     void takeFromFan(int seat);
     void takeFromHand(int position);
-    void highliteit(int spot);
     void applyStats(char kind, int n, int a, int b, bool playing);
-    bool sendLine(std::string line);
-    // The selected card's or pile's card onto tab spot `spot`; true when it was sent.
-    bool tryTab(int card, int spot, std::string line);
-    bool tryFoundation(int card, int foundation, std::string line);
 
     TableEvents& events_;
-    unsigned dirty_ = 0;
-    int depth_ = 0;
+    ChangeReport report_{events_};
 
     int mySlot_ = 0;
     bool connected_ = false;
     bool hosting_ = false;
     int turnseat_ = 0;
-    bool canact_ = false;
-    int selectedcard_ = 0;
-    int selectedtab_ = 0;
     int turnSound_ = 0;
     bool ownTurnMarker_ = false;  // the status line speaks of the local player's turn
     bool justWatchChecked_ = false;
@@ -250,15 +176,12 @@ private:
     std::string timePerTurnText_{"Time Per Turn: 60 sec"};
     int timePerTurn_ = 60;
     std::string status_{"Welcome to Tessarine"};
-    bool kingsVisible_ = false;
-    std::string kingsText_;
     bool doneVisible_ = false;
     bool startVisible_ = false;
-    bool highlightVisible_ = false;
-    layout::Rect highlight_{0, 0, 0, 0};
 
     HandModel hand_;
     TurnCountdown countdown_;
+    MoveInput input_{*this, hand_, events_, report_};
 };
 
 }  // namespace tess

@@ -74,7 +74,7 @@ TEST_P(BoardPaintTest, WhatTheScreenShowsAfterEachStepIsTheWholeTableDrawnAnew) 
     // Tab spots first, then seat 1's seven cards.
     random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
     chat->link().send("CMD_startgame+You+100+90+");
-    ASSERT_TRUE(runUntil([&] { return chat->model().canact(); }));
+    ASSERT_TRUE(runUntil([&] { return chat->model().input().canact(); }));
     expectScreenIsAFreshDrawing("dealt");
 
     clickCard(eightOfHearts);

@@ -124,10 +124,10 @@ TEST_P(ScaledBoardTest, ClicksOnScaledCardsSpotsAndThePileReachTheirHandlers) {
     // Tab spots first, then seat 1's seven cards.
     random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
     chat->link().send("CMD_startgame+You+100+90+");
-    ASSERT_TRUE(runUntil([&] { return chat->model().canact(); }));
+    ASSERT_TRUE(runUntil([&] { return chat->model().input().canact(); }));
 
     clickCard(eightOfHearts);
-    EXPECT_EQ(chat->model().selectedcard(), handCard(eightOfHearts)->position);
+    EXPECT_EQ(chat->model().input().selectedcard(), handCard(eightOfHearts)->position);
     EXPECT_EQ(handCard(eightOfHearts)->top, layout::raisedTop);
     const layout::Point spot = layout::tabFirst[0];
     click(QPoint(spot.left + 30, spot.top + 40));
@@ -137,7 +137,7 @@ TEST_P(ScaledBoardTest, ClicksOnScaledCardsSpotsAndThePileReachTheirHandlers) {
     // The last design pixel of a card still counts; the pile ends the turn.
     click(QPoint(layout::topcard.left + layout::cardWidth - 1,
                  layout::topcard.top + layout::cardHeight - 1));
-    EXPECT_TRUE(waitUntil([&] { return !chat->model().canact(); }));
+    EXPECT_TRUE(waitUntil([&] { return !chat->model().input().canact(); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledBoardTest, ::testing::Values(1.5, 2.0));

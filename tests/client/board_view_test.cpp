@@ -34,7 +34,7 @@ protected:
     BoardViewTest() { open(); }
     // Runs the host's clock until the local player may move.
     bool ownTurn() {
-        return runUntil([&] { return chat->model().canact(); });
+        return runUntil([&] { return chat->model().input().canact(); });
     }
     const HandCard* handCard(int card) const {
         for (const HandCard& c : chat->model().hand().cards())
@@ -92,11 +92,11 @@ TEST_F(BoardViewTest, ACardRaisedAndPlayedOntoATabSpotByMouse) {
     for (const HandCard& c : chat->model().hand().cards())
         order.push_back(c.card);
     EXPECT_EQ(order, (std::vector<int>{1, 3, 16, 5, 6, kingOfClubs}));
-    EXPECT_EQ(chat->model().selectedcard(), 0);
+    EXPECT_EQ(chat->model().input().selectedcard(), 0);
 
     // The draw pile ends the turn.
     click(QPoint(layout::topcard.left + 30, layout::topcard.top + 40));
-    EXPECT_TRUE(waitUntil([&] { return !chat->model().canact(); }));
+    EXPECT_TRUE(waitUntil([&] { return !chat->model().input().canact(); }));
 }
 
 TEST_F(BoardViewTest, TheHostsRefusalOfTheUsersOwnMoveShowsInABoxThatDoesNotStopTheTable) {

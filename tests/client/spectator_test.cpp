@@ -70,7 +70,7 @@ TEST_F(SpectatorTest, TheHostListsAndRemovesASpy) {
 
 TEST_F(SpectatorTest, JustWatchPassesTheTurnAndTheBotPlaysUntilItIsSwitchedOff) {
     chat->link().send("CMD_startgame+You+200+90+");
-    ASSERT_TRUE(runUntil([&] { return chat->model().canact(); }));
+    ASSERT_TRUE(runUntil([&] { return chat->model().input().canact(); }));
     ASSERT_EQ(chat->model().turnseat(), 1);
 
     chat->menu()->JustWatch1->trigger();
@@ -79,7 +79,7 @@ TEST_F(SpectatorTest, JustWatchPassesTheTurnAndTheBotPlaysUntilItIsSwitchedOff) 
     EXPECT_TRUE(chat->model().seat(1).eyes);
     // The turn went on at once, to the bot's seat.
     EXPECT_TRUE(waitUntil([&] { return chat->model().turnseat() == 2; }));
-    EXPECT_FALSE(chat->model().canact());
+    EXPECT_FALSE(chat->model().input().canact());
 
     // The bot plays the watching seat on its next turn.
     ASSERT_TRUE(runUntil([&] { return chat->model().turnseat() == 1; }));
@@ -89,11 +89,11 @@ TEST_F(SpectatorTest, JustWatchPassesTheTurnAndTheBotPlaysUntilItIsSwitchedOff) 
     ASSERT_TRUE(waitUntil([&] { return !chat->menu()->JustWatch1->isChecked(); }));
     EXPECT_FALSE(chat->model().seat(1).eyes);
     // The human plays again: the turn waits for the user.
-    ASSERT_TRUE(runUntil([&] { return chat->model().canact(); }));
+    ASSERT_TRUE(runUntil([&] { return chat->model().input().canact(); }));
     clock.advance(5000);
     QTest::qWait(20);
     EXPECT_EQ(chat->model().turnseat(), 1);
-    EXPECT_TRUE(chat->model().canact());
+    EXPECT_TRUE(chat->model().input().canact());
 }
 
 }  // namespace

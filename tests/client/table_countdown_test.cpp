@@ -94,7 +94,7 @@ TEST_F(CountdownTable, RunningOutOfTheOwnTimeAsksToWait) {
     EXPECT_EQ(t.model.status(), "Please Wait..");
     EXPECT_EQ(t.events.focus, 1);
     EXPECT_FALSE(t.model.doneVisible());
-    EXPECT_TRUE(t.model.canact());  // the host's own limit ends the turn
+    EXPECT_TRUE(t.model.input().canact());  // the host's own limit ends the turn
 }
 
 TEST_F(CountdownTable, AnOwnTurnThatEndedOtherwiseNeverTimesUp) {
@@ -154,7 +154,7 @@ void midRound(Table& t) {
     ASSERT_TRUE(t.feed("CMD_foundcards+1+5+2+18+3+33+4+13"));
     ASSERT_TRUE(t.feed("CMD_mycards+1+1+13+2+4+3+1"));
     ASSERT_TRUE(t.feed("CMD_nextplayer+1+"));
-    t.model.cardimagesMouseDown(2, TableModel::Button::left);
+    t.model.input().pressHandCard(2, MoveInput::Button::left);
     t.events.clear();
 }
 
@@ -243,12 +243,12 @@ TEST(TableInput, SeatsAndClicksOutOfRangeAreIgnored) {
     t.model.seatJoined(5, "X", true);
     t.model.seatLeft(-1);
     t.model.seatLeft(9);
-    t.model.image_tab22Click(0);
-    t.model.image_tab22Click(5);
-    t.model.image_found2Click(-3);
-    t.model.image_found2Click(5);
-    t.model.cardimagesMouseDown(26, TableModel::Button::left);
-    t.model.cardimagesMouseDown(9, TableModel::Button::middle);
+    t.model.input().clickTabSpot(0);
+    t.model.input().clickTabSpot(5);
+    t.model.input().clickFoundation(-3);
+    t.model.input().clickFoundation(5);
+    t.model.input().pressHandCard(26, MoveInput::Button::left);
+    t.model.input().pressHandCard(9, MoveInput::Button::middle);
     EXPECT_EQ(snapshot(t.model), before);
     EXPECT_TRUE(t.events.sent.empty());
     EXPECT_EQ(&t.model.seat(0), &t.model.seat(1));  // a safe answer, not a crash
@@ -277,9 +277,9 @@ TEST(TableInput, RandomLinesNeverBreakTheTable) {
         } catch (const wire::FieldError&) {
         }
         if (i % 7 == 0) t.model.turntimerTimer();
-        if (i % 11 == 0) t.model.image_tab22Click(static_cast<int>(random() % 6));
+        if (i % 11 == 0) t.model.input().clickTabSpot(static_cast<int>(random() % 6));
         if (i % 13 == 0)
-            t.model.cardimagesMouseDown(static_cast<int>(random() % 27), TableModel::Button::left);
+            t.model.input().pressHandCard(static_cast<int>(random() % 27), MoveInput::Button::left);
         ASSERT_LE(t.model.hand().size(), HandModel::places);
         ASSERT_GE(t.model.timeleft(), 0);
         for (int seat = 1; seat <= 4; ++seat)

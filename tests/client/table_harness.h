@@ -61,8 +61,9 @@ public:
 // Everything the table shows, as text, to compare a whole table at once.
 inline std::string snapshot(const TableModel& m) {
     std::ostringstream o;
-    o << m.mySlot() << m.connected() << m.hosting() << " turn" << m.turnseat() << m.canact()
-      << " sel" << m.selectedcard() << "/" << m.selectedtab() << " time" << m.timeleft() << "\n";
+    o << m.mySlot() << m.connected() << m.hosting() << " turn" << m.turnseat() << m.input().canact()
+      << " sel" << m.input().selectedcard() << "/" << m.input().selectedtab() << " time"
+      << m.timeleft() << "\n";
     for (int p = 1; p <= 4; ++p) {
         const SeatView& s = m.atPosition(p);
         o << p << ":" << m.seatAt(p) << " " << s.name << "|" << s.hint << "|" << s.score << "|"
@@ -74,9 +75,9 @@ inline std::string snapshot(const TableModel& m) {
           << m.foundation(n) << "\n";
     o << m.drawPileEmpty() << " pot" << m.pot() << " " << m.playToScoreText() << " "
       << m.timePerTurnText() << " " << m.timePerTurn() << " [" << m.status() << "] kings"
-      << m.kingsVisible() << m.kingsText() << " done" << m.doneVisible() << " start"
-      << m.startVisible() << " frame" << m.highlightVisible() << m.highlight().left << ","
-      << m.highlight().top << " watch" << m.justWatchChecked() << "\n";
+      << m.input().kingsVisible() << m.input().kingsText() << " done" << m.doneVisible() << " start"
+      << m.startVisible() << " frame" << m.input().highlightVisible() << m.input().highlight().left
+      << "," << m.input().highlight().top << " watch" << m.justWatchChecked() << "\n";
     for (const HandCard& c : m.hand().cards())
         o << c.position << "=" << c.card << "@" << c.left << "," << c.top << " ";
     const TurnCountdown& t = m.countdown();

@@ -66,6 +66,28 @@ TEST(TableRotation, BotNamesBelongToThePlaceNotToTheSeatNumber) {
     EXPECT_EQ(host.model.seat(3).name, "Klick");
 }
 
+TEST(TableRound, BotsAtSeatsThreeAndFourShowTheirNamesFromTheDeal) {
+    Table host;
+    host.join(1, true);
+    host.model.seatJoined(1, "You", false);
+    ASSERT_TRUE(host.feed("CMD_startgame+You+100+90+"));
+    ASSERT_TRUE(host.feed("CMD_roundstart+1+4+1+t+2+t+3+t+4+t"));
+    EXPECT_EQ(host.model.seat(2).name, "Klot");
+    EXPECT_EQ(host.model.seat(3).name, "Klick");
+    EXPECT_EQ(host.model.seat(4).name, "Kling");
+    EXPECT_EQ(host.model.seat(1).name, "You");
+
+    // A player's name stays; a seat out of the round keeps showing nobody.
+    Table ann;
+    ann.join(2);
+    ann.model.seatJoined(1, "Host", false);
+    ann.model.seatJoined(2, "Ann", false);
+    ASSERT_TRUE(ann.feed("CMD_roundstart+1+3+1+t+2+t+3+t+4+f"));
+    EXPECT_EQ(ann.model.seat(2).name, "Ann");
+    EXPECT_EQ(ann.model.seat(3).name, "Klot");  // the bot name of the place it stands at
+    EXPECT_EQ(ann.model.seat(4).name, "<Waiting>");
+}
+
 TEST(TableRotation, ALabelShowingItsPlacesBotNameTakesTheSeatsDefaultName) {
     Table t;
     t.model.seatJoined(3, "Klick", false);  // at position 3, whose bot name is "Klick"
@@ -143,7 +165,7 @@ TEST(TableRound, FollowsTheHostFromTheStartToTheWinner) {
         {"CMD_nextplayer+1+",
          [](const TableModel& m, RecordedEvents& e) {
              EXPECT_EQ(m.turnseat(), 1);
-             EXPECT_TRUE(m.canact());
+             EXPECT_TRUE(m.input().canact());
              EXPECT_TRUE(m.seat(1).turn);
              EXPECT_TRUE(m.doneVisible());
              EXPECT_EQ(m.status(), "Your Turn. Draw a card to end your turn.");
@@ -158,7 +180,7 @@ TEST(TableRound, FollowsTheHostFromTheStartToTheWinner) {
              ASSERT_EQ(m.hand().size(), 6);
              EXPECT_EQ(m.hand().find(2), nullptr);
              EXPECT_EQ(m.hand().cards()[1], (HandCard{3, 1, 28, 426}));
-             EXPECT_TRUE(m.canact());
+             EXPECT_TRUE(m.input().canact());
              EXPECT_EQ(e.sounds, std::vector<std::string>{"topile"});
              EXPECT_EQ(e.lastAreas & (areaBoard | areaHand), areaBoard | areaHand);
              EXPECT_EQ(e.changes, 1);
@@ -169,7 +191,7 @@ TEST(TableRound, FollowsTheHostFromTheStartToTheWinner) {
              EXPECT_EQ(m.pot(), 3);
              EXPECT_EQ(m.status(), "You ended your turn.");
              EXPECT_FALSE(m.doneVisible());
-             EXPECT_FALSE(m.canact());
+             EXPECT_FALSE(m.input().canact());
              EXPECT_EQ(e.sounds, std::vector<std::string>{"getcard"});
              EXPECT_EQ(e.timer, std::vector<bool>{false});
          }},
@@ -178,7 +200,7 @@ TEST(TableRound, FollowsTheHostFromTheStartToTheWinner) {
              EXPECT_EQ(m.status(), "Klot's turn.");
              EXPECT_FALSE(m.seat(1).turn);
              EXPECT_TRUE(m.seat(2).turn);
-             EXPECT_FALSE(m.canact());
+             EXPECT_FALSE(m.input().canact());
              EXPECT_FALSE(m.doneVisible());
              EXPECT_TRUE(e.sounds.empty());
          }},
@@ -272,11 +294,11 @@ TEST(TableRound, JustWatchingFlipsTheMarkerAndTheOwnCheck) {
     ASSERT_TRUE(t.feed("CMD_justwatching+2+1"));
     EXPECT_TRUE(t.model.justWatchChecked());
     EXPECT_TRUE(t.model.seat(2).eyes);
-    t.model.JustWatch1Click();
+    t.model.input().toggleJustWatch();
     ASSERT_TRUE(t.feed("CMD_justwatching+2+2"));
     EXPECT_FALSE(t.model.justWatchChecked());
     EXPECT_FALSE(t.model.seat(2).eyes);
-    t.model.JustWatch1Click();
+    t.model.input().toggleJustWatch();
     EXPECT_EQ(t.events.notices,
               (std::vector<std::string>{"0+Ann is just watching", "0+Ann is now playing again"}));
     EXPECT_EQ(t.events.sent, (std::vector<std::string>{"CMD_justwatch+2+2", "CMD_justwatch+2+1"}));
@@ -310,7 +332,7 @@ TEST(TableRound, NoCardsLeftShowsTheCrossUntilTheNextRound) {
     ASSERT_TRUE(t.feed("CMD_nextplayer+1+"));
     ASSERT_TRUE(t.feed("CMD_nomorecards+"));
     EXPECT_TRUE(t.model.drawPileEmpty());
-    EXPECT_FALSE(t.model.canact());
+    EXPECT_FALSE(t.model.input().canact());
     EXPECT_EQ(t.model.turnseat(), 0);
     EXPECT_TRUE(t.model.countdown().running());  // the countdown runs on
     EXPECT_EQ(t.model.status(), "No Cards Left, Pot will roll over. Please Wait...");
@@ -341,7 +363,9 @@ TEST(TableRound, ALateJoinerGetsTheWholeTableFromTheStats) {
     EXPECT_EQ(m.seat(1).score, "10");
     EXPECT_TRUE(m.seat(2).notPlaying);
     EXPECT_EQ(m.seat(2).score, "30");
-    EXPECT_EQ(m.seat(3).fanBacks, 0);  // the own cards are the hand
+    EXPECT_EQ(m.seat(2).name, "<Waiting>");
+    EXPECT_EQ(m.seat(4).name, "Klot");  // a bot plays there: its place's name
+    EXPECT_EQ(m.seat(3).fanBacks, 0);   // the own cards are the hand
     EXPECT_EQ(m.hand().size(), 2);
     EXPECT_EQ(m.foundation(1), 13);
     EXPECT_EQ(m.foundation(4), 1);

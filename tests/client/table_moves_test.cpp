@@ -5,7 +5,7 @@
 namespace tess::testing {
 namespace {
 
-using Button = TableModel::Button;
+using Button = MoveInput::Button;
 
 // Seat 1's own turn on a table set by the late joiner's stats: foundations and tab
 // spots as given, the hand as given.
@@ -200,15 +200,15 @@ TEST(TableMoves, RefusesWhatTheClientCanSeeAndSendsTheRest) {
         Table t;
         ownTurn(t, c.board, c.hand);
         for (const Click& click : c.clicks) {
-            if (click.act == Act::press) t.model.cardimagesMouseDown(click.n, Button::left);
-            if (click.act == Act::tab) t.model.image_tab22Click(click.n);
-            if (click.act == Act::found) t.model.image_found2Click(click.n);
+            if (click.act == Act::press) t.model.input().pressHandCard(click.n, Button::left);
+            if (click.act == Act::tab) t.model.input().clickTabSpot(click.n);
+            if (click.act == Act::found) t.model.input().clickFoundation(click.n);
         }
         EXPECT_EQ(t.events.sent, c.sent);
-        EXPECT_EQ(t.model.canact(), c.sent.empty());
-        EXPECT_EQ(t.model.kingsVisible(), !c.kings.empty());
+        EXPECT_EQ(t.model.input().canact(), c.sent.empty());
+        EXPECT_EQ(t.model.input().kingsVisible(), !c.kings.empty());
         if (!c.kings.empty()) {
-            EXPECT_EQ(t.model.kingsText(), c.kings);
+            EXPECT_EQ(t.model.input().kingsText(), c.kings);
         }
         EXPECT_EQ(t.events.sounds, c.sounds);
         EXPECT_EQ(t.events.boxes, c.boxes);
@@ -222,83 +222,106 @@ TEST(TableMoves, NothingMovesOutsideTheOwnTurnOrWithoutAConnection) {
     ASSERT_TRUE(t.feed("CMD_foundcards+1+18+2+5+3+0+4+0"));
     ASSERT_TRUE(t.feed("CMD_nextplayer+1+"));
     const std::string before = snapshot(t.model);
-    t.model.cardimagesMouseDown(2, Button::left);
-    t.model.image_tab22Click(1);
-    t.model.image_found2Click(1);
-    t.model.image_topcardClick();
+    t.model.input().pressHandCard(2, Button::left);
+    t.model.input().clickTabSpot(1);
+    t.model.input().clickFoundation(1);
+    t.model.input().clickDrawPile();
     EXPECT_EQ(snapshot(t.model), before);
     EXPECT_TRUE(t.events.sent.empty());
 
     Table offline;  // a turn can only be own once logged in, but the rule holds anyway
     ASSERT_TRUE(offline.feed("CMD_nextplayer+0+") == false);
-    offline.model.JustWatch1Click();
+    offline.model.input().toggleJustWatch();
     EXPECT_TRUE(offline.events.sent.empty());
 }
 
 TEST(TableMoves, SelectingASpotFramesItAndASecondClickLetsGo) {
     Table t;
     ownTurn(t, "+t+1+4+0+a+t+2+18+11+a", "+1+1");
-    t.model.image_tab22Click(2);
-    EXPECT_EQ(t.model.selectedtab(), 2);
-    ASSERT_TRUE(t.model.highlightVisible());
-    EXPECT_EQ(t.model.highlight().left, 4);  // two cards shown on spot 2
-    EXPECT_EQ(t.model.highlight().width, 88);
-    t.model.image_tab22Click(2);
-    EXPECT_EQ(t.model.selectedtab(), 0);
-    EXPECT_FALSE(t.model.highlightVisible());
-    t.model.image_tab22Click(1);
-    EXPECT_EQ(t.model.highlight().height, 88);
-    t.model.cardimagesMouseDown(1, Button::left);  // a card press drops the spot
-    EXPECT_EQ(t.model.selectedtab(), 0);
-    EXPECT_EQ(t.model.selectedcard(), 1);
+    t.model.input().clickTabSpot(2);
+    EXPECT_EQ(t.model.input().selectedtab(), 2);
+    ASSERT_TRUE(t.model.input().highlightVisible());
+    EXPECT_EQ(t.model.input().highlight().left, 4);  // two cards shown on spot 2
+    EXPECT_EQ(t.model.input().highlight().width, 88);
+    t.model.input().clickTabSpot(2);
+    EXPECT_EQ(t.model.input().selectedtab(), 0);
+    EXPECT_FALSE(t.model.input().highlightVisible());
+    t.model.input().clickTabSpot(1);
+    EXPECT_EQ(t.model.input().highlight().height, 88);
+    t.model.input().pressHandCard(1, Button::left);  // a card press drops the spot
+    EXPECT_EQ(t.model.input().selectedtab(), 0);
+    EXPECT_EQ(t.model.input().selectedcard(), 1);
 }
 
 TEST(TableMoves, TheKingsPanelClosesOnOkOnTheNextPressOrSpotClick) {
     Table t;
     ownTurn(t, "", "+1+13");
-    t.model.cardimagesMouseDown(1, Button::left);
-    t.model.image_tab22Click(1);
-    ASSERT_TRUE(t.model.kingsVisible());
-    t.model.button_kingsClick();
-    EXPECT_FALSE(t.model.kingsVisible());
-    t.model.image_tab22Click(1);
-    ASSERT_TRUE(t.model.kingsVisible());
-    t.model.cardimagesMouseDown(1, Button::right);
-    EXPECT_FALSE(t.model.kingsVisible());
+    t.model.input().pressHandCard(1, Button::left);
+    t.model.input().clickTabSpot(1);
+    ASSERT_TRUE(t.model.input().kingsVisible());
+    t.model.input().dismissKings();
+    EXPECT_FALSE(t.model.input().kingsVisible());
+    t.model.input().clickTabSpot(1);
+    ASSERT_TRUE(t.model.input().kingsVisible());
+    t.model.input().pressHandCard(1, Button::right);
+    EXPECT_FALSE(t.model.input().kingsVisible());
 }
 
 TEST(TableMoves, DrawingEndsTheTurnAndTheMoverActsAgainAfterEachAnnouncement) {
     Table t;
     ownTurn(t, "+t+2+18+0+a", "+1+4+2+30");
-    t.model.cardimagesMouseDown(1, Button::left);
-    t.model.image_tab22Click(2);
-    EXPECT_FALSE(t.model.canact());
-    t.model.image_tab22Click(1);  // waiting for the host: nothing more is sent
+    t.model.input().pressHandCard(1, Button::left);
+    t.model.input().clickTabSpot(2);
+    EXPECT_FALSE(t.model.input().canact());
+    t.model.input().clickTabSpot(1);  // waiting for the host: nothing more is sent
     ASSERT_TRUE(t.feed("CMD_playhand+1+2+2+4+1+"));
-    EXPECT_TRUE(t.model.canact());
-    EXPECT_EQ(t.model.selectedcard(), 0);
-    t.model.cardimagesMouseDown(2, Button::left);
-    t.model.image_topcardClick();
+    EXPECT_TRUE(t.model.input().canact());
+    EXPECT_EQ(t.model.input().selectedcard(), 0);
+    t.model.input().pressHandCard(2, Button::left);
+    t.model.input().clickDrawPile();
     EXPECT_EQ(t.events.sent, (std::vector<std::string>{"CMD_handplay+1+1+2+", "CMD_endturn+1+"}));
-    EXPECT_FALSE(t.model.canact());
-    EXPECT_EQ(t.model.selectedcard(), 0);
+    EXPECT_FALSE(t.model.input().canact());
+    EXPECT_EQ(t.model.input().selectedcard(), 0);
     EXPECT_EQ(t.model.hand().find(2)->top, layout::handTop);
     EXPECT_FALSE(t.model.doneVisible());
     EXPECT_FALSE(t.model.countdown().running());
-    t.model.image_topcardClick();
+    t.model.input().clickDrawPile();
     EXPECT_EQ(t.events.sent.size(), 2u);
+}
+
+TEST(TableMoves, EachPressAndEachAnnouncementIsDrawnOnce) {
+    // The input and the table share one report: a call that reaches both (the draw
+    // stops the table's countdown, a played card ends the input's selection) still
+    // asks the window for one redraw, with every area it touched.
+    Table t;
+    ownTurn(t, "+t+2+18+0+a", "+1+4+2+30");
+    t.model.input().pressHandCard(1, Button::left);
+    EXPECT_EQ(t.events.changes, 1);
+    EXPECT_EQ(t.events.lastAreas & areaHand, unsigned{areaHand});
+    t.events.clear();
+    t.model.input().clickTabSpot(2);  // sent: nothing to draw until the host answers
+    EXPECT_EQ(t.events.changes, 0);
+    ASSERT_TRUE(t.feed("CMD_playhand+1+2+2+4+1+"));
+    EXPECT_EQ(t.events.changes, 1);
+    EXPECT_EQ(t.events.lastAreas & (areaBoard | areaHand | areaSelection),
+              areaBoard | areaHand | areaSelection);
+    t.events.clear();
+    t.model.input().clickDrawPile();
+    EXPECT_EQ(t.events.changes, 1);
+    const unsigned drawn = areaHand | areaSelection | areaButtons | areaCountdown;
+    EXPECT_EQ(t.events.lastAreas & drawn, drawn);
 }
 
 TEST(TableMoves, PilesAndFoundationsFollowTheAnnouncements) {
     Table t;
     ownTurn(t, "+t+1+31+0+a+t+2+18+4+a", "+1+13");
-    t.model.image_tab22Click(1);
+    t.model.input().clickTabSpot(1);
     ASSERT_TRUE(t.feed("CMD_playtab+3+2+1+31+4+3+"));  // another seat's pile
     EXPECT_EQ(t.model.tab(2).first, 0);
     EXPECT_EQ(t.model.tab(1).first, 31);
     EXPECT_EQ(t.model.tab(1).top, 4);
-    EXPECT_EQ(t.model.selectedtab(), 0);
-    EXPECT_FALSE(t.model.highlightVisible());
+    EXPECT_EQ(t.model.input().selectedtab(), 0);
+    EXPECT_FALSE(t.model.input().highlightVisible());
     ASSERT_TRUE(t.feed("CMD_foundtab+1+2+4+1+39+"));
     EXPECT_EQ(t.model.foundation(2), 4);
     EXPECT_EQ(t.model.tab(1).first, 0);
@@ -309,14 +332,14 @@ TEST(TableMoves, PilesAndFoundationsFollowTheAnnouncements) {
 TEST(TableHand, DealtCardsStandInPlacesAndARaisedCardStandsHigher) {
     Table t;
     ownTurn(t, "", "+1+5+2+6+3+7");
-    t.model.cardimagesMouseDown(2, Button::left);
+    t.model.input().pressHandCard(2, Button::left);
     EXPECT_EQ(t.model.hand().find(2)->top, layout::raisedTop);
-    t.model.cardimagesMouseDown(3, Button::left);  // the raise moves over
+    t.model.input().pressHandCard(3, Button::left);  // the raise moves over
     EXPECT_EQ(t.model.hand().find(2)->top, layout::handTop);
     EXPECT_EQ(t.model.hand().find(3)->top, layout::raisedTop);
-    t.model.cardimagesMouseDown(3, Button::left);  // and comes down again
+    t.model.input().pressHandCard(3, Button::left);  // and comes down again
     EXPECT_EQ(t.model.hand().find(3)->top, layout::handTop);
-    EXPECT_EQ(t.model.selectedcard(), 0);
+    EXPECT_EQ(t.model.input().selectedcard(), 0);
 }
 
 TEST(TableHand, ARightPressSortsByRankKeepingEqualRanksInOrder) {
@@ -324,7 +347,7 @@ TEST(TableHand, ARightPressSortsByRankKeepingEqualRanksInOrder) {
     t.join(1);
     // king, 3 of clubs, ace, 3 of hearts
     ASSERT_TRUE(t.feed("CMD_mycards+1+1+13+2+3+3+27+4+16"));
-    t.model.cardimagesMouseDown(1, Button::right);
+    t.model.input().pressHandCard(1, Button::right);
     const std::vector<HandCard> sorted{
         {3, 27, 8, 426}, {2, 3, 26, 426}, {4, 16, 44, 426}, {1, 13, 62, 426}};
     EXPECT_EQ(t.model.hand().cards(), sorted);

@@ -63,12 +63,12 @@ TEST(TableRoutes, PlaysASoloTurnAgainstTheRealHost) {
         waitUntil([] { return false; }, 5);
     }
     ASSERT_EQ(model.turnseat(), 1);
-    ASSERT_TRUE(model.canact());
+    ASSERT_TRUE(model.input().canact());
     const int cards = model.hand().size();
-    model.image_topcardClick();
+    model.input().clickDrawPile();
     ASSERT_TRUE(waitUntil([&] { return model.status() == "You ended your turn."; }));
     EXPECT_EQ(model.hand().size(), cards + 1);
-    EXPECT_FALSE(model.canact());
+    EXPECT_FALSE(model.input().canact());
 }
 
 TEST(TableRoutes, RoutingTheTableTwiceIsRefused) {

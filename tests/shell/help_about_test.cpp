@@ -114,6 +114,8 @@ TEST(HelpPages, CoverWhatPlayersNeed) {
     EXPECT_TRUE(text("Game Play").contains("kings can only be placed on foundation spots"));
     for (const char* wrong : {"takes any card.", "or to an empty tab spot", "only onto an empty"})
         EXPECT_FALSE(text("Game Play").contains(wrong)) << wrong;
+    for (const char* key : {"F6", "Arrow keys", "Space", "Enter", "Ctrl+1", "Esc", "S:", "D:"})
+        EXPECT_TRUE(text("Game Play").contains(key)) << key;
     EXPECT_TRUE(text("Scoring").contains("10 points for a king"));
     for (const char* option :
          {"Just Watch", "Bot Speed", "Play Sounds", "Player Phrase Sounds", "Turn Sound",
@@ -206,6 +208,7 @@ TEST(QuickInstructions, HiddenAtStartShownInFrontAndHiddenByDone) {
           "pile will move. ",
           "Your turn ends when you either play all your cards or you draw from the DRAW PILE. "})
         EXPECT_TRUE(texts.contains(text)) << text;
+    EXPECT_TRUE(texts.join(' ').contains("F6")) << "the keys are listed";
     saveShot(panel, "quick_instructions.png");
 
     auto* done = panel.findChild<QToolButton*>("button_done");

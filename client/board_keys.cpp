@@ -1,0 +1,254 @@
+// Playing by keyboard. The board takes the focus by F6 or Tab (never by a click, so a
+// mouse player's typing stays in the chat); while it has it, a marker frames the piece
+// the keys point at, and every key acts through the same move input as the mouse.
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "client/board_view.h"
+#include "client/model/table_model.h"
+
+namespace tess {
+
+namespace {
+
+using Kind = BoardItem::Kind;
+
+QRect rectOf(layout::Point p) { return {p.left, p.top, layout::cardWidth, layout::cardHeight}; }
+
+QString cardName(int card) {
+    static const char* const ranks[] = {QT_TRANSLATE_NOOP("tess::BoardView", "Ace"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Two"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Three"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Four"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Five"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Six"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Seven"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Eight"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Nine"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Ten"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Jack"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Queen"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "King")};
+    static const char* const suits[] = {QT_TRANSLATE_NOOP("tess::BoardView", "Clubs"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Hearts"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Spades"),
+                                        QT_TRANSLATE_NOOP("tess::BoardView", "Diamonds")};
+    if (card < 1 || card > 52) return BoardView::tr("empty");
+    return BoardView::tr("%1 of %2")
+        .arg(BoardView::tr(ranks[(card - 1) % 13]), BoardView::tr(suits[(card - 1) / 13]));
+}
+
+}  // namespace
+
+void BoardView::setUpKeyboard() {
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(tr("Card table"));
+    button_turndone_->setAccessibleName(tr("Done"));
+    button_turndone_->setAccessibleDescription(tr("Draw a card and end your turn"));
+    button_start_->setAccessibleName(tr("Start Game"));
+    button_kings_->setAccessibleName(tr("OK"));
+    panel_kings_->setAccessibleName(tr("Kings message"));
+    label_potscore_->setAccessibleDescription(tr("Pot score"));
+    label_timer_->setAccessibleDescription(tr("Time left in the turn"));
+    label_status_->setAccessibleDescription(tr("Status"));
+    focusMoved();
+}
+
+QString BoardView::describeFocus() const {
+    BoardCursor fitted = cursor_;
+    const auto& cards = model_.hand().cards();
+    fitted.fit(static_cast<int>(cards.size()));
+    const BoardItem& item = fitted.item();
+    const MoveInput& input = model_.input();
+    switch (item.kind) {
+        case Kind::hand: {
+            const HandCard& card = cards[static_cast<std::size_t>(item.number - 1)];
+            QString text = tr("Your card %1 of %2: %3")
+                               .arg(item.number)
+                               .arg(cards.size())
+                               .arg(cardName(card.card));
+            if (card.top != layout::handTop) text += tr(", raised");
+            return text;
+        }
+        case Kind::tab: {
+            const TabSpotView& tab = model_.tab(item.number);
+            QString text = tr("Tab spot %1: %2").arg(item.number).arg(cardName(tab.first));
+            if (tab.top != 0) text += tr(", top card %1").arg(cardName(tab.top));
+            if (input.selectedtab() == item.number) text += tr(", selected");
+            return text;
+        }
+        case Kind::foundation:
+            return tr("Foundation %1: %2")
+                .arg(item.number)
+                .arg(cardName(model_.foundation(item.number)));
+        case Kind::pile:
+            return model_.drawPileEmpty() ? tr("Draw pile, empty") : tr("Draw pile");
+    }
+    return {};
+}
+
+void BoardView::focusMoved() {
+    setAccessibleDescription(describeFocus());
+    update();
+}
+
+void BoardView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    focusMoved();
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void BoardView::moveFocus(BoardCursor::Direction direction) {
+    cursor_.move(direction, model_.hand().size());
+    focusMoved();
+}
+
+void BoardView::jumpTo(BoardItem item) {
+    cursor_.jump(item, model_.hand().size());
+    focusMoved();
+}
+
+void BoardView::activateFocus() {
+    cursor_.fit(model_.hand().size());
+    const BoardItem item = cursor_.item();
+    switch (item.kind) {
+        case Kind::hand:
+            cardimagesMouseDown(model_.hand().cards()[std::size_t(item.number - 1)].position,
+                                Qt::LeftButton);
+            break;
+        case Kind::tab:
+            image_tab22Click(item.number);
+            break;
+        case Kind::foundation:
+            image_found2Click(item.number);
+            break;
+        case Kind::pile:
+            image_topcardClick();
+            break;
+    }
+    focusMoved();
+}
+
+// Escape takes back the last step, as a second click would: the kings message goes,
+// then the raised card comes down, then the selected pile is let go.
+void BoardView::dropSelection() {
+    const MoveInput& input = model_.input();
+    if (input.kingsVisible())
+        button_kingsClick();
+    else if (input.selectedcard() != 0)
+        cardimagesMouseDown(input.selectedcard(), Qt::LeftButton);
+    else if (input.selectedtab() != 0)
+        image_tab22Click(input.selectedtab());
+    focusMoved();
+}
+
+bool BoardView::boardKey(int key, bool control) {
+    using Direction = BoardCursor::Direction;
+    if (key >= Qt::Key_1 && key <= Qt::Key_4) {
+        // Straight onto a spot; the marker stays where it is, on the next card to play.
+        const int n = key - Qt::Key_0;
+        if (control)
+            image_found2Click(n);
+        else
+            image_tab22Click(n);
+        focusMoved();
+        return true;
+    }
+    if (control) return false;
+    switch (key) {
+        case Qt::Key_Left:
+            moveFocus(Direction::left);
+            return true;
+        case Qt::Key_Right:
+            moveFocus(Direction::right);
+            return true;
+        case Qt::Key_Up:
+            moveFocus(Direction::up);
+            return true;
+        case Qt::Key_Down:
+            moveFocus(Direction::down);
+            return true;
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (model_.hand().size() > 0)
+                jumpTo({Kind::hand, key == Qt::Key_Home ? 1 : model_.hand().size()});
+            return true;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            activateFocus();
+            return true;
+        case Qt::Key_S:  // as the right button on the hand
+            if (model_.hand().size() > 0)
+                cardimagesMouseDown(model_.hand().cards().front().position, Qt::RightButton);
+            focusMoved();
+            return true;
+        case Qt::Key_D:
+            image_topcardClick();
+            focusMoved();
+            return true;
+        case Qt::Key_Escape:
+            dropSelection();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    // Keys the chat input (a child of the board) leaves alone come here too: they are
+    // no moves.
+    if (hasFocus() && (mods == Qt::NoModifier || mods == Qt::ControlModifier) &&
+        boardKey(event->key(), mods == Qt::ControlModifier)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QRect BoardView::focusFrame() const {
+    BoardCursor fitted = cursor_;
+    const auto& cards = model_.hand().cards();
+    fitted.fit(static_cast<int>(cards.size()));
+    const BoardItem& item = fitted.item();
+    constexpr int gap = 5;  // outside the selection frame's 3 pixels
+    switch (item.kind) {
+        case Kind::hand: {
+            // Only the card's uncovered strip, so the frame names one card.
+            const std::size_t i = std::size_t(item.number - 1);
+            const HandCard& card = cards[i];
+            const int width =
+                i + 1 < cards.size() ? cards[i + 1].left - card.left : layout::cardWidth;
+            return QRect(card.left, card.top, std::max(width, 6), layout::cardHeight)
+                .adjusted(-gap + 2, -gap + 2, gap - 2, gap - 2);
+        }
+        case Kind::tab: {
+            const int s = item.number - 1;
+            QRect r = rectOf(layout::tabFirst[s]);
+            if (model_.tab(item.number).top != 0) r |= rectOf(layout::tabTop[s]);
+            return r.adjusted(-gap, -gap, gap, gap);
+        }
+        case Kind::foundation:
+            return rectOf(layout::foundation[item.number - 1]).adjusted(-gap, -gap, gap, gap);
+        case Kind::pile:
+            return rectOf(layout::topcard).adjusted(-gap, -gap, gap, gap);
+    }
+    return {};
+}
+
+void BoardView::paintFocus(QPainter& p) {
+    const QRectF r = QRectF(focusFrame()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setBrush(Qt::NoBrush);
+    // A dark edge under a bright one, so the marker reads on felt and on cards alike.
+    p.setPen(QPen(QColor(20, 20, 20, 200), 4.5));
+    p.drawRoundedRect(r, 5, 5);
+    p.setPen(QPen(QColor(255, 214, 0), 2.5));
+    p.drawRoundedRect(r, 5, 5);
+}
+
+}  // namespace tess

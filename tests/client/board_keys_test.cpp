@@ -1,0 +1,177 @@
+// The table played by keys only: the window joins a host in the same process (its
+// clock virtual, its deck stacked) through a relay that keeps the requests it sent.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "client/board_view.h"
+#include "client/tchat.h"
+#include "engine/virtual_clock.h"
+#include "net/server.h"
+#include "social/chat_panel.h"
+#include "social/chat_view.h"
+#include "tests/support/recording_relay.h"
+#include "tests/support/stacked_random.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+namespace {
+
+constexpr int nineOfClubs = 9, kingOfClubs = 13, eightOfHearts = 21;
+constexpr char ff = '\xFF';
+
+class BoardKeysTest : public ::testing::Test {
+protected:
+    BoardKeysTest() {
+        server.startListening(0);
+        relay = std::make_unique<RecordingRelay>(server.port());
+        TchatOptions options;
+        options.args = {"You", "127.0.0.1", "false"};
+        options.settingsPath = dir.filePath("orvanelobby.ini");
+        options.port = relay->port();
+        options.lobbyPort = 1;  // no lobby here
+        chat = std::make_unique<Tchat>(&server, options);
+        chat->show();
+        chat->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(chat.get()));
+        EXPECT_TRUE(waitUntil([&] { return chatShows("You are Connected."); }));
+    }
+    bool chatShows(const QString& text) const {
+        return chat->chat()->view()->toPlainText().contains(text);
+    }
+    bool runUntil(const std::function<bool()>& done) {
+        return waitUntil([&] {
+            if (!done()) clock.advance(250);
+            return done();
+        });
+    }
+    // The requests sent since the last call.
+    std::string takeSent() {
+        std::string lines = relay->sent.substr(taken);
+        taken = relay->sent.size();
+        return lines;
+    }
+    void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, k, mods);
+    }
+    const MoveInput& input() const { return chat->model().input(); }
+    BoardView* board() const { return chat->board(); }
+    QLineEdit* chatInput() const { return chat->chat()->input(); }
+
+    QTemporaryDir dir;
+    VirtualClock clock;
+    StackedRandom random;
+    TServer server{clock, random};
+    std::unique_ptr<RecordingRelay> relay;
+    std::unique_ptr<Tchat> chat;
+    std::size_t taken = 0;
+};
+
+TEST_F(BoardKeysTest, ATurnPlayedByKeysSendsTheSameRequestsAsTheMouse) {
+    // Tab spots first, then seat 1's seven cards at hand positions 1-7.
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(runUntil([&] { return input().canact(); }));
+    ASSERT_EQ(chat->model().tab(1).first, nineOfClubs);
+    takeSent();
+
+    chatInput()->setFocus();
+    key(Qt::Key_F6);
+    ASSERT_TRUE(board()->hasFocus());
+    EXPECT_EQ(board()->describeFocus(), "Your card 1 of 7: King of Clubs");
+
+    // The king from the first place onto foundation 1.
+    key(Qt::Key_Space);
+    EXPECT_EQ(input().selectedcard(), 1);
+    key(Qt::Key_1, Qt::ControlModifier);
+    ASSERT_TRUE(waitUntil([&] { return chat->model().foundation(1) == kingOfClubs; }));
+    EXPECT_EQ(takeSent(), std::string("CMD_handfound+1+1+1+") + ff);
+    ASSERT_TRUE(waitUntil([&] { return input().canact(); }));
+
+    // Along the hand to the eight of hearts, raised with Enter, onto tab spot 1.
+    for (int i = 0; i < 3; ++i)
+        key(Qt::Key_Right);
+    EXPECT_EQ(board()->describeFocus(), "Your card 4 of 6: Eight of Hearts");
+    key(Qt::Key_Return);
+    key(Qt::Key_1);
+    ASSERT_TRUE(waitUntil([&] { return chat->model().tab(1).top == eightOfHearts; }));
+    EXPECT_EQ(takeSent(), std::string("CMD_handplay+1+5+1+") + ff);
+    ASSERT_TRUE(waitUntil([&] { return input().canact(); }));
+
+    // Up to the board: tab spot 1's pile is selected, Escape lets it go again.
+    key(Qt::Key_Up);
+    EXPECT_EQ(board()->cursor().item(), (BoardItem{BoardItem::Kind::tab, 1}));
+    key(Qt::Key_Space);
+    EXPECT_EQ(input().selectedtab(), 1);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(input().selectedtab(), 0);
+
+    // S sorts as the right button does; D draws and ends the turn.
+    key(Qt::Key_S);
+    std::vector<int> order;
+    for (const HandCard& c : chat->model().hand().cards())
+        order.push_back(c.card);
+    EXPECT_EQ(order, (std::vector<int>{1, 3, 16, 5, 6}));
+    key(Qt::Key_D);
+    EXPECT_FALSE(input().canact());
+    QTest::qWait(50);
+    EXPECT_EQ(takeSent(), std::string("CMD_endturn+1+") + ff);
+    EXPECT_TRUE(runUntil([&] { return chat->model().hand().size() == 6; }));
+}
+
+TEST_F(BoardKeysTest, TypingInTheChatMovesNothingAndF6SwitchesBetweenChatAndBoard) {
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(runUntil([&] { return input().canact(); }));
+    takeSent();
+
+    chatInput()->setFocus();
+    ASSERT_TRUE(chatInput()->hasFocus());
+    // Letters, digits and the keys the input itself leaves alone reach no move.
+    for (Qt::Key k :
+         {Qt::Key_D, Qt::Key_S, Qt::Key_1, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Up, Qt::Key_Down})
+        key(k);
+    QTest::qWait(50);
+    EXPECT_EQ(takeSent(), "");
+    EXPECT_TRUE(input().canact());
+    EXPECT_EQ(input().selectedcard(), 0);
+    EXPECT_EQ(chatInput()->text(), "ds1 ");
+    EXPECT_EQ(board()->cursor().item(), (BoardItem{BoardItem::Kind::hand, 1}));
+
+    // A click on a card leaves the typing where it was.
+    const HandCard& first = chat->model().hand().cards().front();
+    QTest::mouseClick(board(), Qt::LeftButton, {}, QPoint(first.left + 8, first.top + 40));
+    EXPECT_EQ(input().selectedcard(), first.position);
+    EXPECT_TRUE(chatInput()->hasFocus());
+
+    key(Qt::Key_F6);
+    EXPECT_TRUE(board()->hasFocus());
+    key(Qt::Key_F6);
+    EXPECT_TRUE(chatInput()->hasFocus());
+}
+
+TEST_F(BoardKeysTest, TheMarkerShowsOnlyWhileTheBoardHasTheFocus) {
+    board()->findChild<QWidget*>("panel_help")->hide();  // shown once on a first run
+    chatInput()->setFocus();
+    board()->setFocus();
+    key(Qt::Key_Up);  // an empty hand: the marker is on the draw pile; up to tab spot 3
+    key(Qt::Key_Down);
+    ASSERT_EQ(board()->cursor().item(), (BoardItem{BoardItem::Kind::pile, 0}));
+    // The left edge of the frame around the draw pile, 5 pixels outside the card.
+    const QPoint edge(layout::topcard.left - 5, layout::topcard.top + 40);
+    const auto yellow = [](QColor c) { return c.red() > 200 && c.green() > 160 && c.blue() < 90; };
+    EXPECT_TRUE(yellow(board()->grab().toImage().pixelColor(edge)));
+    chatInput()->setFocus();
+    EXPECT_FALSE(yellow(board()->grab().toImage().pixelColor(edge)));
+    EXPECT_EQ(board()->accessibleName(), "Card table");
+    EXPECT_EQ(board()->button_turndone()->accessibleName(), "Done");
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -1,8 +1,11 @@
 // Drawing the table: the felt, the cards on the board, the seats' pictures, the time
 // bar and the local hand, all from the table model.
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QRegion>
+#include <algorithm>
 
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
@@ -13,20 +16,85 @@ namespace tess {
 namespace {
 
 QPoint at(layout::Point p) { return {p.left, p.top}; }
+QRect cardAt(layout::Point p) { return {p.left, p.top, layout::cardWidth, layout::cardHeight}; }
+QRect rectOf(layout::Rect r) { return {r.left, r.top, r.width, r.height}; }
+
+// The tab spots (either card), the foundations, the draw pile and every selection frame.
+QRect boardPiecesArea() {
+    QRect r = cardAt(layout::topcard);
+    for (int i = 0; i < wire::spotCount; ++i) {
+        r |= cardAt(layout::tabFirst[i]) | cardAt(layout::tabTop[i]);
+        r |= rectOf(layout::highlight(i + 1, false)) | rectOf(layout::highlight(i + 1, true));
+    }
+    for (const layout::Point& f : layout::foundation)
+        r |= cardAt(f);
+    return r;
+}
+
+// Every place of the local hand, raised or not, sorted or not.
+QRect handArea() {
+    const int left = std::min(layout::handLeft(1), layout::sortedLeft(1));
+    const int right = layout::handLeft(HandModel::places) + layout::cardWidth;
+    return {left, layout::raisedTop, right - left,
+            layout::handTop + layout::cardHeight - layout::raisedTop};
+}
+
+// A seat's pictures at one screen position: the widest fan, arrow, eyes, banners.
+QRect seatPicturesArea(const layout::SeatPlace& place) {
+    return QRect(at(place.hand), pictures::handFanSize(pictures::maxFanCount)) |
+           QRect(at(place.turn), pictures::turnArrowSize) |
+           QRect(at(place.eyes), pictures::eyesSize) |
+           QRect(at(place.playing), pictures::notPlayingSize) |
+           QRect(at(place.winner), pictures::winnerSize);
+}
 
 }  // namespace
 
-void BoardView::paintEvent(QPaintEvent*) {
+QRegion BoardView::paintedRegion(unsigned areas) const {
+    QRegion design;
+    if (areas & (areaBoard | areaSelection)) design += boardPiecesArea();
+    if (areas & areaHand) design += handArea();
+    if (areas & areaSeats)
+        for (const layout::SeatPlace& place : layout::seatPlaces)
+            design += seatPicturesArea(place);
+    if (areas & areaCountdown) design += rectOf(layout::timerBar);
+    QRegion painted;
+    for (const QRect& r : design)
+        painted += scaledArea(r);
+    return painted;
+}
+
+// A pixel more on each side for smoothed edges at a fractional scale.
+QRect BoardView::scaledArea(const QRect& design) const {
+    return scaled(design).adjusted(-1, -1, 1, 1);
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
     QPainter p(this);
+    // The felt and its boxes change only with the size: drawn once, then copied where
+    // the board is repainted.
+    const qreal ratio = devicePixelRatioF();
+    if (felt_.size() != size() * ratio || felt_.devicePixelRatio() != ratio) {
+        felt_ = QPixmap(size() * ratio);
+        felt_.setDevicePixelRatio(ratio);
+        QPainter f(&felt_);
+        f.setRenderHint(QPainter::Antialiasing);
+        f.scale(scale_, scale_);
+        paintFelt(f);
+    }
+    p.drawPixmap(0, 0, felt_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    // Everything below is in design units; pictures are drawn for the scaled size.
+    // Everything below is in design units; pictures are drawn for the scaled size. Only
+    // the pieces the repainted region reaches: drawing clipped away is not free.
     p.scale(scale_, scale_);
-    paintFelt(p);
-    paintBoardCards(p);
-    paintSeats(p);
-    paintCountdown(p);
-    paintHand(p);
+    const QRegion& dirty = event->region();
+    if (dirty.intersects(paintedRegion(areaBoard))) paintBoardCards(p);
+    for (int position = 1; position <= wire::seatCount; ++position)
+        if (dirty.intersects(scaledArea(seatPicturesArea(layout::seatPlaces[position - 1]))))
+            paintSeat(p, position);
+    if (dirty.intersects(paintedRegion(areaCountdown))) paintCountdown(p);
+    if (dirty.intersects(paintedRegion(areaHand))) paintHand(p);
     if (hasFocus()) paintFocus(p);
 }
 
@@ -77,20 +145,17 @@ void BoardView::paintBoardCards(QPainter& p) {
     }
 }
 
-void BoardView::paintSeats(QPainter& p) {
+void BoardView::paintSeat(QPainter& p, int position) {
     const qreal ratio = devicePixelRatioF() * scale_;
-    for (int position = 1; position <= wire::seatCount; ++position) {
-        const layout::SeatPlace& place = layout::seatPlaces[position - 1];
-        const SeatView& seat = model_.atPosition(position);
-        if (seat.fanBacks > 0)
-            p.drawPixmap(at(place.hand), pictures::handFan(seat.fanBacks, ratio));
-        if (seat.notPlaying)
-            p.drawPixmap(at(place.playing), pictures::banner(pictures::Banner::notPlaying, ratio));
-        if (seat.winner)
-            p.drawPixmap(at(place.winner), pictures::banner(pictures::Banner::winner, ratio));
-        if (seat.turn) p.drawPixmap(at(place.turn), pictures::turnArrow(ratio));
-        if (seat.eyes) p.drawPixmap(at(place.eyes), pictures::eyes(ratio));
-    }
+    const layout::SeatPlace& place = layout::seatPlaces[position - 1];
+    const SeatView& seat = model_.atPosition(position);
+    if (seat.fanBacks > 0) p.drawPixmap(at(place.hand), pictures::handFan(seat.fanBacks, ratio));
+    if (seat.notPlaying)
+        p.drawPixmap(at(place.playing), pictures::banner(pictures::Banner::notPlaying, ratio));
+    if (seat.winner)
+        p.drawPixmap(at(place.winner), pictures::banner(pictures::Banner::winner, ratio));
+    if (seat.turn) p.drawPixmap(at(place.turn), pictures::turnArrow(ratio));
+    if (seat.eyes) p.drawPixmap(at(place.eyes), pictures::eyes(ratio));
 }
 
 void BoardView::paintCountdown(QPainter& p) {

@@ -189,8 +189,15 @@ void BoardView::refresh(unsigned areas) {
         button_turndone_->setVisible(model_.doneVisible());
         button_start_->setVisible(model_.startVisible());
     }
-    if (hasFocus()) setAccessibleDescription(describeFocus());
-    update();
+    if (hasFocus()) {
+        setAccessibleDescription(describeFocus());
+        // The keyboard marker follows what it stands on, wherever that went.
+        update();
+        return;
+    }
+    // Only what changed: a full repaint would also repaint the chat column on the board.
+    const QRegion painted = paintedRegion(areas);
+    if (!painted.isEmpty()) update(painted);
 }
 
 void BoardView::refreshSeats() {

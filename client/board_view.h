@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 #include <array>
 
@@ -98,9 +100,13 @@ private:
     void placeSeatLabels(int position);
     void refreshSeats();
     void refreshCaptions();
+    // Where the board paints what the areas (TableArea bits) show, in widget pixels.
+    // Captions, buttons and panels are widgets of their own and repaint themselves.
+    QRegion paintedRegion(unsigned areas) const;
+    QRect scaledArea(const QRect& design) const;
     void paintFelt(QPainter& p);
     void paintBoardCards(QPainter& p);
-    void paintSeats(QPainter& p);
+    void paintSeat(QPainter& p, int position);
     void paintCountdown(QPainter& p);
     void paintHand(QPainter& p);
     void paintFocus(QPainter& p);
@@ -120,6 +126,7 @@ private:
     TableModel& model_;
     BoardCursor cursor_;
     qreal scale_ = 1;
+    QPixmap felt_;                     // the felt at the current size
     std::array<QLabel*, 4> names_{};   // by screen position
     std::array<QLabel*, 4> scores_{};  // by screen position
     std::array<QLabel*, 4> counts_{};  // by screen position

@@ -61,7 +61,11 @@ TSock::~TSock() {
 void TSock::adopt(QTcpSocket* socket) {
     socket_ = socket;
     socket_->setParent(this);
+    // Lines are small and each is sent whole: none waits for the peer's acknowledgement.
+    if (socket_->state() == QAbstractSocket::ConnectedState)
+        socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(socket_, &QTcpSocket::connected, this, [this] {
+        socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         connected_ = true;
         info(SocketInfo::Connect, QStringLiteral("Non-Blocking Socket Connected"));
         emit OnConnect(this);

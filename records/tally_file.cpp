@@ -36,6 +36,9 @@ TallyResult<std::string> readLzrwBlocks(std::string_view file, std::uint32_t sto
                                         std::string_view fileName) {
     using lzrw1kh::chunkSize;
     std::string out;
+    // Room for all of it at once, but never more than the blocks present can give (a
+    // run item of 4 bytes gives at most 4095), whatever the header claims.
+    out.reserve(std::min<std::size_t>(std::size_t{stored} + chunkSize, file.size() * 1024));
     std::size_t pos = 8;
     for (;;) {
         if (file.size() - pos < 2) return failure(tallyfile::errorReading, fileName);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <memory>
 
@@ -104,6 +105,25 @@ TEST_F(AcceptedSock, OwnCloseReportsSocketClosedAndFlushes) {
     EXPECT_EQ(peer->lines(), (std::vector<std::string>{"last words"}));
     accepted->Close();  // closing again still reports
     EXPECT_EQ(log.events.size(), 2u);
+}
+
+// A move's answer must not wait for the peer's acknowledgement of the line before it.
+TEST(TSock, BothEndsSendSmallLinesWithoutWaitingToFillASegment) {
+    TSock listener;
+    listener.PortName = "0";
+    listener.setListen(true);
+    TSock client;
+    client.HostName = "127.0.0.1";
+    client.PortName = QString::number(listener.localPort());
+    client.Open();
+    TSock* accepted = acceptOne(listener);
+    ASSERT_NE(accepted, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return client.connected(); }));
+    for (TSock* sock : {&client, accepted}) {
+        auto* socket = sock->findChild<QTcpSocket*>();
+        ASSERT_NE(socket, nullptr);
+        EXPECT_EQ(socket->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
+    }
 }
 
 TEST(TSock, ConnectsAndReportsRefusal) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -129,6 +130,100 @@ TEST(Lzrw1khChunk, NoMatchReachesFurtherThan4095Back) {
     ASSERT_EQ(coded[0], flagCompressed);
     EXPECT_EQ(Bytes(coded.end() - 3, coded.end()), tail);  // three literals at the end
     EXPECT_EQ(decompress(coded), plain);
+}
+
+// The coder as first written: a byte at a time, every bound checked on each byte.
+Bytes referenceCompress(const Bytes& in) {
+    const std::size_t n = in.size();
+    std::vector<std::uint16_t> hash(4096, 0xFFFF);
+    Bytes out(n + 16);
+    out[0] = flagCompressed;
+    std::size_t x = 0, y = 3, control = 1;
+    unsigned items = 0, command = 0;
+    const auto put = [&](std::size_t at, unsigned v) {
+        out[at] = static_cast<std::uint8_t>(v >> 8);
+        out[at + 1] = static_cast<std::uint8_t>(v);
+    };
+    while (x < n && y <= n) {
+        if (items == 16) {
+            put(control, command);
+            control = y;
+            y += 2;
+            items = command = 0;
+        }
+        ++items;
+        std::size_t run = 1;
+        while (run < 4095 && x + run < n && in[x + run] == in[x])
+            ++run;
+        if (run >= 16) {
+            out[y] = 0;
+            put(y + 1, static_cast<unsigned>(run - 16));
+            out[y + 3] = in[x];
+            y += 4;
+            x += run;
+            command = (command << 1) | 1u;
+            continue;
+        }
+        if (x + 3 <= n) {
+            const unsigned key = ((((unsigned{in[x]} << 4) ^ in[x + 1]) << 4) ^ in[x + 2]);
+            std::uint16_t& slot = hash[((key * 40543u) >> 4) & 0x0FFFu];
+            const std::size_t q = slot;
+            slot = static_cast<std::uint16_t>(x);
+            if (q != 0xFFFF && x - q < 4096) {
+                std::size_t len = 0;
+                while (len < 18 && x + len < n && in[x + len] == in[q + len])
+                    ++len;
+                if (len >= 3) {
+                    put(y, static_cast<unsigned>(((x - q) << 4) + (len - 3)));
+                    y += 2;
+                    x += len;
+                    command = (command << 1) | 1u;
+                    continue;
+                }
+            }
+        }
+        out[y++] = in[x++];
+        command <<= 1;
+    }
+    put(control, (command << (16 - items)) & 0xFFFFu);
+    if (y > n) {
+        out[0] = flagCopied;
+        std::copy(in.begin(), in.end(), out.begin() + 1);
+        y = n + 1;
+    }
+    out.resize(y);
+    return out;
+}
+
+// Matches that end on every byte of a word, at the chunk's end, overlapping their source,
+// long literal stretches and runs: the same bytes as the plain coder, and back again.
+TEST(Lzrw1khChunk, CodesAsTheByteAtATimeCoderDoes) {
+    std::vector<Bytes> inputs;
+    std::uint32_t seed = 7;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (std::size_t size : {std::size_t{0}, std::size_t{1}, std::size_t{17}, std::size_t{4000},
+                             chunkSize - 5, chunkSize}) {
+        for (unsigned alphabet : {2u, 5u, 26u, 256u}) {
+            Bytes in(size);
+            for (std::size_t i = 0; i < size; ++i) {
+                // Now and then a stretch repeated from a little or a lot further back.
+                if (i > 40 && next() % 9 == 0) {
+                    const std::size_t back = 1 + next() % (i < 4100 ? i : 4100);
+                    const std::size_t len = 1 + next() % 40;
+                    for (std::size_t k = 0; k < len && i < size; ++k, ++i)
+                        in[i] = in[i - back];
+                    if (i == size) break;
+                }
+                in[i] = static_cast<std::uint8_t>('A' + next() / 65536 % alphabet);
+            }
+            inputs.push_back(in);
+        }
+    }
+    for (const Bytes& in : inputs) {
+        const Bytes coded = compress(in);
+        ASSERT_EQ(coded, referenceCompress(in)) << in.size() << " bytes";
+        ASSERT_EQ(decompress(coded), in) << in.size() << " bytes";
+    }
 }
 
 }  // namespace

@@ -1,0 +1,104 @@
+// The board repaints only what a change touched: what the screen shows after each step
+// of play must still be exactly what drawing the whole table anew shows.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWindow>
+#include <cstdlib>
+
+#include "client/board_view.h"
+#include "client/model/table_layout.h"
+#include "client/tchat.h"
+#include "tests/client/hosting_window.h"
+
+namespace tess::testing {
+namespace {
+
+constexpr int nineOfClubs = 9, kingOfClubs = 13, eightOfHearts = 21;
+
+class BoardPaintTest : public HostingWindowTest, public ::testing::WithParamInterface<double> {
+protected:
+    BoardPaintTest() { open(); }
+
+    BoardView* board() const { return chat->board(); }
+    QPoint at(QPoint design) const { return board()->scaled(design); }
+    void click(QPoint design, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(board(), button, {}, at(design));
+    }
+    void clickCard(int card) {
+        for (const HandCard& c : chat->model().hand().cards())
+            if (c.card == card) return click(QPoint(c.left + 8, c.top + 40));
+        FAIL() << "no card " << card << " in the hand";
+    }
+    static QPoint spot(layout::Point p) { return {p.left + 30, p.top + 40}; }
+
+    // The table part of the board (the chat column has a blinking cursor) as the window
+    // holds it on screen, against the same part drawn from scratch.
+    void expectScreenIsAFreshDrawing(const char* step) {
+        QCoreApplication::processEvents();
+        const QRect table = board()->scaled(QRect(0, 0, 470, BoardView::boardSize.height()));
+        const QPoint origin = board()->mapTo(chat.get(), QPoint(0, 0));
+        QScreen* screen = chat->windowHandle()->screen();
+        const QImage shown =
+            screen->grabWindow(chat->winId(), origin.x(), origin.y(), table.width(), table.height())
+                .toImage()
+                .convertToFormat(QImage::Format_RGB32);
+        const QImage drawn = board()->grab(table).toImage().convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(shown.size(), drawn.size()) << step;
+        // Text drawn into a grab may be smoothed a shade differently; stale pieces (a card
+        // left behind, felt where a card is) differ by far more.
+        const auto stale = [](QRgb a, QRgb b) {
+            return std::abs(qRed(a) - qRed(b)) > 24 || std::abs(qGreen(a) - qGreen(b)) > 24 ||
+                   std::abs(qBlue(a) - qBlue(b)) > 24;
+        };
+        int differing = 0;
+        QPoint first;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (stale(shown.pixel(x, y), drawn.pixel(x, y)) && differing++ == 0) first = {x, y};
+        EXPECT_EQ(differing, 0) << step << ": first stale pixel at " << first.x() << ","
+                                << first.y();
+    }
+};
+
+TEST_P(BoardPaintTest, WhatTheScreenShowsAfterEachStepIsTheWholeTableDrawnAnew) {
+    if (GetParam() != 1.0) {
+        const QSize target(qRound(BoardView::minimumBoard.width() * GetParam()),
+                           qRound(BoardView::minimumBoard.height() * GetParam()));
+        chat->resize(target + chat->size() - board()->size());
+        ASSERT_TRUE(waitUntil([&] { return board()->scale() == GetParam(); }));
+    }
+    expectScreenIsAFreshDrawing("empty table");
+    // Tab spots first, then seat 1's seven cards.
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(runUntil([&] { return chat->model().input().canact(); }));
+    expectScreenIsAFreshDrawing("dealt");
+
+    clickCard(eightOfHearts);
+    expectScreenIsAFreshDrawing("card raised");
+    click(spot(layout::tabFirst[0]));
+    ASSERT_TRUE(waitUntil([&] { return chat->model().tab(1).top == eightOfHearts; }));
+    expectScreenIsAFreshDrawing("card played");
+
+    click(spot(layout::tabFirst[1]));  // a pile selected: its frame
+    expectScreenIsAFreshDrawing("spot selected");
+    click(spot(layout::tabFirst[1]));
+    expectScreenIsAFreshDrawing("spot let go");
+    clickCard(kingOfClubs);
+    QTest::mouseClick(board(), Qt::RightButton, {},
+                      at(QPoint(chat->model().hand().cards()[0].left + 8, layout::handTop + 40)));
+    expectScreenIsAFreshDrawing("hand sorted");
+
+    // The draw ends the turn; the bot's turn changes its fan, the arrows and the bar.
+    click(spot(layout::topcard));
+    ASSERT_TRUE(runUntil([&] { return chat->model().turnseat() == 2; }));
+    expectScreenIsAFreshDrawing("bot's turn");
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, BoardPaintTest, ::testing::Values(1.0, 1.5));
+
+}  // namespace
+}  // namespace tess::testing

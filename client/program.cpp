@@ -23,12 +23,10 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
                         .dir()
                         .filePath(QString::fromLatin1(tallyfile::fileName.data(),
                                                       tallyfile::fileName.size()));
-    // The windows, in this order, then the host.
+    // The windows, in this order, then the host; help and about wait until asked for.
     chat_ = std::make_unique<Tchat>(nullptr, std::move(options));
-    about_ = new Tabout(chat_.get());
     download_ = new Tdownload(chat_.get());
     gamestart_ = new Tgamestart(chat_.get());
-    help_ = new Thelp(chat_.get());
     phrases_ = new Tphrases(*chat_->phraseBar(), SettingsFile(chat_->settingsPath()), chat_.get());
     server_ = std::make_unique<TServer>(clock_, random_);
     spylist_ = new Tspylist(LinkState{[chat = chat_.get()] { return chat->link().connected(); },
@@ -40,15 +38,33 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
         chat_.get());
 
     Tchat::Windows windows;
-    windows.about = about_;
+    windows.about = [this] { return &about(); };
     windows.download = download_;
     windows.gamestart = gamestart_;
-    windows.help = help_;
+    windows.help = [this] { return &help(); };
     windows.phrases = phrases_;
     windows.server = server_.get();
     windows.spylist = spylist_;
     windows.tally = tally_;
     chat_->attachWindows(windows);
+}
+
+Thelp& Program::help() {
+    if (!help_) {
+        help_ = new Thelp(chat_.get());
+        QObject::connect(help_, &Thelp::aboutRequested, chat_.get(), [this] {
+            Tabout& window = about();
+            window.show();
+            window.raise();
+            window.activateWindow();
+        });
+    }
+    return *help_;
+}
+
+Tabout& Program::about() {
+    if (!about_) about_ = new Tabout(chat_.get());
+    return *about_;
 }
 
 }  // namespace tess

@@ -29,6 +29,9 @@ public:
     Tdownload& download() { return *download_; }
     Ttallylist& tally() { return *tally_; }
     void show() { chat_->show(); }
+    // Built when first opened: most runs never show them.
+    Thelp& help();
+    Tabout& about();
 
 private:
     QtClock clock_;

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
 #include "client/client_link.h"
 #include "client/model/client_routes.h"
@@ -52,12 +53,13 @@ public:
     Tchat(TServer* server, TchatOptions options, QWidget* parent = nullptr);
     ~Tchat() override;
 
-    // The program's other windows; each adds its menu items.
+    // The program's other windows; each adds its menu items. Help and about are asked
+    // for when first opened (the same window every time after that).
     struct Windows {
-        Tabout* about = nullptr;
+        std::function<QWidget*()> about;
         Tdownload* download = nullptr;
         Tgamestart* gamestart = nullptr;
-        Thelp* help = nullptr;
+        std::function<QWidget*()> help;
         Tphrases* phrases = nullptr;
         TServer* server = nullptr;
         Tspylist* spylist = nullptr;

@@ -7,9 +7,7 @@
 #include "client/tchat.h"
 #include "records/gamestart_form.h"
 #include "records/tallylist_form.h"
-#include "shell/about_form.h"
 #include "shell/download_form.h"
-#include "shell/help_form.h"
 #include "shell/quick_instructions.h"
 #include "social/phrases_form.h"
 #include "social/spylist_form.h"
@@ -61,16 +59,12 @@ void Tchat::attachWindows(const Windows& windows) {
     if (windows.help) {
         QAction* content = item(help, tr("Content"), "Content1");
         content->setShortcut(QKeySequence(Qt::Key_F1));
-        connect(content, &QAction::triggered, this, [w = windows.help] { bringUp(w); });
+        connect(content, &QAction::triggered, this, [w = windows.help] { bringUp(w()); });
     }
     help->addSeparator();
-    if (windows.about) {
+    if (windows.about)
         connect(item(help, tr("About"), "About1"), &QAction::triggered, this,
-                [w = windows.about] { bringUp(w); });
-        if (windows.help)
-            connect(windows.help, &Thelp::aboutRequested, this,
-                    [w = windows.about] { bringUp(w); });
-    }
+                [w = windows.about] { bringUp(w()); });
     QAction* quick = item(help, tr("Quick Instructions"), "QuickInstructions1");
     quick->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(quick, &QAction::triggered, panel_help_,

@@ -5,6 +5,7 @@
 #include <QPalette>
 
 #include "assets/pictures/pictures.h"
+#include "records/felt_window.h"
 #include "records/picture_push_button.h"
 #include "records/up_down.h"
 #include "wire/commands.h"
@@ -34,11 +35,7 @@ Tgamestart::Tgamestart(QWidget* parent)
     setObjectName(QStringLiteral("gamestart"));
     setWindowTitle(tr("Tessarine - Game Start"));
     setFixedSize(clientSize);
-    QPalette p = palette();
-    // The main window's background picture.
-    p.setBrush(QPalette::Window, QBrush(pictures::feltBackground(clientSize, devicePixelRatioF())));
-    setPalette(p);
-    setAutoFillBackground(true);
+    useFeltBackground(this, clientSize);  // the main window's background picture
 
     QLabel* title = addLabel(tr("Game Options"), QRect(0, 8, clientSize.width(), 26), 18);
     title->setAlignment(Qt::AlignCenter);

@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QtDebug>
 
-#include "assets/pictures/pictures.h"
+#include "records/felt_window.h"
 #include "records/tally_store.h"
 
 namespace tess {
@@ -59,7 +59,7 @@ Ttallylist::Ttallylist(QString path, Report report, QWidget* parent)
     setWindowTitle(tr("Tessarine - Tally List"));
     setFixedSize(clientSize);
     setModal(false);
-    setBackground(pictures::feltBackground(clientSize, devicePixelRatioF()));
+    useFeltBackground(this, clientSize);
     buildOwnPanel();
     buildDetailPanel();
     buildLists();
@@ -167,13 +167,6 @@ bool Ttallylist::saveTable() {
         report_(tr("The tally could not be saved: ") + error);
     }
     return false;
-}
-
-void Ttallylist::setBackground(const QPixmap& picture) {
-    QPalette p = palette();
-    p.setBrush(QPalette::Window, QBrush(picture));
-    setPalette(p);
-    setAutoFillBackground(true);
 }
 
 void Ttallylist::ViewTally1Click(const TallySeats& seats) {

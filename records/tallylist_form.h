@@ -50,9 +50,6 @@ public:
     // failure is told while the user is there, and saved again at exit.
     bool saveTable();
 
-    // The main window's background picture.
-    void setBackground(const QPixmap& picture);
-
     const Tally& tally() const { return tally_; }
     const QString& path() const { return path_; }
     // The error text of the read at creation; empty when it went well.

@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+  libasound2-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHostAddress>
@@ -16,6 +17,19 @@
 namespace tess {
 
 namespace {
+
+// Gives its label the lobby picture just before the label first paints.
+class LobbyPictureOnFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint) return false;
+        watched->removeEventFilter(this);
+        static_cast<QLabel*>(watched)->setPixmap(lobbyPicture());
+        deleteLater();
+        return false;
+    }
+};
 
 const QStringList installerArguments{QStringLiteral("/SP-"), QStringLiteral("/silent"),
                                      QStringLiteral("/noicons")};
@@ -89,7 +103,8 @@ void Tdownload::buildLeftPanel(QWidget* panel) {
     auto* picture = new QLabel(panel);
     picture->setObjectName(QStringLiteral("image_lobby"));
     picture->setGeometry(7, 7, 436, 360);
-    picture->setPixmap(lobbyPicture());
+    // Drawn for its first paint: a lobby start never shows this window.
+    picture->installEventFilter(new LobbyPictureOnFirstPaint(picture));
 
     auto* closed = new QLabel(tr("IS CLOSED"), picture);
     closed->setObjectName(QStringLiteral("label_closed"));

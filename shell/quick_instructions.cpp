@@ -43,6 +43,19 @@ QuickInstructionsPanel::QuickInstructionsPanel(QWidget* board) : QFrame(board) {
     palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
 
+    hide();
+}
+
+// The texts and pictures are made when the panel first shows: most starts never show it.
+void QuickInstructionsPanel::setVisible(bool visible) {
+    if (visible && !built_) {
+        built_ = true;
+        build();
+    }
+    QFrame::setVisible(visible);
+}
+
+void QuickInstructionsPanel::build() {
     label(this, tr("QUICK INSTRUCTIONS"), QRect(0, 10, 625, 30), 16, true, Qt::AlignCenter);
 
     auto* picture = new QLabel(this);
@@ -88,8 +101,6 @@ QuickInstructionsPanel::QuickInstructionsPanel(QWidget* board) : QFrame(board) {
     done->setToolTip(QStringLiteral("Done"));
     done->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
     connect(done, &QToolButton::clicked, this, &QuickInstructionsPanel::button_doneClick);
-
-    hide();
 }
 
 void QuickInstructionsPanel::showQuickInstructions() {

@@ -16,9 +16,16 @@ public:
     // Placed at boardPosition on `board`.
     explicit QuickInstructionsPanel(QWidget* board = nullptr);
 
+    void setVisible(bool visible) override;
+
 public slots:
     void showQuickInstructions();
     void button_doneClick();
+
+private:
+    void build();
+
+    bool built_ = false;
 };
 
 }  // namespace tess

@@ -1,13 +1,10 @@
 #include "social/sounds.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QResource>
 
 #include "records/settings_file.h"
+#include "social/sound_output.h"
 
 // The sounds live in a static library; naming its initializer pulls them into the program.
 static void initSoundResources() { Q_INIT_RESOURCE(sounds); }
@@ -16,7 +13,8 @@ namespace tess {
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
-SoundPlayer::~SoundPlayer() = default;
+// The device goes first: its worker may still be reading a recording.
+SoundPlayer::~SoundPlayer() { output_.reset(); }
 
 QString SoundPlayer::resourcePath(const QString& name) {
     static const bool registered = (initSoundResources(), true);
@@ -38,24 +36,25 @@ void SoundPlayer::play(const QString& name) {
         emit played(QString());
         return;
     }
-    if (current_) current_->stop();
-    current_ = nullptr;
-    // Without an output device a sound effect could only fail; stay silent instead.
-    if (!QMediaDevices::defaultAudioOutput().isNull()) {
-        current_ = effectFor(path);
-        current_->play();
+    if (const WaveSound* wave = recording(path)) {
+        if (!output_) output_ = std::make_unique<SoundOutput>();
+        output_->play(*wave);
     }
     emit played(name.toUpper());
 }
 
-QSoundEffect* SoundPlayer::effectFor(const QString& path) {
-    auto it = effects_.find(path);
-    if (it != effects_.end()) return it->second;
-    // Made on first use and kept, so a sound is loaded once.
-    auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl(QStringLiteral("qrc") + path));
-    effects_.emplace(path, effect);
-    return effect;
+const WaveSound* SoundPlayer::recording(const QString& path) {
+    auto it = recordings_.find(path);
+    if (it == recordings_.end()) {
+        // Read on first use and kept, so a sound is loaded once.
+        Recording loaded;
+        loaded.bytes = QResource(path).uncompressedData();
+        it = recordings_.emplace(path, std::move(loaded)).first;
+        const QByteArray& bytes = it->second.bytes;
+        it->second.wave =
+            readWaveSound(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    }
+    return it->second.wave ? &*it->second.wave : nullptr;
 }
 
 void SoundPlayer::setPlaySounds(bool on) {

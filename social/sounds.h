@@ -2,17 +2,21 @@
 // switches of the Options menu, and the system alert for names without a recording.
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 
-class QSoundEffect;
+#include "social/wave_sound.h"
 
 namespace tess {
 
 struct Settings;
+class SoundOutput;
 
 class SoundPlayer : public QObject {
     Q_OBJECT
@@ -51,12 +55,17 @@ signals:
     void switchesChanged();
 
 private:
-    QSoundEffect* effectFor(const QString& path);
+    struct Recording {
+        QByteArray bytes;
+        std::optional<WaveSound> wave;  // points into `bytes`
+    };
+    // The recording at `path`, read once; null when it cannot be played.
+    const WaveSound* recording(const QString& path);
 
     bool playSounds_ = true;
     bool playerPhraseSounds_ = true;
-    std::map<QString, QSoundEffect*> effects_;
-    QSoundEffect* current_ = nullptr;
+    std::map<QString, Recording> recordings_;
+    std::unique_ptr<SoundOutput> output_;  // the device's worker, from the first sound on
 };
 
 }  // namespace tess

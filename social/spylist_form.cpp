@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 
 #include "assets/pictures/pictures.h"
+#include "records/felt_window.h"
 #include "records/picture_push_button.h"
 #include "social/chat_view.h"
 
@@ -21,11 +22,7 @@ Tspylist::Tspylist(LinkState link, QWidget* parent)
     setObjectName(QStringLiteral("spylist"));
     setWindowTitle(tr("Tessarine - Spys"));
     setFixedSize(clientSize);
-    // The main window's background picture.
-    QPalette p = palette();
-    p.setBrush(QPalette::Window, QBrush(pictures::feltBackground(clientSize, devicePixelRatioF())));
-    setPalette(p);
-    setAutoFillBackground(true);
+    useFeltBackground(this, clientSize);  // the main window's background picture
 
     list_->setObjectName(QStringLiteral("listbox_spys"));
     list_->setGeometry(5, 5, 154, 130);

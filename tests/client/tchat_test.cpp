@@ -20,6 +20,8 @@
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "records/tallylist_form.h"
+#include "shell/about_form.h"
+#include "shell/help_form.h"
 #include "shell/maker_site.h"
 #include "social/chat_panel.h"
 #include "social/chat_view.h"
@@ -399,6 +401,39 @@ TEST_F(TchatTest, AGameWonByAFollowedOpponentIsTalliedAndKeptForTheNextRun) {
         EXPECT_EQ(cells[1], std::to_string(run + 1)) << "games with Ann, run " << run;
         program.reset();  // the tally is saved as the program ends
     }
+}
+
+// Help and about are made when first opened; after that each menu item brings back the
+// same window, which keeps what it showed.
+TEST_F(TchatTest, HelpAndAboutOpenFromTheMenuAsTheSameWindowsEachTime) {
+    start({"Bob", "127.0.0.1", "false"}, freePort());
+    const auto menuItem = [&](const char* name) {
+        return chat->menuBar()->findChild<QAction*>(name);
+    };
+    ASSERT_NE(menuItem("Content1"), nullptr);
+    ASSERT_NE(menuItem("About1"), nullptr);
+    EXPECT_EQ(menuItem("Content1")->shortcut(), QKeySequence(Qt::Key_F1));
+
+    menuItem("Content1")->trigger();
+    Thelp* help = &program->help();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->parentWidget(), chat);
+    help->SelButton1Click(3);
+    help->close();
+    menuItem("Content1")->trigger();
+    EXPECT_EQ(&program->help(), help);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->currentPage(), 3);
+
+    emit help->aboutRequested();  // its About button
+    Tabout* about = &program->about();
+    EXPECT_TRUE(about->isVisible());
+    about->close();
+    menuItem("About1")->trigger();
+    EXPECT_EQ(&program->about(), about);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(chat->findChildren<Thelp*>().size(), 1);
+    EXPECT_EQ(chat->findChildren<Tabout*>().size(), 1);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "http_test_server.h"
 #include "shell/download_form.h"
+#include "shell/shell_pictures.h"
 
 namespace tess {
 namespace {
@@ -277,6 +278,21 @@ TEST(DownloadWindow, PlaySoloAndClosingOnlyHideIt) {
     ASSERT_FALSE(window.isNull());
     EXPECT_FALSE(window->isVisible());
     delete window;
+}
+
+// The lobby picture is drawn for the window's first paint, not when the window is made:
+// a start from the lobby never shows this window.
+TEST(DownloadWindow, TheLobbyPictureIsDrawnForTheFirstPaint) {
+    Tdownload window;
+    auto* picture = window.findChild<QLabel*>("image_lobby");
+    ASSERT_NE(picture, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(picture->pixmap().isNull());
+    const QImage shot = window.grab().toImage();
+    ASSERT_FALSE(picture->pixmap().isNull());
+    EXPECT_EQ(picture->pixmap().toImage(), lobbyPicture().toImage());
+    const QPoint inside = picture->mapTo(&window, QPoint(200, 300));
+    EXPECT_EQ(shot.pixelColor(inside), lobbyPicture().toImage().pixelColor(200, 300));
 }
 
 TEST(DownloadWindow, LayoutAndTexts) {

@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QFile>
+#include <QResource>
 #include <QSignalSpy>
-#include <QSoundEffect>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
+#include <string>
 
 #include "records/settings_file.h"
+#include "social/sound_output.h"
 #include "social/sounds.h"
+#include "social/wave_sound.h"
 
 namespace tess {
 namespace {
@@ -65,16 +71,120 @@ TEST(Sounds, EveryEmbeddedSoundIsAShortMonoPcmWave) {
 TEST(Sounds, EveryEmbeddedSoundLoadsForPlayback) {
     for (const char* name : SoundPlayer::names) {
         SCOPED_TRACE(name);
-        QSoundEffect effect;
-        effect.setSource(QUrl(QStringLiteral("qrc") + SoundPlayer::resourcePath(name)));
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] {
-                return effect.status() == QSoundEffect::Ready ||
-                       effect.status() == QSoundEffect::Error;
-            },
-            10'000));
-        EXPECT_EQ(effect.status(), QSoundEffect::Ready);
+        const QByteArray bytes = QResource(SoundPlayer::resourcePath(name)).uncompressedData();
+        const auto wave =
+            readWaveSound(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        ASSERT_TRUE(wave.has_value());
+        EXPECT_EQ(wave->channels, 1);
+        EXPECT_EQ(wave->rate, 22050);
+        EXPECT_EQ(wave->bitsPerSample, 16);
+        EXPECT_GT(wave->frames(), 500u);
     }
+}
+
+// A wave file from chunks: "fmt " with the given fields, then the others as given.
+std::string riff(const std::string& chunks) {
+    std::string out = "RIFF0000WAVE" + chunks;
+    const auto size = static_cast<quint32>(out.size() - 8);
+    qToLittleEndian(size, out.data() + 4);
+    return out;
+}
+
+std::string chunk(const char* id, const std::string& body) {
+    std::string out = id;
+    out.resize(8);
+    qToLittleEndian(static_cast<quint32>(body.size()), out.data() + 4);
+    out += body;
+    if (body.size() % 2) out += '\0';
+    return out;
+}
+
+std::string fmt(quint16 format, quint16 channels, quint32 rate, quint16 bits) {
+    std::string body(16, '\0');
+    qToLittleEndian(format, body.data());
+    qToLittleEndian(channels, body.data() + 2);
+    qToLittleEndian(rate, body.data() + 4);
+    qToLittleEndian(static_cast<quint32>(rate * channels * bits / 8), body.data() + 8);
+    qToLittleEndian(static_cast<quint16>(channels * bits / 8), body.data() + 12);
+    qToLittleEndian(bits, body.data() + 14);
+    return chunk("fmt ", body);
+}
+
+TEST(Sounds, WaveReaderTakesPcmAndRefusesTheRest) {
+    const std::string mono16 = fmt(1, 1, 22050, 16);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::size_t frames;  // 0: refused
+    };
+    const Case cases[] = {
+        {"mono 16 bit", riff(mono16 + chunk("data", std::string(8, 'x'))), 4},
+        {"stereo 8 bit", riff(fmt(1, 2, 11025, 8) + chunk("data", std::string(6, 'x'))), 3},
+        {"an odd chunk before the samples is stepped over",
+         riff(mono16 + chunk("LIST", "abc") + chunk("data", std::string(4, 'x'))), 2},
+        {"half a frame at the end is left out", riff(mono16 + chunk("data", "xyz")), 1},
+        {"floating point", riff(fmt(3, 1, 22050, 32) + chunk("data", std::string(8, 'x'))), 0},
+        {"24 bit", riff(fmt(1, 1, 22050, 24) + chunk("data", std::string(6, 'x'))), 0},
+        {"six channels", riff(fmt(1, 6, 22050, 16) + chunk("data", std::string(12, 'x'))), 0},
+        {"samples before the format", riff(chunk("data", "xxxx") + mono16), 0},
+        {"no samples", riff(mono16 + chunk("data", "")), 0},
+        {"no data chunk", riff(mono16), 0},
+        {"a chunk longer than the file",
+         riff(mono16 + chunk("data", "xxxx")).substr(0, 12 + mono16.size() + 10), 0},
+        {"not a wave", "RIFF0000AVI " + mono16, 0},
+        {"empty", "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto wave = readWaveSound(c.bytes);
+        if (c.frames == 0) {
+            EXPECT_FALSE(wave.has_value());
+            continue;
+        }
+        ASSERT_TRUE(wave.has_value());
+        EXPECT_EQ(wave->frames(), c.frames);
+        EXPECT_EQ(wave->samples.substr(0, 1), "x");
+    }
+}
+
+// ALSA's "null" device takes samples like a sound card would, without one.
+TEST(Sounds, EverySampleReachesTheDevice) {
+    const std::string bytes =
+        riff(fmt(1, 1, 22050, 16) + chunk("data", std::string(2 * 3000, '\1')));
+    const auto wave = readWaveSound(bytes);
+    ASSERT_TRUE(wave.has_value());
+    SoundOutput output("null");
+    output.play(*wave);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return output.framesWritten() == 3000; }, 5000));
+    output.play(*wave);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return output.framesWritten() == 6000; }, 5000));
+}
+
+// Sounds asked for faster than they play, then the player goes: nothing hangs, and
+// whatever the machine's sound setup, nothing is printed.
+TEST(Sounds, ManySoundsAndAnEndAreQuiet) {
+    QTemporaryFile errors;
+    ASSERT_TRUE(errors.open());
+    const int saved = dup(STDERR_FILENO);
+    ASSERT_GE(dup2(errors.handle(), STDERR_FILENO), 0);
+    {
+        SoundPlayer player;
+        for (int round = 0; round < 3; ++round)
+            for (const char* name : SoundPlayer::names)
+                player.play(name);
+        QTest::qWait(50);
+    }
+    {
+        SoundOutput missing("hw:99");  // a card no machine has
+        const std::string bytes = riff(fmt(1, 1, 22050, 16) + chunk("data", "xxxx"));
+        const auto wave = readWaveSound(bytes);
+        missing.play(*wave);
+        QTest::qWait(50);
+        missing.play(*wave);
+    }
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    EXPECT_EQ(errors.readAll(), QByteArray());
 }
 
 TEST(Sounds, OnlyTheEmbeddedNamesHaveRecordings) {

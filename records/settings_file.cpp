@@ -23,7 +23,15 @@ std::optional<QString> readIni(const QString& path, CSimpleIniA& ini) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("%1 could not be read (%2)").arg(path, file.errorString());
-    const QByteArray bytes = file.read(SettingsFile::maxFileBytes + 1);
+    // Read in pieces up to one byte past the cap, so a small file costs no more than
+    // its size and a huge one no more than the cap.
+    QByteArray bytes;
+    char piece[16 * 1024];
+    while (bytes.size() <= SettingsFile::maxFileBytes) {
+        const qint64 got = file.read(piece, sizeof piece);
+        if (got <= 0) break;
+        bytes.append(piece, got);
+    }
     if (file.error() != QFileDevice::NoError)
         return QStringLiteral("%1 could not be read (%2)").arg(path, file.errorString());
     if (bytes.size() > SettingsFile::maxFileBytes)
@@ -114,7 +122,8 @@ Settings SettingsFile::load() {
     s.playerPhraseSounds = text("Playerphrasesounds").value_or("true") != "false";
     s.showHelp = text("Help").value_or("1") == "1";
 
-    if (!unreadable_) writeKey("Help", "2");
+    // Written once: rewriting the same value at every start would cost a disk sync.
+    if (!unreadable_ && text("Help") != std::optional<std::string>("2")) writeKey("Help", "2");
     return s;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,6 +47,22 @@ TEST_F(SettingsFileTest, FirstRunReadsDefaultsAndCreatesTheFileWithHelpDone) {
     EXPECT_TRUE(s.showHelp);
     EXPECT_EQ(read(), "[Tessarine]\nHelp=2\n");
     EXPECT_FALSE(file.load().showHelp);
+}
+
+// Help=2 is written once; later starts read the file and leave it as it is (a rewrite
+// would cost a disk sync at every start).
+TEST_F(SettingsFileTest, LaterStartsDoNotRewriteTheFile) {
+    write("[Tessarine]\nHelp=2\nPhrase1=hi\n");
+    const QDateTime old = QDateTime::currentDateTimeUtc().addDays(-30);
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    SettingsFile file(path());
+    EXPECT_FALSE(file.load().showHelp);
+    EXPECT_EQ(QFileInfo(path()).lastModified().toUTC().toSecsSinceEpoch(), old.toSecsSinceEpoch());
+    EXPECT_EQ(read(), "[Tessarine]\nHelp=2\nPhrase1=hi\n");
 }
 
 TEST_F(SettingsFileTest, ReadsKeysWithoutRegardToCaseAndFallsBackOnNonsense) {

@@ -24,13 +24,14 @@ std::unique_ptr<TestClient> joinTable(quint16 port, const std::string& name) {
     return client;
 }
 
-void settle(TestClient& client) {
+std::string settle(TestClient& client) {
     static int syncs = 0;
     const std::string mark = "sync" + std::to_string(++syncs);
     client.send("CMD_chat+" + std::to_string(client.slot()) + "+" + mark + "|clBlack");
     client.waitFor([&](const std::string& line) {
         return line.rfind("CMD_chat+", 0) == 0 && line.find(mark) != std::string::npos;
     });
+    return mark;
 }
 
 int playToTheEnd(const TableState& table, VirtualClock& clock,

@@ -21,8 +21,9 @@ bool isMoveAnswer(const std::string& line);
 // Connects and logs in; returns once the host has announced the player.
 std::unique_ptr<TestClient> joinTable(quint16 port, const std::string& name);
 // Returns once the host has handled everything `client` sent before: the host handles
-// lines in arrival order, so the relay of a chat sent now comes after them.
-void settle(TestClient& client);
+// lines in arrival order, so the relay of a chat sent now comes after them. Returns the
+// chat's text, which differs from call to call.
+std::string settle(TestClient& client);
 
 // Plays the seats in `players` with the bot's own choice of move until the game ends,
 // running the host's virtual clock while others play or the table rests. `afterMove`

@@ -42,7 +42,10 @@ QPixmap render(const QSize& logical, qreal dpr, const std::function<void(QPainte
 QPixmap cached(const QString& name, const QSize& logical, qreal dpr,
                const std::function<void(QPainter&)>& paint) {
     dpr = saneRatio(dpr);
-    const QString key = QStringLiteral("tess-pictures/%1@%2").arg(name).arg(dpr, 0, 'f', 3);
+    // The ratio in thousandths: formatting a double goes through the locale, which cost
+    // more than the lookup itself on every draw.
+    const QString key = QStringLiteral("tess-pictures/") + name + QLatin1Char('@') +
+                        QString::number(qRound64(dpr * 1000));
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap)) return pixmap;
     pixmap = render(logical, dpr, paint);

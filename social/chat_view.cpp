@@ -119,15 +119,8 @@ void ChatView::paintEvent(QPaintEvent* event) {
     painter.translate(offset);
     const QTextDocument* doc = document();
     const QAbstractTextDocumentLayout* layout = doc->documentLayout();
-    int low = 0, high = doc->blockCount() - 1;
-    while (low < high) {  // the first block that reaches below the top of the clip
-        const int middle = (low + high) / 2;
-        if (layout->blockBoundingRect(doc->findBlockByNumber(middle)).bottom() < clip.top())
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    for (QTextBlock block = doc->findBlockByNumber(low); block.isValid(); block = block.next()) {
+    for (QTextBlock block = doc->findBlockByNumber(firstBlockBelow(clip.top())); block.isValid();
+         block = block.next()) {
         const QRectF r = layout->blockBoundingRect(block);
         if (r.top() > clip.bottom()) break;
         const int style = block.userState();
@@ -190,10 +183,8 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
         updated.bold = true;
         updated.italic = updated.underline = false;
     }
-    if (!(updated == styles_[style])) {
-        styles_[style] = updated;
-        viewport()->update();  // older lines of this style on screen take the new colour
-    }
+    const bool recoloured = !(updated == styles_[style]);
+    styles_[style] = updated;
 
     bar_->hold();
     QTextCursor cursor(document());
@@ -232,6 +223,36 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
     cursor.endEditBlock();
     if (!scrollOff_) bar_->setValue(bar_->maximum());
     bar_->release();
+    if (recoloured) updateLinesOf(style);
+}
+
+// Older lines of `style` on screen take its new colour; the other lines look the same.
+void ChatView::updateLinesOf(int style) {
+    const QRect shown = viewport()->rect();
+    const QPoint offset(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    const QTextDocument* doc = document();
+    const QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    for (QTextBlock block = doc->findBlockByNumber(firstBlockBelow(-offset.y())); block.isValid();
+         block = block.next()) {
+        const QRect r = layout->blockBoundingRect(block).toAlignedRect().translated(offset);
+        if (r.top() > shown.bottom()) break;
+        if (block.userState() == style) viewport()->update(r);
+    }
+}
+
+// The first block that reaches below document height `y`.
+int ChatView::firstBlockBelow(qreal y) const {
+    const QTextDocument* doc = document();
+    const QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    int low = 0, high = std::max(0, doc->blockCount() - 1);
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (layout->blockBoundingRect(doc->findBlockByNumber(middle)).bottom() < y)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
 void ChatView::setTextSize(int points) {

@@ -63,6 +63,8 @@ private:
     // The format of words in `style` on a line of style `lineStyle`.
     QTextCharFormat formatFor(int style, int lineStyle) const;
     void restyleAll();
+    void updateLinesOf(int style);
+    int firstBlockBelow(qreal y) const;
     QList<QTextLayout::FormatRange> selectionIn(const QTextBlock& block) const;
 
     std::array<ChatStyle, chatStyleCount> styles_;

@@ -2,6 +2,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QPaintEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -95,6 +96,58 @@ TEST_F(ChatViewTest, OldLinesArePaintedInTheSendersLatestColour) {
     QCoreApplication::processEvents();
     EXPECT_GT(pixelsOf(0, Qt::magenta), 20);
     EXPECT_EQ(pixelsOf(0, Qt::red) + pixelsOf(0, Qt::blue), 0);
+}
+
+// Collects what the viewport is asked to paint.
+class PaintedRegion : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion region;
+};
+
+// A sender's new colour repaints that sender's lines on screen and not another's.
+TEST_F(ChatViewTest, ANewColourRepaintsOnlyTheSendersLines) {
+    view.resize(278, 300);
+    view.show();
+    add("3+Bob chats: one", clBlue);
+    add("4+Cy chats: two", 0x008000);
+    add("3+Bob chats: three", clBlue);
+    QCoreApplication::processEvents();
+    PaintedRegion painted;
+    view.viewport()->installEventFilter(&painted);
+    add("3+Bob chats: four", clRed);
+    QCoreApplication::processEvents();
+    const auto* layout = view.document()->documentLayout();
+    const auto onScreen = [&](int n) {
+        return layout->blockBoundingRect(view.document()->findBlockByNumber(n))
+            .toAlignedRect()
+            .translated(0, -view.verticalScrollBar()->value())
+            .adjusted(1, 1, -1, -1);
+    };
+    EXPECT_TRUE(painted.region.contains(onScreen(0)));
+    EXPECT_TRUE(painted.region.contains(onScreen(2)));
+    EXPECT_FALSE(painted.region.intersects(onScreen(1)));
+    EXPECT_GT(pixelsOf(0, Qt::red), 20);
+    EXPECT_GT(pixelsOf(1, QColor(0, 128, 0)), 20);
+}
+
+// While the chat scrolls with the new line, the sender's lines still on screen take the
+// new colour where they now stand.
+TEST_F(ChatViewTest, ANewColourReachesLinesThatScrolledWithTheNewLine) {
+    view.resize(278, 200);
+    view.show();
+    for (int i = 0; i < 40; ++i)
+        add(i % 2 ? "3+Bob chats: WWWWWW" : "4+Cy chats: MMMMMM", i % 2 ? clBlue : 0x008000);
+    QCoreApplication::processEvents();
+    add("3+Bob chats: again", clRed);
+    QCoreApplication::processEvents();
+    ASSERT_GT(view.verticalScrollBar()->value(), 0);
+    EXPECT_GT(pixelsOf(39, Qt::red), 20);
+    EXPECT_EQ(pixelsOf(39, Qt::blue), 0);
+    EXPECT_GT(pixelsOf(38, QColor(0, 128, 0)), 20);
 }
 
 // A change of colour repaints; it never edits the history, so it costs nothing per line.

@@ -154,6 +154,15 @@ std::optional<std::size_t> decompressChunk(const std::uint8_t* in, std::size_t l
     unsigned bits = 16;
     std::size_t x = 3, y = 0;
     constexpr std::size_t longestGroup = 16 * 4;  // 16 run items
+    // The item the control word's top bit announces: a literal, or a copy or run.
+    const auto oneItem = [&] {
+        if ((command & 0x8000u) == 0) {
+            if (y >= chunkSize) return false;
+            out[y++] = in[x++];
+            return true;
+        }
+        return copyOrRun(in, len, x, out, y);
+    };
     while (x < len) {
         if (bits == 0) {
             // A control word is always followed by at least one item.
@@ -173,24 +182,14 @@ std::optional<std::size_t> decompressChunk(const std::uint8_t* in, std::size_t l
                     command <<= 8;
                     continue;
                 }
-                if ((command & 0x8000u) == 0) {
-                    if (y >= chunkSize) return std::nullopt;
-                    out[y++] = in[x++];
-                } else if (!copyOrRun(in, len, x, out, y)) {
-                    return std::nullopt;
-                }
+                if (!oneItem()) return std::nullopt;
                 ++item;
                 command <<= 1;
             }
             bits = 0;
             continue;
         }
-        if ((command & 0x8000u) == 0) {
-            if (y >= chunkSize) return std::nullopt;
-            out[y++] = in[x++];
-        } else if (!copyOrRun(in, len, x, out, y)) {
-            return std::nullopt;
-        }
+        if (!oneItem()) return std::nullopt;
         command <<= 1;
         --bits;
     }

@@ -106,6 +106,19 @@ protected:
         dispatch(engine, std::string(words[move->kind]) + args);
     }
 
+    // Runs the clock with seat 1 played by playSeatOne until a game to 150 has a winner.
+    // A game takes a few hundred turns; four virtual days is far more than enough.
+    void playToTheWinner(std::mt19937& rng) {
+        for (int step = 0; step < 1'500'000 && winner_ == 0 && !HasFatalFailure(); ++step) {
+            clock.advance(250);
+            playSeatOne(rng);
+        }
+        EXPECT_NE(winner_, 0);
+        EXPECT_GE(scores_[winner_], 150);
+        EXPECT_FALSE(table().inProgress);
+        EXPECT_GT(rounds_, 1);
+    }
+
     int pot_ = 0;
     bool moved_ = false;
     int rounds_ = 0;
@@ -127,15 +140,7 @@ TEST_P(WholeGame, PlaysToAWinnerWithTheTableAlwaysSound) {
 
     engine.startgame("You+150+60+");
     engine.setJustWatching(3, true);
-    // A game takes a few hundred turns; four virtual days is far more than enough.
-    for (int step = 0; step < 1'500'000 && winner_ == 0 && !HasFatalFailure(); ++step) {
-        clock.advance(250);
-        playSeatOne(rng);
-    }
-    EXPECT_NE(winner_, 0);
-    EXPECT_GE(scores_[winner_], 150);
-    EXPECT_FALSE(table().inProgress);
-    EXPECT_GT(rounds_, 1);
+    playToTheWinner(rng);
 }
 
 TEST_P(WholeGame, FourSeatsWithThreeBots) {
@@ -150,14 +155,7 @@ TEST_P(WholeGame, FourSeatsWithThreeBots) {
 
     engine.startgame("You+150+60+4+");
     EXPECT_EQ(out.withWord("CMD_roundstart").front().text, "CMD_roundstart+1+4+1+t+2+t+3+t+4+t|");
-    for (int step = 0; step < 1'500'000 && winner_ == 0 && !HasFatalFailure(); ++step) {
-        clock.advance(250);
-        playSeatOne(rng);
-    }
-    EXPECT_NE(winner_, 0);
-    EXPECT_GE(scores_[winner_], 150);
-    EXPECT_FALSE(table().inProgress);
-    EXPECT_GT(rounds_, 1);
+    playToTheWinner(rng);
     // Every round had all four seats playing, and every bot took its turns.
     for (const Sent& s : out.withWord("CMD_roundstart"))
         EXPECT_TRUE(s.text.ends_with("+1+t+2+t+3+t+4+t|")) << s.text;

@@ -9,6 +9,7 @@
 #include "client/program.h"
 #include "client/start_params.h"
 #include "records/settings_file.h"
+#include "shell/paint_pacer.h"
 #include "translations/language.h"
 
 namespace {
@@ -44,7 +45,16 @@ int main(int argc, char* argv[]) {
             break;
     }
 
+    // Qt's own event loop rather than GLib's: GLib wakes itself with a system call for every
+    // posted event and for every socket it starts or stops watching, which is several calls
+    // for each chat line a host relays. Only this program's loop: children get the
+    // environment as it was.
+    const bool chooseLoop = !qEnvironmentVariableIsSet("QT_NO_GLIB");
+    if (chooseLoop) qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
+    if (chooseLoop) qunsetenv("QT_NO_GLIB");
+    tess::PaintPacer pacer;  // every window paints at most once per frame
+    app.installEventFilter(&pacer);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));
     QApplication::setApplicationVersion(QString::fromLatin1(TESSARINE_VERSION));
 

@@ -111,7 +111,10 @@ void Tchat::connectOptionsMenu() {
         saveinifile();
     });
     connect(menu_->TextColor1, &QAction::triggered, this, [this] {
-        const QColor chosen = QColorDialog::getColor(toQColor(chat_->chatColour()), this);
+        // Qt's own dialog: a desktop's native one may need the GLib event loop, which this
+        // program does not run.
+        const QColor chosen = QColorDialog::getColor(toQColor(chat_->chatColour()), this, {},
+                                                     QColorDialog::DontUseNativeDialog);
         if (!chosen.isValid()) return;
         chat_->setChatColour(fromQColor(chosen));
         saveinifile();

@@ -9,6 +9,7 @@
 #include "client/program.h"
 #include "client/start_params.h"
 #include "records/settings_file.h"
+#include "shell/lazy_icon_style.h"
 #include "shell/paint_pacer.h"
 #include "translations/language.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char* argv[]) {
     if (chooseLoop) qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
     if (chooseLoop) qunsetenv("QT_NO_GLIB");
+    QApplication::setStyle(new tess::LazyIconStyle);  // the application's own style
     tess::PaintPacer pacer;  // every window paints at most once per frame
     app.installEventFilter(&pacer);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));

@@ -4,7 +4,9 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFrame>
+#include <QIconEngine>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QLineEdit>
 #include <QTextDocumentFragment>
 #include <QToolButton>
@@ -13,6 +15,39 @@
 #include "social/message_box.h"
 
 namespace tess {
+
+namespace {
+
+// A smiley of the menu, drawn when the menu first shows it rather than at start: eighteen
+// pictures nobody may ever open.
+class SmileyIconEngine : public QIconEngine {
+public:
+    explicit SmileyIconEngine(int index) : index_(index) {}
+    QIconEngine* clone() const override { return new SmileyIconEngine(index_); }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        QSizeF fitted(17, 16);
+        fitted.scale(QSizeF(rect.size()), Qt::KeepAspectRatio);
+        const QImage image = ChatView::smileyImage(index_, fitted.height() / 16);
+        QRectF target(QPointF(), fitted);
+        target.moveCenter(QRectF(rect).center());
+        painter->drawImage(target, image, QRectF(image.rect()));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        if (drawn_.size() != size) {
+            drawn_ = QPixmap(size);
+            drawn_.fill(Qt::transparent);
+            QPainter painter(&drawn_);
+            paint(&painter, QRect(QPoint(), size), mode, state);
+        }
+        return drawn_;
+    }
+
+private:
+    int index_;
+    QPixmap drawn_;
+};
+
+}  // namespace
 
 ChatPanel::ChatPanel(QWidget* parent)
     : QWidget(parent),
@@ -113,9 +148,8 @@ void ChatPanel::buildMenus() {
     popup_mychat.addAction(tr("Paste") + QStringLiteral("\tCtrl+V"), this, &ChatPanel::Paste1Click);
 
     for (int i = 0; i < smileyCount; ++i) {
-        QAction* item = popup_smilies.addAction(
-            QIcon(QPixmap::fromImage(ChatView::smileyImage(i, devicePixelRatioF()))),
-            QStringLiteral(":)#%1").arg(10 + i));
+        QAction* item = popup_smilies.addAction(QIcon(new SmileyIconEngine(i)),
+                                                QStringLiteral(":)#%1").arg(10 + i));
         connect(item, &QAction::triggered, this, [this, i] { N271Click(10 + i); });
     }
 }

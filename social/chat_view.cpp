@@ -55,6 +55,12 @@ ChatView::ChatView(QWidget* parent) : QTextBrowser(parent), bar_(new ChatScrollB
     setVerticalScrollBar(bar_);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     document()->setDocumentMargin(5);
+    // Lines run left to right, as every line starts with a sender's name or a notice; the
+    // layout then need not search each new line for its direction (right-to-left words
+    // within a line are still shown right to left).
+    QTextOption lines = document()->defaultTextOption();
+    lines.setTextDirection(Qt::LeftToRight);
+    document()->setDefaultTextOption(lines);
     QPalette p = palette();
     p.setColor(QPalette::Base, background);
     setPalette(p);
@@ -78,15 +84,19 @@ QVariant ChatView::loadResource(int type, const QUrl& name) {
 
 QTextCharFormat ChatView::formatFor(int style, int lineStyle) const {
     const ChatStyle& s = styles_[style];
+    // A line's own words take the pen the line is painted with: its style's colour now.
+    const bool coloured = style != lineStyle || !ownedByLines(style);
+    MadeFormat& made = made_[static_cast<std::size_t>(style)][coloured ? 1 : 0];
+    if (made.made && made.from == s) return made.format;
     QTextCharFormat f;
     f.setFontFamilies({s.font});
     f.setFontPointSize(s.size);
     f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(s.italic);
     f.setFontUnderline(s.underline);
-    // A line's own words take the pen the line is painted with: its style's colour now.
-    if (style != lineStyle || !ownedByLines(style)) f.setForeground(toQColor(s.colour));
+    if (coloured) f.setForeground(toQColor(s.colour));
     f.setProperty(styleProperty, style);
+    made = {s, f, true};
     return f;
 }
 
@@ -146,8 +156,10 @@ void ChatView::resizeEvent(QResizeEvent* event) {
 
 void ChatView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange ||
-        event->type() == QEvent::StyleChange)
+        event->type() == QEvent::StyleChange) {
         tiles_.clear();
+        made_ = {};  // system colours follow the palette
+    }
     QTextBrowser::changeEvent(event);
 }
 

@@ -68,6 +68,14 @@ private:
     QList<QTextLayout::FormatRange> selectionIn(const QTextBlock& block) const;
 
     std::array<ChatStyle, chatStyleCount> styles_;
+    // The last format made for each style, with and without its colour, and the style it
+    // was made from: a line reuses it while the style stays as it was.
+    struct MadeFormat {
+        ChatStyle from;
+        QTextCharFormat format;
+        bool made = false;
+    };
+    mutable std::array<std::array<MadeFormat, 2>, chatStyleCount> made_;
     ChatLineTiles tiles_;
     ChatScrollBar* bar_;
     bool scrollOff_ = false;

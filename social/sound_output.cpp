@@ -3,8 +3,10 @@
 #include <alsa/asoundlib.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
-#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 #include "social/wave_sound.h"
 
@@ -21,6 +23,16 @@ constexpr snd_pcm_uframes_t chunkFrames = 512;
 constexpr unsigned latencyUs = 100'000;
 constexpr auto idleClose = std::chrono::seconds(3);
 
+// A recording as the worker keeps it: its own copy of the samples.
+struct Recording {
+    int channels = 0, rate = 0, bitsPerSample = 0;
+    std::string samples;
+    std::size_t frameBytes() const {
+        return static_cast<std::size_t>(channels * bitsPerSample / 8);
+    }
+    std::size_t frames() const { return samples.size() / frameBytes(); }
+};
+
 class Device {
 public:
     explicit Device(const std::string& name) : name_(name) {}
@@ -28,7 +40,7 @@ public:
     bool isOpen() const { return pcm_ != nullptr; }
 
     // Ready to take `wave` from its start, whatever was still queued dropped.
-    bool start(const WaveSound& wave) {
+    bool start(const Recording& wave) {
         if (!pcm_ && snd_pcm_open(&pcm_, name_.c_str(), SND_PCM_STREAM_PLAYBACK, 0) < 0) {
             pcm_ = nullptr;
             return false;
@@ -75,65 +87,107 @@ private:
 
 }  // namespace
 
+struct SoundOutput::Shared {
+    enum class Wait { none, whileIdle, untilAsked };
+    struct Request {
+        std::shared_ptr<const Recording> wave;  // the newest sound asked for, if any
+        bool stop = false;
+    };
+
+    explicit Shared(std::string name) : device(std::move(name)) {}
+    Request take(Wait wait);
+    void run();
+
+    const std::string device;
+    std::mutex mutex;
+    std::condition_variable wake, ended;
+    std::shared_ptr<const Recording> pending;
+    bool stopping = false, finished = false;
+    std::atomic<std::size_t> framesWritten = 0;
+};
+
+SoundOutput::SoundOutput(std::string device)
+    : shared_(std::make_shared<Shared>(std::move(device))) {}
+
 SoundOutput::~SoundOutput() {
     {
-        std::lock_guard lock(mutex_);
-        stopping_ = true;
+        std::lock_guard lock(shared_->mutex);
+        shared_->stopping = true;
     }
-    wake_.notify_one();
-    if (worker_.joinable()) worker_.join();
+    shared_->wake.notify_one();
+    if (!worker_.joinable()) return;
+    std::unique_lock lock(shared_->mutex);
+    const bool done = shared_->ended.wait_for(lock, endWait, [this] { return shared_->finished; });
+    lock.unlock();
+    if (done)
+        worker_.join();
+    else
+        worker_.detach();  // it holds its own share of everything it touches
 }
+
+std::size_t SoundOutput::framesWritten() const { return shared_->framesWritten; }
 
 void SoundOutput::play(const WaveSound& wave) {
+    auto copy = std::make_shared<Recording>();
+    copy->channels = wave.channels;
+    copy->rate = wave.rate;
+    copy->bitsPerSample = wave.bitsPerSample;
+    copy->samples.assign(wave.samples);
     {
-        std::lock_guard lock(mutex_);
-        pending_ = &wave;  // a sound not yet started is simply replaced
+        std::lock_guard lock(shared_->mutex);
+        shared_->pending = std::move(copy);  // a sound not yet started is simply replaced
     }
     if (!worker_.joinable())
-        worker_ = std::thread(&SoundOutput::run, this);
+        worker_ = std::thread([shared = shared_] { shared->run(); });
     else
-        wake_.notify_one();
+        shared_->wake.notify_one();
 }
 
-SoundOutput::Request SoundOutput::take(Wait wait) {
-    std::unique_lock lock(mutex_);
-    const auto asked = [this] { return stopping_ || pending_ != nullptr; };
+SoundOutput::Shared::Request SoundOutput::Shared::take(Wait wait) {
+    std::unique_lock lock(mutex);
+    const auto asked = [this] { return stopping || pending != nullptr; };
     if (wait == Wait::untilAsked)
-        wake_.wait(lock, asked);
+        wake.wait(lock, asked);
     else if (wait == Wait::whileIdle)
-        wake_.wait_for(lock, idleClose, asked);
-    const Request request{pending_, stopping_};
-    pending_ = nullptr;
+        wake.wait_for(lock, idleClose, asked);
+    Request request{std::move(pending), stopping};
+    pending = nullptr;
     return request;
 }
 
-void SoundOutput::run() {
+void SoundOutput::Shared::run() {
     snd_lib_error_set_handler(quietly);
-    Device device(device_);
-    for (;;) {
-        // An open device waiting for nothing is let go after a while.
-        Request request = take(device.isOpen() ? Wait::whileIdle : Wait::untilAsked);
-        if (request.stop) return;
-        if (!request.wave) device.close();
-        // One sound after another for as long as a newer one cuts in.
-        while (request.wave && device.start(*request.wave)) {
-            const WaveSound& wave = *request.wave;
-            const auto frameBytes = static_cast<std::size_t>(wave.frameBytes());
-            request = {};
-            for (std::size_t done = 0, frames = wave.frames(); done < frames;) {
-                request = take(Wait::none);
-                if (request.stop) return;
-                if (request.wave) break;
-                const snd_pcm_uframes_t count =
-                    std::min<snd_pcm_uframes_t>(chunkFrames, frames - done);
-                const snd_pcm_sframes_t written =
-                    device.write(wave.samples.data() + done * frameBytes, count);
-                if (written < 0) break;
-                done += static_cast<std::size_t>(written);
-                framesWritten_ += static_cast<std::size_t>(written);
+    {
+        Device device(this->device);
+        for (;;) {
+            // An open device waiting for nothing is let go after a while.
+            Request request = take(device.isOpen() ? Wait::whileIdle : Wait::untilAsked);
+            if (request.stop) break;
+            if (!request.wave) device.close();
+            // One sound after another for as long as a newer one cuts in.
+            while (request.wave && device.start(*request.wave)) {
+                const std::shared_ptr<const Recording> wave = std::move(request.wave);
+                const std::size_t frameBytes = wave->frameBytes();
+                request = {};
+                for (std::size_t done = 0, frames = wave->frames(); done < frames;) {
+                    request = take(Wait::none);
+                    if (request.stop || request.wave) break;
+                    const snd_pcm_uframes_t count =
+                        std::min<snd_pcm_uframes_t>(chunkFrames, frames - done);
+                    const snd_pcm_sframes_t written =
+                        device.write(wave->samples.data() + done * frameBytes, count);
+                    if (written < 0) break;
+                    done += static_cast<std::size_t>(written);
+                    framesWritten += static_cast<std::size_t>(written);
+                }
+                if (request.stop) break;
             }
+            if (request.stop) break;
         }
     }
+    std::lock_guard lock(mutex);
+    finished = true;
+    ended.notify_all();
 }
 
 }  // namespace tess

@@ -4,10 +4,9 @@
 // device nothing is heard and nothing is printed.
 #pragma once
 
-#include <atomic>
-#include <condition_variable>
+#include <chrono>
 #include <cstddef>
-#include <mutex>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -19,33 +18,26 @@ class SoundOutput {
 public:
     // `device` is an ALSA device name; the system's default output unless a test asks
     // for another.
-    explicit SoundOutput(std::string device = "default") : device_(std::move(device)) {}
+    explicit SoundOutput(std::string device = "default");
+    // Waits a moment for the device to let go; a device that hangs (a sound server that
+    // stopped answering) keeps its worker thread, not the program, waiting.
     ~SoundOutput();
     SoundOutput(const SoundOutput&) = delete;
     SoundOutput& operator=(const SoundOutput&) = delete;
 
-    // Returns at once. `wave` must outlive this object.
+    // Returns at once. The recording is copied: the caller may drop `wave` at once.
     void play(const WaveSound& wave);
     // Frames the device has taken so far.
-    std::size_t framesWritten() const { return framesWritten_; }
+    std::size_t framesWritten() const;
+
+    // How long the end waits for the device before leaving it to its thread.
+    static constexpr std::chrono::milliseconds endWait{500};
 
 private:
-    struct Request {
-        const WaveSound* wave = nullptr;  // the newest sound asked for, if any
-        bool stop = false;
-    };
-    enum class Wait { none, whileIdle, untilAsked };
+    struct Shared;
 
-    void run();
-    Request take(Wait wait);
-
-    const std::string device_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    const WaveSound* pending_ = nullptr;
-    bool stopping_ = false;
-    std::atomic<std::size_t> framesWritten_ = 0;
-    std::thread worker_;  // started with the first sound
+    std::shared_ptr<Shared> shared_;  // with the worker, which may outlive this object
+    std::thread worker_;              // started with the first sound
 };
 
 }  // namespace tess

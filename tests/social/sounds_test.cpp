@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <QResource>
+#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
@@ -185,6 +189,35 @@ TEST(Sounds, ManySoundsAndAnEndAreQuiet) {
     dup2(saved, STDERR_FILENO);
     close(saved);
     EXPECT_EQ(errors.readAll(), QByteArray());
+}
+
+// A device that never answers (a sound server that stopped responding) cannot hold the
+// program's end: the player waits a moment, then leaves the device to its thread, which
+// keeps its own copy of the sound.
+TEST(Sounds, ADeviceThatHangsDoesNotHoldTheEnd) {
+    QTemporaryDir dir;
+    const std::string fifo = dir.filePath(QStringLiteral("device")).toStdString();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);  // opened for writing, it waits for a reader
+    QElapsedTimer ending;
+    {
+        SoundOutput output("file:FILE=" + fifo + ",FORMAT=raw");
+        {
+            const std::string bytes =
+                riff(fmt(1, 1, 22050, 16) + chunk("data", std::string(2 * 3000, '\1')));
+            const auto wave = readWaveSound(bytes);
+            ASSERT_TRUE(wave.has_value());
+            output.play(*wave);
+        }  // the recording the caller had is gone
+        QTest::qWait(100);
+        EXPECT_EQ(output.framesWritten(), 0u);
+        ending.start();
+    }
+    EXPECT_LT(ending.elapsed(), SoundOutput::endWait.count() + 1500);
+    // The device answers at last: the thread finds the end asked for and goes.
+    const int reader = open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    QTest::qWait(200);
+    close(reader);
 }
 
 TEST(Sounds, OnlyTheEmbeddedNamesHaveRecordings) {

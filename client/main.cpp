@@ -54,7 +54,8 @@ int main(int argc, char* argv[]) {
     if (chooseLoop) qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
     if (chooseLoop) qunsetenv("QT_NO_GLIB");
-    QApplication::setStyle(new tess::LazyIconStyle);  // the application's own style
+    // The application's own style; the menu bar's extension arrow is loaded when drawn.
+    QApplication::setStyle(new tess::LazyIconStyle);
     tess::PaintPacer pacer;  // every window paints at most once per frame
     app.installEventFilter(&pacer);
     QApplication::setApplicationName(QStringLiteral("Tessarine"));

@@ -6,8 +6,8 @@
 #include <QFrame>
 #include <QIconEngine>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTextDocumentFragment>
 #include <QToolButton>
 #include <QUrl>

@@ -23,11 +23,11 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
                         .dir()
                         .filePath(QString::fromLatin1(tallyfile::fileName.data(),
                                                       tallyfile::fileName.size()));
-    // The windows, in this order, then the host; help and about wait until asked for.
+    // The windows, in this order, then the host; help, about and the phrase editor wait
+    // until asked for.
     chat_ = std::make_unique<Tchat>(nullptr, std::move(options));
     download_ = new Tdownload(chat_.get());
     gamestart_ = new Tgamestart(chat_.get());
-    phrases_ = new Tphrases(*chat_->phraseBar(), SettingsFile(chat_->settingsPath()), chat_.get());
     server_ = std::make_unique<TServer>(clock_, random_);
     spylist_ = new Tspylist(LinkState{[chat = chat_.get()] { return chat->link().connected(); },
                                       [chat = chat_.get()] { return chat->link().mySlot(); }},
@@ -42,7 +42,7 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
     windows.download = download_;
     windows.gamestart = gamestart_;
     windows.help = [this] { return &help(); };
-    windows.phrases = phrases_;
+    windows.phrases = [this] { return &phrases(); };
     windows.server = server_.get();
     windows.spylist = spylist_;
     windows.tally = tally_;
@@ -60,6 +60,13 @@ Thelp& Program::help() {
         });
     }
     return *help_;
+}
+
+Tphrases& Program::phrases() {
+    if (!phrases_)
+        phrases_ =
+            new Tphrases(*chat_->phraseBar(), SettingsFile(chat_->settingsPath()), chat_.get());
+    return *phrases_;
 }
 
 Tabout& Program::about() {

@@ -32,6 +32,7 @@ public:
     // Built when first opened: most runs never show them.
     Thelp& help();
     Tabout& about();
+    Tphrases& phrases();
 
 private:
     QtClock clock_;

@@ -60,7 +60,7 @@ public:
         Tdownload* download = nullptr;
         Tgamestart* gamestart = nullptr;
         std::function<QWidget*()> help;
-        Tphrases* phrases = nullptr;
+        std::function<Tphrases*()> phrases;
         TServer* server = nullptr;
         Tspylist* spylist = nullptr;
         Ttallylist* tally = nullptr;

@@ -52,8 +52,8 @@ void Tchat::attachWindows(const Windows& windows) {
         connect(item(view, tr("Spy List"), "SpyList1"), &QAction::triggered, windows.spylist,
                 &Tspylist::SpyList1Click);
     if (windows.phrases)
-        connect(item(view, tr("Phrase List"), "PhraseList1"), &QAction::triggered, windows.phrases,
-                &Tphrases::showFromButtons);
+        connect(item(view, tr("Phrase List"), "PhraseList1"), &QAction::triggered, this,
+                [w = windows.phrases] { w()->showFromButtons(); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     if (windows.help) {

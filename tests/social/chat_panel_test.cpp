@@ -61,6 +61,22 @@ TEST_F(ChatPanelTest, SmileysAndPasteGoToTheEndOfTheInput) {
     EXPECT_EQ(panel.input()->cursorPosition(), panel.input()->text().size());
 }
 
+// The menu's smileys are drawn when first shown: each is its own face, centred in the
+// icon at any size asked for.
+TEST_F(ChatPanelTest, TheSmileyMenuShowsEachFaceWhenDrawn) {
+    const QList<QAction*> items = panel.smiliesMenu()->actions();
+    ASSERT_EQ(items.size(), smileyCount);
+    const auto drawn = [&](int i, int size) {
+        return items.at(i)->icon().pixmap(QSize(size, size), 1.0).toImage();
+    };
+    const QImage smile = drawn(0, 16), frown = drawn(1, 16);
+    EXPECT_EQ(smile.size(), QSize(16, 16));
+    EXPECT_NE(smile, frown);
+    EXPECT_NE(smile.pixelColor(8, 8).alpha(), 0);  // the face
+    EXPECT_EQ(smile.pixelColor(0, 0).alpha(), 0);  // the corner stays clear
+    EXPECT_NE(drawn(0, 32).pixelColor(16, 16).alpha(), 0);
+}
+
 TEST_F(ChatPanelTest, ReceivedLinesShowAndLinksOpenWhatWasClicked) {
     panel.chatrecieved("3+Bob chats: see WWW.Example.com and x|y|clBlue");
     const QString text = panel.view()->toPlainText();

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <limits>
 
 namespace tess {
 
@@ -28,7 +29,7 @@ protected:
 
 private:
     struct Window {
-        qint64 lastPaintNs = 0;
+        qint64 lastPaintNs = std::numeric_limits<qint64>::min() / 2;  // never painted yet
     };
     static qint64 frameNs(const QWidget& window);
     void releaseDue();

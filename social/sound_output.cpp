@@ -97,6 +97,7 @@ struct SoundOutput::Shared {
     explicit Shared(std::string name) : device(std::move(name)) {}
     Request take(Wait wait);
     void run();
+    void playUntilStopped();
 
     const std::string device;
     std::mutex mutex;
@@ -156,38 +157,39 @@ SoundOutput::Shared::Request SoundOutput::Shared::take(Wait wait) {
 }
 
 void SoundOutput::Shared::run() {
-    snd_lib_error_set_handler(quietly);
-    {
-        Device device(this->device);
-        for (;;) {
-            // An open device waiting for nothing is let go after a while.
-            Request request = take(device.isOpen() ? Wait::whileIdle : Wait::untilAsked);
-            if (request.stop) break;
-            if (!request.wave) device.close();
-            // One sound after another for as long as a newer one cuts in.
-            while (request.wave && device.start(*request.wave)) {
-                const std::shared_ptr<const Recording> wave = std::move(request.wave);
-                const std::size_t frameBytes = wave->frameBytes();
-                request = {};
-                for (std::size_t done = 0, frames = wave->frames(); done < frames;) {
-                    request = take(Wait::none);
-                    if (request.stop || request.wave) break;
-                    const snd_pcm_uframes_t count =
-                        std::min<snd_pcm_uframes_t>(chunkFrames, frames - done);
-                    const snd_pcm_sframes_t written =
-                        device.write(wave->samples.data() + done * frameBytes, count);
-                    if (written < 0) break;
-                    done += static_cast<std::size_t>(written);
-                    framesWritten += static_cast<std::size_t>(written);
-                }
-                if (request.stop) break;
-            }
-            if (request.stop) break;
-        }
-    }
+    playUntilStopped();  // the device is closed by the time it returns
     std::lock_guard lock(mutex);
     finished = true;
     ended.notify_all();
+}
+
+void SoundOutput::Shared::playUntilStopped() {
+    snd_lib_error_set_handler(quietly);
+    Device output(device);
+    for (;;) {
+        // An open device waiting for nothing is let go after a while.
+        Request request = take(output.isOpen() ? Wait::whileIdle : Wait::untilAsked);
+        if (request.stop) return;
+        if (!request.wave) output.close();
+        // One sound after another for as long as a newer one cuts in.
+        while (request.wave && output.start(*request.wave)) {
+            const std::shared_ptr<const Recording> wave = std::move(request.wave);
+            const std::size_t frameBytes = wave->frameBytes();
+            request = {};
+            for (std::size_t done = 0, frames = wave->frames(); done < frames;) {
+                request = take(Wait::none);
+                if (request.stop) return;
+                if (request.wave) break;
+                const snd_pcm_uframes_t count =
+                    std::min<snd_pcm_uframes_t>(chunkFrames, frames - done);
+                const snd_pcm_sframes_t written =
+                    output.write(wave->samples.data() + done * frameBytes, count);
+                if (written < 0) break;
+                done += static_cast<std::size_t>(written);
+                framesWritten += static_cast<std::size_t>(written);
+            }
+        }
+    }
 }
 
 }  // namespace tess

@@ -8,11 +8,9 @@
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTextBrowser>
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "shell/paint_pacer.h"
 #include "social/chat_view.h"

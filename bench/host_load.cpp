@@ -96,7 +96,9 @@ int main(int argc, char** argv) {
     std::string inOrder;
     double sum = 0;
     for (double ms : perLine) {
-        inOrder += (inOrder.empty() ? "" : " ") + std::to_string(ms).substr(0, 5);
+        char figure[32];
+        std::snprintf(figure, sizeof figure, "%s%.3f", inOrder.empty() ? "" : " ", ms);
+        inOrder += figure;
         sum += ms;
     }
     std::sort(perLine.begin(), perLine.end());

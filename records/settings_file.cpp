@@ -7,8 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <functional>
 
+#include "records/ini_text.h"
 #include "records/whole_file.h"
 #include "wire/fields.h"
 
@@ -19,13 +19,12 @@ namespace {
 // The whole file or why it cannot be trusted. A NUL byte would end the parse early and
 // a later save would drop everything after it, other programs' sections included; a
 // file this large is not one we wrote, and reading it would take a lot of memory.
-std::optional<QString> readIni(const QString& path, CSimpleIniA& ini) {
+std::optional<QString> readBytes(const QString& path, QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QStringLiteral("%1 could not be read (%2)").arg(path, file.errorString());
     // Read in pieces up to one byte past the cap, so a small file costs no more than
     // its size and a huge one no more than the cap.
-    QByteArray bytes;
     char piece[16 * 1024];
     while (bytes.size() <= SettingsFile::maxFileBytes) {
         const qint64 got = file.read(piece, sizeof piece);
@@ -37,34 +36,67 @@ std::optional<QString> readIni(const QString& path, CSimpleIniA& ini) {
     if (bytes.size() > SettingsFile::maxFileBytes)
         return QStringLiteral("%1 is larger than 1 MiB").arg(path);
     if (bytes.contains('\0')) return QStringLiteral("%1 holds a NUL byte").arg(path);
+    return std::nullopt;
+}
+
+std::optional<QString> readIni(const QString& path, CSimpleIniA& ini) {
+    QByteArray bytes;
+    if (auto why = readBytes(path, bytes)) return why;
     if (ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size())) < 0)
         return QStringLiteral("%1 could not be read").arg(path);
     return std::nullopt;
 }
 
-bool writeIni(const QString& path, const CSimpleIniA& ini, QString& error) {
-    std::string text;
-    if (ini.Save(text) < 0) {
-        error = QStringLiteral("the settings could not be put into words");
+// What the reader makes of a value: one line, without blanks at either end. A line break
+// in a value would start a line of its own, even a section header.
+std::string oneLine(std::string value) {
+    for (char& c : value)
+        if (c == '\0' || c == '\r' || c == '\n') c = ' ';
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!value.empty() && blank(value.back()))
+        value.pop_back();
+    std::size_t lead = 0;
+    while (lead < value.size() && blank(value[lead]))
+        ++lead;
+    return value.substr(lead);
+}
+
+// Whether the reader will take the new text whole and read back every value written.
+std::optional<QString> unreadableResult(const std::string& text, const ini::Values& values) {
+    if (text.size() > static_cast<std::size_t>(SettingsFile::maxFileBytes))
+        return QStringLiteral("it would grow larger than 1 MiB");
+    CSimpleIniA ini(false, false, false);
+    if (ini.LoadData(text.data(), text.size()) < 0)
+        return QStringLiteral("it could not be read back");
+    for (const auto& [key, value] : values) {
+        const char* back = ini.GetValue(SettingsFile::section, key.c_str(), nullptr);
+        if (back == nullptr || value != back)
+            return QStringLiteral("its lines around our section would not read back");
+    }
+    return std::nullopt;
+}
+
+// Reads the file, sets the values of our section and writes it back in one step; the
+// rest of the file is copied byte for byte.
+bool update(const QString& path, QString& error, ini::Values values) {
+    QByteArray bytes;
+    if (QFile::exists(path)) {
+        if (auto unreadable = readBytes(path, bytes)) {
+            error = *unreadable;
+            return false;
+        }
+    }
+    for (auto& [key, value] : values)
+        value = oneLine(std::move(value));
+    const std::string text = ini::setValues(std::string_view(bytes.constData(), bytes.size()),
+                                            SettingsFile::section, values);
+    if (auto why = unreadableResult(text, values)) {
+        error = QStringLiteral("%1 is left as it was: %2").arg(path, *why);
         return false;
     }
     if (writeWholeFile(path, text, error) == WholeFileResult::written) return true;
     error = QStringLiteral("%1 could not be written (%2)").arg(path, error);
     return false;
-}
-
-// Reads, changes and writes the file in one go.
-bool update(const QString& path, QString& error, const std::function<void(CSimpleIniA&)>& edit) {
-    CSimpleIniA ini(false, false, false);
-    ini.SetSpaces(false);  // "key=value", as other programs write it
-    if (QFile::exists(path)) {
-        if (auto unreadable = readIni(path, ini)) {
-            error = *unreadable;
-            return false;
-        }
-    }
-    edit(ini);
-    return writeIni(path, ini, error);
 }
 
 }  // namespace
@@ -141,30 +173,24 @@ bool SettingsFile::refuseWhenUnreadable() {
 
 bool SettingsFile::save(const Settings& s) {
     if (refuseWhenUnreadable()) return false;
-    return update(path_, lastError_, [&](CSimpleIniA& ini) {
-        const auto put = [&](const char* key, const std::string& value) {
-            ini.SetValue(section, key, value.c_str());
-        };
-        put("Textsize", std::to_string(s.textSize));
-        put("Top", std::to_string(s.top));
-        put("Left", std::to_string(s.left));
-        put("Width", std::to_string(s.width));
-        put("Height", std::to_string(s.height));
-        put("Textcolor", colourToText(s.textColor));
-        if (s.playToScore) put("Playtoscore", std::to_string(*s.playToScore));
-        if (s.timePerTurn) put("Timeperturn", std::to_string(*s.timePerTurn));
-        put("Botspeed", std::to_string(s.botSpeedMs));
-        put("Turnsound", std::to_string(s.turnSound));
-        put("Playerphrasesounds", s.playerPhraseSounds ? "true" : "false");
-        put("Playsounds", s.playSounds ? "true" : "false");
-        if (s.tablePlayers) put("TablePlayers", std::to_string(*s.tablePlayers));
-    });
+    ini::Values values{
+        {"Textsize", std::to_string(s.textSize)}, {"Top", std::to_string(s.top)},
+        {"Left", std::to_string(s.left)},         {"Width", std::to_string(s.width)},
+        {"Height", std::to_string(s.height)},     {"Textcolor", colourToText(s.textColor)},
+    };
+    if (s.playToScore) values.emplace_back("Playtoscore", std::to_string(*s.playToScore));
+    if (s.timePerTurn) values.emplace_back("Timeperturn", std::to_string(*s.timePerTurn));
+    values.emplace_back("Botspeed", std::to_string(s.botSpeedMs));
+    values.emplace_back("Turnsound", std::to_string(s.turnSound));
+    values.emplace_back("Playerphrasesounds", s.playerPhraseSounds ? "true" : "false");
+    values.emplace_back("Playsounds", s.playSounds ? "true" : "false");
+    if (s.tablePlayers) values.emplace_back("TablePlayers", std::to_string(*s.tablePlayers));
+    return update(path_, lastError_, std::move(values));
 }
 
 bool SettingsFile::writeKey(const std::string& key, const std::string& value) {
     if (refuseWhenUnreadable()) return false;
-    return update(path_, lastError_,
-                  [&](CSimpleIniA& ini) { ini.SetValue(section, key.c_str(), value.c_str()); });
+    return update(path_, lastError_, {{key, value}});
 }
 
 }  // namespace tess

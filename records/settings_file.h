@@ -50,7 +50,10 @@ public:
     // (a NUL byte, more than maxFileBytes, no permission) reads as all defaults too, and
     // from then on nothing is written into it during this run.
     Settings load();
-    // Writes the preferences (not the phrases, not Help), keeping everything else.
+    // Writes the preferences (not the phrases, not Help). Only the values of our section
+    // change; every other byte of the file stays as it was. A save that would make the
+    // file larger than maxFileBytes, or one the reader would not read back as written, is
+    // not made: the old file stays and lastError() says why. Values are kept on one line.
     bool save(const Settings& settings);
     // The language chosen in Options ("" when none or the file cannot be read), read
     // before any window exists; unlike load() it writes nothing.

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <random>
 
 #include "records/settings_file.h"
 #include "tests/records/full_disk.h"
@@ -197,6 +198,252 @@ TEST_F(SettingsFileTest, AFileOfExactlyOneMiBIsStillRead) {
     SettingsFile file(path());
     EXPECT_EQ(file.load().textSize, 12);
     EXPECT_FALSE(file.unreadable().has_value());
+}
+
+struct KeptCase {
+    const char* what;
+    QByteArray before;
+    QByteArray after;  // after Textsize is set to 12
+};
+
+void PrintTo(const KeptCase& c, std::ostream* os) { *os << c.what; }
+
+class LobbyFileTest : public SettingsFileTest, public testing::WithParamInterface<KeptCase> {};
+
+// The file is the lobby's too: a save changes the values of our own keys and nothing
+// else, however the rest of the file is written.
+TEST_P(LobbyFileTest, ASaveChangesOnlyOurValues) {
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(GetParam().before);
+    }
+    SettingsFile file(path());
+    ASSERT_TRUE(file.writeKey("Textsize", "12")) << file.lastError().toStdString();
+    EXPECT_EQ(bytesOf(path()), GetParam().after);
+    EXPECT_EQ(file.load().textSize, 12);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LobbyFileTest,
+    testing::Values(
+        KeptCase{"OddLinesInOtherSections",
+                 "; lobby\r\n[Lobby]\r\nServer=a\r\nServer=b\r\nServer=c\r\nno equals sign\r\n"
+                 "=novalue\r\nMotd=<<<END\r\nline one\r\n  line two  \r\nEND\r\n"
+                 "  Name  =  x   \r\n[Tessarine]\r\nTextsize=8\r\n[Other]\r\nb=2\r\n; end",
+                 "; lobby\r\n[Lobby]\r\nServer=a\r\nServer=b\r\nServer=c\r\nno equals sign\r\n"
+                 "=novalue\r\nMotd=<<<END\r\nline one\r\n  line two  \r\nEND\r\n"
+                 "  Name  =  x   \r\n[Tessarine]\r\nTextsize=12\r\n[Other]\r\nb=2\r\n; end"},
+        KeptCase{"SpacingCaseAndCommentsOfOurOwnLines",
+                 "\xEF\xBB\xBF[ tessarine ]  ; ours\n  TEXTSIZE =  8  \t\n#c\nx\n",
+                 "\xEF\xBB\xBF[ tessarine ]  ; ours\n  TEXTSIZE =  12  \t\n#c\nx\n"},
+        KeptCase{"EmptyValue", "[Tessarine]\nTextsize=\nA=1\n", "[Tessarine]\nTextsize=12\nA=1\n"},
+        KeptCase{"OurSectionTwice",
+                 "[Tessarine]\nTextsize=8\n[Lobby]\nA=1\n[TESSARINE]\nTextsize=9\nTextsize=10\n",
+                 "[Tessarine]\nTextsize=12\n[Lobby]\nA=1\n[TESSARINE]\nTextsize=12\nTextsize=12\n"},
+        KeptCase{"NewKeyAfterOurLastKeyBeforeTheNextSectionsComment",
+                 "[Tessarine]\r\nLobbyKey=keep\r\n\r\n; the lobby\r\n[Lobby]\r\nA=1\r\n",
+                 "[Tessarine]\r\nLobbyKey=keep\r\nTextsize=12\r\n\r\n; the lobby\r\n[Lobby]\r\n"
+                 "A=1\r\n"},
+        KeptCase{"NewKeyInTheLastOfTwoSections", "[Tessarine]\nA=1\n[tessarine]\n",
+                 "[Tessarine]\nA=1\n[tessarine]\nTextsize=12\n"},
+        KeptCase{"NewKeyAtTheEndWithoutALineBreak", "[Lobby]\rA=1\r[Tessarine]\rB=2",
+                 "[Lobby]\rA=1\r[Tessarine]\rB=2\rTextsize=12\r"},
+        KeptCase{"NoSectionWithoutAFinalLineBreak", "[Lobby]\nServer=a\n; end",
+                 "[Lobby]\nServer=a\n; end\n\n[Tessarine]\nTextsize=12\n"},
+        KeptCase{"NoSectionInAWindowsFile", "[Lobby]\r\nServer=a\r\n",
+                 "[Lobby]\r\nServer=a\r\n\r\n[Tessarine]\r\nTextsize=12\r\n"},
+        KeptCase{
+            "MixedLineEndingsAndUnreadableLines",
+            "[Lobby\n]]x\n[Lobby]\r\nA=1\n\x01\x7f\xfe\xff junk\r[Tessarine]\rTextsize=8\r\n",
+            "[Lobby\n]]x\n[Lobby]\r\nA=1\n\x01\x7f\xfe\xff junk\r[Tessarine]\rTextsize=12\r\n"},
+        // A header's name may start on the line after its "[", as the reader sees it.
+        KeptCase{"AHeaderOverTwoLines", "[\n Tessarine]\nTextsize=8\n",
+                 "[\n Tessarine]\nTextsize=12\n"},
+        KeptCase{"KeysOfOthersNamedLikeOurs", "[Lobby]\nTextsize=8\n[Tessarine]\n",
+                 "[Lobby]\nTextsize=8\n[Tessarine]\nTextsize=12\n"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+// Random lines another program might write: sections, keys, comments, lines the reader
+// skips, raw bytes; with every kind of line break.
+QByteArray randomForeignLines(std::mt19937& rng, int count) {
+    const auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    const auto bytes = [&](int n) {
+        QByteArray b;
+        for (int i = 0; i < n; ++i) {
+            char c = static_cast<char>(1 + pick(255));
+            if (c == '\r' || c == '\n' || c == '[') c = '.';
+            b += c;
+        }
+        return b;
+    };
+    static const char* const breaks[] = {"\n", "\r\n", "\r"};
+    QByteArray text;
+    for (int i = 0; i < count; ++i) {
+        switch (pick(7)) {
+            case 0:
+                text += "[Sect" + QByteArray::number(pick(4)) + "]" + bytes(pick(3));
+                break;
+            case 1:
+                text += "Key" + QByteArray::number(pick(3)) + "=" + bytes(pick(12));
+                break;
+            case 2:
+                text += (pick(2) ? ";" : "  #") + bytes(pick(20));
+                break;
+            case 3:
+                text += "Textsize=" + QByteArray::number(pick(99));
+                break;
+            case 4:
+                text += bytes(pick(40));
+                break;
+            case 5:
+                text += QByteArray(pick(3), ' ') + "=" + bytes(pick(5));
+                break;
+            default:
+                break;  // an empty line
+        }
+        text += breaks[pick(3)];
+    }
+    return text;
+}
+
+// Whatever surrounds our section comes out exactly as it went in, and the values read
+// back are the ones saved.
+TEST_F(SettingsFileTest, RandomForeignContentIsKeptByteForByte) {
+    std::mt19937 rng(20261211);
+    for (int round = 0; round < 300; ++round) {
+        const QByteArray before = randomForeignLines(rng, static_cast<int>(rng() % 30));
+        const QByteArray after =
+            "[Lobby]\n" + randomForeignLines(rng, static_cast<int>(rng() % 30));
+        const bool withSection = round % 3 != 0;
+        QByteArray ours;
+        if (withSection)
+            ours = "[Tessarine]\r\nWIDTH = 1\n  Foreign=x  \nTop=7\r" +
+                   randomForeignLines(rng, static_cast<int>(rng() % 4)).replace('[', '.');
+        {
+            QFile f(path());
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(before + ours + after);
+        }
+        Settings s;
+        s.textSize = 10 + round % 5;
+        s.left = -round;
+        s.top = round;
+        s.width = 800 + round;
+        s.botSpeedMs = 500;
+        s.playSounds = round % 2 == 0;
+        SettingsFile file(path());
+        ASSERT_TRUE(file.save(s)) << round << ": " << file.lastError().toStdString();
+        const QByteArray saved = bytesOf(path());
+        SCOPED_TRACE(testing::Message() << "round " << round << ": " << saved.toStdString());
+        if (withSection) {
+            ASSERT_TRUE(saved.startsWith(before));
+            ASSERT_TRUE(saved.endsWith(after));
+            EXPECT_TRUE(saved.contains("Foreign=x  \n"));
+        } else {
+            ASSERT_TRUE(saved.startsWith(before + after));
+        }
+        const Settings back = file.load();
+        EXPECT_EQ(back.textSize, s.textSize);
+        EXPECT_EQ(back.left, s.left);
+        EXPECT_EQ(back.top, s.top);
+        EXPECT_EQ(back.width, s.width);
+        EXPECT_EQ(back.botSpeedMs, 500);
+        EXPECT_EQ(back.playSounds, s.playSounds);
+    }
+}
+
+// Raw bytes rich in the characters the reader looks for. They hold no section of ours,
+// so a save keeps them as the start of the file, or, where the reader would not find
+// our section after them, leaves the file untouched.
+TEST_F(SettingsFileTest, RandomBytesAreKeptOrTheSaveIsRefused) {
+    std::mt19937 rng(4242);
+    static const char special[] = "[]=;# \t\r\n";
+    for (int round = 0; round < 300; ++round) {
+        QByteArray before;
+        const int size = static_cast<int>(rng() % 200);
+        for (int i = 0; i < size; ++i)
+            before += rng() % 2 ? special[rng() % (sizeof special - 1)]
+                                : static_cast<char>(1 + rng() % 255);
+        {
+            QFile f(path());
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(before);
+        }
+        Settings s;
+        s.textSize = 10 + round % 5;
+        SettingsFile file(path());
+        const bool saved = file.save(s);
+        SCOPED_TRACE(testing::Message() << "round " << round << ": " << before.toStdString());
+        if (!saved) {
+            EXPECT_EQ(bytesOf(path()), before);
+            continue;
+        }
+        EXPECT_TRUE(bytesOf(path()).startsWith(before));
+        EXPECT_EQ(file.load().textSize, s.textSize);
+    }
+}
+
+struct RefusedCase {
+    const char* what;
+    QByteArray content;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.what; }
+
+class RefusedSaveTest : public SettingsFileTest, public testing::WithParamInterface<RefusedCase> {};
+
+// A save that would leave a file the reader refuses or reads wrongly is not made: the
+// old file stays, and the reason is given.
+TEST_P(RefusedSaveTest, LeavesTheFileAsItWas) {
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(GetParam().content);
+    }
+    SettingsFile file(path());
+    file.load();
+    ASSERT_FALSE(file.unreadable().has_value());
+    Settings s;
+    s.textSize = 14;
+    EXPECT_FALSE(file.save(s));
+    EXPECT_FALSE(file.lastError().isEmpty());
+    EXPECT_EQ(bytesOf(path()), GetParam().content);
+}
+
+QByteArray justUnderOneMiB() {
+    QByteArray text("[Lobby]\nServer=a\n;");
+    text += QByteArray(SettingsFile::maxFileBytes - text.size() - 10, 'x') + "\n";
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RefusedSaveTest,
+    testing::Values(RefusedCase{"WouldGrowPastOneMiB", justUnderOneMiB()},
+                    // The reader would take our header as the name of this one.
+                    RefusedCase{"EndsInAnOpenHeader", "[Lobby]\nA=1\n[ \n"}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(SettingsFileTest, AFullFileIsStillSavedWhenOurValuesKeepTheirLength) {
+    QByteArray text("[Tessarine]\nTextsize=12\n[Lobby]\n;");
+    text += QByteArray(SettingsFile::maxFileBytes - text.size() - 1, 'x') + "\n";
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    SettingsFile file(path());
+    ASSERT_TRUE(file.writeKey("Textsize", "14"));
+    EXPECT_EQ(bytesOf(path()), text.replace("Textsize=12", "Textsize=14"));
+}
+
+// A value never spans lines: a line break in it could make a section of its own.
+TEST_F(SettingsFileTest, AValueStaysOnItsLine) {
+    write("[Tessarine]\nPhrase1=old\n[Lobby]\nServer=a\n");
+    SettingsFile file(path());
+    ASSERT_TRUE(file.writeKey("Phrase1", std::string(" hi\r\n[Lobby]\nServer=evil\0!", 26)));
+    EXPECT_EQ(read(), "[Tessarine]\nPhrase1=hi  [Lobby] Server=evil !\n[Lobby]\nServer=a\n");
+    EXPECT_EQ(file.load().phrases[0], "hi  [Lobby] Server=evil !");
 }
 
 TEST(SettingsFullDiskTest, AFailedSaveKeepsThePreviousFile) {

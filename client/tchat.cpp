@@ -67,8 +67,8 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     setCentralWidget(board_);
     board_->setMinimumSize(BoardView::boardSize + QSize(4, 4));
     logo_ = addLogo(board_);
-    setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
-                       Settings::defaultHeight));
+    setPlacement(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
+                 Settings::defaultHeight);
 
     useServer(server);
     connect(board_->button_start(), &QAbstractButton::clicked, this, &Tchat::button_startClick);

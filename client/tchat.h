@@ -135,7 +135,7 @@ private:
     void rememberPlacement();
     void placeColumn();
     QRect placement() const;
-    void setPlacement(const QRect& r);
+    void setPlacement(int left, int top, int width, int height);
 
     TServer* server_ = nullptr;
     TchatOptions options_;

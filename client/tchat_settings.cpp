@@ -11,6 +11,7 @@
 #include "net/server.h"
 #include "records/gamestart_form.h"
 #include "shell/quick_instructions.h"
+#include "shell/window_place.h"
 #include "social/chat_panel.h"
 #include "social/phrase_bar.h"
 
@@ -27,7 +28,11 @@ ColourValue fromQColor(const QColor& c) {
 
 QRect Tchat::placement() const { return geometry(); }
 
-void Tchat::setPlacement(const QRect& r) { setGeometry(r); }
+// Kept inside the screen's available area, whatever the file says: what is saved later
+// is what the window took.
+void Tchat::setPlacement(int left, int top, int width, int height) {
+    placeWindow(this, left, top, width, height);
+}
 
 void Tchat::loadinifile() {
     settings_ = file_.load();
@@ -40,7 +45,7 @@ void Tchat::loadinifile() {
 void Tchat::applySettings() {
     chat_->setTextSize(settings_.textSize);
     menu_->checkTextSize(settings_.textSize);
-    setPlacement(QRect(settings_.left, settings_.top, settings_.width, settings_.height));
+    setPlacement(settings_.left, settings_.top, settings_.width, settings_.height);
     // What the window really took (the board's minimum size may have grown it), so an
     // untouched window saves nothing when it closes.
     remembered_ = placement();
@@ -81,7 +86,7 @@ void Tchat::closeEvent(QCloseEvent* event) {
         const QRect area = screen() ? screen()->availableGeometry() : r;
         if (r.width() > area.width()) r.setWidth(r.width() - 15);
         if (r.height() > area.height()) r.setHeight(r.height() - 15);
-        setPlacement(r);
+        setPlacement(r.left(), r.top(), r.width(), r.height());
         saveinifile();
     }
     QMainWindow::closeEvent(event);
@@ -139,8 +144,8 @@ void Tchat::connectOptionsMenu() {
     connect(menu_->JustWatch1, &QAction::triggered, this, &Tchat::JustWatch1Click);
     connect(this, &Tchat::justWatchChanged, menu_->JustWatch1, &QAction::setChecked);
     connect(menu_->ResetScreenLocation1, &QAction::triggered, this, [this] {
-        setPlacement(QRect(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
-                           Settings::defaultHeight));
+        setPlacement(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
+                     Settings::defaultHeight);
     });
 }
 

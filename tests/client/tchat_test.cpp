@@ -331,6 +331,36 @@ TEST_F(TchatTest, AGrownWindowIsRememberedAndDrawnAtItsScaleNextTime) {
     EXPECT_GT(chat->board()->scale(), 1.9);
 }
 
+// Stored placements far off the screen or far larger than it: the window takes a place
+// on the screen, no larger than its available area, and a save keeps what it took.
+TEST_F(TchatTest, AStoredPlacementIsKeptOnTheScreenAndSavedAsTaken) {
+    const char* const placements[] = {
+        "Width=100000\nHeight=100000\nTop=-2147483648\nLeft=-2147483648\n",
+        "Width=900\nHeight=2147483647\nTop=2147483647\nLeft=2147483647\n",
+        "Width=-1\nHeight=0\nTop=40\nLeft=50\n",
+    };
+    for (const char* placement : placements) {
+        SCOPED_TRACE(placement);
+        writeSettings(QByteArray("[Tessarine]\nHelp=2\n") + placement);
+        start({});
+        ASSERT_TRUE(connectedAlone());
+        const QRect area = chat->screen()->availableGeometry();
+        const QRect took = chat->geometry(), frame = chat->frameGeometry();
+        EXPECT_TRUE(area.contains(frame))
+            << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+        EXPECT_GE(took.width(), 768);
+        EXPECT_GE(chat->board()->height(), 530);
+        chat->menu()->PlaySounds1->trigger();
+        const QString saved = settingsText();
+        for (const auto& [key, value] : {std::pair{"Left", took.left()},
+                                         {"Top", took.top()},
+                                         {"Width", took.width()},
+                                         {"Height", took.height()}})
+            EXPECT_TRUE(saved.contains(QStringLiteral("%1=%2\n").arg(key).arg(value)))
+                << key << " " << saved.toStdString();
+    }
+}
+
 TEST_F(TchatTest, OptionsBeforeTheFirstConnectionWriteTheDefaults) {
     start({"Bob", "127.0.0.1", "false"}, freePort());  // nobody hosts there
     chat->menu()->PlaySounds1->trigger();

@@ -379,5 +379,40 @@ TEST_F(ProgramMouseLarge, PlaysAMoveAtTwiceTheSize) {
         shot.copy(*window).save(QStringLiteral(SCREENSHOT_DIR "/mid_game_table_large.png")));
 }
 
+// The most memory the process has held, from the system's account of it.
+long peakMiB(qint64 pid) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) return line.mid(6).trimmed().split(' ')[0].toLong() / 1024;
+    return -1;
+}
+
+// Stored window keys far beyond any screen: the window opens on the display and no
+// larger than it, and the program stays small.
+TEST(ProgramWindow, AStoredPlacementFarOffTheScreenOpensOnTheDisplay) {
+    ProgramOptions options;
+    options.platform = "xcb";
+    options.settings =
+        "[Tessarine]\r\nHelp=2\r\nWidth=100000\r\nHeight=100000\r\n"
+        "Top=-2147483648\r\nLeft=-2147483648\r\n";
+    Program solo({}, options);
+    ASSERT_TRUE(solo.logged("logged in after", 30000)) << solo.log.toStdString();
+    const QStringList size = run("xdotool", {"getdisplaygeometry"}).split(' ');
+    ASSERT_EQ(size.size(), 2);
+    const QRect display(0, 0, size[0].toInt(), size[1].toInt());
+    std::optional<QRect> window;
+    EXPECT_TRUE(pollUntil(
+        [&] {
+            window = findWindow("^Tessarine$");
+            return window && display.contains(*window);
+        },
+        5000))
+        << (window ? window->width() : -1) << " x " << (window ? window->height() : -1);
+    EXPECT_LT(peakMiB(solo.process.processId()), 200);
+    solo.process.terminate();
+    EXPECT_TRUE(solo.ended());
+}
+
 }  // namespace
 }  // namespace tess::testing

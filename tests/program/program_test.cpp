@@ -52,5 +52,23 @@ TEST(Program, SoloStartHostsTheTableAsYou) {
     EXPECT_TRUE(ann.waitClosed(10000));
 }
 
+// The settings file is the lobby's too: the program's first save (Help=2, at the first
+// connection) changes our section and not one byte of the rest.
+TEST(Program, TheLobbysPartOfTheSettingsFileIsKeptByteForByte) {
+    const QByteArray lobby(
+        "; the lobby\r\n[Lobby]\r\nServer=a\r\nServer=b\r\nServer=c\r\nno equals sign\r\n"
+        "=novalue\r\nMotd=<<<END\r\n  first line  \r\nEND\r\nName = x   \r\n");
+    const QByteArray rest("[Other]\nkey=Wow, WTG!\n; the end");
+    ProgramOptions options;
+    options.settings = lobby + "[Tessarine]\r\nTextsize=10\r\n" + rest;
+    Program solo({}, options);
+    ASSERT_TRUE(solo.logged("logged in after"));
+    solo.process.terminate();
+    ASSERT_TRUE(solo.ended());
+    QFile file(solo.dir.filePath("orvanelobby.ini"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), lobby + "[Tessarine]\r\nTextsize=10\r\nHelp=2\r\n" + rest);
+}
+
 }  // namespace
 }  // namespace tess::testing

@@ -18,4 +18,5 @@ xvfb "$build/bench/bench_move_round_trip"
 "$build/bench/bench_tally_codec" || echo "bench: tally codec failed" >&2
 xvfb bash "$src/bench/program_start.sh" "$build"
 xvfb bash "$src/bench/host_load.sh" "$build"
+xvfb bash "$src/bench/stored_window.sh" "$build"
 bash "$src/bench/host_churn.sh" "$build/bench/bench_host_churn" || echo "bench: host churn failed" >&2

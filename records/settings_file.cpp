@@ -115,6 +115,8 @@ Settings SettingsFile::load() {
     s.tablePlayers = spinner("TablePlayers", s.tablePlayers);
     const std::string bot = text("Botspeed").value_or("");
     s.botSpeedMs = bot == "2000" ? 2000 : bot == "500" ? 500 : 1000;
+    s.strongBot = QString::fromStdString(text("Botlevel").value_or(""))
+                      .compare(QLatin1String("Strong"), Qt::CaseInsensitive) == 0;
     s.turnSound = text("Turnsound").value_or("0") == "1" ? 1 : 0;
     for (int i = 0; i < 9; ++i)
         s.phrases[i] = text(("Phrase" + std::to_string(i + 1)).c_str()).value_or("");
@@ -154,6 +156,11 @@ bool SettingsFile::save(const Settings& s) {
         if (s.playToScore) put("Playtoscore", std::to_string(*s.playToScore));
         if (s.timePerTurn) put("Timeperturn", std::to_string(*s.timePerTurn));
         put("Botspeed", std::to_string(s.botSpeedMs));
+        // Kept only when not the default, so a classic table saves the keys it always did.
+        if (s.strongBot)
+            put("Botlevel", "Strong");
+        else
+            ini.Delete(section, "Botlevel");
         put("Turnsound", std::to_string(s.turnSound));
         put("Playerphrasesounds", s.playerPhraseSounds ? "true" : "false");
         put("Playsounds", s.playSounds ? "true" : "false");

@@ -156,6 +156,58 @@ TEST_F(BoardKeysTest, TypingInTheChatMovesNothingAndF6SwitchesBetweenChatAndBoar
     EXPECT_TRUE(chatInput()->hasFocus());
 }
 
+TEST_F(BoardKeysTest, HMarksTheStrongBotsMoveAndSendsNothing) {
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(runUntil([&] { return input().canact(); }));
+    board()->findChild<QWidget*>("panel_help")->hide();  // shown once on a first run
+    takeSent();
+    const auto yellowPixels = [&] {
+        const QImage image = board()->grab().toImage();
+        int n = 0;
+        for (int y = 0; y < image.height(); y += 2)
+            for (int x = 0; x < image.width(); x += 2) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.red() > 230 && c.green() > 190 && c.green() < 235 && c.blue() < 40;
+            }
+        return n;
+    };
+    const int unmarked = yellowPixels();
+
+    // In the chat input H is a letter.
+    chatInput()->setFocus();
+    key(Qt::Key_H);
+    EXPECT_EQ(chatInput()->text(), "h");
+    EXPECT_FALSE(board()->hint());
+
+    // On the board it marks the planned move: the card (where the keyboard now points)
+    // and the place it goes; the marks stay when the chat takes the keys back.
+    const std::optional<Hint> expected = findHint(chat->model());
+    ASSERT_TRUE(expected && expected->to);
+    key(Qt::Key_F6);
+    key(Qt::Key_H);
+    ASSERT_EQ(board()->hint(), expected);
+    EXPECT_EQ(board()->cursor().item(), expected->from);
+    key(Qt::Key_F6);
+    EXPECT_GT(yellowPixels(), unmarked + 100);
+    QTest::qWait(50);
+    EXPECT_EQ(takeSent(), "");
+
+    // Played, the hint is gone; after the draw there is none to give.
+    key(Qt::Key_F6);
+    key(Qt::Key_Space);
+    if (expected->to->kind == BoardItem::Kind::foundation)
+        key(static_cast<Qt::Key>(Qt::Key_0 + expected->to->number), Qt::ControlModifier);
+    else
+        key(static_cast<Qt::Key>(Qt::Key_0 + expected->to->number));
+    ASSERT_TRUE(waitUntil([&] { return !takeSent().empty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !board()->hint(); }));
+    ASSERT_TRUE(waitUntil([&] { return input().canact(); }));
+    key(Qt::Key_D);
+    key(Qt::Key_H);
+    EXPECT_FALSE(board()->hint());
+}
+
 TEST_F(BoardKeysTest, TheMarkerShowsOnlyWhileTheBoardHasTheFocus) {
     board()->findChild<QWidget*>("panel_help")->hide();  // shown once on a first run
     chatInput()->setFocus();

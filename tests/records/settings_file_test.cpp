@@ -123,6 +123,33 @@ TEST_F(SettingsFileTest, SavingKeepsWhatBelongsToOthers) {
     EXPECT_EQ(back.phrases[0], "Hello there");
 }
 
+TEST_F(SettingsFileTest, BotLevelIsKeptOnlyWhenStrong) {
+    SettingsFile file(path());
+    Settings s;
+    ASSERT_TRUE(file.save(s));
+    const std::string classic = read();
+    EXPECT_EQ(classic.find("Botlevel"), std::string::npos);
+    EXPECT_FALSE(file.load().strongBot);
+
+    s.strongBot = true;
+    ASSERT_TRUE(file.save(s));
+    EXPECT_NE(read().find("Botlevel=Strong"), std::string::npos);
+    EXPECT_TRUE(file.load().strongBot);
+
+    // Back to Classic: the file is as a classic save wrote it (Help=2 aside, written
+    // by the loads above).
+    s.strongBot = false;
+    ASSERT_TRUE(file.save(s));
+    EXPECT_EQ(read().find("Botlevel"), std::string::npos);
+
+    for (const char* odd : {"Classic", "2", ""}) {
+        write((std::string("[Tessarine]\nBotlevel=") + odd + "\n").c_str());
+        EXPECT_FALSE(SettingsFile(path()).load().strongBot) << odd;
+    }
+    write("[Tessarine]\nbotlevel=STRONG\n");
+    EXPECT_TRUE(SettingsFile(path()).load().strongBot);
+}
+
 TEST_F(SettingsFileTest, UnwritableFileSaysWhyAndLosesNothing) {
     write("[Tessarine]\nTextsize=12\n");
     SettingsFile file(dir.filePath("no/such/folder/orvanelobby.ini"));

@@ -86,13 +86,10 @@ struct Tally {
     int games = 0;
     int wins = 0;
     int unfinished = 0;
-    std::vector<double> margins;
+    std::vector<double> margins;        // against the best of the others
+    std::vector<double> marginsToMean;  // against the others' mean
 
-    void print(const char* name) const {
-        const double p = games > 0 ? double(wins) / games : 0.0;
-        const double half = 1.96 * std::sqrt(p * (1 - p) / std::max(games, 1));
-        std::printf("%s_win_rate: %.2f (95%% CI %.2f-%.2f, %d games)\n", name, p, p - half,
-                    p + half, games);
+    static void printMargin(const std::string& name, const std::vector<double>& margins) {
         double mean = 0, var = 0;
         for (double m : margins)
             mean += m;
@@ -100,10 +97,19 @@ struct Tally {
         for (double m : margins)
             var += (m - mean) * (m - mean);
         var /= std::max<std::size_t>(margins.size(), 2) - 1;
-        const double marginHalf = 1.96 * std::sqrt(var / std::max<std::size_t>(margins.size(), 1));
-        std::printf("%s_score_margin: %.1f points (95%% CI %.1f to %.1f)\n", name, mean,
-                    mean - marginHalf, mean + marginHalf);
-        if (unfinished > 0) std::printf("%s_unfinished: %d games\n", name, unfinished);
+        const double half = 1.96 * std::sqrt(var / std::max<std::size_t>(margins.size(), 1));
+        std::printf("%s: %.1f points (95%% CI %.1f to %.1f)\n", name.c_str(), mean, mean - half,
+                    mean + half);
+    }
+
+    void print(const std::string& name, bool severalOthers) const {
+        const double p = games > 0 ? double(wins) / games : 0.0;
+        const double half = 1.96 * std::sqrt(p * (1 - p) / std::max(games, 1));
+        std::printf("%s_win_rate: %.2f (95%% CI %.2f-%.2f, %d games)\n", name.c_str(), p, p - half,
+                    p + half, games);
+        printMargin(name + "_score_margin", margins);
+        if (severalOthers) printMargin(name + "_score_margin_vs_mean", marginsToMean);
+        if (unfinished > 0) std::printf("%s_unfinished: %d games\n", name.c_str(), unfinished);
     }
 };
 
@@ -120,9 +126,14 @@ Tally playMany(int games, int players, int playTo, std::uint32_t firstSeed) {
         // Two players sit in seats 1 and 2; four in 1-4. The margin is against the best
         // of the others.
         int best = -1;
-        for (int seat = 1; seat <= players; ++seat)
-            if (seat != strongSeat) best = std::max(best, r.scores[seat]);
+        double sum = 0;
+        for (int seat = 1; seat <= players; ++seat) {
+            if (seat == strongSeat) continue;
+            best = std::max(best, r.scores[seat]);
+            sum += r.scores[seat];
+        }
         tally.margins.push_back(r.scores[strongSeat] - best);
+        tally.marginsToMean.push_back(r.scores[strongSeat] - sum / (players - 1));
     }
     return tally;
 }
@@ -143,8 +154,8 @@ int main(int argc, char** argv) {
     const int playTo = argc > 3 ? std::atoi(argv[3]) : 100;
 
     const auto begin = std::chrono::steady_clock::now();
-    playMany(games2, 2, playTo, 1).print("bot_strong_vs_classic_2p");
-    playMany(games4, 4, playTo, 500'001).print("bot_strong_vs_3_classic_4p");
+    playMany(games2, 2, playTo, 1).print("bot_strong_vs_classic_2p", false);
+    playMany(games4, 4, playTo, 500'001).print("bot_strong_vs_3_classic_4p", true);
     std::printf("bot_strong_move_median_ms: %.4f ms (%zu steps)\n", percentile(stepMs, 0.5),
                 stepMs.size());
     std::printf("bot_strong_move_p99_ms: %.2f ms\n", percentile(stepMs, 0.99));

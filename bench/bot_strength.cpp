@@ -3,7 +3,7 @@
 // mean score margin with 95 % confidence intervals, and the strong bot's thinking time
 // per bot step (planning and making the move through the engine's handlers).
 //
-//   bench_bot_strength [two-player games] [four-seat games] [play to score]
+//   bench_bot_strength [two-player games] [four-seat games] [play to score] [first seed]
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -152,10 +152,12 @@ int main(int argc, char** argv) {
     const int games2 = argc > 1 ? std::atoi(argv[1]) : 2000;
     const int games4 = argc > 2 ? std::atoi(argv[2]) : 1000;
     const int playTo = argc > 3 ? std::atoi(argv[3]) : 100;
+    // The four-seat games take their seeds after the two-player ones.
+    const auto seed = static_cast<std::uint32_t>(argc > 4 ? std::strtoul(argv[4], nullptr, 10) : 1);
 
     const auto begin = std::chrono::steady_clock::now();
-    playMany(games2, 2, playTo, 1).print("bot_strong_vs_classic_2p", false);
-    playMany(games4, 4, playTo, 500'001).print("bot_strong_vs_3_classic_4p", true);
+    playMany(games2, 2, playTo, seed).print("bot_strong_vs_classic_2p", false);
+    playMany(games4, 4, playTo, seed + 500'000).print("bot_strong_vs_3_classic_4p", true);
     std::printf("bot_strong_move_median_ms: %.4f ms (%zu steps)\n", percentile(stepMs, 0.5),
                 stepMs.size());
     std::printf("bot_strong_move_p99_ms: %.2f ms\n", percentile(stepMs, 0.99));

@@ -52,13 +52,18 @@ double Outlook::chain(const Opponent& o, int top) const {
 
 int cardClass(int card) { return classOf(rank(card), getsuit(card)); }
 
+// A view built from a client's picture may be odd (a late joiner's table, a host that
+// sent nonsense); whatever is not a card, or not a run from first to last, is read as
+// a lone first card or as nothing.
 Layout layoutOf(const PlayerView& v) {
+    const auto card = [](int c) { return isCard(c) ? c : 0; };
     Layout t;
     for (int i = 0; i < 4; ++i) {
-        t.first[i] = v.tabFirst[i + 1];
-        t.last[i] =
-            v.tabFirst[i + 1] != 0 && v.tabLast[i + 1] == 0 ? v.tabFirst[i + 1] : v.tabLast[i + 1];
-        t.found[i] = v.foundations[i + 1];
+        const int first = card(v.tabFirst[i + 1]);
+        const int last = card(v.tabLast[i + 1]);
+        t.first[i] = first;
+        t.last[i] = first == 0 ? 0 : last == 0 || rank(last) > rank(first) ? first : last;
+        t.found[i] = card(v.foundations[i + 1]);
     }
     return t;
 }

@@ -2,6 +2,7 @@
 // only on what its seat can see.
 #include <algorithm>
 
+#include "engine/bot.h"
 #include "engine/strong_bot.h"
 #include "strategy/turn_planner.h"
 #include "tests/engine/harness.h"
@@ -62,10 +63,8 @@ TEST(StrongPlan, LeavesNoEmptySpotToAPlayerAboutToPlayOut) {
 // The same position for seat 2 on two tables that differ only in what seat 2 cannot see.
 class StrongFairness : public EngineTest {
 protected:
-    // Seat 2's turn on a set table; returns everything seat 1's client hears until the
-    // bot draws.
-    std::vector<std::string> botTurn(const Hand& otherHand, bool reverseDeck) {
-        out.botLevelAll = BotLevel::strong;
+    // Seat 2's turn on a set table, with `otherHand` for seat 1.
+    void setUpTurn(const Hand& otherHand, bool reverseDeck) {
         random.reseed(7);
         start();
         clearTable();
@@ -80,7 +79,12 @@ protected:
         table().currentSeat = 2;
         table().movedThisTurn = false;
         out.clear();
+    }
 
+    // Everything seat 1's client hears of the strong bot's turn, until it draws.
+    std::vector<std::string> botTurn(const Hand& otherHand, bool reverseDeck) {
+        out.botLevelAll = BotLevel::strong;
+        setUpTurn(otherHand, reverseDeck);
         for (int step = 0; step < 30 && table().currentSeat == 2 && !table().inBreak; ++step)
             engine.computerplay(2);
         EXPECT_TRUE(table().inBreak) << "the bot did not finish its turn";
@@ -89,6 +93,12 @@ protected:
     }
 };
 
+bool isMove(const std::string& text) {
+    for (const char* word : {"CMD_playhand", "CMD_playtab", "CMD_foundcard", "CMD_foundtab"})
+        if (text.starts_with(word)) return true;
+    return false;
+}
+
 TEST_F(StrongFairness, ChoosesTheSameMovesWhateverTheOtherHandsAndTheDeck) {
     const std::vector<std::string> seen = botTurn({{1, 10}, {2, 11}, {4, 23}}, false);
     // Another hand of the same size for seat 1, and another deck order.
@@ -96,38 +106,34 @@ TEST_F(StrongFairness, ChoosesTheSameMovesWhateverTheOtherHandsAndTheDeck) {
     EXPECT_EQ(botTurn({{1, 10}, {2, 11}, {4, 23}}, true), seen);
     EXPECT_EQ(botTurn({{2, 25}, {6, 7}, {7, 33}}, true), seen);
     // A real turn with several moves: the king, cards onto piles and a foundation.
-    EXPECT_GE(std::count_if(seen.begin(), seen.end(),
-                            [](const std::string& s) {
-                                return s.starts_with("CMD_playhand") ||
-                                       s.starts_with("CMD_foundcard") ||
-                                       s.starts_with("CMD_foundtab") ||
-                                       s.starts_with("CMD_playtab");
-                            }),
-              4);
+    EXPECT_GE(std::count_if(seen.begin(), seen.end(), isMove), 4);
     EXPECT_TRUE(seen.back().starts_with("CMD_ending+2+0+0+")) << seen.back();
 }
 
-// The classic bot stays the default, and the host's level reaches the bot of every seat
-// from its next step on.
+// The host's level reaches the bot from its next step on: a strong turn switched to
+// classic goes on with the classic bot's choice on the table as it now stands.
 TEST_F(StrongFairness, LevelAppliesFromTheNextStep) {
-    const std::vector<std::string> strong = botTurn({{1, 10}, {2, 11}, {4, 23}}, false);
+    out.botLevelAll = BotLevel::strong;
+    setUpTurn({{1, 10}, {2, 11}, {4, 23}}, false);
+    engine.computerplay(2);
+    ASSERT_EQ(out.to(1).size(), 1u);
+    // The classic bot would have begun with the king on tab spot 4.
+    EXPECT_NE(out.to(1).front(), "CMD_foundtab+2+2+39+4+39+|");
+
     out.botLevelAll = BotLevel::classic;
-    random.reseed(7);
-    start();
-    clearTable();
-    setTab(1, {22});
-    setTab(2, {6});
-    setTab(4, {39});
-    table().foundations[1] = 13;
-    setHand(2, {{1, 8}, {2, 47}, {3, 18}, {5, 4}, {6, 51}, {9, 2}, {12, 30}, {13, 45}});
-    setHand(1, {{1, 10}, {2, 11}, {4, 23}});
-    table().currentSeat = 2;
+    const std::optional<BotMove> classic = chooseBotMove(table(), 2);
+    ASSERT_TRUE(classic);
     out.clear();
     engine.computerplay(2);
-    // The classic bot starts with the king on the tab spot; the strong one plans.
-    ASSERT_FALSE(out.to(1).empty());
-    EXPECT_EQ(out.to(1).front(), "CMD_foundtab+2+2+39+4+39+|");
-    EXPECT_NE(out.to(1).front(), strong.front());
+    ASSERT_EQ(out.to(1).size(), 1u);
+    static const char* const words[] = {"CMD_playhand+2+", "CMD_playtab+2+", "CMD_foundcard+2+",
+                                        "CMD_foundtab+2+"};
+    const std::string where =
+        classic->kind == BotMove::tabToTab
+            ? std::to_string(classic->from) + "+" + std::to_string(classic->to)
+            : std::to_string(classic->to);
+    EXPECT_TRUE(out.to(1).front().starts_with(words[classic->kind] + where + "+"))
+        << out.to(1).front();
 }
 
 }  // namespace

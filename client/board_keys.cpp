@@ -194,6 +194,9 @@ bool BoardView::boardKey(int key, bool control) {
         case Qt::Key_Escape:
             dropSelection();
             return true;
+        case Qt::Key_H:
+            showHint();
+            return true;
         default:
             return false;
     }
@@ -211,10 +214,12 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-QRect BoardView::focusFrame() const {
-    BoardCursor fitted = cursor_;
+QRect BoardView::focusFrame() const { return frameOf(cursor_.item()); }
+
+QRect BoardView::frameOf(BoardItem wanted) const {
+    BoardCursor fitted;
     const auto& cards = model_.hand().cards();
-    fitted.fit(static_cast<int>(cards.size()));
+    fitted.jump(wanted, static_cast<int>(cards.size()));
     const BoardItem& item = fitted.item();
     constexpr int gap = 5;  // outside the selection frame's 3 pixels
     switch (item.kind) {
@@ -241,8 +246,35 @@ QRect BoardView::focusFrame() const {
     return {};
 }
 
-void BoardView::paintFocus(QPainter& p) {
-    const QRectF r = QRectF(focusFrame()).adjusted(0.5, 0.5, -0.5, -0.5);
+bool BoardView::showHint() {
+    hint_ = findHint(model_);
+    if (!hint_) {
+        update();
+        return false;
+    }
+    hintHandSize_ = model_.hand().size();
+    jumpTo(hint_->from);
+    update();
+    return true;
+}
+
+void BoardView::dropStaleHint(unsigned areas) {
+    if (!hint_) return;
+    if ((areas & (areaBoard | areaButtons | areaSeats)) || model_.hand().size() != hintHandSize_) {
+        hint_.reset();
+        update();
+    }
+}
+
+void BoardView::paintHint(QPainter& p) {
+    paintMarker(p, frameOf(hint_->from));
+    if (hint_->to) paintMarker(p, frameOf(*hint_->to));
+}
+
+void BoardView::paintFocus(QPainter& p) { paintMarker(p, focusFrame()); }
+
+void BoardView::paintMarker(QPainter& p, const QRect& frame) {
+    const QRectF r = QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setBrush(Qt::NoBrush);
     // A dark edge under a bright one, so the marker reads on felt and on cards alike.
     p.setPen(QPen(QColor(20, 20, 20, 200), 4.5));

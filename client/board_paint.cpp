@@ -95,6 +95,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
             paintSeat(p, position);
     if (dirty.intersects(paintedRegion(areaCountdown))) paintCountdown(p);
     if (dirty.intersects(paintedRegion(areaHand))) paintHand(p);
+    if (hint_) paintHint(p);
     if (hasFocus()) paintFocus(p);
 }
 

@@ -177,6 +177,7 @@ void BoardView::showSeat(int seat) {
 }
 
 void BoardView::refresh(unsigned areas) {
+    dropStaleHint(areas);
     if (areas & areaSeats) refreshSeats();
     if (areas & (areaCaptions | areaCountdown)) refreshCaptions();
     if (areas & areaKings) {

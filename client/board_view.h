@@ -10,6 +10,7 @@
 #include <array>
 
 #include "client/model/board_cursor.h"
+#include "client/model/hint.h"
 #include "records/picture_push_button.h"
 
 namespace tess {
@@ -60,6 +61,11 @@ public:
     const BoardCursor& cursor() const { return cursor_; }
     // The pointed-at piece in words, as the board's accessible description says it.
     QString describeFocus() const;
+    // Marks the move the strong bot would make now: the keyboard marker goes to the card
+    // or pile to take, and a second marker frames where it goes (or the draw pile alone).
+    // False, and nothing marked, when the user may not move now.
+    bool showHint();
+    const std::optional<Hint>& hint() const { return hint_; }
 
     // Where a press lands: a hand position, a tab spot, a foundation or the draw pile.
     struct Hit {
@@ -119,12 +125,19 @@ private:
     // A left click on the pointed-at piece.
     void activateFocus();
     void dropSelection();
-    // Around the pointed-at piece, in design units.
+    // Around the pointed-at piece, and around any piece, in design units.
     QRect focusFrame() const;
+    QRect frameOf(BoardItem item) const;
+    void paintMarker(QPainter& p, const QRect& frame);
+    void paintHint(QPainter& p);
+    // A hint holds until the table, the hand or the turn changes.
+    void dropStaleHint(unsigned areas);
     void focusMoved();
 
     TableModel& model_;
     BoardCursor cursor_;
+    std::optional<Hint> hint_;
+    int hintHandSize_ = 0;
     qreal scale_ = 1;
     QPixmap felt_;                     // the felt at the current size
     std::array<QLabel*, 4> names_{};   // by screen position

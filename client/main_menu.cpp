@@ -44,6 +44,12 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     connect(Normal1, &QAction::triggered, this, [this] { emit botSpeedChosen(1000); });
     connect(Fast1, &QAction::triggered, this, [this] { emit botSpeedChosen(500); });
 
+    QMenu* botLevel = Options->addMenu(tr("Bot Level"));
+    ClassicBot1 = checkable(botLevel, tr("Classic"), "ClassicBot1", true);
+    StrongBot1 = checkable(botLevel, tr("Strong"), "StrongBot1", false);
+    connect(ClassicBot1, &QAction::triggered, this, [this] { emit botLevelChosen(false); });
+    connect(StrongBot1, &QAction::triggered, this, [this] { emit botLevelChosen(true); });
+
     Options->addSeparator();
     TextColor1 = Options->addAction(tr("Text Color"));
     TextColor1->setObjectName(QStringLiteral("TextColor1"));
@@ -103,6 +109,11 @@ void MainMenu::checkBotSpeed(int ms) {
     Slow1->setChecked(ms == 2000);
     Normal1->setChecked(ms == 1000);
     Fast1->setChecked(ms == 500);
+}
+
+void MainMenu::checkBotLevel(bool strong) {
+    ClassicBot1->setChecked(!strong);
+    StrongBot1->setChecked(strong);
 }
 
 void MainMenu::checkTextSize(int points) {

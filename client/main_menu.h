@@ -17,6 +17,7 @@ public:
     // Checks the one item of a radio group that matches the value.
     void checkTurnSound(int choice);
     void checkBotSpeed(int ms);
+    void checkBotLevel(bool strong);
     // Checks "N" + size when there is such an item; the others are left as they are.
     void checkTextSize(int points);
     void uncheckTextSizes();
@@ -34,6 +35,8 @@ public:
     QAction* Slow1;
     QAction* Normal1;
     QAction* Fast1;
+    QAction* ClassicBot1;
+    QAction* StrongBot1;
     QAction* TextColor1;
     QAction* N8;
     QAction* N10;
@@ -48,6 +51,7 @@ public:
 signals:
     void turnSoundChosen(int choice);
     void botSpeedChosen(int ms);
+    void botLevelChosen(bool strong);
     void textSizeChosen(int points);
     void languageChosen(const QString& setting);
 

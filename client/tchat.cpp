@@ -249,6 +249,7 @@ bool Tchat::hostpress() {
         return false;
     }
     server_->setBotSpeed(settings_.botSpeedMs);
+    server_->setBotLevel(settings_.strongBot ? BotLevel::strong : BotLevel::classic);
     hosting_ = true;
     // The port really bound (a test's host may ask for any free one).
     link_.connectTo(QStringLiteral("127.0.0.1"), server_->port(), params_.name.toStdString());

@@ -52,6 +52,8 @@ void Tchat::applySettings() {
     chat_->setChatColour(settings_.textColor);
     menu_->checkBotSpeed(settings_.botSpeedMs);
     if (hosting_) server_->setBotSpeed(settings_.botSpeedMs);
+    menu_->checkBotLevel(settings_.strongBot);
+    if (hosting_) server_->setBotLevel(settings_.strongBot ? BotLevel::strong : BotLevel::classic);
     menu_->checkTurnSound(settings_.turnSound);
     menu_->checkLanguage(QString::fromStdString(file_.language()));
     model_.setTurnSound(settings_.turnSound);
@@ -113,6 +115,13 @@ void Tchat::connectOptionsMenu() {
         menu_->checkBotSpeed(ms);
         settings_.botSpeedMs = ms;
         if (hosting_) server_->setBotSpeed(ms);
+        saveinifile();
+    });
+    connect(menu_, &MainMenu::botLevelChosen, this, [this](bool strong) {
+        menu_->checkBotLevel(strong);
+        settings_.strongBot = strong;
+        if (hosting_)
+            server_->setBotLevel(settings_.strongBot ? BotLevel::strong : BotLevel::classic);
         saveinifile();
     });
     connect(menu_->TextColor1, &QAction::triggered, this, [this] {

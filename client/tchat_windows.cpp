@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "client/board_view.h"
 #include "client/tchat.h"
 #include "records/gamestart_form.h"
 #include "records/tallylist_form.h"
@@ -69,6 +70,13 @@ void Tchat::attachWindows(const Windows& windows) {
     quick->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     connect(quick, &QAction::triggered, panel_help_,
             &QuickInstructionsPanel::showQuickInstructions);
+    // H is the board's own key; in the chat input it types an h.
+    QAction* hint = item(help, tr("Hint"), "Hint1");
+    hint->setShortcut(QKeySequence(Qt::Key_H));
+    hint->setShortcutContext(Qt::WidgetShortcut);
+    connect(hint, &QAction::triggered, this, [this] { board_->showHint(); });
+    connect(help, &QMenu::aboutToShow, this,
+            [this, hint] { hint->setEnabled(findHint(model_).has_value()); });
 
     // A lobby handed over or an installer started: this copy makes way.
     if (windows.download)

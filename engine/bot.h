@@ -1,19 +1,13 @@
-// The bot's strategy: a pure function of the table. The engine adds the timing and
+// The classic bot's strategy: a pure function of the table. The engine adds the timing and
 // makes the chosen move through the same handlers a client's request reaches.
 #pragma once
 
 #include <optional>
 
 #include "engine/table.h"
+#include "strategy/bot_move.h"
 
 namespace tess {
-
-struct BotMove {
-    enum Kind { handToTab, tabToTab, handToFoundation, tabToFoundation };
-    Kind kind;
-    int from;  // hand position or tab spot
-    int to;    // tab spot or foundation
-};
 
 // The move the bot of `seat` makes next, or nothing when it should draw. Tries, in
 // order: kings to empty foundations (hand first, then tab spots), hand cards onto tab

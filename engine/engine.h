@@ -14,6 +14,7 @@
 
 #include "engine/bot.h"
 #include "engine/ports.h"
+#include "engine/strong_bot.h"
 #include "engine/table.h"
 #include "wire/announcements.h"
 #include "wire/requests.h"
@@ -107,6 +108,7 @@ private:
     Random& random_;
     TableState t_;
     bool botActing_ = false;
+    StrongSeats strong_;
 };
 
 }  // namespace tess

@@ -10,6 +10,9 @@
 
 namespace tess {
 
+// How a bot plays: the classic bot's fixed checks, or the strong bot that plans its turn.
+enum class BotLevel { classic, strong };
+
 class Outbox {
 public:
     virtual ~Outbox() = default;
@@ -20,6 +23,11 @@ public:
     virtual bool humanPresent(int seat) const = 0;
     // The hosting user's bot speed, the interval of one bot step.
     virtual int botSpeedMs() const = 0;
+    // How the bot playing `seat` plays; the hosting user's choice applies to every seat.
+    virtual BotLevel botLevel(int seat) const {
+        (void)seat;
+        return BotLevel::classic;
+    }
     // A refused move that the hosting user is told about ("noplay", "match", ...).
     // `byBot` says the bot of `seat` made it rather than a client.
     virtual void refusal(std::string_view text, int seat, bool byBot) = 0;

@@ -134,7 +134,9 @@ void Engine::computertimerTimer() {
 void Engine::computerplay(int seat) {
     // A player who came back to the seat since the step was scheduled plays on himself.
     if (!isBotPlayed(seat) || !mayMove(seat)) return;
-    const std::optional<BotMove> move = chooseBotMove(t_, seat);
+    const std::optional<BotMove> move = outbox_.botLevel(seat) == BotLevel::strong
+                                            ? strong_.next(t_, seat)
+                                            : chooseBotMove(t_, seat);
     if (!move) {
         endturn(seat);
         return;

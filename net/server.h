@@ -47,6 +47,8 @@ public:
     quint16 port() const { return Sock1.localPort(); }
 
     void setBotSpeed(int ms) { botSpeed_ = ms; }
+    // How every bot-played seat plays, from its next step on.
+    void setBotLevel(BotLevel level) { botLevel_ = level; }
     // A connection with more unsent output than this is let go.
     void setOutputLimit(qint64 bytes) { outputLimit_ = bytes; }
     // How long a new connection may take to log in.
@@ -69,6 +71,7 @@ public:
     void send(int slot, const std::string& text) override;
     bool humanPresent(int seat) const override { return inUse(seat); }
     int botSpeedMs() const override { return botSpeed_; }
+    BotLevel botLevel(int) const override { return botLevel_; }
     void refusal(std::string_view text, int seat, bool byBot) override;
 
 signals:
@@ -130,6 +133,7 @@ private:
     int nextTurn_ = 1;             // the slot whose queue the dispatcher looks at first
     DispatchPacer dispatchPacer_;  // runs only while lines wait
     int botSpeed_ = 1000;
+    BotLevel botLevel_ = BotLevel::classic;
     qint64 outputLimit_ = defaultOutputLimit;
     int loginTimeoutMs_ = defaultLoginTimeoutMs;
     Engine engine_;

@@ -103,7 +103,8 @@ std::vector<Entry> scan(std::string_view t) {
     return out;
 }
 
-std::string setValues(std::string_view text, std::string_view section, const Values& values) {
+std::string setValues(std::string_view text, std::string_view section, const Values& values,
+                      const Values& wherePresent) {
     std::vector<bool> found(values.size(), false);
     std::string out;
     out.reserve(text.size() + 64);
@@ -116,6 +117,11 @@ std::string setValues(std::string_view text, std::string_view section, const Val
         seen = true;
         anchor = e.lineEnd;
         if (e.kind != Entry::Kind::key) continue;
+        for (const auto& [name, value] : wherePresent) {
+            if (!sameName(e.name, name)) continue;
+            out.append(text.substr(copied, e.valueBegin - copied)).append(value);
+            copied = e.valueEnd;
+        }
         for (std::size_t k = 0; k < values.size(); ++k) {
             if (!sameName(e.name, values[k].first)) continue;
             out.append(text.substr(copied, e.valueBegin - copied)).append(values[k].second);

@@ -33,7 +33,9 @@ using Values = std::vector<std::pair<std::string, std::string>>;
 // reader takes for that key in that section, in every header of that name, gets the new
 // value in place; a missing key goes on a new line after the section's last entry; a
 // missing section is added at the end. New lines take the file's line breaks. Every other
-// byte stays as it was.
-std::string setValues(std::string_view text, std::string_view section, const Values& values);
+// byte stays as it was. The keys of `wherePresent` are set only where they already stand,
+// never added.
+std::string setValues(std::string_view text, std::string_view section, const Values& values,
+                      const Values& wherePresent = {});
 
 }  // namespace tess::ini

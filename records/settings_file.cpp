@@ -78,7 +78,8 @@ std::optional<QString> unreadableResult(const std::string& text, const ini::Valu
 
 // Reads the file, sets the values of our section and writes it back in one step; the
 // rest of the file is copied byte for byte.
-bool update(const QString& path, QString& error, ini::Values values) {
+bool update(const QString& path, QString& error, ini::Values values,
+            ini::Values wherePresent = {}) {
     QByteArray bytes;
     if (QFile::exists(path)) {
         if (auto unreadable = readBytes(path, bytes)) {
@@ -89,7 +90,7 @@ bool update(const QString& path, QString& error, ini::Values values) {
     for (auto& [key, value] : values)
         value = oneLine(std::move(value));
     const std::string text = ini::setValues(std::string_view(bytes.constData(), bytes.size()),
-                                            SettingsFile::section, values);
+                                            SettingsFile::section, values, wherePresent);
     if (auto why = unreadableResult(text, values)) {
         error = QStringLiteral("%1 is left as it was: %2").arg(path, *why);
         return false;
@@ -147,6 +148,8 @@ Settings SettingsFile::load() {
     s.tablePlayers = spinner("TablePlayers", s.tablePlayers);
     const std::string bot = text("Botspeed").value_or("");
     s.botSpeedMs = bot == "2000" ? 2000 : bot == "500" ? 500 : 1000;
+    s.strongBot = QString::fromStdString(text("Botlevel").value_or(""))
+                      .compare(QLatin1String("Strong"), Qt::CaseInsensitive) == 0;
     s.turnSound = text("Turnsound").value_or("0") == "1" ? 1 : 0;
     for (int i = 0; i < 9; ++i)
         s.phrases[i] = text(("Phrase" + std::to_string(i + 1)).c_str()).value_or("");
@@ -181,11 +184,17 @@ bool SettingsFile::save(const Settings& s) {
     if (s.playToScore) values.emplace_back("Playtoscore", std::to_string(*s.playToScore));
     if (s.timePerTurn) values.emplace_back("Timeperturn", std::to_string(*s.timePerTurn));
     values.emplace_back("Botspeed", std::to_string(s.botSpeedMs));
+    // Written only when not the default, so a classic table saves the keys it always did.
+    ini::Values wherePresent;
+    if (s.strongBot)
+        values.emplace_back("Botlevel", "Strong");
+    else
+        wherePresent.emplace_back("Botlevel", "Classic");
     values.emplace_back("Turnsound", std::to_string(s.turnSound));
     values.emplace_back("Playerphrasesounds", s.playerPhraseSounds ? "true" : "false");
     values.emplace_back("Playsounds", s.playSounds ? "true" : "false");
     if (s.tablePlayers) values.emplace_back("TablePlayers", std::to_string(*s.tablePlayers));
-    return update(path_, lastError_, std::move(values));
+    return update(path_, lastError_, std::move(values), std::move(wherePresent));
 }
 
 bool SettingsFile::writeKey(const std::string& key, const std::string& value) {

@@ -26,6 +26,7 @@ struct Settings {
     std::optional<int> timePerTurn = 60;
     std::optional<int> tablePlayers = 2;
     int botSpeedMs = 1000;                 // 2000 Slow, 1000 Normal, 500 Fast
+    bool strongBot = false;                // Botlevel: Classic (absent) or Strong
     int turnSound = 0;                     // 0 Classic, 1 New
     std::array<std::string, 9> phrases{};  // empty: the button keeps its phrase
     bool playSounds = true;

@@ -91,6 +91,9 @@ draw from the pile.</li>
 right of the draw pile. <b>Ctrl+1</b> to <b>Ctrl+4</b>: play onto foundation 1 to 4: bottom
 left, top left, top right and bottom right.</li>
 <li><b>S</b>: sort your cards. <b>D</b>: draw a card and end your turn.</li>
+<li><b>H</b>: a hint during your turn. The frame goes to the card or pile the strong computer
+player would play, and a second frame shows where it would go; a frame on the draw pile alone
+means it would draw. Nothing is played for you. Help &rsaquo; Hint does the same.</li>
 <li><b>Esc</b>: close the kings message, lower the raised card, or let go of the selected
 pile.</li>
 </ul>
@@ -126,6 +129,10 @@ watch for any seat by right-clicking the player's name.</p>
 <p><b>Bot Speed</b> (Options menu). How quickly the computer player moves: <b>Slow</b> (one
 move every two seconds), <b>Normal</b> (every second) or <b>Fast</b> (every half second).
 The host's choice is the one that counts.</p>
+<p><b>Bot Level</b> (Options menu). How well the computer player plays: <b>Classic</b> takes
+the first move that fits; <b>Strong</b> plans each turn and leaves the next players as little
+as it can to play onto. The host's choice counts for every seat the computer plays, from its
+next move on.</p>
 <p><b>Sounds</b> (Options menu). <b>Play Sounds</b> turns the game's sounds on and off.
 <b>Player Phrase Sounds</b> turns the chatter sounds of other players on and off; while it is
 off you see a line in the chat instead. <b>Turn Sound</b> chooses the <b>Classic</b> or the

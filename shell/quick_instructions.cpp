@@ -89,7 +89,8 @@ void QuickInstructionsPanel::build() {
           tr("KEYS: F6 takes the keyboard to the table and back. Arrows choose, Space or "
              "Enter plays, 1-4 tab spots, Ctrl+1-4 foundations."),
           QRect(14, 311, 258, 44), 8, false);
-    label(this, tr("S sorts your cards, D draws, Esc lets go. Help > Content lists every key."),
+    label(this,
+          tr("S sorts your cards, D draws, H hints, Esc lets go. Help > Content lists every key."),
           QRect(353, 311, 258, 44), 8, false);
 
     auto* done = new QToolButton(this);

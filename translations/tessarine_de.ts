@@ -408,6 +408,10 @@ watch for any seat by right-clicking the player&apos;s name.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Bot Speed&lt;/b&gt; (Options menu). How quickly the computer player moves: &lt;b&gt;Slow&lt;/b&gt; (one
 move every two seconds), &lt;b&gt;Normal&lt;/b&gt; (every second) or &lt;b&gt;Fast&lt;/b&gt; (every half second).
 The host&apos;s choice is the one that counts.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Bot Level&lt;/b&gt; (Options menu). How well the computer player plays: &lt;b&gt;Classic&lt;/b&gt; takes
+the first move that fits; &lt;b&gt;Strong&lt;/b&gt; plans each turn and leaves the next players as little
+as it can to play onto. The host&apos;s choice counts for every seat the computer plays, from its
+next move on.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Sounds&lt;/b&gt; (Options menu). &lt;b&gt;Play Sounds&lt;/b&gt; turns the game&apos;s sounds on and off.
 &lt;b&gt;Player Phrase Sounds&lt;/b&gt; turns the chatter sounds of other players on and off; while it is
 off you see a line in the chat instead. &lt;b&gt;Turn Sound&lt;/b&gt; chooses the &lt;b&gt;Classic&lt;/b&gt; or the
@@ -442,6 +446,10 @@ auf den Namen setzen oder aufheben.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Tempo des Bots&lt;/b&gt; (Menü Optionen). Wie schnell der Computerspieler zieht:
 &lt;b&gt;Langsam&lt;/b&gt; (alle zwei Sekunden ein Zug), &lt;b&gt;Normal&lt;/b&gt; (jede Sekunde) oder
 &lt;b&gt;Schnell&lt;/b&gt; (jede halbe Sekunde). Es zählt die Wahl des Gastgebers.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Spielstärke des Bots&lt;/b&gt; (Menü Optionen). Wie gut der Computerspieler spielt:
+&lt;b&gt;Klassisch&lt;/b&gt; nimmt den ersten Zug, der passt; &lt;b&gt;Stark&lt;/b&gt; plant jeden Zug und lässt den
+nächsten Spielern so wenig wie möglich zum Anlegen. Es zählt die Wahl des Gastgebers, für jeden
+Platz des Computerspielers, ab seinem nächsten Zug.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Töne&lt;/b&gt; (Menü Optionen). &lt;b&gt;Töne abspielen&lt;/b&gt; schaltet die Töne des Spiels ein und
 aus. &lt;b&gt;Töne der Spielersprüche&lt;/b&gt; schaltet die Plaudertöne der anderen Spieler ein und aus;
 ist es aus, siehst du stattdessen eine Zeile im Chat. &lt;b&gt;Ton für den Zug&lt;/b&gt; wählt den
@@ -580,6 +588,9 @@ draw from the pile.&lt;/li&gt;
 right of the draw pile. &lt;b&gt;Ctrl+1&lt;/b&gt; to &lt;b&gt;Ctrl+4&lt;/b&gt;: play onto foundation 1 to 4: bottom
 left, top left, top right and bottom right.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;S&lt;/b&gt;: sort your cards. &lt;b&gt;D&lt;/b&gt;: draw a card and end your turn.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;H&lt;/b&gt;: a hint during your turn. The frame goes to the card or pile the strong computer
+player would play, and a second frame shows where it would go; a frame on the draw pile alone
+means it would draw. Nothing is played for you. Help &amp;rsaquo; Hint does the same.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Esc&lt;/b&gt;: close the kings message, lower the raised card, or let go of the selected
 pile.&lt;/li&gt;
 &lt;/ul&gt;
@@ -599,6 +610,10 @@ einen Stapel wählen oder vom Ziehstapel ziehen.&lt;/li&gt;
 über und rechts vom Ziehstapel. &lt;b&gt;Strg+1&lt;/b&gt; bis &lt;b&gt;Strg+4&lt;/b&gt;: auf Ablage 1 bis 4
 spielen: unten links, oben links, oben rechts und unten rechts.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;S&lt;/b&gt;: deine Karten sortieren. &lt;b&gt;D&lt;/b&gt;: eine Karte ziehen und den Zug beenden.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;H&lt;/b&gt;: ein Tipp während deines Zugs. Der Rahmen geht zu der Karte oder dem Stapel, die
+der starke Computerspieler spielen würde, und ein zweiter Rahmen zeigt, wohin; ein Rahmen nur
+um den Ziehstapel heißt, er würde ziehen. Gespielt wird nichts für dich. Hilfe &amp;rsaquo; Tipp
+tut dasselbe.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Esc&lt;/b&gt;: die Königsmeldung schließen, die angehobene Karte senken oder den gewählten
 Stapel loslassen.&lt;/li&gt;
 &lt;/ul&gt;
@@ -646,6 +661,14 @@ Stapel loslassen.&lt;/li&gt;
     <message>
         <source>Bot Speed</source>
         <translation>Tempo des Bots</translation>
+    </message>
+    <message>
+        <source>Bot Level</source>
+        <translation>Spielstärke des Bots</translation>
+    </message>
+    <message>
+        <source>Strong</source>
+        <translation>Stark</translation>
     </message>
     <message>
         <source>Slow</source>
@@ -853,8 +876,8 @@ Stapel loslassen.&lt;/li&gt;
         <translation>TASTEN: F6 bringt die Tastatur zum Tisch und zurück. Pfeile wählen, Leertaste oder Eingabe spielt, 1-4 Tab-Plätze, Strg+1-4 Ablagen.</translation>
     </message>
     <message>
-        <source>S sorts your cards, D draws, Esc lets go. Help &gt; Content lists every key.</source>
-        <translation>S sortiert deine Karten, D zieht, Esc lässt los. Hilfe &gt; Inhalt nennt alle Tasten.</translation>
+        <source>S sorts your cards, D draws, H hints, Esc lets go. Help &gt; Content lists every key.</source>
+        <translation>S sortiert, D zieht, H gibt einen Tipp, Esc lässt los. Hilfe &gt; Inhalt nennt alle Tasten.</translation>
     </message>
 </context>
 <context>
@@ -1122,6 +1145,10 @@ Stapel loslassen.&lt;/li&gt;
     <message>
         <source>Quick Instructions</source>
         <translation>Kurzanleitung</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
     </message>
     <message>
         <source>Maker&apos;s web site</source>

@@ -156,6 +156,53 @@ TEST_F(BoardKeysTest, TypingInTheChatMovesNothingAndF6SwitchesBetweenChatAndBoar
     EXPECT_TRUE(chatInput()->hasFocus());
 }
 
+TEST_F(BoardKeysTest, HMarksTheStrongBotsMoveAndSendsNothing) {
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(runUntil([&] { return input().canact(); }));
+    board()->findChild<QWidget*>("panel_help")->hide();  // shown once on a first run
+    takeSent();
+    // The left edge of the frame around a foundation, 5 pixels outside its card.
+    const auto marked = [&](int foundation) {
+        const layout::Point at = layout::foundation[std::size_t(foundation - 1)];
+        const QColor c = board()->grab().toImage().pixelColor(at.left - 5, at.top + 40);
+        return c.red() > 200 && c.green() > 160 && c.blue() < 90;
+    };
+
+    // In the chat input H is a letter.
+    chatInput()->setFocus();
+    key(Qt::Key_H);
+    EXPECT_EQ(chatInput()->text(), "h");
+    EXPECT_FALSE(board()->hint());
+
+    // On the board it marks the planned move: the card (where the keyboard now points)
+    // and the place it goes; the marks stay when the chat takes the keys back.
+    const std::optional<Hint> expected = findHint(chat->model());
+    // The king of clubs first, to the first empty foundation.
+    ASSERT_TRUE(expected && expected->to);
+    ASSERT_EQ(*expected->to, (BoardItem{BoardItem::Kind::foundation, 1}));
+    EXPECT_FALSE(marked(1));
+    key(Qt::Key_F6);
+    key(Qt::Key_H);
+    ASSERT_EQ(board()->hint(), expected);
+    EXPECT_EQ(board()->cursor().item(), expected->from);
+    key(Qt::Key_F6);
+    EXPECT_TRUE(marked(1));
+    QTest::qWait(50);
+    EXPECT_EQ(takeSent(), "");
+
+    // Played, the hint is gone; after the draw there is none to give.
+    key(Qt::Key_F6);
+    key(Qt::Key_Space);
+    key(Qt::Key_1, Qt::ControlModifier);
+    ASSERT_TRUE(waitUntil([&] { return !takeSent().empty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !board()->hint(); }));
+    ASSERT_TRUE(waitUntil([&] { return input().canact(); }));
+    key(Qt::Key_D);
+    key(Qt::Key_H);
+    EXPECT_FALSE(board()->hint());
+}
+
 TEST_F(BoardKeysTest, TheMarkerShowsOnlyWhileTheBoardHasTheFocus) {
     board()->findChild<QWidget*>("panel_help")->hide();  // shown once on a first run
     chatInput()->setFocus();

@@ -251,7 +251,8 @@ TEST_F(TchatTest, TheLogoAboveTheChatOpensTheMakersSite) {
 TEST_F(TchatTest, SettingsAreReadAtTheConnectionAndAppliedToMenusAndChat) {
     writeSettings(
         "[Other]\nkey=Wow, WTG!\n"
-        "[Tessarine]\ntextsize=9\nBOTSPEED=500\nTurnsound=1\nTextcolor=clRed\nPlaysounds=false\n");
+        "[Tessarine]\ntextsize=9\nBOTSPEED=500\nTurnsound=1\nTextcolor=clRed\nPlaysounds=false\n"
+        "Botlevel=Strong\n");
     start({});
     ASSERT_TRUE(connectedAlone());
     EXPECT_EQ(chat->chat()->textSize(), 9);
@@ -261,6 +262,8 @@ TEST_F(TchatTest, SettingsAreReadAtTheConnectionAndAppliedToMenusAndChat) {
     EXPECT_TRUE(menu->Fast1->isChecked());
     EXPECT_FALSE(menu->Normal1->isChecked());
     EXPECT_EQ(server().botSpeedMs(), 500);
+    EXPECT_TRUE(menu->StrongBot1->isChecked());
+    EXPECT_EQ(server().botLevel(2), BotLevel::strong);
     EXPECT_TRUE(menu->New1->isChecked());
     EXPECT_FALSE(menu->PlaySounds1->isChecked());
     EXPECT_EQ(chat->chat()->chatColour(), clRed);
@@ -278,6 +281,11 @@ TEST_F(TchatTest, SettingsAreReadAtTheConnectionAndAppliedToMenusAndChat) {
     EXPECT_TRUE(saved.contains("textsize=12"));
     EXPECT_TRUE(saved.contains("Textcolor=clRed"));
     EXPECT_TRUE(saved.contains("key=Wow, WTG!"));
+    EXPECT_TRUE(saved.contains("Botlevel=Strong"));
+    menu->ClassicBot1->trigger();
+    EXPECT_FALSE(menu->StrongBot1->isChecked());
+    EXPECT_EQ(server().botLevel(2), BotLevel::classic);
+    EXPECT_FALSE(settingsText().contains("Botlevel"));
 
     menu->ScrollChatOff2->trigger();
     EXPECT_TRUE(chat->chat()->scrollOff());

@@ -163,6 +163,33 @@ TEST_P(WholeGame, FourSeatsWithThreeBots) {
         EXPECT_GT(turnsEnded_[seat], 0) << seat;
 }
 
+TEST_P(WholeGame, FourSeatsWithThreeStrongBots) {
+    std::mt19937 rng(GetParam());
+    random.reseed(GetParam());
+    out.slots = {1};
+    out.humans = {1};
+    out.botSpeed = 500;
+    out.botLevelAll = BotLevel::strong;
+    // A move the host refused silently would leave the bot waiting for the turn clock.
+    std::int64_t turnBegan = 0;
+    out.onSend = [&](int slot, const std::string& text) {
+        if (slot != 1) return;
+        onAnnouncement(text);
+        if (text.starts_with(cmd::nextplayer)) turnBegan = clock.now();
+        if (text.starts_with(cmd::ending) && table().currentSeat != 1) {
+            EXPECT_LT(clock.now() - turnBegan, 60'000) << "a bot's turn ran out";
+        }
+    };
+
+    engine.startgame("You+150+60+4+");
+    playToTheWinner(rng);
+    // The host never refuses a strong bot's move, and every bot took its turns.
+    for (const Refusal& r : out.refusals)
+        EXPECT_FALSE(r.byBot) << r.text << " from seat " << r.seat;
+    for (int seat = 2; seat <= seatCount; ++seat)
+        EXPECT_GT(turnsEnded_[seat], 0) << seat;
+}
+
 INSTANTIATE_TEST_SUITE_P(Seeds, WholeGame, ::testing::Values(1u, 2u, 3u, 42u, 2026u, 777u));
 
 }  // namespace

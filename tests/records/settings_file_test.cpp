@@ -124,6 +124,34 @@ TEST_F(SettingsFileTest, SavingKeepsWhatBelongsToOthers) {
     EXPECT_EQ(back.phrases[0], "Hello there");
 }
 
+TEST_F(SettingsFileTest, BotLevelIsKeptOnlyWhenStrong) {
+    SettingsFile file(path());
+    Settings s;
+    ASSERT_TRUE(file.save(s));
+    const std::string classic = read();
+    EXPECT_EQ(classic.find("Botlevel"), std::string::npos);
+    EXPECT_FALSE(file.load().strongBot);
+
+    s.strongBot = true;
+    ASSERT_TRUE(file.save(s));
+    EXPECT_NE(read().find("Botlevel=Strong"), std::string::npos);
+    EXPECT_TRUE(file.load().strongBot);
+
+    // Back to Classic: the line stays where it stood (no line of the shared file is
+    // removed) and reads as the default.
+    s.strongBot = false;
+    ASSERT_TRUE(file.save(s));
+    EXPECT_NE(read().find("Botlevel=Classic"), std::string::npos);
+    EXPECT_FALSE(file.load().strongBot);
+
+    for (const char* odd : {"Classic", "2", ""}) {
+        write((std::string("[Tessarine]\nBotlevel=") + odd + "\n").c_str());
+        EXPECT_FALSE(SettingsFile(path()).load().strongBot) << odd;
+    }
+    write("[Tessarine]\nbotlevel=STRONG\n");
+    EXPECT_TRUE(SettingsFile(path()).load().strongBot);
+}
+
 TEST_F(SettingsFileTest, UnwritableFileSaysWhyAndLosesNothing) {
     write("[Tessarine]\nTextsize=12\n");
     SettingsFile file(dir.filePath("no/such/folder/orvanelobby.ini"));

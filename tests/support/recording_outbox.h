@@ -31,6 +31,7 @@ public:
     std::set<int> slots{1};   // connections in use
     std::set<int> humans{1};  // seats with a client
     int botSpeed = 1000;
+    BotLevel botLevelAll = BotLevel::classic;
     std::vector<Sent> sent;
     std::vector<Refusal> refusals;
     // Called after each message is recorded.
@@ -40,6 +41,7 @@ public:
     void send(int slot, const std::string& text) override;
     bool humanPresent(int seat) const override { return humans.count(seat) != 0; }
     int botSpeedMs() const override { return botSpeed; }
+    BotLevel botLevel(int) const override { return botLevelAll; }
     void refusal(std::string_view text, int seat, bool byBot) override {
         refusals.push_back({std::string(text), seat, byBot});
     }

@@ -1,7 +1,8 @@
 // Plays one game on the host's engine in virtual time and prints what the table hears:
-// seat 1 is a simple client that sends requests, seat 2 is the bot.
+// seat 1 is a simple client that sends requests, seat 2 is the bot (the strong one when
+// asked for).
 //
-//   tessarine-selfplay [seed] [play-to-score]
+//   tessarine-selfplay [seed] [play-to-score] [classic|strong]
 #include <cstdio>
 #include <cstdlib>
 #include <set>
@@ -31,12 +32,14 @@ public:
     }
     bool humanPresent(int seat) const override { return seat == 1; }
     int botSpeedMs() const override { return 1000; }
+    BotLevel botLevel(int) const override { return level; }
     void refusal(std::string_view text, int seat, bool) override {
         std::printf("           (seat %d refused: %.*s)\n", seat, static_cast<int>(text.size()),
                     text.data());
     }
 
     bool finished = false;
+    BotLevel level = BotLevel::classic;
 
 private:
     const VirtualClock& clock_;
@@ -63,6 +66,7 @@ int main(int argc, char** argv) {
 
     VirtualClock clock;
     PrintingOutbox outbox(clock);
+    if (argc > 3 && std::string(argv[3]) == "strong") outbox.level = BotLevel::strong;
     SeededRandom random(seed);
     Engine engine(outbox, clock, random);
 

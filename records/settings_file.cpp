@@ -121,6 +121,7 @@ Settings SettingsFile::load() {
     s.playSounds = text("Playsounds").value_or("true") != "false";
     s.playerPhraseSounds = text("Playerphrasesounds").value_or("true") != "false";
     s.showHelp = text("Help").value_or("1") == "1";
+    s.openRouterPort = text(openRouterPortKey).value_or("true") != "false";
 
     // Written once: rewriting the same value at every start would cost a disk sync.
     if (!unreadable_ && text("Help") != std::optional<std::string>("2")) writeKey("Help", "2");
@@ -131,6 +132,12 @@ std::string SettingsFile::language() const {
     CSimpleIniA ini(false, false, false);
     if (!QFile::exists(path_) || readIni(path_, ini)) return {};
     return ini.GetValue(section, languageKey, "");
+}
+
+bool SettingsFile::openRouterPort() const {
+    CSimpleIniA ini(false, false, false);
+    if (!QFile::exists(path_) || readIni(path_, ini)) return true;
+    return std::string(ini.GetValue(section, openRouterPortKey, "true")) != "false";
 }
 
 bool SettingsFile::refuseWhenUnreadable() {
@@ -158,6 +165,7 @@ bool SettingsFile::save(const Settings& s) {
         put("Playerphrasesounds", s.playerPhraseSounds ? "true" : "false");
         put("Playsounds", s.playSounds ? "true" : "false");
         if (s.tablePlayers) put("TablePlayers", std::to_string(*s.tablePlayers));
+        put(openRouterPortKey, s.openRouterPort ? "true" : "false");
     });
 }
 

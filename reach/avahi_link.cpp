@@ -29,10 +29,12 @@ void AvahiLink::connectNow() {
     if (client_) return;
     int error = 0;
     // Without a responder the client waits for one instead of failing.
-    AvahiClient* c = avahi_client_new(poll_.api(), AVAHI_CLIENT_NO_FAIL, &AvahiLink::stateChanged,
-                                      this, &error);
+    AvahiClient* c =
+        avahi_client_new(poll_.api(), AVAHI_CLIENT_NO_FAIL, &AvahiLink::stateChanged, this, &error);
     if (c == nullptr) {
-        fail(error);
+        // Told to wait for a missing responder, the library fails only when it cannot
+        // reach the system bus at all (it then says "Daemon not running" too).
+        fail(error == AVAHI_ERR_NO_DAEMON ? AVAHI_ERR_DBUS_ERROR : error);
         return;
     }
     client_ = c;

@@ -35,8 +35,8 @@ void applyEvents(AvahiWatch* w) {
 // The callback may free the watch: nothing touches it afterwards.
 void fire(AvahiWatch* w, AvahiWatchEvent event) { w->callback(w, w->fd, event, w->userdata); }
 
-AvahiWatch* watchNew(const AvahiPoll*, int fd, AvahiWatchEvent events,
-                     AvahiWatchCallback callback, void* userdata) {
+AvahiWatch* watchNew(const AvahiPoll*, int fd, AvahiWatchEvent events, AvahiWatchCallback callback,
+                     void* userdata) {
     auto* w = new AvahiWatch;
     w->fd = fd;
     w->events = events;
@@ -79,21 +79,20 @@ void arm(AvahiTimeout* t, const struct timeval* tv) {
     }
     // `tv` is a point in time; a negative age lies in the future.
     const AvahiUsec wait = -avahi_age(tv);
-    const long long ms = std::clamp<long long>((wait + 999) / 1000, 0,
-                                               std::numeric_limits<int>::max());
+    const long long ms =
+        std::clamp<long long>((wait + 999) / 1000, 0, std::numeric_limits<int>::max());
     t->timer->start(static_cast<int>(ms));
 }
 
-AvahiTimeout* timeoutNew(const AvahiPoll*, const struct timeval* tv,
-                         AvahiTimeoutCallback callback, void* userdata) {
+AvahiTimeout* timeoutNew(const AvahiPoll*, const struct timeval* tv, AvahiTimeoutCallback callback,
+                         void* userdata) {
     auto* t = new AvahiTimeout;
     t->callback = callback;
     t->userdata = userdata;
     t->timer = new QTimer;
     t->timer->setSingleShot(true);
     t->timer->setTimerType(Qt::PreciseTimer);
-    QObject::connect(t->timer, &QTimer::timeout, t->timer,
-                     [t] { t->callback(t, t->userdata); });
+    QObject::connect(t->timer, &QTimer::timeout, t->timer, [t] { t->callback(t, t->userdata); });
     arm(t, tv);
     return t;
 }

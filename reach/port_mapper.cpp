@@ -8,9 +8,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcRouter)
 namespace tess {
 
 PortMapper::PortMapper(QObject* parent, int leaseSeconds, int discoveryMs)
-    : QObject(parent),
-      thread_(new QThread),
-      worker_(new RouterWorker(leaseSeconds, discoveryMs)) {
+    : QObject(parent), thread_(new QThread), worker_(new RouterWorker(leaseSeconds, discoveryMs)) {
     qRegisterMetaType<RouterResult>();
     thread_->setObjectName(QStringLiteral("router"));
     worker_->moveToThread(thread_);

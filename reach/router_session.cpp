@@ -68,7 +68,8 @@ RouterResult RouterSession::openUpnp(int leaseSeconds) {
     RouterResult r;
     r.method = QStringLiteral("UPnP");
     int error = 0;
-    UPNPDev* devices = upnpDiscover(discoveryMs_, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
+    UPNPDev* devices =
+        upnpDiscover(discoveryMs_, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
     if (devices == nullptr) return r;
     upnp_ = std::make_unique<Upnp>();
 #if MINIUPNPC_API_VERSION >= 18
@@ -108,9 +109,8 @@ RouterResult RouterSession::addUpnp(int leaseSeconds) {
     const std::string port = std::to_string(port_);
     // A mapping of this port to another computer is that computer's: never overwritten.
     char client[40] = {}, clientPort[6] = {}, desc[80] = {}, enabled[4] = {}, lease[16] = {};
-    const int held = UPNP_GetSpecificPortMappingEntry(control, service, port.c_str(), "TCP",
-                                                      nullptr, client, clientPort, desc,
-                                                      enabled, lease);
+    const int held = UPNP_GetSpecificPortMappingEntry(
+        control, service, port.c_str(), "TCP", nullptr, client, clientPort, desc, enabled, lease);
     if (held == UPNPCOMMAND_SUCCESS &&
         (std::strcmp(client, upnp_->lanAddress) != 0 || port != clientPort)) {
         mapped_ = false;
@@ -120,13 +120,12 @@ RouterResult RouterSession::addUpnp(int leaseSeconds) {
     }
     const std::string leaseText = std::to_string(leaseSeconds);
     int granted = leaseSeconds;
-    int added = UPNP_AddPortMapping(control, service, port.c_str(), port.c_str(),
-                                    upnp_->lanAddress, mappingName, "TCP", nullptr,
-                                    leaseText.c_str());
+    int added = UPNP_AddPortMapping(control, service, port.c_str(), port.c_str(), upnp_->lanAddress,
+                                    mappingName, "TCP", nullptr, leaseText.c_str());
     if (added == 725) {  // OnlyPermanentLeasesSupported: kept until we remove it
         granted = 0;
-        added = UPNP_AddPortMapping(control, service, port.c_str(), port.c_str(),
-                                    upnp_->lanAddress, mappingName, "TCP", nullptr, "0");
+        added = UPNP_AddPortMapping(control, service, port.c_str(), port.c_str(), upnp_->lanAddress,
+                                    mappingName, "TCP", nullptr, "0");
     }
     if (added == 718) {  // ConflictInMappingEntry: somebody else's, whoever it is
         mapped_ = false;

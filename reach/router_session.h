@@ -11,18 +11,18 @@ namespace tess {
 
 struct RouterResult {
     enum class Outcome {
-        opened,     // the port is forwarded to this computer
-        taken,      // the router forwards the port to another computer already: left alone
-        refused,    // the router answered but did not open the port
-        noRouter,   // no router answered
+        opened,    // the port is forwarded to this computer
+        taken,     // the router forwards the port to another computer already: left alone
+        refused,   // the router answered but did not open the port
+        noRouter,  // no router answered
     };
     Outcome outcome = Outcome::noRouter;
-    QString method;            // "UPnP" or "NAT-PMP"
-    QString externalAddress;   // as the router reports it; may be empty
-    QString localAddress;      // this computer's address on the local network
-    QString takenBy;           // the other computer's address, when the router tells it
-    QString detail;            // the router's own words for a refusal
-    int leaseSeconds = 0;      // granted; 0 for a mapping the router keeps for ever
+    QString method;           // "UPnP" or "NAT-PMP"
+    QString externalAddress;  // as the router reports it; may be empty
+    QString localAddress;     // this computer's address on the local network
+    QString takenBy;          // the other computer's address, when the router tells it
+    QString detail;           // the router's own words for a refusal
+    int leaseSeconds = 0;     // granted; 0 for a mapping the router keeps for ever
 };
 
 class RouterSession {

@@ -26,7 +26,8 @@ struct TableAnnouncer::Announcing {
                 a->name_ = QString::fromUtf8(other);
                 avahi_free(other);
                 QTimer::singleShot(0, a, [a] {
-                    if (a->group_) avahi_entry_group_reset(static_cast<AvahiEntryGroup*>(a->group_));
+                    if (a->group_)
+                        avahi_entry_group_reset(static_cast<AvahiEntryGroup*>(a->group_));
                     a->add();
                 });
                 break;
@@ -62,8 +63,7 @@ void TableAnnouncer::start() {
     if (withdrawn_ || group_) return;
     group_ = avahi_entry_group_new(link_->client(), &Announcing::groupChanged, this);
     if (group_ == nullptr) {
-        qCInfo(lcMdns) << "No announcement:"
-                       << avahi_strerror(avahi_client_errno(link_->client()));
+        qCInfo(lcMdns) << "No announcement:" << avahi_strerror(avahi_client_errno(link_->client()));
         return;
     }
     check_.start();
@@ -99,8 +99,8 @@ void TableAnnouncer::check() {
     AvahiStringList* txt = tableRecord(shown_);
     avahi_entry_group_update_service_txt_strlst(
         static_cast<AvahiEntryGroup*>(group_), AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC,
-        static_cast<AvahiPublishFlags>(0), name_.toUtf8().constData(), tableServiceType,
-        nullptr, txt);
+        static_cast<AvahiPublishFlags>(0), name_.toUtf8().constData(), tableServiceType, nullptr,
+        txt);
     avahi_string_list_free(txt);
 }
 

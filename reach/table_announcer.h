@@ -17,8 +17,8 @@ class TableAnnouncer : public QObject {
 public:
     // `figures` is asked every `checkMs` for what the table looks like now; the table is
     // announced once it has a host's name.
-    TableAnnouncer(quint16 port, std::function<AnnouncedTable()> figures,
-                   QObject* parent = nullptr, int checkMs = 1000);
+    TableAnnouncer(quint16 port, std::function<AnnouncedTable()> figures, QObject* parent = nullptr,
+                   int checkMs = 1000);
     ~TableAnnouncer() override;
 
     // Takes the announcement off the network now (also done on destruction).

@@ -66,8 +66,7 @@ struct TableBrowser::Browsing {
     static void resolved(AvahiServiceResolver*, AvahiIfIndex interface, AvahiProtocol protocol,
                          AvahiResolverEvent event, const char* name, const char*,
                          const char* domain, const char*, const AvahiAddress* address,
-                         uint16_t port, AvahiStringList* txt, AvahiLookupResultFlags,
-                         void* self) {
+                         uint16_t port, AvahiStringList* txt, AvahiLookupResultFlags, void* self) {
         auto* b = static_cast<TableBrowser*>(self);
         const QString key = keyOf(interface, protocol, name, domain);
         if (event != AVAHI_RESOLVER_FOUND || address == nullptr) {
@@ -101,14 +100,13 @@ void TableBrowser::freeLookups() {
 
 void TableBrowser::start() {
     if (browser_) return;
-    browser_ = avahi_service_browser_new(link_->client(), AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC,
-                                         tableServiceType, nullptr, static_cast<AvahiLookupFlags>(0),
-                                         &Browsing::browsed, this);
+    browser_ = avahi_service_browser_new(
+        link_->client(), AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, tableServiceType, nullptr,
+        static_cast<AvahiLookupFlags>(0), &Browsing::browsed, this);
     if (browser_ == nullptr) {
         available_ = false;
         reason_ = tr("Tables on this network cannot be listed: %1")
-                      .arg(QString::fromUtf8(
-                          avahi_strerror(avahi_client_errno(link_->client()))));
+                      .arg(QString::fromUtf8(avahi_strerror(avahi_client_errno(link_->client()))));
         emit changed();
         return;
     }
@@ -123,12 +121,14 @@ void TableBrowser::stop() {
     available_ = false;
     switch (link_->trouble()) {
         case AvahiLink::Trouble::noResponder:
-            reason_ = tr("Tables on this network cannot be listed: the mDNS responder "
-                         "(avahi-daemon) is not running on this computer.");
+            reason_ =
+                tr("Tables on this network cannot be listed: the mDNS responder "
+                   "(avahi-daemon) is not running on this computer.");
             break;
         case AvahiLink::Trouble::noBus:
-            reason_ = tr("Tables on this network cannot be listed: the system message bus "
-                         "(D-Bus) is not running on this computer.");
+            reason_ =
+                tr("Tables on this network cannot be listed: the system message bus "
+                   "(D-Bus) is not running on this computer.");
             break;
         case AvahiLink::Trouble::other:
         case AvahiLink::Trouble::none:

@@ -41,8 +41,9 @@ void TableReach::answered(const RouterResult& result) {
 
 QString TableReach::localOnlyLine(const QString& localAddress) {
     if (localAddress.isEmpty())
-        return tr("This computer has no address on a network: only players on this computer "
-                  "can join.");
+        return tr(
+            "This computer has no address on a network: only players on this computer "
+            "can join.");
     return tr("Players on this network can join at %1.").arg(localAddress);
 }
 

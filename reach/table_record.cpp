@@ -61,13 +61,12 @@ int numberOf(AvahiStringList* txt, const char* key, int low, int high, int fallb
 
 AvahiStringList* tableRecord(const AnnouncedTable& table) {
     const std::string version(cmd::version);
-    return avahi_string_list_new(
-        ("host=" + cleanName(table.hostName).toStdString()).c_str(),
-        ("seated=" + std::to_string(table.seated)).c_str(),
-        ("size=" + std::to_string(table.tableSize)).c_str(),
-        ("spectators=" + std::to_string(table.spectators)).c_str(),
-        table.playing ? "state=playing" : "state=waiting", ("protocol=" + version).c_str(),
-        nullptr);
+    return avahi_string_list_new(("host=" + cleanName(table.hostName).toStdString()).c_str(),
+                                 ("seated=" + std::to_string(table.seated)).c_str(),
+                                 ("size=" + std::to_string(table.tableSize)).c_str(),
+                                 ("spectators=" + std::to_string(table.spectators)).c_str(),
+                                 table.playing ? "state=playing" : "state=waiting",
+                                 ("protocol=" + version).c_str(), nullptr);
 }
 
 FoundTable readTableRecord(AvahiStringList* txt) {

@@ -30,7 +30,7 @@ struct Settings {
     std::array<std::string, 9> phrases{};  // empty: the button keeps its phrase
     bool playSounds = true;
     bool playerPhraseSounds = true;
-    bool showHelp = true;  // Help=1: show the quick instructions
+    bool showHelp = true;        // Help=1: show the quick instructions
     bool openRouterPort = true;  // a table hosted for others asks the router to open its port
 };
 

@@ -77,6 +77,9 @@ static AnnouncedTable figuresOf(TServer& server) {
 
 void Program::openReach(quint16 port) {
     reachPort_ = port;
+    // For automated runs on a real network: the table stays unannounced and the router
+    // is left alone.
+    if (qEnvironmentVariableIsSet("TESSARINE_NO_REACH")) return;
     TableReach::Options options;
     options.openRouterPort = chat_->openRouterPort();
     reach_ = std::make_unique<TableReach>(

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program in the network of network_lab.sh: a solo table is neither announced
 # nor forwarded; a table hosted for others is both, and SIGTERM withdraws both while the
-# settings and the tally are kept. Usage: hosted_table_lab.sh PATH/TO/tessarine
+# settings and the tally are kept; with the router option off it is only announced. Usage: hosted_table_lab.sh PATH/TO/tessarine
 set -u
 binary=$1
 fail() { echo "FAIL: $*" >&2; [ -f "$dir/out.log" ] && cat "$dir/out.log" >&2; exit 1; }
@@ -63,4 +63,18 @@ for key in Textsize=12 Botspeed=500 Help=2; do
   grep -q "^$key" "$dir/orvanelobby.ini" || fail "the settings lost $key: $(cat "$dir/orvanelobby.ini")"
 done
 [ -f "$dir/Tessarinetally.tld" ] || fail "the tally was not kept"
-echo "hosted table lab: announced, forwarded, withdrawn on SIGTERM"
+
+# "Open the port on my router" turned off: announced, not forwarded; Ctrl+C ends it.
+printf '[Tessarine]\r\nOpenport=false\r\n' >"$dir/orvanelobby.ini"
+"$dir/tessarine" Alice 127.0.0.1 true >"$dir/out.log" 2>&1 &
+pid=$!
+wait_for 15 announced || fail "the hosted table was not announced: $(browse)"
+sleep 3
+mapped && fail "the router was asked although the option is off: $(mapping)"
+kill -INT "$pid"
+wait_for 10 ended || fail "SIGINT did not end the program"
+wait "$pid" || fail "the program ended with $? after SIGINT"
+wait_for 5 withdrawn || fail "the announcement stayed after SIGINT: $(browse)"
+grep -q '^Openport=false' "$dir/orvanelobby.ini" || fail "the option was lost"
+echo "hosted table lab: announced, forwarded, withdrawn on SIGTERM and SIGINT"
+

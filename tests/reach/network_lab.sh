@@ -38,7 +38,7 @@ EOC
   avahi-daemon --no-drop-root --no-chroot --no-rlimits -f "$TESS_LAB_DIR/avahi.conf" \
     >"$TESS_LAB_DIR/avahi.log" 2>&1 &
   echo $! >"$TESS_LAB_DIR/avahi.pid"
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     grep -q "Server startup complete" "$TESS_LAB_DIR/avahi.log" 2>/dev/null && return 0
     sleep 0.1
   done
@@ -105,7 +105,7 @@ EOC
   nsenter -t "$(cat "$TESS_LAB_DIR/routerns.pid")" -n /usr/sbin/miniupnpd -d -f "$TESS_LAB_DIR/miniupnpd.conf" \
     -P "$TESS_LAB_DIR/miniupnpd.run" >"$TESS_LAB_DIR/miniupnpd.log" 2>&1 &
   echo $! >"$TESS_LAB_DIR/miniupnpd.pid"
-  for _ in $(seq 50); do
+  for _ in $(seq 100); do
     grep -q "Listening for NAT-PMP" "$TESS_LAB_DIR/miniupnpd.log" 2>/dev/null && return 0
     sleep 0.1
   done

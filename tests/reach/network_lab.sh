@@ -5,7 +5,7 @@
 #   a home router (a second namespace): lan0 192.168.77.1/24, wan0 11.22.33.44, a real
 #     miniupnpd speaking UPnP-IGD (control on port 5000) and NAT-PMP.
 # Usage: network_lab.sh COMMAND...                 (exit 77 when no namespace can be made)
-# Inside, for tests: network_lab.sh router upnp|natpmp|none, network_lab.sh avahi stop|start,
+# Inside, for tests: network_lab.sh router upnp|natpmp|none [keep], network_lab.sh avahi stop|start,
 # network_lab.sh bus stop|start.
 set -u
 
@@ -58,9 +58,10 @@ stop_pid() {
 in_router() { nsenter -t "$(cat "$TESS_LAB_DIR/routerns.pid")" -n "$@"; }
 
 start_router() {
-  local mode=$1
+  local mode=$1 keep=${2:-}
   stop_pid miniupnpd
-  rm -f "$TESS_LAB_DIR/upnp.leases"
+  # "keep": the router comes back with the mappings it had.
+  [ "$keep" = keep ] || rm -f "$TESS_LAB_DIR/upnp.leases"
   in_router nft flush ruleset
   [ "$mode" = none ] && return 0
   in_router nft -f - <<'EON'
@@ -115,7 +116,7 @@ EOC
 # Commands for tests already inside the lab.
 if [ -n "${TESS_LAB_DIR:-}" ] && [ $# -ge 2 ]; then
   case "$1 $2" in
-    "router "*) start_router "$2"; exit ;;
+    "router "*) start_router "$2" "${3:-}"; exit ;;
     "avahi stop") stop_pid avahi; exit 0 ;;
     "avahi start") start_avahi; exit ;;
     "bus stop") stop_pid avahi; stop_pid dbus; rm -f /run/dbus/system_bus_socket; exit 0 ;;

@@ -214,6 +214,24 @@ TEST_F(Lab, NatPmpOpensThePortWhereNoUpnpRouterAnswers) {
     EXPECT_FALSE(routerRules().contains("7772")) << routerRules().toStdString();
 }
 
+TEST_F(Lab, NatPmpGivesBackAnotherPortWhenOursIsTaken) {
+    const QString control = qEnvironmentVariable("TESS_LAB_CONTROL");
+    run("upnpc", {"-u", control, "-a", "192.168.77.3", "7772", "7772", "TCP", "600"});
+    ASSERT_TRUE(lab({"router", "natpmp", "keep"}));
+    ASSERT_TRUE(routerRules().contains("192.168.77.3:7772")) << routerRules().toStdString();
+
+    auto mapper = std::make_unique<PortMapper>(nullptr, 600, 500);
+    QSignalSpy answered(mapper.get(), &PortMapper::answered);
+    mapper->open(port);
+    ASSERT_TRUE(answered.wait(15000));
+    const auto r = answered.at(0).at(0).value<RouterResult>();
+    EXPECT_EQ(r.outcome, RouterResult::Outcome::taken);
+    // Nothing of ours stays, whatever port the router offered instead.
+    EXPECT_FALSE(routerRules().contains("192.168.77.2")) << routerRules().toStdString();
+    mapper.reset();
+    EXPECT_TRUE(routerRules().contains("192.168.77.3:7772")) << routerRules().toStdString();
+}
+
 TEST_F(Lab, WithoutARouterTheHostHearsWhyAndTheLocalAddress) {
     ASSERT_TRUE(lab({"router", "none"}));
     TableReach::Options options;

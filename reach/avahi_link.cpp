@@ -62,11 +62,7 @@ void AvahiLink::stateChanged(AvahiClient* c, AvahiClientState state, void* self)
             const int error = avahi_client_errno(c);
             qCInfo(lcMdns) << "The mDNS responder's client failed:" << avahi_strerror(error);
             // Not from inside the library's own call: free the client from the loop.
-            QTimer::singleShot(0, link, [link, error] {
-                const bool told = link->running_;
-                link->drop();
-                link->fail(error, !told);
-            });
+            QTimer::singleShot(0, link, [link, error] { link->fail(error); });
             break;
         }
         case AVAHI_CLIENT_S_REGISTERING:
@@ -76,15 +72,7 @@ void AvahiLink::stateChanged(AvahiClient* c, AvahiClientState state, void* self)
 }
 
 // Those who made objects on the client free them on lost(), before the client goes.
-void AvahiLink::drop() {
-    const bool wasRunning = running_;
-    running_ = false;
-    if (wasRunning) emit lost();
-    if (client_) avahi_client_free(client_);
-    client_ = nullptr;
-}
-
-void AvahiLink::fail(int error, bool tell) {
+void AvahiLink::fail(int error) {
     if (error == AVAHI_ERR_NO_DAEMON || error == AVAHI_ERR_DISCONNECTED) {
         trouble_ = Trouble::noResponder;
     } else if (error == AVAHI_ERR_DBUS_ERROR) {
@@ -93,7 +81,10 @@ void AvahiLink::fail(int error, bool tell) {
         trouble_ = Trouble::other;
         troubleText_ = QString::fromUtf8(avahi_strerror(error));
     }
-    if (tell) emit lost();
+    running_ = false;
+    emit lost();
+    if (client_) avahi_client_free(client_);
+    client_ = nullptr;
     retry_.start();
 }
 

@@ -35,8 +35,8 @@ signals:
 private:
     static void stateChanged(AvahiClient* c, AvahiClientState state, void* self);
     void connectNow();
-    void fail(int error, bool tell = true);
-    void drop();
+    // Tells why, lets go of the client and tries again later.
+    void fail(int error);
 
     AvahiQtPoll poll_;
     AvahiClient* client_ = nullptr;

@@ -121,7 +121,14 @@ TEST_F(Lab, WithoutResponderOrBusTheBrowserSaysWhyAndRecovers) {
         EXPECT_FALSE(browser.available());
         EXPECT_TRUE(browser.unavailableReason().contains("avahi-daemon"))
             << browser.unavailableReason().toStdString();
-        // The responder comes: the list works without a new browser.
+        // The responder comes: the list works without a new browser; it goes, and that
+        // is said too.
+        ASSERT_TRUE(lab({"avahi", "start"}));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return browser.available(); }, 10000));
+        ASSERT_TRUE(lab({"avahi", "stop"}));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !browser.available(); }, 10000));
+        EXPECT_TRUE(browser.unavailableReason().contains("avahi-daemon"))
+            << browser.unavailableReason().toStdString();
         ASSERT_TRUE(lab({"avahi", "start"}));
         EXPECT_TRUE(QTest::qWaitFor([&] { return browser.available(); }, 10000));
     }

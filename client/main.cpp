@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "client/program.h"
+#include "client/quit_signals.h"
 #include "client/start_params.h"
 #include "records/settings_file.h"
 #include "shell/lazy_icon_style.h"
@@ -78,6 +79,12 @@ int main(int argc, char* argv[]) {
     options.args = QApplication::arguments().mid(1);
     options.sinceStart = &sinceStart;
     tess::Program program(options);
+    // A signal closes the window as the user would; the program then ends as usual.
+    tess::QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &tess::QuitSignals::quitRequested, &app, [&program] {
+        program.chat().close();
+        QCoreApplication::quit();
+    });
     program.show();
     return QApplication::exec();
 }

@@ -69,6 +69,7 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     ResetScreenLocation1 = Options->addAction(tr("Reset Screen Location"));
     ResetScreenLocation1->setObjectName(QStringLiteral("ResetScreenLocation1"));
     addLanguageMenu();
+    OpenPort1 = checkable(Options, tr("Open the port on my router"), "OpenPort1", true);
     Options->addSeparator();
     JustWatch1 = checkable(Options, tr("Just Watch"), "JustWatch1", false);
 }

@@ -45,6 +45,7 @@ public:
     QAction* ScrollChatOff2;
     QAction* ClearMainChat2;
     QAction* ResetScreenLocation1;
+    QAction* OpenPort1;
     QAction* JustWatch1;
     QMenu* Language1;
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "reach/table_reach.h"
 #include "records/gamestart_form.h"
 #include "records/tally_file.h"
 #include "records/tallylist_form.h"
@@ -47,6 +48,46 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
     windows.spylist = spylist_;
     windows.tally = tally_;
     chat_->attachWindows(windows);
+
+    QObject::connect(chat_.get(), &Tchat::hostingForOthers, chat_.get(),
+                     [this](quint16 port) { openReach(port); });
+    // The option takes effect at once on an open table.
+    QObject::connect(chat_.get(), &Tchat::openRouterPortChanged, chat_.get(), [this] {
+        if (!reach_) return;
+        reach_.reset();
+        openReach(reachPort_);
+    });
+}
+
+Program::~Program() = default;
+
+// What others see of the table, read from the host as it is now.
+static AnnouncedTable figuresOf(TServer& server) {
+    AnnouncedTable t;
+    t.hostName = QString::fromStdString(server.name(1));
+    for (int slot = 1; slot <= wire::slotCount; ++slot) {
+        if (!server.inUse(slot) || server.name(slot).empty()) continue;
+        (slot <= wire::seatCount ? t.seated : t.spectators) += 1;
+    }
+    const TableState& table = server.engine().table();
+    t.playing = table.inProgress;
+    t.tableSize = table.inProgress ? table.tablePlayers : wire::seatCount;
+    return t;
+}
+
+void Program::openReach(quint16 port) {
+    reachPort_ = port;
+    // For automated runs on a real network: the table stays unannounced and the router
+    // is left alone.
+    if (qEnvironmentVariableIsSet("TESSARINE_NO_REACH")) return;
+    TableReach::Options options;
+    options.openRouterPort = chat_->openRouterPort();
+    reach_ = std::make_unique<TableReach>(
+        port, [server = server_.get()] { return figuresOf(*server); }, options);
+    QObject::connect(reach_.get(), &TableReach::notice, chat_.get(),
+                     [chat = chat_.get()](const QString& line) { chat->notice(line); });
+    QObject::connect(reach_.get(), &TableReach::externalAddressKnown, chat_.get(),
+                     &Tchat::externalAddressKnown);
 }
 
 Thelp& Program::help() {

@@ -19,10 +19,12 @@ class Tphrases;
 class Ttallylist;
 class Tgamestart;
 class Tspylist;
+class TableReach;
 
 class Program {
 public:
     explicit Program(TchatOptions options);
+    ~Program();
 
     Tchat& chat() { return *chat_; }
     TServer& server() { return *server_; }
@@ -33,6 +35,8 @@ public:
     Thelp& help();
     Tabout& about();
     Tphrases& phrases();
+    // Announcement and router mapping of a table hosted for others; null otherwise.
+    TableReach* reach() const { return reach_.get(); }
 
 private:
     QtClock clock_;
@@ -48,6 +52,12 @@ private:
     Tphrases* phrases_ = nullptr;
     Tspylist* spylist_ = nullptr;
     Ttallylist* tally_ = nullptr;
+    // Declared last, so it goes first: the table is withdrawn while everything else is
+    // still there.
+    std::unique_ptr<TableReach> reach_;
+    quint16 reachPort_ = 0;
+
+    void openReach(quint16 port);
 };
 
 }  // namespace tess

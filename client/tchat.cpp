@@ -69,6 +69,9 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     logo_ = addLogo(board_);
     setPlacement(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
                  Settings::defaultHeight);
+    // Asked for before the settings are read: a hosted table opens before the login.
+    settings_.openRouterPort = file_.openRouterPort();
+    menu_->OpenPort1->setChecked(settings_.openRouterPort);
 
     useServer(server);
     connect(board_->button_start(), &QAbstractButton::clicked, this, &Tchat::button_startClick);
@@ -236,8 +239,10 @@ void Tchat::processparams() {
     // A start that failed goes no further: no lobby link either.
     if (params_.mode == StartParams::Mode::join)
         joinpress();
-    else if (hostpress())
+    else if (hostpress()) {
         link_.openLobbyLink(options_.lobbyPort);
+        emit hostingForOthers(server_->port());
+    }
 }
 
 bool Tchat::hostpress() {

@@ -87,8 +87,16 @@ public:
     void loadinifile();
     void saveinifile();
 
+    // Options > "Open the port on my router".
+    bool openRouterPort() const { return settings_.openRouterPort; }
+
 signals:
     void justWatchChanged(bool checked);
+    // A table for others (not a solo table) is open on `port`.
+    void hostingForOthers(quint16 port);
+    void openRouterPortChanged(bool open);
+    // The internet address the router reports for a table hosted here.
+    void externalAddressKnown(const QString& address);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -59,6 +59,7 @@ void Tchat::applySettings() {
     model_.setTurnSound(settings_.turnSound);
     menu_->PlaySounds1->setChecked(settings_.playSounds);
     menu_->PlayerPhraseSounds1->setChecked(settings_.playerPhraseSounds);
+    menu_->OpenPort1->setChecked(settings_.openRouterPort);
     sounds_.applySettings(settings_);
     phrases_->applySettings(settings_);
     if (settings_.showHelp) panel_help_->showQuickInstructions();
@@ -152,6 +153,11 @@ void Tchat::connectOptionsMenu() {
     connect(menu_->ClearMainChat2, &QAction::triggered, chat_, &ChatPanel::ClearMainChat1Click);
     connect(menu_->JustWatch1, &QAction::triggered, this, &Tchat::JustWatch1Click);
     connect(this, &Tchat::justWatchChanged, menu_->JustWatch1, &QAction::setChecked);
+    connect(menu_->OpenPort1, &QAction::triggered, this, [this](bool checked) {
+        settings_.openRouterPort = checked;
+        saveinifile();
+        emit openRouterPortChanged(checked);
+    });
     connect(menu_->ResetScreenLocation1, &QAction::triggered, this, [this] {
         setPlacement(Settings::defaultLeft, Settings::defaultTop, Settings::defaultWidth,
                      Settings::defaultHeight);

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QString>
 
 namespace tess {
+
+class AvahiLink;
 
 // One table announced on this network.
 struct FoundTable {
@@ -16,6 +19,8 @@ struct FoundTable {
     bool playing = false;
     QString address;  // numeric address to join
     quint16 port = 0;
+
+    bool operator==(const FoundTable&) const = default;
 };
 
 // Lists the tables announced on this network; never blocks the caller.
@@ -34,9 +39,30 @@ signals:
     void changed();
 
 private:
+    struct Browsing;
+    // One answer: a service seen on one interface with one protocol.
+    struct Sighting {
+        void* resolver = nullptr;  // the library's resolver, kept for changes of the text
+        bool resolved = false;
+        bool ipv4 = false;
+        FoundTable table;
+    };
+
+    void start();
+    void stop();
+    void freeLookups();
+    void publish();
+    void itemNew(int interface, int protocol, const char* name, const char* type,
+                 const char* domain);
+    void itemRemove(const QString& key);
+    void resolved(const QString& key, bool ok, const FoundTable& table, bool ipv4);
+
     bool available_ = false;
     QString reason_;
     QList<FoundTable> tables_;
+    AvahiLink* link_;
+    void* browser_ = nullptr;
+    QMap<QString, Sighting> sightings_;  // by interface, protocol, name and domain
 };
 
 }  // namespace tess

@@ -156,6 +156,7 @@ Settings SettingsFile::load() {
     s.playSounds = text("Playsounds").value_or("true") != "false";
     s.playerPhraseSounds = text("Playerphrasesounds").value_or("true") != "false";
     s.showHelp = text("Help").value_or("1") == "1";
+    s.openRouterPort = text(openRouterPortKey).value_or("true") != "false";
 
     // Written once: rewriting the same value at every start would cost a disk sync.
     if (!unreadable_ && text("Help") != std::optional<std::string>("2")) writeKey("Help", "2");
@@ -166,6 +167,12 @@ std::string SettingsFile::language() const {
     CSimpleIniA ini(false, false, false);
     if (!QFile::exists(path_) || readIni(path_, ini)) return {};
     return ini.GetValue(section, languageKey, "");
+}
+
+bool SettingsFile::openRouterPort() const {
+    CSimpleIniA ini(false, false, false);
+    if (!QFile::exists(path_) || readIni(path_, ini)) return true;
+    return std::string(ini.GetValue(section, openRouterPortKey, "true")) != "false";
 }
 
 bool SettingsFile::refuseWhenUnreadable() {
@@ -194,6 +201,10 @@ bool SettingsFile::save(const Settings& s) {
     values.emplace_back("Playerphrasesounds", s.playerPhraseSounds ? "true" : "false");
     values.emplace_back("Playsounds", s.playSounds ? "true" : "false");
     if (s.tablePlayers) values.emplace_back("TablePlayers", std::to_string(*s.tablePlayers));
+    if (s.openRouterPort)
+        wherePresent.emplace_back(openRouterPortKey, "true");
+    else
+        values.emplace_back(openRouterPortKey, "false");
     return update(path_, lastError_, std::move(values), std::move(wherePresent));
 }
 

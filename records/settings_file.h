@@ -31,7 +31,8 @@ struct Settings {
     std::array<std::string, 9> phrases{};  // empty: the button keeps its phrase
     bool playSounds = true;
     bool playerPhraseSounds = true;
-    bool showHelp = true;  // Help=1: show the quick instructions
+    bool showHelp = true;        // Help=1: show the quick instructions
+    bool openRouterPort = true;  // a table hosted for others asks the router to open its port
 };
 
 class SettingsFile {
@@ -60,6 +61,10 @@ public:
     // before any window exists; unlike load() it writes nothing.
     std::string language() const;
     static constexpr const char* languageKey = "Language";
+    // Whether a hosted table may ask the router to open its port; like language(), read
+    // before the user's settings are loaded, and writes nothing.
+    bool openRouterPort() const;
+    static constexpr const char* openRouterPortKey = "Openport";
     // Writes one key of the section, for the phrase editor.
     bool writeKey(const std::string& key, const std::string& value);
 

@@ -16,6 +16,8 @@ packages=(
   xvfb xauth xdotool imagemagick
   dpkg-dev file appstream
   clang-format
+  libavahi-client-dev libminiupnpc-dev libnatpmp-dev
+  avahi-daemon avahi-utils dbus miniupnpd-nftables miniupnpc nftables iproute2
 )
 
 missing=()

@@ -703,6 +703,10 @@ Stapel loslassen.&lt;/li&gt;
         <translation>Fensterposition zurücksetzen</translation>
     </message>
     <message>
+        <source>Open the port on my router</source>
+        <translation>Port am Router öffnen</translation>
+    </message>
+    <message>
         <source>Just Watch</source>
         <translation>Nur zuschauen</translation>
     </message>
@@ -904,6 +908,64 @@ Stapel loslassen.&lt;/li&gt;
     <message>
         <source>GAMES TO PLAY TOGETHER</source>
         <translation>SPIELE FÜR GEMEINSAME RUNDEN</translation>
+    </message>
+</context>
+<context>
+    <name>tess::TableBrowser</name>
+    <message>
+        <source>Looking for tables on this network…</source>
+        <translation>Suche nach Tischen in diesem Netzwerk…</translation>
+    </message>
+    <message>
+        <source>Tables on this network cannot be listed: %1</source>
+        <translation>Tische in diesem Netzwerk können nicht aufgelistet werden: %1</translation>
+    </message>
+    <message>
+        <source>Tables on this network cannot be listed: the mDNS responder (avahi-daemon) is not running on this computer.</source>
+        <translation>Tische in diesem Netzwerk können nicht aufgelistet werden: Der mDNS-Dienst (avahi-daemon) läuft auf diesem Computer nicht.</translation>
+    </message>
+    <message>
+        <source>Tables on this network cannot be listed: the system message bus (D-Bus) is not running on this computer.</source>
+        <translation>Tische in diesem Netzwerk können nicht aufgelistet werden: Der Systembus (D-Bus) läuft auf diesem Computer nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>tess::TableReach</name>
+    <message>
+        <source>This computer has no address on a network: only players on this computer can join.</source>
+        <translation>Dieser Computer hat keine Adresse in einem Netzwerk: Nur Spieler auf diesem Computer können beitreten.</translation>
+    </message>
+    <message>
+        <source>Players on this network can join at %1.</source>
+        <translation>Spieler in diesem Netzwerk können unter %1 beitreten.</translation>
+    </message>
+    <message>
+        <source>Your router opened port %1 for this table.</source>
+        <translation>Dein Router hat Port %1 für diesen Tisch geöffnet.</translation>
+    </message>
+    <message>
+        <source>Players on the internet can join this table at %1.</source>
+        <translation>Spieler im Internet können diesem Tisch unter %1 beitreten.</translation>
+    </message>
+    <message>
+        <source>Your router already forwards port %1 to another computer; it was left as it is, so players on the internet cannot reach this table.</source>
+        <translation>Dein Router leitet Port %1 schon an einen anderen Computer weiter; das bleibt so, daher können Spieler im Internet diesen Tisch nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>Your router already forwards port %1 to %2; it was left as it is, so players on the internet cannot reach this table.</source>
+        <translation>Dein Router leitet Port %1 schon an %2 weiter; das bleibt so, daher können Spieler im Internet diesen Tisch nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>Your router did not open port %1 for this table (%2).</source>
+        <translation>Dein Router hat Port %1 für diesen Tisch nicht geöffnet (%2).</translation>
+    </message>
+    <message>
+        <source>No router answered (UPnP, NAT-PMP), so port %1 is not open to the internet.</source>
+        <translation>Kein Router hat geantwortet (UPnP, NAT-PMP), daher ist Port %1 zum Internet hin nicht offen.</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s internet address %1 belongs to another network behind it: players on the internet probably cannot reach this table.</source>
+        <translation>Die Internetadresse deines Routers, %1, gehört zu einem weiteren Netzwerk dahinter: Spieler im Internet können diesen Tisch wahrscheinlich nicht erreichen.</translation>
     </message>
 </context>
 <context>

@@ -199,6 +199,24 @@ TEST_F(TchatTest, GameIsFullIsSeenBeforeTheWindowCloses) {
     EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
 }
 
+// "Open the port on my router": on unless the file says otherwise, read before the user's
+// settings are (a hosted table opens first), and saved when changed.
+TEST_F(TchatTest, RouterOptionIsReadAtStartAndSavedWhenChanged) {
+    start({});
+    EXPECT_TRUE(chat->menu()->OpenPort1->isChecked());
+    EXPECT_TRUE(chat->openRouterPort());
+
+    writeSettings("[Tessarine]\r\nOpenport=false\r\n");
+    start({});
+    EXPECT_FALSE(chat->menu()->OpenPort1->isChecked());
+    EXPECT_FALSE(chat->openRouterPort());
+    ASSERT_TRUE(connectedAlone());
+    EXPECT_FALSE(chat->menu()->OpenPort1->isChecked());
+    chat->menu()->OpenPort1->trigger();
+    EXPECT_TRUE(chat->openRouterPort());
+    EXPECT_TRUE(settingsText().contains("Openport=true")) << settingsText().toStdString();
+}
+
 TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
     QTcpServer taken;
     ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));

@@ -53,6 +53,8 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", options.platform);
         env.insert("TESSARINE_DISMISS_MS", QString::number(options.dismissMs));
+        // Hosted tables here run on the machine's own network: no multicast, no router.
+        env.insert("TESSARINE_NO_REACH", "1");
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(dir.path());
         QObject::connect(&process, &QProcess::readyReadStandardError,

@@ -1,0 +1,66 @@
+// Asks the router to forward a TCP port to this computer: UPnP-IGD first, NAT-PMP where
+// no UPnP router answers. Every call blocks on the network (a few seconds at most), so
+// it runs on a thread of its own.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+namespace tess {
+
+struct RouterResult {
+    enum class Outcome {
+        opened,    // the port is forwarded to this computer
+        taken,     // the router forwards the port to another computer already: left alone
+        refused,   // the router answered but did not open the port
+        noRouter,  // no router answered
+    };
+    Outcome outcome = Outcome::noRouter;
+    QString method;           // "UPnP" or "NAT-PMP"
+    QString externalAddress;  // as the router reports it; may be empty
+    QString localAddress;     // this computer's address on the local network
+    QString takenBy;          // the other computer's address, when the router tells it
+    QString detail;           // the router's own words for a refusal
+    int leaseSeconds = 0;     // granted; 0 for a mapping the router keeps for ever
+};
+
+class RouterSession {
+public:
+    RouterSession();
+    ~RouterSession();
+    RouterSession(const RouterSession&) = delete;
+    RouterSession& operator=(const RouterSession&) = delete;
+
+    // How long discovery waits for routers to answer.
+    void setDiscoveryMs(int ms) { discoveryMs_ = ms; }
+
+    RouterResult open(std::uint16_t port, int leaseSeconds);
+    // Asks again for the same port through the router that opened it.
+    RouterResult renew(int leaseSeconds);
+    // Removes the mapping this session made, if any.
+    void close();
+    bool holdsMapping() const { return mapped_; }
+
+private:
+    struct Upnp;
+    RouterResult openUpnp(int leaseSeconds);
+    RouterResult addUpnp(int leaseSeconds);
+    RouterResult openNatPmp(int leaseSeconds);
+
+    std::unique_ptr<Upnp> upnp_;
+    std::uint16_t port_ = 0;
+    bool mapped_ = false;
+    bool viaNatPmp_ = false;
+    std::uint16_t natPmpPublicPort_ = 0;
+    int discoveryMs_ = 2000;
+    RouterResult last_;
+};
+
+// The address of this computer that its default route leaves from ("" when none).
+QString defaultRouteAddress();
+// 10/8, 172.16/12, 192.168/16 and 100.64/10: an "external" address that is really
+// another network's inside, so another NAT stands between the router and the internet.
+bool behindAnotherNat(const QString& externalAddress);
+
+}  // namespace tess

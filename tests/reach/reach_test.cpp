@@ -1,0 +1,110 @@
+// What a table tells the network, read back as a stranger's text; and what the hosting
+// user is told about the router's answer.
+#include <avahi-common/strlst.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "reach/router_session.h"
+#include "reach/table_reach.h"
+#include "reach/table_record.h"
+
+namespace tess {
+namespace {
+
+using TextList = std::unique_ptr<AvahiStringList, decltype(&avahi_string_list_free)>;
+
+TEST(TableRecord, WhatTheHostWritesReadsBackTheSame) {
+    AnnouncedTable table{QStringLiteral("Zoë"), 3, 4, 2, true};
+    TextList txt(tableRecord(table), avahi_string_list_free);
+    const FoundTable found = readTableRecord(txt.get());
+    EXPECT_EQ(found.hostName, QStringLiteral("Zoë"));
+    EXPECT_EQ(found.seated, 3);
+    EXPECT_EQ(found.tableSize, 4);
+    EXPECT_EQ(found.spectators, 2);
+    EXPECT_TRUE(found.playing);
+}
+
+TEST(TableRecord, AStrangersValuesAreBroughtIntoRange) {
+    struct Case {
+        std::vector<const char*> items;
+        int seated, size, spectators;
+        bool playing;
+        QString host;
+    };
+    const std::string longName = "host=" + std::string(300, 'x');
+    const Case cases[] = {
+        {{"seated=99", "size=-3", "spectators=1000000000000", "state=PLAYING"}, 4, 2, 0, false, {}},
+        {{"seated=-1", "size=9", "spectators=7", "state=playing"}, 0, 4, 5, true, {}},
+        {{"seated=two", "size=", "spectators"}, 0, 2, 0, false, {}},
+        {{"host=\x01"
+          "Bob\n\x7f",
+          "seated=4"},
+         4,
+         2,
+         0,
+         false,
+         QStringLiteral("Bob")},
+        {{longName.c_str()}, 0, 2, 0, false, QString(100, QLatin1Char('x'))},
+    };
+    for (const Case& c : cases) {
+        AvahiStringList* list = nullptr;
+        for (const char* item : c.items)
+            list = avahi_string_list_add(list, item);
+        TextList txt(list, avahi_string_list_free);
+        const FoundTable found = readTableRecord(txt.get());
+        SCOPED_TRACE(c.items.front());
+        EXPECT_EQ(found.seated, c.seated);
+        EXPECT_EQ(found.tableSize, c.size);
+        EXPECT_EQ(found.spectators, c.spectators);
+        EXPECT_EQ(found.playing, c.playing);
+        EXPECT_EQ(found.hostName, c.host);
+    }
+}
+
+TEST(TableRecord, TheAnnouncementsNameFitsOneLabel) {
+    const QString name = serviceNameFor(QString(80, QChar(0x00e9)));  // two bytes each
+    EXPECT_LE(name.toUtf8().size(), 63);
+    EXPECT_TRUE(name.startsWith(QStringLiteral("Tessarine: ")));
+}
+
+TEST(RouterAddress, InsideAddressesMeanAnotherNat) {
+    const std::pair<const char*, bool> cases[] = {
+        {"10.1.2.3", true},        {"172.16.0.1", true},
+        {"172.31.255.255", true},  {"172.32.0.1", false},
+        {"192.168.1.1", true},     {"100.64.0.1", true},
+        {"100.127.255.254", true}, {"100.128.0.1", false},
+        {"11.22.33.44", false},    {"", false},
+        {"2001:db8::1", false},
+    };
+    for (const auto& [address, inside] : cases)
+        EXPECT_EQ(behindAnotherNat(QString::fromLatin1(address)), inside) << address;
+}
+
+TEST(RouterLines, TheHostIsToldWhereOthersCanJoinAndWhatWentWrong) {
+    using Outcome = RouterResult::Outcome;
+    RouterResult opened{Outcome::opened, "UPnP", "11.22.33.44", "192.168.77.2", {}, {}, 3600};
+    QString text = TableReach::linesFor(opened, 7772).join('\n');
+    EXPECT_TRUE(text.contains("11.22.33.44")) << text.toStdString();
+    EXPECT_TRUE(text.contains("192.168.77.2")) << text.toStdString();
+    EXPECT_FALSE(text.contains("probably")) << text.toStdString();
+
+    RouterResult doubleNat = opened;
+    doubleNat.externalAddress = "100.70.1.2";
+    text = TableReach::linesFor(doubleNat, 7772).join('\n');
+    EXPECT_TRUE(text.contains("probably cannot reach")) << text.toStdString();
+
+    RouterResult taken{
+        Outcome::taken, "UPnP", "11.22.33.44", "192.168.77.2", "192.168.77.3", {}, 0};
+    text = TableReach::linesFor(taken, 7772).join('\n');
+    EXPECT_TRUE(text.contains("192.168.77.3")) << text.toStdString();
+    EXPECT_TRUE(text.contains("7772")) << text.toStdString();
+
+    RouterResult refused{Outcome::refused, "UPnP", {}, "192.168.77.2", {}, "501 ActionFailed", 0};
+    const QStringList lines = TableReach::linesFor(refused, 7772);
+    ASSERT_EQ(lines.size(), 2);  // why, in one line, then the local address
+    EXPECT_TRUE(lines[0].contains("501 ActionFailed"));
+}
+
+}  // namespace
+}  // namespace tess

@@ -77,7 +77,13 @@ int main(int argc, char* argv[]) {
     tess::TchatOptions options;
     options.args = QApplication::arguments().mid(1);
     options.sinceStart = &sinceStart;
-    tess::Program program(options);
-    program.show();
-    return QApplication::exec();
+    // A table hosted or joined from the windows runs as the lobby's start would, in a
+    // new program object: the old one, its table and its port are gone by then.
+    for (;;) {
+        tess::Program program(options);
+        program.show();
+        const int code = QApplication::exec();
+        if (!program.nextStart()) return code;
+        options.args = *program.nextStart();
+    }
 }

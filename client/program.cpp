@@ -47,6 +47,12 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
     windows.spylist = spylist_;
     windows.tally = tally_;
     chat_->attachWindows(windows);
+    // Closing the window ends this table (and frees its port) before the next starts.
+    QObject::connect(chat_.get(), &Tchat::startRequested, chat_.get(),
+                     [this](const QStringList& args) {
+                         nextStart_ = args;
+                         chat_->close();
+                     });
 }
 
 Thelp& Program::help() {

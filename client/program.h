@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "client/tchat.h"
 #include "engine/random.h"
@@ -33,6 +35,9 @@ public:
     Thelp& help();
     Tabout& about();
     Tphrases& phrases();
+    // The arguments of the next start, when the user chose to host or join a table: the
+    // program then runs again as the lobby starts it, once this one is gone.
+    const std::optional<QStringList>& nextStart() const { return nextStart_; }
 
 private:
     QtClock clock_;
@@ -48,6 +53,7 @@ private:
     Tphrases* phrases_ = nullptr;
     Tspylist* spylist_ = nullptr;
     Ttallylist* tally_ = nullptr;
+    std::optional<QStringList> nextStart_;
 };
 
 }  // namespace tess

@@ -56,6 +56,8 @@ public:
     // before any window exists; unlike load() it writes nothing.
     std::string language() const;
     static constexpr const char* languageKey = "Language";
+    // One key of the section as it stands ("" when absent or unreadable); writes nothing.
+    std::string value(const char* key) const;
     // Writes one key of the section, for the phrase editor.
     bool writeKey(const std::string& key, const std::string& value);
 

@@ -87,6 +87,7 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
         chat_->setConnection(true, slot);
         model_.setConnection(slot);
     });
+    link_.setAnswerTimeout(options_.answerMs);
     turntimer_.setInterval(1000);
     connect(&turntimer_, &QTimer::timeout, this, [this] { model_.turntimerTimer(); });
     routeClient(link_, model_, *this);

@@ -45,7 +45,8 @@ struct TchatOptions {
     QString settingsPath;  // empty: the usual place
     quint16 port = wire::tablePort;
     quint16 lobbyPort = 9001;
-    const QElapsedTimer* sinceStart = nullptr;  // for the log line at login
+    int answerMs = ClientLink::defaultAnswerMs;  // a join gives up after this long
+    const QElapsedTimer* sinceStart = nullptr;   // for the log line at login
 };
 
 class Tchat : public QMainWindow, private TableEvents, private PlayerEvents {

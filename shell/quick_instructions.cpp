@@ -57,6 +57,10 @@ void QuickInstructionsPanel::setVisible(bool visible) {
 
 void QuickInstructionsPanel::build() {
     label(this, tr("QUICK INSTRUCTIONS"), QRect(0, 10, 625, 30), 16, true, Qt::AlignCenter);
+    label(this,
+          tr("PLAY WITH FRIENDS: File > Host a Table… opens your table, File > Join a Table… "
+             "finds theirs."),
+          QRect(20, 38, 585, 14), 8, false, Qt::AlignCenter);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("image_layout"));

@@ -151,7 +151,9 @@ TEST_F(JoinFormTest, KeysReachEveryControlAndEscCloses) {
                 controls << control;
         EXPECT_GE(controls.size(), 3);
         for (QWidget* control : controls) {
-            EXPECT_TRUE(reached.contains(control)) << control->objectName().toStdString();
+            // The list of tables is off while nothing can be listed.
+            if (control->isEnabled())
+                EXPECT_TRUE(reached.contains(control)) << control->objectName().toStdString();
             EXPECT_FALSE(control->accessibleName().isEmpty())
                 << control->objectName().toStdString();
         }

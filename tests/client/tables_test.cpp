@@ -175,7 +175,7 @@ TEST_F(TablesTest, CopiedInvitationCarriesTheInternetAddressOnceKnown) {
     chat->menu()->CopyInvitation1->trigger();
     const QString local = QApplication::clipboard()->text();
     EXPECT_TRUE(readInvitation(local).ok()) << local.toStdString();
-    EXPECT_TRUE(chatShows("Invitation copied: " + local));
+    EXPECT_TRUE(chatShows(local + " Send it to the players"));  // as a link in the chat
     chat->setInternetAddress("2001:db8::5");
     chat->menu()->CopyInvitation1->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "tessarine://[2001:db8::5]");

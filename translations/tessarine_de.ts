@@ -284,8 +284,8 @@ die &lt;b&gt;Orvane Lobby&lt;/b&gt;.&lt;/p&gt;
 sehen, und drück &lt;b&gt;Eröffnen&lt;/b&gt;. Dein Solospiel endet, und dein Tisch öffnet sich. Um Spieler
 einzuladen, wähle &lt;b&gt;Datei &amp;rsaquo; Einladung kopieren&lt;/b&gt; und schick ihnen den kopierten Link;
 er beginnt mit &lt;b&gt;tessarine://&lt;/b&gt;.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Einen Tisch finden und sich dazusetzen.&lt;/b&gt; Wähle &lt;b&gt;Datei &amp;rsaquo; An einen Tisch
-setzen&amp;hellip;&lt;/b&gt;. Dort stehen die Tische in deinem eigenen Netzwerk: Wähl einen aus, oder gib
+&lt;p&gt;&lt;b&gt;Einen Tisch finden und sich dazusetzen.&lt;/b&gt; Wähle &lt;b&gt;Datei &amp;rsaquo; Tisch
+beitreten&amp;hellip;&lt;/b&gt;. Dort stehen die Tische in deinem eigenen Netzwerk: Wähl einen aus, oder gib
 die Adresse des Gastgebers ein (einen Computernamen, eine IPv4- oder IPv6-Adresse) oder füge
 eine Einladung ein, und drück &lt;b&gt;Beitreten&lt;/b&gt;. Die letzten fünf Tische bleiben in der
 Adressliste. Ein Einladungslink, den du im Chat oder auf deinem Desktop anklickst, öffnet
@@ -552,7 +552,7 @@ kannst chatten und einen Tisch von Tessarine oder unseren anderen Spielen eröff
 dazusetzen. Die Lobby startet Tessarine mit allem, was es braucht, um einen Tisch zu
 eröffnen oder sich an einen zu setzen.&lt;/p&gt;
 &lt;p&gt;Um mit anderen zu spielen, brauchst du die Lobby nicht: &lt;b&gt;Datei &amp;rsaquo; Tisch
-eröffnen&amp;hellip;&lt;/b&gt; und &lt;b&gt;Datei &amp;rsaquo; An einen Tisch setzen&amp;hellip;&lt;/b&gt; öffnen einen Tisch für
+eröffnen&amp;hellip;&lt;/b&gt; und &lt;b&gt;Datei &amp;rsaquo; Tisch beitreten&amp;hellip;&lt;/b&gt; öffnen einen Tisch für
 deine Freunde oder bringen dich an ihren (siehe Verbinden). Möchtest du die Lobby und hast sie
 noch nicht, starte Tessarine für sich allein und wähle &lt;b&gt;Download And Install The Orvane Lobby
 Now&lt;/b&gt;; ist sie schon installiert, öffne sie über das Symbol auf deinem Desktop oder über das
@@ -763,7 +763,7 @@ Stapel loslassen.&lt;/li&gt;
     </message>
     <message>
         <source>Join a Table…</source>
-        <translation>An einen Tisch setzen…</translation>
+        <translation>Tisch beitreten…</translation>
     </message>
     <message>
         <source>Copy Invitation</source>
@@ -931,8 +931,8 @@ Stapel loslassen.&lt;/li&gt;
         <translation>S sortiert deine Karten, D zieht, Esc lässt los. Hilfe &gt; Inhalt nennt alle Tasten.</translation>
     </message>
     <message>
-        <source>PLAY WITH FRIENDS: File &gt; Host a Table… opens your table, File &gt; Join a Table… finds theirs.</source>
-        <translation>MIT FREUNDEN SPIELEN: Datei &gt; Tisch eröffnen… öffnet deinen Tisch, Datei &gt; An einen Tisch setzen… findet ihren.</translation>
+        <source>PLAY WITH FRIENDS: File &gt; Host a Table… or File &gt; Join a Table…</source>
+        <translation>MIT FREUNDEN SPIELEN: Datei &gt; Tisch eröffnen… oder Datei &gt; Tisch beitreten…</translation>
     </message>
 </context>
 <context>
@@ -1243,7 +1243,7 @@ Stapel loslassen.&lt;/li&gt;
     </message>
     <message>
         <source>Join a Table…</source>
-        <translation>An einen Tisch setzen…</translation>
+        <translation>Tisch beitreten…</translation>
     </message>
     <message>
         <source>The connection to the table was lost.</source>
@@ -1259,7 +1259,7 @@ Stapel loslassen.&lt;/li&gt;
     </message>
     <message>
         <source>Join That Table</source>
-        <translation>An diesen Tisch setzen</translation>
+        <translation>Diesem Tisch beitreten</translation>
     </message>
 </context>
 <context>
@@ -1350,11 +1350,11 @@ Stapel loslassen.&lt;/li&gt;
     </message>
     <message>
         <source>Join a Table…</source>
-        <translation>An einen Tisch setzen…</translation>
+        <translation>Tisch beitreten…</translation>
     </message>
     <message>
         <source>The Orvane Lobby is not installed on this computer. To play with others, choose Host a Table… or Join a Table… in this window or in the File menu.</source>
-        <translation>Die Orvane Lobby ist auf diesem Computer nicht installiert. Um mit anderen zu spielen, wähle Tisch eröffnen… oder An einen Tisch setzen… in diesem Fenster oder im Menü Datei.</translation>
+        <translation>Die Orvane Lobby ist auf diesem Computer nicht installiert. Um mit anderen zu spielen, wähle Tisch eröffnen… oder Tisch beitreten… in diesem Fenster oder im Menü Datei.</translation>
     </message>
 </context>
 <context>
@@ -1438,7 +1438,7 @@ Stapel loslassen.&lt;/li&gt;
     </message>
     <message>
         <source>Join a Table</source>
-        <translation>An einen Tisch setzen</translation>
+        <translation>Tisch beitreten</translation>
     </message>
     <message>
         <source>Address of the table</source>

@@ -65,8 +65,8 @@ void Tchat::requestStart(const QStringList& args) {
         return;
     }
     offer(this,
-          hosting_ ? tr("Hosting another table ends this one for everybody at it.")
-                   : tr("Joining another table leaves this one."),
+          hosting_ ? tr("This ends your table for everybody at it.")
+                   : tr("This leaves the table you are at."),
           tr("Go On"), [this, args] { emit startRequested(args); });
 }
 

@@ -1210,12 +1210,12 @@ Stapel loslassen.&lt;/li&gt;
         <translation>Es wurde kein Computer namens %1 gefunden.</translation>
     </message>
     <message>
-        <source>Hosting another table ends this one for everybody at it.</source>
-        <translation>Einen anderen Tisch zu eröffnen beendet diesen für alle, die daran sitzen.</translation>
+        <source>This ends your table for everybody at it.</source>
+        <translation>Damit endet dein Tisch für alle, die daran sitzen.</translation>
     </message>
     <message>
-        <source>Joining another table leaves this one.</source>
-        <translation>Wer sich an einen anderen Tisch setzt, verlässt diesen.</translation>
+        <source>This leaves the table you are at.</source>
+        <translation>Damit verlässt du den Tisch, an dem du sitzt.</translation>
     </message>
     <message>
         <source>Go On</source>

@@ -115,6 +115,26 @@ TEST_F(TablesTest, JoiningFromTheWindowStartsAsTheLobbyWould) {
     EXPECT_EQ(*program->nextStart(), (QStringList{"Bob", "2001:db8::7", "false"}));
 }
 
+// A table with others is left only on a yes: for a host it ends the table for everybody.
+TEST_F(TablesTest, LeavingATableWithOthersTakesAYes) {
+    start({"Ann", "127.0.0.1", "true"});
+    ASSERT_TRUE(chatShows("You are Connected."));
+    chat->openJoinWindow("192.0.2.1");
+    chat->joinWindow()->nameField()->setText("Ann");
+    QTest::mouseClick(chat->joinWindow()->joinButton(), Qt::LeftButton);
+    EXPECT_EQ(boxText(), "This ends your table for everybody at it.");
+    openBox()->accept();  // closed without a yes
+    QTest::qWait(50);
+    EXPECT_FALSE(program->nextStart());
+    EXPECT_TRUE(chat->isVisible());
+    chat->openJoinWindow();
+    QTest::mouseClick(chat->joinWindow()->joinButton(), Qt::LeftButton);
+    ASSERT_FALSE(boxText().isEmpty());
+    takeOffer();
+    ASSERT_TRUE(waitUntil([&] { return program->nextStart().has_value(); }));
+    EXPECT_EQ(*program->nextStart(), (QStringList{"Ann", "192.0.2.1", "false"}));
+}
+
 // Nobody there: said in one sentence, with the join window offered again; the window
 // stays.
 TEST_F(TablesTest, RefusedJoinSaysSoAndOffersTheJoinWindowAgain) {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "client/host_form.h"
@@ -118,7 +119,11 @@ QString Tchat::joinFailureText(ClientLink::Ending ending) const {
 }
 
 void Tchat::joinFailed(const QString& text) {
-    offer(this, text, tr("Join a Table…"), [this] { openJoinWindow(params_.host); });
+    offer(this, text, tr("Join a Table…"), [this] {
+        openJoinWindow(params_.host);
+        // Tried again under the name this start had.
+        if (params_.mode == StartParams::Mode::join) join_->nameField()->setText(params_.name);
+    });
 }
 
 void Tchat::linkEnded() {

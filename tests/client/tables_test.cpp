@@ -146,6 +146,7 @@ TEST_F(TablesTest, RefusedJoinSaysSoAndOffersTheJoinWindowAgain) {
     ASSERT_NE(chat->joinWindow(), nullptr);
     EXPECT_TRUE(chat->joinWindow()->isVisible());
     EXPECT_EQ(chat->joinWindow()->address(), "127.0.0.1");
+    EXPECT_EQ(chat->joinWindow()->playerName(), "Bob");
     EXPECT_TRUE(chat->isVisible());
 }
 

@@ -25,12 +25,25 @@ ClientLink::ClientLink(QObject* parent)
         opened_ = true;
         sock.setKeepAlive();
     });
+    answerTimer_.setSingleShot(true);
+    answerTimer_.setInterval(defaultAnswerMs);
+    connect(&answerTimer_, &QTimer::timeout, this, [this] {
+        if (!connected_) fail(Ending::noAnswer);
+    });
+}
+
+void ClientLink::fail(Ending why) {
+    if (finished_) return;
+    ending_ = why;
+    answerTimer_.stop();
+    sock.Abort();
 }
 
 void ClientLink::connectTo(const QString& host, quint16 port, const std::string& name) {
     loginName_ = wire::cleanName(name);
     sock.HostName = host;
     sock.PortName = QString::number(port);
+    answerTimer_.start();
     sock.Open();
 }
 
@@ -54,6 +67,7 @@ bool ClientLink::send(std::string_view line) {
 void ClientLink::sendloginfo(std::string_view rest) {
     mySlot_ = wire::SendLoginInfo::decode(rest).slot;
     connected_ = true;
+    answerTimer_.stop();
     sock.Send(wire::LoginInfo{mySlot_, std::string(cmd::version), loginName_}.encode());
     emit loggedIn(mySlot_);
 }
@@ -72,6 +86,7 @@ void ClientLink::sockRead(TSock* sender, int) {
 void ClientLink::drop(const char* why) {
     if (finished_) return;
     qCWarning(lcClient) << why;
+    ending_ = Ending::lost;
     // What a misbehaving host still had queued is not worth handling.
     std::deque<std::string>().swap(receivedlist_);
     queuedBytes_ = 0;
@@ -83,9 +98,26 @@ void ClientLink::sockInfo(TSock*, SocketInfo info, const QString& msg) {
         finish();
     } else if (info == SocketInfo::Error) {
         qCInfo(lcClient) << msg;
-        // An unreachable host leaves the client waiting; a connection that fails once
-        // made is a closed connection.
-        if (opened_) sock.Close();
+        // A connection that fails once made is a closed connection; one that cannot be
+        // made is given up with its reason.
+        if (opened_) {
+            if (ending_ == Ending::open) ending_ = Ending::lost;
+            sock.Close();
+            return;
+        }
+        switch (sock.errorCode()) {
+            case 10061:
+                fail(Ending::refused);
+                break;
+            case 11001:
+                fail(Ending::notFound);
+                break;
+            case 10060:
+                fail(Ending::noAnswer);
+                break;
+            default:
+                fail(Ending::unreachable);
+        }
     }
 }
 
@@ -93,6 +125,8 @@ void ClientLink::sockInfo(TSock*, SocketInfo info, const QString& msg) {
 void ClientLink::finish() {
     if (finished_) return;
     finished_ = true;
+    answerTimer_.stop();
+    if (ending_ == Ending::open) ending_ = Ending::closed;
     dispatchPacer_.halt();
     while (!receivedlist_.empty())
         processsocktimer();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <deque>
 #include <functional>
 #include <map>
@@ -28,6 +29,19 @@ public:
     static constexpr std::size_t maxQueuedBytes = 1024 * 1024;
     static constexpr std::size_t queuedLineCost = sizeof(std::string);
 
+    // How the connection ended, for the words the user is given.
+    enum class Ending {
+        open,         // not ended
+        closed,       // the host closed it
+        lost,         // it failed once made (reset, keep-alive gave up, flooded)
+        refused,      // nothing takes connections there
+        unreachable,  // no route to the address
+        notFound,     // the name has no address
+        noAnswer,     // no login request within the answer time
+    };
+    // A host that has not asked for the login by then is given up.
+    static constexpr int defaultAnswerMs = 10000;
+
     explicit ClientLink(QObject* parent = nullptr);
 
     // Opens the connection to the host and logs in as `name` when it asks.
@@ -48,6 +62,8 @@ public:
     bool connected() const { return connected_; }
     bool isSpectator() const { return mySlot_ > wire::seatCount; }
     std::size_t queuedLines() const { return receivedlist_.size(); }
+    Ending ending() const { return ending_; }
+    void setAnswerTimeout(int ms) { answerTimer_.setInterval(ms); }
 
     // The host's login request: answers with the login.
     void sendloginfo(std::string_view rest);
@@ -66,6 +82,8 @@ private:
     void processsocktimer();
     void dispatch(const std::string& line);
     void finish();
+    // The connection could not be made or answered: given up, reported as closed.
+    void fail(Ending why);
     // The connection failed under a handler or the host overran us: close as for a
     // close by the host.
     void drop(const char* why);
@@ -82,6 +100,8 @@ private:
     bool connected_ = false;
     bool opened_ = false;  // the connection was made at least once
     bool finished_ = false;
+    Ending ending_ = Ending::open;
+    QTimer answerTimer_;
 };
 
 }  // namespace tess

@@ -78,13 +78,23 @@ int main(int argc, char* argv[]) {
     tess::TchatOptions options;
     options.args = QApplication::arguments().mid(1);
     options.sinceStart = &sinceStart;
-    tess::Program program(options);
     // A signal closes the window as the user would; the program then ends as usual.
     tess::QuitSignals quitSignals;
-    QObject::connect(&quitSignals, &tess::QuitSignals::quitRequested, &app, [&program] {
-        program.chat().close();
-        QCoreApplication::quit();
-    });
-    program.show();
-    return QApplication::exec();
+    // A table hosted or joined from the windows runs as the lobby's start would, in a
+    // new program object: the old one, its table and its port are gone by then.
+    for (;;) {
+        tess::Program program(options);
+        bool signalled = false;
+        const auto onSignal = QObject::connect(&quitSignals, &tess::QuitSignals::quitRequested,
+                                               &app, [&program, &signalled] {
+                                                   signalled = true;
+                                                   program.chat().close();
+                                                   QCoreApplication::quit();
+                                               });
+        program.show();
+        const int code = QApplication::exec();
+        QObject::disconnect(onSignal);
+        if (signalled || !program.nextStart()) return code;
+        options.args = *program.nextStart();
+    }
 }

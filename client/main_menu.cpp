@@ -22,6 +22,14 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     StartGame1->setObjectName(QStringLiteral("StartGame1"));
     StartGame1->setEnabled(false);
     File->addSeparator();
+    HostTable1 = File->addAction(tr("Host a Table…"));
+    HostTable1->setObjectName(QStringLiteral("HostTable1"));
+    JoinTable1 = File->addAction(tr("Join a Table…"));
+    JoinTable1->setObjectName(QStringLiteral("JoinTable1"));
+    CopyInvitation1 = File->addAction(tr("Copy Invitation"));
+    CopyInvitation1->setObjectName(QStringLiteral("CopyInvitation1"));
+    CopyInvitation1->setEnabled(false);
+    File->addSeparator();
     Exit1 = File->addAction(tr("Exit"));
     Exit1->setObjectName(QStringLiteral("Exit1"));
 

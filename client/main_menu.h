@@ -27,6 +27,9 @@ public:
     QMenu* File;
     QMenu* Options;
     QAction* StartGame1;
+    QAction* HostTable1;
+    QAction* JoinTable1;
+    QAction* CopyInvitation1;
     QAction* Exit1;
     QAction* PlaySounds1;
     QAction* PlayerPhraseSounds1;

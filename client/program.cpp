@@ -57,6 +57,12 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
         reach_.reset();
         openReach(reachPort_);
     });
+    // Closing the window ends this table (and frees its port) before the next starts.
+    QObject::connect(chat_.get(), &Tchat::startRequested, chat_.get(),
+                     [this](const QStringList& args) {
+                         nextStart_ = args;
+                         chat_->close();
+                     });
 }
 
 Program::~Program() = default;
@@ -88,6 +94,8 @@ void Program::openReach(quint16 port) {
                      [chat = chat_.get()](const QString& line) { chat->notice(line); });
     QObject::connect(reach_.get(), &TableReach::externalAddressKnown, chat_.get(),
                      &Tchat::externalAddressKnown);
+    QObject::connect(reach_.get(), &TableReach::externalAddressKnown, chat_.get(),
+                     &Tchat::setInternetAddress);
 }
 
 Thelp& Program::help() {

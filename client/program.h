@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "client/tchat.h"
 #include "engine/random.h"
@@ -37,6 +39,9 @@ public:
     Tphrases& phrases();
     // Announcement and router mapping of a table hosted for others; null otherwise.
     TableReach* reach() const { return reach_.get(); }
+    // The arguments of the next start, when the user chose to host or join a table: the
+    // program then runs again as the lobby starts it, once this one is gone.
+    const std::optional<QStringList>& nextStart() const { return nextStart_; }
 
 private:
     QtClock clock_;
@@ -58,6 +63,7 @@ private:
     quint16 reachPort_ = 0;
 
     void openReach(quint16 port);
+    std::optional<QStringList> nextStart_;
 };
 
 }  // namespace tess

@@ -2,11 +2,18 @@
 
 #include <QCommandLineParser>
 
+#include "client/invitation.h"
+
 namespace tess {
 
 StartParams parseStartParams(const QStringList& args) {
     StartParams params;
     if (args.isEmpty()) return params;
+    if (args.size() == 1 && looksLikeInvitation(args[0])) {
+        params.mode = StartParams::Mode::invited;
+        params.host = args[0];
+        return params;
+    }
     if (args.size() < 3) {
         params.mode = StartParams::Mode::incomplete;
         return params;
@@ -22,6 +29,7 @@ namespace {
 
 const char* const usageText =
     "Usage: tessarine [NAME ADDRESS true|false]\n"
+    "       tessarine tessarine://ADDRESS\n"
     "\n"
     "Tessarine: a card game for one to four players at one table, over TCP.\n"
     "\n"
@@ -34,6 +42,10 @@ const char* const usageText =
     "  true|false    true hosts the table here (ADDRESS is then not used); anything\n"
     "                else joins the table hosted at ADDRESS. The table listens on TCP\n"
     "                port 7772.\n"
+    "  tessarine://ADDRESS\n"
+    "                an invitation to the table at ADDRESS (an IPv6 address in\n"
+    "                brackets): opens the join window filled in; nothing is joined\n"
+    "                until you press Join.\n"
     "\n"
     "Options:\n"
     "  -h, --help    print this help and exit\n"
@@ -96,6 +108,8 @@ CommandLine readCommandLine(const QStringList& args) {
     parser.addOption(version);
     acceptQtOptions(parser);
 
+    // An invitation, as the desktop passes a clicked link; it is checked by the window.
+    if (args.size() == 1 && looksLikeInvitation(args[0])) return result;
     // QCommandLineParser expects the program's name first.
     if (!parser.parse(QStringList{QStringLiteral("tessarine")} + args)) {
         // The lobby passes a player's name as typed, and "-=Ace=-" is a fine name: three

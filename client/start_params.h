@@ -9,7 +9,8 @@
 namespace tess {
 
 struct StartParams {
-    enum class Mode { solo, host, join, incomplete };
+    // invited: started with an invitation link, whose text `host` holds.
+    enum class Mode { solo, host, join, incomplete, invited };
     Mode mode = Mode::solo;
     QString name = QStringLiteral("You");
     QString host = QStringLiteral("127.0.0.1");

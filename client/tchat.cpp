@@ -90,14 +90,16 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
         chat_->setConnection(true, slot);
         model_.setConnection(slot);
     });
+    link_.setAnswerTimeout(options_.answerMs);
     turntimer_.setInterval(1000);
     connect(&turntimer_, &QTimer::timeout, this, [this] { model_.turntimerTimer(); });
     routeClient(link_, model_, *this);
     addFocusSwitch();
     connect(&link_, &ClientLink::closed, this, [this] {
         // After "Game is full" the window closes once its box is dismissed.
-        if (!awaitingFullBox_) close();
+        if (!awaitingFullBox_) linkEnded();
     });
+    setUpTableMenu();
 }
 
 Tchat::~Tchat() = default;
@@ -234,6 +236,10 @@ void Tchat::processparams() {
         hostpress();
         return;
     }
+    if (params_.mode == StartParams::Mode::invited) {
+        invited(params_.host);
+        return;
+    }
     notice(tr("Loading Multi-player Game.. Please Wait."));
     if (params_.mode == StartParams::Mode::incomplete) return;
     // A start that failed goes no further: no lobby link either.
@@ -250,7 +256,7 @@ bool Tchat::hostpress() {
     try {
         server_->startListening(options_.port);
     } catch (const ESockException& e) {
-        showMessage(this, QString::fromUtf8(e.what()));
+        portTaken(QString::fromUtf8(e.what()));
         return false;
     }
     server_->setBotSpeed(settings_.botSpeedMs);
@@ -260,6 +266,10 @@ bool Tchat::hostpress() {
     link_.connectTo(QStringLiteral("127.0.0.1"), server_->port(), params_.name.toStdString());
     model_.setHosting(true);
     menu_->StartGame1->setEnabled(true);
+    // A table for others is not hosted again from here, but can be handed on.
+    const bool forOthers = params_.mode == StartParams::Mode::host;
+    menu_->HostTable1->setEnabled(!forOthers);
+    menu_->CopyInvitation1->setEnabled(forOthers);
     if (windows_.spylist) windows_.spylist->setHosting(true);
     return true;
 }
@@ -267,6 +277,9 @@ bool Tchat::hostpress() {
 void Tchat::joinpress() {
     model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
+    // An IPv6 address may come in brackets, as in a link.
+    if (params_.host.startsWith(QLatin1Char('[')) && params_.host.endsWith(QLatin1Char(']')))
+        params_.host = params_.host.mid(1, params_.host.size() - 2);
     const auto connectToHost = [this] {
         link_.connectTo(params_.host, options_.port, params_.name.toStdString());
         link_.openLobbyLink(options_.lobbyPort);
@@ -280,7 +293,8 @@ void Tchat::joinpress() {
                 return;
             }
             qCInfo(lcWindow) << "No host" << info.hostName() << "-" << info.errorString();
-            showMessage(this, tr("Host Lookup - Could Not Find Host Entry"));
+            joinFailed(tr("Host Lookup - Could Not Find Host Entry") + QLatin1Char('\n') +
+                       tr("No computer named %1 was found.").arg(params_.host));
         });
         return;
     }

@@ -37,13 +37,16 @@ struct TallySeats;
 class MainMenu;
 class PhraseBar;
 class TServer;
+class Thost;
+class Tjoin;
 
 struct TchatOptions {
     QStringList args;      // the command line without the program's name
     QString settingsPath;  // empty: the usual place
     quint16 port = wire::tablePort;
     quint16 lobbyPort = 9001;
-    const QElapsedTimer* sinceStart = nullptr;  // for the log line at login
+    int answerMs = ClientLink::defaultAnswerMs;  // a join gives up after this long
+    const QElapsedTimer* sinceStart = nullptr;   // for the log line at login
 };
 
 class Tchat : public QMainWindow, private TableEvents, private PlayerEvents {
@@ -83,6 +86,17 @@ public:
     // The spectators' entries ("slot: name").
     QStringList spies() const;
 
+    // Tables with others. The join window, filled in with `address` when one is given.
+    void openJoinWindow(const QString& address = {});
+    void openHostWindow();
+    Tjoin* joinWindow() const { return join_; }
+    Thost* hostWindow() const { return host_; }
+    // The address players on the internet reach this table at, once the router has told
+    // it; invitations carry it instead of the local network's address.
+    void setInternetAddress(const QString& address) { internetAddress_ = address; }
+    // The invitation to this table ("tessarine://ADDRESS"); empty when not hosting others.
+    QString invitation() const;
+
     // The settings file: read at the user's own entry, written on every change.
     void loadinifile();
     void saveinifile();
@@ -97,6 +111,9 @@ signals:
     void openRouterPortChanged(bool open);
     // The internet address the router reports for a table hosted here.
     void externalAddressKnown(const QString& address);
+    // The table ends and the program starts again with these arguments, as the lobby
+    // starts it; the port is free by then.
+    void startRequested(const QStringList& args);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -115,6 +132,18 @@ private:
     TallySeats tallySeats() const;
 
     void useServer(TServer* server);
+    // Host, join and invite (tchat_tables.cpp).
+    void setUpTableMenu();
+    void attachTableWindows();
+    void requestStart(const QStringList& args);
+    void CopyInvitation1Click();
+    void invited(const QString& link);
+    // The connection went: says why, in plain words, where the user needs to know.
+    void linkEnded();
+    // A join that came to nothing: the reason, and the join window offered again.
+    void joinFailed(const QString& text);
+    void portTaken(const QString& error);
+    QString joinFailureText(ClientLink::Ending ending) const;
     void processparams();
     // False when the table could not be opened (the port is taken).
     bool hostpress();
@@ -169,6 +198,9 @@ private:
     bool loggedInTold_ = false;
     bool awaitingFullBox_ = false;
     std::string lastListing_;  // the last CMD_existingplayers, to tell its repeat
+    Tjoin* join_ = nullptr;
+    Thost* host_ = nullptr;
+    QString internetAddress_;
 };
 
 }  // namespace tess

@@ -81,6 +81,7 @@ void Tchat::attachWindows(const Windows& windows) {
     // A lobby handed over or an installer started: this copy makes way.
     if (windows.download)
         connect(windows.download, &Tdownload::closeMainWindow, this, &QWidget::close);
+    attachTableWindows();
 }
 
 TallySeats Tchat::tallySeats() const {

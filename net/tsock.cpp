@@ -172,6 +172,7 @@ void TSock::failed(int qtError) {
     int code = unknownErrorBase + qtError;
     for (const WinsockError& e : winsockErrors)
         if (e.qt == qtError) code = e.code;
+    errorCode_ = code;
     info(SocketInfo::Error, errorText(code));
 }
 

@@ -63,6 +63,9 @@ public:
     // Bytes queued for sending that the peer has not taken yet.
     qint64 pendingOutput() const;
 
+    // The classic number of the last Error info (10061 for a refused connection), 0 before.
+    int errorCode() const { return errorCode_; }
+
     // The text of an Error info: "Error #10054 (WSAECONNRESET)".
     static QString errorText(int code);
 
@@ -85,6 +88,7 @@ private:
     QTcpSocket* socket_ = nullptr;
     QTcpServer* server_ = nullptr;
     bool connected_ = false;
+    int errorCode_ = 0;
     std::string incoming_;
 };
 

@@ -163,10 +163,12 @@ Settings SettingsFile::load() {
     return s;
 }
 
-std::string SettingsFile::language() const {
+std::string SettingsFile::language() const { return value(languageKey); }
+
+std::string SettingsFile::value(const char* key) const {
     CSimpleIniA ini(false, false, false);
     if (!QFile::exists(path_) || readIni(path_, ini)) return {};
-    return ini.GetValue(section, languageKey, "");
+    return ini.GetValue(section, key, "");
 }
 
 bool SettingsFile::openRouterPort() const {

@@ -65,6 +65,8 @@ public:
     // before the user's settings are loaded, and writes nothing.
     bool openRouterPort() const;
     static constexpr const char* openRouterPortKey = "Openport";
+    // One key of the section as it stands ("" when absent or unreadable); writes nothing.
+    std::string value(const char* key) const;
     // Writes one key of the section, for the phrase editor.
     bool writeKey(const std::string& key, const std::string& value);
 

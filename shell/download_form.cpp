@@ -166,6 +166,16 @@ void Tdownload::buildRightPanels(QWidget* top, QWidget* bottom) {
         button(bottom, QStringLiteral("Button2"), tr("Play with Others"), QRect(42, 150, 172, 42));
     others->setAutoDefault(false);
     connect(others, &QPushButton::clicked, this, &Tdownload::Button2Click);
+
+    // Tables with others straight from here, below the lobby's button.
+    auto* host =
+        button(bottom, QStringLiteral("button_host"), tr("Host a Table…"), QRect(10, 204, 116, 42));
+    auto* join = button(bottom, QStringLiteral("button_join"), tr("Join a Table…"),
+                        QRect(131, 204, 116, 42));
+    for (QPushButton* b : {host, join})
+        b->setAutoDefault(false);
+    connect(host, &QPushButton::clicked, this, &Tdownload::hostTableRequested);
+    connect(join, &QPushButton::clicked, this, &Tdownload::joinTableRequested);
 }
 
 QUrl Tdownload::defaultDownloadUrl() { return QUrl(QStringLiteral(TESS_LOBBY_URL)); }
@@ -287,9 +297,15 @@ void Tdownload::Button1Click() { close(); }
 void Tdownload::Button2Click() {
     const QFileInfo lobby(lobbyPath_);
     if (!lobby.isFile()) {
+#ifdef Q_OS_WIN
         showMessage(
             tr("Please close the game and open the Orvane Lobby using the icon on your "
                "desktop or using the your Window's start-up menu."));
+#else
+        showMessage(
+            tr("The Orvane Lobby is not installed on this computer. To play with others, "
+               "choose Host a Table… or Join a Table… in this window or in the File menu."));
+#endif
         return;
     }
     if (!launcher_->start(lobby.absoluteFilePath(), {})) {

@@ -56,6 +56,9 @@ signals:
     void closeMainWindow();
     // One of the two status lines has changed.
     void statusChanged();
+    // "Host a Table…" and "Join a Table…": tables with others without the lobby.
+    void hostTableRequested();
+    void joinTableRequested();
 
 public slots:
     void getbuttonClick();

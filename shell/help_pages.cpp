@@ -26,9 +26,20 @@ computer with you in the first seat and the computer player Klot in the second. 
 offline, but the game talks to itself over your computer's network components, so your
 <b>firewall must allow Tessarine to use the network</b>, even when you are not connected to
 the Internet. If the table never says "You are Connected.", check your firewall first.</p>
-<p><b>Playing with others.</b> Games with other players are found and started through the
-<b>Orvane Lobby</b>. One player hosts the table; the others join it. Up to four players sit
-at the table and up to five more may watch as spies.</p>
+<p><b>Playing with others.</b> One player hosts the table; the others join it. Up to four
+players sit at the table and up to five more may watch as spies. Tables can be hosted and
+joined from Tessarine itself, or found and started through the <b>Orvane Lobby</b>.</p>
+<p><b>Hosting a table.</b> Choose <b>File &rsaquo; Host a Table&hellip;</b> (or <b>Host a
+Table&hellip;</b> in the window shown at a solo start), type the name the others will see and
+press <b>Host</b>. Your solo game ends and your table opens. To invite players, choose
+<b>File &rsaquo; Copy Invitation</b> and send them the link it copies; it begins with
+<b>tessarine://</b>.</p>
+<p><b>Finding and joining a table.</b> Choose <b>File &rsaquo; Join a Table&hellip;</b>.
+Tables hosted on your own network are listed there: pick one, or type the host's address (a
+computer name, an IPv4 or an IPv6 address) or paste an invitation, and press <b>Join</b>.
+The last five tables you joined are kept in the address list. An invitation link clicked in
+the chat or on your desktop opens the same window, filled in; nothing is joined until you
+press Join. If a table cannot be reached, Tessarine says why and offers the window again.</p>
 <p><b>Hosting.</b> The computer that hosts the table must accept incoming connections on
 <b>TCP port 7772</b>. Allow Tessarine through your firewall, and if you are behind a router,
 forward port 7772 to your computer.</p>
@@ -182,10 +193,11 @@ const char* const lobby = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p>The <b>Orvane Lobby</b> is where you meet other players. From the lobby you can see who is
 online, chat, and open or join a table of Tessarine and of our other games. The lobby starts
 Tessarine for you with everything it needs to host a table or to join one.</p>
-<p>Playing against other players is only possible through the lobby. If you do not have it
-yet, start Tessarine on its own and choose <b>Download And Install The Orvane Lobby Now</b>;
-if it is already installed, open it from the icon on your desktop or from your start-up
-menu.</p>
+<p>You do not need the lobby to play with others: <b>File &rsaquo; Host a Table&hellip;</b>
+and <b>File &rsaquo; Join a Table&hellip;</b> open a table for your friends or take you to
+theirs (see Connecting). If you want the lobby and do not have it yet, start Tessarine on its
+own and choose <b>Download And Install The Orvane Lobby Now</b>; if it is already installed,
+open it from the icon on your desktop or from your desktop's menu of programs.</p>
 )");
 
 // Help texts are read in the user's language the first time the help is built.

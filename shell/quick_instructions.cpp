@@ -57,6 +57,8 @@ void QuickInstructionsPanel::setVisible(bool visible) {
 
 void QuickInstructionsPanel::build() {
     label(this, tr("QUICK INSTRUCTIONS"), QRect(0, 10, 625, 30), 16, true, Qt::AlignCenter);
+    label(this, tr("PLAY WITH FRIENDS: File > Host a Table… or File > Join a Table…"),
+          QRect(20, 38, 585, 14), 8, false, Qt::AlignCenter);
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("image_layout"));

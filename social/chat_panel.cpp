@@ -199,6 +199,10 @@ void ChatPanel::ClearMainChat1Click() {
 
 // The link's own text is stored with its item, so the click opens what was clicked.
 void ChatPanel::mainchatJump(const QString& linkText) {
+    if (isInvitationLink(linkText.trimmed().toStdString())) {
+        emit invitationClicked(linkText.trimmed());
+        return;
+    }
     const auto address = linkAddress(linkText.trimmed().toStdString());
     if (!address) {
         showMessage(window(), tr("Cannot open Webpage"));

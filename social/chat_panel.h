@@ -63,6 +63,8 @@ public:
 
 signals:
     void lineReady(const std::string& line);
+    // A tessarine:// link was clicked: its text, for the join window.
+    void invitationClicked(const QString& link);
     void scrollOffChanged(bool off);
 
 protected:

@@ -25,7 +25,7 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 bool looksLikeLink(std::string_view word) {
     const std::string l = lower(word);
     return l.find("http://") != std::string::npos || l.find("https://") != std::string::npos ||
-           l.find("www.") != std::string::npos;
+           l.find("www.") != std::string::npos || l.find("tessarine://") != std::string::npos;
 }
 
 // Appends a space, then cuts the text after each space into items.
@@ -106,6 +106,10 @@ std::optional<std::string> linkAddress(std::string_view linkText) {
     if (startsWith(l, "http://") || startsWith(l, "https://")) return std::string(text);
     if (startsWith(l, "www.")) return "http://" + std::string(text);
     return std::nullopt;
+}
+
+bool isInvitationLink(std::string_view linkText) {
+    return startsWith(lower(linkText), "tessarine://");
 }
 
 }  // namespace tess

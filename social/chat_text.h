@@ -65,5 +65,8 @@ std::optional<std::string> chatMessage(std::string_view input, int mySlot,
 // The address a link opens: http and https addresses as they are, "www." words as
 // "http://" + word; nothing for anything else.
 std::optional<std::string> linkAddress(std::string_view linkText);
+// Whether a link is an invitation to a table ("tessarine://..."), which the program
+// opens itself rather than the desktop.
+bool isInvitationLink(std::string_view linkText);
 
 }  // namespace tess

@@ -246,9 +246,20 @@ computer with you in the first seat and the computer player Klot in the second. 
 offline, but the game talks to itself over your computer&apos;s network components, so your
 &lt;b&gt;firewall must allow Tessarine to use the network&lt;/b&gt;, even when you are not connected to
 the Internet. If the table never says &quot;You are Connected.&quot;, check your firewall first.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; Games with other players are found and started through the
-&lt;b&gt;Orvane Lobby&lt;/b&gt;. One player hosts the table; the others join it. Up to four players sit
-at the table and up to five more may watch as spies.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing with others.&lt;/b&gt; One player hosts the table; the others join it. Up to four
+players sit at the table and up to five more may watch as spies. Tables can be hosted and
+joined from Tessarine itself, or found and started through the &lt;b&gt;Orvane Lobby&lt;/b&gt;.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Hosting a table.&lt;/b&gt; Choose &lt;b&gt;File &amp;rsaquo; Host a Table&amp;hellip;&lt;/b&gt; (or &lt;b&gt;Host a
+Table&amp;hellip;&lt;/b&gt; in the window shown at a solo start), type the name the others will see and
+press &lt;b&gt;Host&lt;/b&gt;. Your solo game ends and your table opens. To invite players, choose
+&lt;b&gt;File &amp;rsaquo; Copy Invitation&lt;/b&gt; and send them the link it copies; it begins with
+&lt;b&gt;tessarine://&lt;/b&gt;.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Finding and joining a table.&lt;/b&gt; Choose &lt;b&gt;File &amp;rsaquo; Join a Table&amp;hellip;&lt;/b&gt;.
+Tables hosted on your own network are listed there: pick one, or type the host&apos;s address (a
+computer name, an IPv4 or an IPv6 address) or paste an invitation, and press &lt;b&gt;Join&lt;/b&gt;.
+The last five tables you joined are kept in the address list. An invitation link clicked in
+the chat or on your desktop opens the same window, filled in; nothing is joined until you
+press Join. If a table cannot be reached, Tessarine says why and offers the window again.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Hosting.&lt;/b&gt; The computer that hosts the table must accept incoming connections on
 &lt;b&gt;TCP port 7772&lt;/b&gt;. Allow Tessarine through your firewall, and if you are behind a router,
 forward port 7772 to your computer.&lt;/p&gt;
@@ -264,9 +275,22 @@ Drück den Knopf &lt;b&gt;Start&lt;/b&gt; (oder Datei &amp;rsaquo; Spiel starten
 geht auch offline, aber das Spiel spricht über die Netzwerkkomponenten deines Computers mit
 sich selbst. Deine &lt;b&gt;Firewall muss Tessarine deshalb das Netzwerk erlauben&lt;/b&gt;, auch ohne
 Internetverbindung. Steht am Tisch nie „Du bist verbunden.“, prüfe zuerst deine Firewall.&lt;/p&gt;
-&lt;p&gt;&lt;b&gt;Mit anderen spielen.&lt;/b&gt; Spiele mit anderen findest und startest du über die
-&lt;b&gt;Orvane Lobby&lt;/b&gt;. Ein Spieler ist Gastgeber des Tisches, die anderen setzen sich dazu. Bis
-zu vier Spieler sitzen am Tisch, bis zu fünf weitere können zuschauen.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Mit anderen spielen.&lt;/b&gt; Ein Spieler ist Gastgeber des Tisches, die anderen setzen sich
+dazu. Bis zu vier Spieler sitzen am Tisch, bis zu fünf weitere können zuschauen. Tische
+eröffnest du und setzt dich dazu direkt in Tessarine, oder du findest und startest sie über
+die &lt;b&gt;Orvane Lobby&lt;/b&gt;.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Einen Tisch eröffnen.&lt;/b&gt; Wähle &lt;b&gt;Datei &amp;rsaquo; Tisch eröffnen&amp;hellip;&lt;/b&gt; (oder
+&lt;b&gt;Tisch eröffnen&amp;hellip;&lt;/b&gt; im Fenster beim Solostart), gib den Namen ein, den die anderen
+sehen, und drück &lt;b&gt;Eröffnen&lt;/b&gt;. Dein Solospiel endet, und dein Tisch öffnet sich. Um Spieler
+einzuladen, wähle &lt;b&gt;Datei &amp;rsaquo; Einladung kopieren&lt;/b&gt; und schick ihnen den kopierten Link;
+er beginnt mit &lt;b&gt;tessarine://&lt;/b&gt;.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Einen Tisch finden und sich dazusetzen.&lt;/b&gt; Wähle &lt;b&gt;Datei &amp;rsaquo; Tisch
+beitreten&amp;hellip;&lt;/b&gt;. Dort stehen die Tische in deinem eigenen Netzwerk: Wähl einen aus, oder gib
+die Adresse des Gastgebers ein (einen Computernamen, eine IPv4- oder IPv6-Adresse) oder füge
+eine Einladung ein, und drück &lt;b&gt;Beitreten&lt;/b&gt;. Die letzten fünf Tische bleiben in der
+Adressliste. Ein Einladungslink, den du im Chat oder auf deinem Desktop anklickst, öffnet
+dasselbe Fenster, schon ausgefüllt; beigetreten wird erst, wenn du Beitreten drückst. Ist ein
+Tisch nicht erreichbar, sagt Tessarine, warum, und bietet das Fenster wieder an.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Gastgeber sein.&lt;/b&gt; Der Computer des Gastgebers muss eingehende Verbindungen auf
 &lt;b&gt;TCP-Port 7772&lt;/b&gt; annehmen. Lass Tessarine durch deine Firewall und leite hinter einem
 Router den Port 7772 an deinen Computer weiter.&lt;/p&gt;
@@ -524,20 +548,23 @@ nächste Spiel gespeichert. Die Sprüche gehen so an den Tisch, wie du sie schre
 &lt;p&gt;The &lt;b&gt;Orvane Lobby&lt;/b&gt; is where you meet other players. From the lobby you can see who is
 online, chat, and open or join a table of Tessarine and of our other games. The lobby starts
 Tessarine for you with everything it needs to host a table or to join one.&lt;/p&gt;
-&lt;p&gt;Playing against other players is only possible through the lobby. If you do not have it
-yet, start Tessarine on its own and choose &lt;b&gt;Download And Install The Orvane Lobby Now&lt;/b&gt;;
-if it is already installed, open it from the icon on your desktop or from your start-up
-menu.&lt;/p&gt;
+&lt;p&gt;You do not need the lobby to play with others: &lt;b&gt;File &amp;rsaquo; Host a Table&amp;hellip;&lt;/b&gt;
+and &lt;b&gt;File &amp;rsaquo; Join a Table&amp;hellip;&lt;/b&gt; open a table for your friends or take you to
+theirs (see Connecting). If you want the lobby and do not have it yet, start Tessarine on its
+own and choose &lt;b&gt;Download And Install The Orvane Lobby Now&lt;/b&gt;; if it is already installed,
+open it from the icon on your desktop or from your desktop&apos;s menu of programs.&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;In der &lt;b&gt;Orvane Lobby&lt;/b&gt; triffst du andere Spieler. Dort siehst du, wer online ist,
 kannst chatten und einen Tisch von Tessarine oder unseren anderen Spielen eröffnen oder dich
 dazusetzen. Die Lobby startet Tessarine mit allem, was es braucht, um einen Tisch zu
 eröffnen oder sich an einen zu setzen.&lt;/p&gt;
-&lt;p&gt;Gegen andere Spieler spielst du nur über die Lobby. Hast du sie noch nicht, starte
-Tessarine für sich allein und wähle &lt;b&gt;Orvane Lobby jetzt herunterladen und
-installieren&lt;/b&gt;; ist sie schon installiert, öffne sie über das Symbol auf deinem Desktop
-oder über dein Startmenü.&lt;/p&gt;
+&lt;p&gt;Um mit anderen zu spielen, brauchst du die Lobby nicht: &lt;b&gt;Datei &amp;rsaquo; Tisch
+eröffnen&amp;hellip;&lt;/b&gt; und &lt;b&gt;Datei &amp;rsaquo; Tisch beitreten&amp;hellip;&lt;/b&gt; öffnen einen Tisch für
+deine Freunde oder bringen dich an ihren (siehe Verbinden). Möchtest du die Lobby und hast sie
+noch nicht, starte Tessarine für sich allein und wähle &lt;b&gt;Download And Install The Orvane Lobby
+Now&lt;/b&gt;; ist sie schon installiert, öffne sie über das Symbol auf deinem Desktop oder über das
+Programmmenü deines Desktops.&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -618,6 +645,41 @@ tut dasselbe.&lt;/li&gt;
 Stapel loslassen.&lt;/li&gt;
 &lt;/ul&gt;
 </translation>
+    </message>
+</context>
+<context>
+    <name>tess::Invitation</name>
+    <message>
+        <source>This is not a Tessarine invitation: an invitation begins with tessarine://.</source>
+        <translation>Das ist keine Tessarine-Einladung: Eine Einladung beginnt mit tessarine://.</translation>
+    </message>
+    <message>
+        <source>This invitation is refused: it is too long to hold a table&apos;s address.</source>
+        <translation>Diese Einladung wird abgelehnt: Sie ist zu lang für die Adresse eines Tisches.</translation>
+    </message>
+    <message>
+        <source>This invitation is refused: it holds no address.</source>
+        <translation>Diese Einladung wird abgelehnt: Sie enthält keine Adresse.</translation>
+    </message>
+    <message>
+        <source>This invitation is refused: it holds a path after the address, and an invitation may hold only an address.</source>
+        <translation>Diese Einladung wird abgelehnt: Sie enthält nach der Adresse einen Pfad, und eine Einladung darf nur eine Adresse enthalten.</translation>
+    </message>
+    <message>
+        <source>This invitation is refused: it holds a query or a fragment after the address, and an invitation may hold only an address.</source>
+        <translation>Diese Einladung wird abgelehnt: Sie enthält nach der Adresse eine Abfrage oder ein Fragment, und eine Einladung darf nur eine Adresse enthalten.</translation>
+    </message>
+    <message>
+        <source>This invitation is refused: it holds user information before the address, and an invitation may hold only an address.</source>
+        <translation>Diese Einladung wird abgelehnt: Sie enthält vor der Adresse Benutzerangaben, und eine Einladung darf nur eine Adresse enthalten.</translation>
+    </message>
+    <message>
+        <source>This invitation is refused: it names a port other than the table&apos;s port 7772.</source>
+        <translation>Diese Einladung wird abgelehnt: Sie nennt einen anderen Port als den Port 7772 des Tisches.</translation>
+    </message>
+    <message>
+        <source>This invitation is refused: its address is not a host name, an IPv4 address or an IPv6 address in brackets.</source>
+        <translation>Diese Einladung wird abgelehnt: Ihre Adresse ist weder ein Rechnername noch eine IPv4-Adresse noch eine IPv6-Adresse in eckigen Klammern.</translation>
     </message>
 </context>
 <context>
@@ -721,6 +783,18 @@ Stapel loslassen.&lt;/li&gt;
     <message>
         <source>The language changes at the next start.</source>
         <translation>Die Sprache wechselt beim nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Host a Table…</source>
+        <translation>Tisch eröffnen…</translation>
+    </message>
+    <message>
+        <source>Join a Table…</source>
+        <translation>Tisch beitreten…</translation>
+    </message>
+    <message>
+        <source>Copy Invitation</source>
+        <translation>Einladung kopieren</translation>
     </message>
 </context>
 <context>
@@ -882,6 +956,10 @@ Stapel loslassen.&lt;/li&gt;
     <message>
         <source>S sorts your cards, D draws, H hints, Esc lets go. Help &gt; Content lists every key.</source>
         <translation>S sortiert, D zieht, H gibt einen Tipp, Esc lässt los. Hilfe &gt; Inhalt nennt alle Tasten.</translation>
+    </message>
+    <message>
+        <source>PLAY WITH FRIENDS: File &gt; Host a Table… or File &gt; Join a Table…</source>
+        <translation>MIT FREUNDEN SPIELEN: Datei &gt; Tisch eröffnen… oder Datei &gt; Tisch beitreten…</translation>
     </message>
 </context>
 <context>
@@ -1216,6 +1294,62 @@ Stapel loslassen.&lt;/li&gt;
         <source>Maker&apos;s web site</source>
         <translation>Webseite des Herstellers</translation>
     </message>
+    <message>
+        <source>No computer named %1 was found.</source>
+        <translation>Es wurde kein Computer namens %1 gefunden.</translation>
+    </message>
+    <message>
+        <source>This ends your table for everybody at it.</source>
+        <translation>Damit endet dein Tisch für alle, die daran sitzen.</translation>
+    </message>
+    <message>
+        <source>This leaves the table you are at.</source>
+        <translation>Damit verlässt du den Tisch, an dem du sitzt.</translation>
+    </message>
+    <message>
+        <source>Go On</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Invitation copied: %1 Send it to the players you want at your table.</source>
+        <translation>Einladung kopiert: %1 Schick sie den Spielern, die du an deinem Tisch haben möchtest.</translation>
+    </message>
+    <message>
+        <source>The table at %1 refused the connection: nobody hosts a table there, or a firewall keeps players out.</source>
+        <translation>Der Tisch unter %1 hat die Verbindung abgelehnt: Dort ist kein Tisch eröffnet, oder eine Firewall hält Spieler fern.</translation>
+    </message>
+    <message>
+        <source>The table at %1 cannot be reached: this computer has no route to that address.</source>
+        <translation>Der Tisch unter %1 ist nicht erreichbar: Dieser Computer hat keinen Weg zu dieser Adresse.</translation>
+    </message>
+    <message>
+        <source>The table at %1 did not answer within 10 seconds.</source>
+        <translation>Der Tisch unter %1 hat nicht innerhalb von 10 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>The table at %1 closed the connection before letting you in.</source>
+        <translation>Der Tisch unter %1 hat die Verbindung geschlossen, bevor du dich setzen konntest.</translation>
+    </message>
+    <message>
+        <source>Join a Table…</source>
+        <translation>Tisch beitreten…</translation>
+    </message>
+    <message>
+        <source>The connection to the table was lost.</source>
+        <translation>Die Verbindung zum Tisch ist abgerissen.</translation>
+    </message>
+    <message>
+        <source>The host closed the table.</source>
+        <translation>Der Gastgeber hat den Tisch geschlossen.</translation>
+    </message>
+    <message>
+        <source>Port 7772 is taken on this computer, most likely by another copy of Tessarine that hosts a table here; you can join that table instead.</source>
+        <translation>Port 7772 ist auf diesem Computer belegt, wahrscheinlich von einem anderen Tessarine, das hier einen Tisch eröffnet hat; du kannst dich stattdessen an diesen Tisch setzen.</translation>
+    </message>
+    <message>
+        <source>Join That Table</source>
+        <translation>Diesem Tisch beitreten</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tdownload</name>
@@ -1299,6 +1433,18 @@ Stapel loslassen.&lt;/li&gt;
         <source>Please close the game and open the Orvane Lobby using the icon on your desktop or using the your Window&apos;s start-up menu.</source>
         <translation>Bitte schließe das Spiel und öffne die Orvane Lobby über das Symbol auf deinem Desktop oder über dein Startmenü.</translation>
     </message>
+    <message>
+        <source>Host a Table…</source>
+        <translation>Tisch eröffnen…</translation>
+    </message>
+    <message>
+        <source>Join a Table…</source>
+        <translation>Tisch beitreten…</translation>
+    </message>
+    <message>
+        <source>The Orvane Lobby is not installed on this computer. To play with others, choose Host a Table… or Join a Table… in this window or in the File menu.</source>
+        <translation>Die Orvane Lobby ist auf diesem Computer nicht installiert. Um mit anderen zu spielen, wähle Tisch eröffnen… oder Tisch beitreten… in diesem Fenster oder im Menü Datei.</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tgamestart</name>
@@ -1332,6 +1478,156 @@ Stapel loslassen.&lt;/li&gt;
     <message>
         <source>Tessarine - Help File</source>
         <translation>Tessarine - Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Thost</name>
+    <message>
+        <source>Host a Table</source>
+        <translation>Tisch eröffnen</translation>
+    </message>
+    <message>
+        <source>Your table opens on this computer for up to four players and five spectators. Others join it by this computer&apos;s address (port 7772), from the list of tables on their network, or with the invitation you copy from the File menu. The game you are at now ends first.</source>
+        <translation>Dein Tisch öffnet sich auf diesem Computer für bis zu vier Spieler und fünf Zuschauer. Andere setzen sich über die Adresse dieses Computers (Port 7772) dazu, über die Liste der Tische in ihrem Netzwerk oder mit der Einladung, die du im Menü Datei kopierst. Das Spiel, an dem du gerade sitzt, endet zuerst.</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Dein &amp;Name:</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>&amp;Host</source>
+        <translation>&amp;Eröffnen</translation>
+    </message>
+    <message>
+        <source>Host the table</source>
+        <translation>Den Tisch eröffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Type the name the others will see.</source>
+        <translation>Gib den Namen ein, den die anderen sehen.</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Tjoin</name>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Join a Table</source>
+        <translation>Tisch beitreten</translation>
+    </message>
+    <message>
+        <source>Address of the table</source>
+        <translation>Adresse des Tisches</translation>
+    </message>
+    <message>
+        <source>A host name, an IPv4 address or an IPv6 address; the list holds the last five tables joined.</source>
+        <translation>Ein Rechnername, eine IPv4- oder eine IPv6-Adresse; die Liste enthält die letzten fünf Tische.</translation>
+    </message>
+    <message>
+        <source>host name or address</source>
+        <translation>Rechnername oder Adresse</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Dein &amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>Join the table</source>
+        <translation>Dem Tisch beitreten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Tables on this network:</source>
+        <translation>&amp;Tische in diesem Netzwerk:</translation>
+    </message>
+    <message>
+        <source>Tables on this network</source>
+        <translation>Tische in diesem Netzwerk</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Gastgeber</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Spectators</source>
+        <translation>Zuschauer</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>About the tables on this network</source>
+        <translation>Zu den Tischen in diesem Netzwerk</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>spielt</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>No tables found on this network yet.</source>
+        <translation>Noch keine Tische in diesem Netzwerk gefunden.</translation>
+    </message>
+    <message>
+        <source>Tables on this network cannot be listed: %1 You can still join a table by its address.</source>
+        <translation>Tische in diesem Netzwerk können nicht aufgelistet werden: %1 Über seine Adresse kannst du dich trotzdem an einen Tisch setzen.</translation>
+    </message>
+    <message>
+        <source>Type the name the others will see.</source>
+        <translation>Gib den Namen ein, den die anderen sehen.</translation>
+    </message>
+    <message>
+        <source>Type the address of the table, or choose one from the list.</source>
+        <translation>Gib die Adresse des Tisches ein oder wähl einen aus der Liste.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a host name, an IPv4 address or an IPv6 address.</source>
+        <translation>„%1“ ist weder ein Rechnername noch eine IPv4- oder IPv6-Adresse.</translation>
     </message>
 </context>
 <context>

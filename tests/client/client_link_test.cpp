@@ -87,20 +87,56 @@ TEST(ClientLink, HandlesLinesInOrderAndSeesTheTableIsFullBeforeTheClose) {
                                                  "CMD_full|", "closed"}));
 }
 
-TEST(ClientLink, UnreachableHostLeavesTheClientWaiting) {
+// A join that comes to nothing is given up with its reason rather than left waiting.
+TEST(ClientLink, RefusedOrUnansweredConnectionEndsWithItsReason) {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost, 0);
     const quint16 port = probe.serverPort();
     probe.close();
+    ClientLink refused;
+    answerLogin(refused);
+    bool closed = false;
+    QObject::connect(&refused, &ClientLink::closed, [&] { closed = true; });
+    refused.connectTo("127.0.0.1", port, "Bob");
+    refused.openLobbyLink(port);  // nobody there either: ignored
+    ASSERT_TRUE(waitUntil([&] { return closed; }));
+    EXPECT_EQ(refused.ending(), ClientLink::Ending::refused);
+    EXPECT_FALSE(refused.connected());
+    EXPECT_FALSE(refused.send("CMD_chat+1+hi|clBlack"));
+
+    // Taken in, but never asked for the login.
+    FakeHost silent;
+    ClientLink waiting;
+    answerLogin(waiting);
+    waiting.setAnswerTimeout(300);
+    closed = false;
+    QObject::connect(&waiting, &ClientLink::closed, [&] { closed = true; });
+    waiting.connectTo("127.0.0.1", silent.port(), "Bob");
+    QTcpSocket* peer = silent.accept();
+    ASSERT_NE(peer, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return closed; }));
+    EXPECT_EQ(waiting.ending(), ClientLink::Ending::noAnswer);
+    EXPECT_TRUE(waitUntil([&] { return peer->state() == QAbstractSocket::UnconnectedState; }));
+}
+
+// A host that answers in time is not given up later, and its close is a close.
+TEST(ClientLink, AnsweredConnectionIsKeptPastTheAnswerTime) {
+    FakeHost host;
     ClientLink link;
     answerLogin(link);
+    link.setAnswerTimeout(200);
     bool closed = false;
     QObject::connect(&link, &ClientLink::closed, [&] { closed = true; });
-    link.connectTo("127.0.0.1", port, "Bob");
-    link.openLobbyLink(port);  // nobody there either: ignored
-    EXPECT_FALSE(waitUntil([&] { return closed; }, 300));
-    EXPECT_FALSE(link.connected());
-    EXPECT_FALSE(link.send("CMD_chat+1+hi|clBlack"));
+    link.connectTo("127.0.0.1", host.port(), "Bob");
+    QTcpSocket* peer = host.accept();
+    ASSERT_NE(peer, nullptr);
+    peer->write("CMD_sendlogininfo+2\xFF");
+    ASSERT_TRUE(waitUntil([&] { return link.connected(); }));
+    EXPECT_FALSE(waitUntil([&] { return closed; }, 400));
+    EXPECT_EQ(link.ending(), ClientLink::Ending::open);
+    peer->disconnectFromHost();
+    ASSERT_TRUE(waitUntil([&] { return closed; }));
+    EXPECT_EQ(link.ending(), ClientLink::Ending::closed);
 }
 
 TEST(ClientLink, LogsInAtTheRealHostAndGoesWhenItIsKicked) {

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -179,8 +180,13 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
     EXPECT_TRUE(chatText().contains("Zed has a different version of the game then you."));
     EXPECT_TRUE(chat->spies().isEmpty());
 
-    // The host goes: so does the window.
+    // The host goes: the player is told, and the window goes with the box.
     peer->disconnectFromHost();
+    ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
+    EXPECT_EQ(openBox()->text(), "The host closed the table.");
+    QTest::qWait(50);
+    EXPECT_TRUE(chat->isVisible());
+    openBox()->accept();
     EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
 }
 
@@ -223,21 +229,42 @@ TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
     listenAsLobby();
     start({"Ann", "127.0.0.1", "true"}, taken.serverPort());
     ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
-    EXPECT_EQ(openBox()->text(), "Listen - Error Binding Socket");
-    openBox()->accept();
+    // The classic words first, then what they mean, with the way out.
+    EXPECT_TRUE(openBox()->text().startsWith("Listen - Error Binding Socket\nPort 7772 is taken"))
+        << openBox()->text().toStdString();
+    QSignalSpy restart(chat, &Tchat::startRequested);
+    openBox()->accept();  // closed without taking the offer
     EXPECT_FALSE(chat->hosting());
     EXPECT_FALSE(chat->board()->button_start()->isVisible());
     QTest::qWait(100);
     EXPECT_FALSE(taken.hasPendingConnections());
     EXPECT_FALSE(lobby.hasPendingConnections());  // the start ended at the error
     EXPECT_FALSE(chat->link().connected());
+    EXPECT_EQ(restart.count(), 0);
+}
+
+// Offered instead of waiting: the table already open here, joined under the same name.
+TEST_F(TchatTest, TakenPortOffersToJoinTheTableThatHasIt) {
+    QTcpServer taken;
+    ASSERT_TRUE(taken.listen(QHostAddress::Any, 0));
+    start({"Ann", "127.0.0.1", "true"}, taken.serverPort());
+    ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
+    auto* offered = openBox()->findChild<QPushButton*>("button_offer");
+    ASSERT_NE(offered, nullptr);
+    EXPECT_EQ(offered->text(), "Join That Table");
+    QTest::mouseClick(offered, Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return program->nextStart().has_value(); }));
+    EXPECT_EQ(*program->nextStart(), (QStringList{"Ann", "127.0.0.1", "false"}));
+    EXPECT_FALSE(chat->isVisible());
 }
 
 TEST_F(TchatTest, AHostNameIsLookedUpAndAnUnknownOneIsTold) {
     listenAsLobby();
     start({"Bob", "no-such-host.invalid", "false"});
     ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }, 20000));
-    EXPECT_EQ(openBox()->text(), "Host Lookup - Could Not Find Host Entry");
+    EXPECT_EQ(openBox()->text(),
+              "Host Lookup - Could Not Find Host Entry\nNo computer named no-such-host.invalid "
+              "was found.");
     openBox()->accept();
     QTest::qWait(100);
     EXPECT_FALSE(lobby.hasPendingConnections());  // the start ended at the error
@@ -388,7 +415,9 @@ TEST_F(TchatTest, AStoredPlacementIsKeptOnTheScreenAndSavedAsTaken) {
 }
 
 TEST_F(TchatTest, OptionsBeforeTheFirstConnectionWriteTheDefaults) {
-    start({"Bob", "127.0.0.1", "false"}, freePort());  // nobody hosts there
+    start({"Bob", "127.0.0.1", "false"}, freePort());             // nobody hosts there
+    ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));  // and says so
+    openBox()->accept();
     chat->menu()->PlaySounds1->trigger();
     const QString saved = settingsText();
     EXPECT_TRUE(saved.contains("Playsounds=false"));

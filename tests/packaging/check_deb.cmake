@@ -125,6 +125,10 @@ file(READ "${root}/usr/share/metainfo/${APPSTREAM_ID}.metainfo.xml" metainfo)
 if(NOT metainfo MATCHES "<release version=\"${VERSION}\"")
     fail("the metainfo lists no release ${VERSION}")
 endif()
+# Invitation links (tessarine://) open the program.
+if(NOT metainfo MATCHES "<mediatype>x-scheme-handler/tessarine</mediatype>")
+    fail("the metainfo does not provide the tessarine:// links")
+endif()
 find_program(APPSTREAMCLI appstreamcli)
 if(APPSTREAMCLI)
     execute_process(COMMAND ${APPSTREAMCLI} validate --no-net

@@ -44,7 +44,8 @@ else()
     file(READ "${desktop}" text)
     string(REPLACE "\r" "" text "\n${text}\n")
     foreach(expected IN ITEMS "[Desktop Entry]" "Type=Application" "Name=Tessarine"
-                              "Exec=tessarine" "Icon=tessarine" "Categories=Game;CardGame;")
+                              "Exec=tessarine %u" "Icon=tessarine" "Categories=Game;CardGame;"
+                              "MimeType=x-scheme-handler/tessarine;")
         string(FIND "${text}" "\n${expected}\n" at)
         if(at EQUAL -1)
             fail("${desktop} lacks the line ${expected}")

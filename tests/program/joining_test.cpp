@@ -3,6 +3,9 @@
 // program has to take every announcement in its stride.
 #include <gtest/gtest.h>
 
+#include <QTcpServer>
+#include <QTest>
+
 #include <map>
 #include <memory>
 
@@ -65,15 +68,17 @@ TEST_F(ProgramJoining, WatchesAWholeGameAndEndsWhenTheHostCloses) {
     EXPECT_GE(table.seats[seat].score, 50);
     EXPECT_TRUE(bob.running()) << bob.log.toStdString();
 
-    // The host goes away: Bob's program ends by itself, cleanly.
+    // Every announcement was understood and none put a box on Bob's screen.
+    EXPECT_FALSE(bob.log.contains("message:")) << bob.log.toStdString();
+    // The host goes away: Bob is told so, and the program ends with the box, cleanly.
     server.reset();
+    ASSERT_TRUE(bob.logged("message: The host closed the table."));
     ASSERT_TRUE(bob.ended());
     EXPECT_EQ(bob.process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(bob.process.exitCode(), 0);
-    // Every announcement was understood and none put a box on Bob's screen.
     EXPECT_FALSE(bob.log.contains("Ignored a line")) << bob.log.toStdString();
     EXPECT_FALSE(bob.log.contains("Dropped a line")) << bob.log.toStdString();
-    EXPECT_FALSE(bob.log.contains("message:")) << bob.log.toStdString();
+    EXPECT_EQ(bob.log.count("message:"), 1) << bob.log.toStdString();
     // The finished game reached Bob's tally, counted as Bob's win only if seat 2 won.
     const auto read = loadTallyFile(bob.dir.filePath(
         QString::fromLatin1(tallyfile::fileName.data(), tallyfile::fileName.size())));
@@ -81,6 +86,36 @@ TEST_F(ProgramJoining, WatchesAWholeGameAndEndsWhenTheHostCloses) {
     const TallyTable::Row& own = read->value->rows.at(0);
     EXPECT_EQ(own[Tally::gamesTotal], "1");
     EXPECT_EQ(own[Tally::theirWinsTotal], seat == 2 ? "1" : "0");
+}
+
+// Where nothing listens the join is given up at once and said in one sentence; the
+// program stays, with the join window offered again.
+TEST(ProgramJoiningNothing, ARefusedJoinIsSaidAndTheProgramStays) {
+    Program bob({"Bob", "127.0.0.1", "false"});
+    ASSERT_TRUE(bob.logged("message: The table at 127.0.0.1 refused the connection"))
+        << bob.log.toStdString();
+    QTest::qWait(500);  // the offer is taken by itself: the join window opens
+    EXPECT_TRUE(bob.running());
+}
+
+// A copy asked to host where another copy already hosts offers to join that table, and
+// (the offer taken) starts again as a joiner under the same name.
+TEST_F(ProgramJoining, ATakenPortOffersTheTableThatHasIt) {
+    auto hal = join("Hal");
+    Program ann({"Ann", "127.0.0.1", "true"});
+    ASSERT_TRUE(ann.logged("Port 7772 is taken on this computer")) << ann.log.toStdString();
+    EXPECT_EQ(hal->waitForPrefix("CMD_newplayerinfo+2+", 10000), "CMD_newplayerinfo+2+Ann+0")
+        << ann.log.toStdString();
+    EXPECT_TRUE(ann.running());
+}
+
+TEST_F(ProgramJoining, JoinsByIPv6Address) {
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHostIPv6, 0)) GTEST_SKIP() << "no IPv6 loopback here";
+    auto hal = join("Hal");
+    Program bob({"Bob", "[::1]", "false"});
+    EXPECT_EQ(hal->waitForPrefix("CMD_newplayerinfo+2+", 10000), "CMD_newplayerinfo+2+Bob+0")
+        << bob.log.toStdString();
 }
 
 }  // namespace

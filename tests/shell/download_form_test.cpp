@@ -244,9 +244,17 @@ TEST_F(DownloadTest, PlayWithOthersHandsOverToAnInstalledLobby) {
     QSignalSpy closeMain(&window, &Tdownload::closeMainWindow);
     window.setInstalledLobbyPath(QDir(folder.path()).filePath("OrvaneLobby"));
     QTest::mouseClick(button("Button2"), Qt::LeftButton);
+#ifdef Q_OS_WIN
     EXPECT_EQ(messages(), QStringList{"Please close the game and open the Orvane Lobby using the "
                                       "icon on your desktop or using the your Window's start-up "
                                       "menu."});
+#else
+    // No start-up menu here: the window's own way to play with others is named instead.
+    EXPECT_EQ(messages(),
+              QStringList{"The Orvane Lobby is not installed on this computer. To play with "
+                          "others, choose Host a Table… or Join a Table… in this window or in "
+                          "the File menu."});
+#endif
     EXPECT_TRUE(launcher.calls.empty());
     EXPECT_EQ(closeMain.count(), 0);
 
@@ -265,6 +273,20 @@ TEST_F(DownloadTest, PlayWithOthersHandsOverToAnInstalledLobby) {
     EXPECT_EQ(launcher.calls[1].file, window.installedLobbyPath());
     EXPECT_TRUE(launcher.calls[1].args.isEmpty());
     EXPECT_EQ(closeMain.count(), 1);
+}
+
+TEST_F(DownloadTest, HostAndJoinButtonsAskForTheirWindows) {
+    QSignalSpy host(&window, &Tdownload::hostTableRequested);
+    QSignalSpy join(&window, &Tdownload::joinTableRequested);
+    QTest::mouseClick(button("button_host"), Qt::LeftButton);
+    QTest::mouseClick(button("button_join"), Qt::LeftButton);
+    EXPECT_EQ(host.count(), 1);
+    EXPECT_EQ(join.count(), 1);
+    // Both sit in the lower right panel, clear of "Play with Others" and of each other.
+    const QRect others = button("Button2")->geometry();
+    const QRect h = button("button_host")->geometry(), j = button("button_join")->geometry();
+    EXPECT_FALSE(h.intersects(others) || j.intersects(others) || h.intersects(j));
+    EXPECT_TRUE(button("button_host")->parentWidget()->rect().contains(h.united(j)));
 }
 
 TEST(DownloadWindow, PlaySoloAndClosingOnlyHideIt) {

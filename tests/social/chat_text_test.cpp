@@ -113,5 +113,23 @@ TEST(ChatLinks, OnlyWebAddressesOpen) {
     }
 }
 
+// An invitation is a link, but the program opens it itself, never the desktop.
+TEST(ChatLinks, InvitationsAreLinksTheProgramOpens) {
+    LinkCounter links;
+    const ChatLineLayout layout = layoutChatLine("1+Ann: come to tessarine://[::1] now", links);
+    int linkItems = 0;
+    for (const ChatItem& item : layout.items)
+        if (item.kind == ChatItem::Kind::link) {
+            ++linkItems;
+            EXPECT_EQ(item.text, "tessarine://[::1] ");
+            EXPECT_TRUE(isInvitationLink(item.text));
+            EXPECT_EQ(linkAddress(item.text), std::nullopt);
+        }
+    EXPECT_EQ(linkItems, 1);
+    EXPECT_TRUE(isInvitationLink("TESSARINE://host.example"));
+    EXPECT_FALSE(isInvitationLink("http://tessarine://x"));
+    EXPECT_FALSE(isInvitationLink("www.tessarine.example"));
+}
+
 }  // namespace
 }  // namespace tess

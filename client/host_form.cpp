@@ -1,0 +1,90 @@
+#include "client/host_form.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "client/join_form.h"
+#include "shell/window_place.h"
+
+namespace tess {
+
+Thost::Thost(QString settingsPath, QWidget* parent)
+    : QDialog(parent), memory_(std::move(settingsPath)) {
+    setObjectName(QStringLiteral("host"));
+    setWindowTitle(tr("Host a Table"));
+    setAccessibleName(windowTitle());
+
+    auto* about = new QLabel(
+        tr("Your table opens on this computer for up to four players and five spectators. "
+           "Others join it by this computer's address (port 7772), from the list of tables "
+           "on their network, or with the invitation you copy from the File menu. The game "
+           "you are at now ends first."),
+        this);
+    about->setWordWrap(true);
+    about->setObjectName(QStringLiteral("label_about"));
+
+    name_ = playerNameField(this, memory_.playerName());
+    name_->setAccessibleName(tr("Your name"));
+    auto* form = new QFormLayout;
+    form->addRow(tr("Your &name:"), name_);
+
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("label_problem"));
+    problem_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    problem_->setAccessibleName(tr("Problem"));
+    problem_->hide();
+
+    host_ = new QPushButton(tr("&Host"), this);
+    host_->setObjectName(QStringLiteral("button_host"));
+    host_->setAccessibleName(tr("Host the table"));
+    host_->setDefault(true);
+    auto* close = new QPushButton(tr("Close"), this);
+    close->setObjectName(QStringLiteral("button_close"));
+    close->setAccessibleName(tr("Close"));
+    close->setAutoDefault(false);
+    connect(host_, &QPushButton::clicked, this, &Thost::hostClick);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(host_);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(about);
+    layout->addLayout(form);
+    layout->addWidget(problem_);
+    layout->addLayout(buttons);
+    resize(420, 190);
+}
+
+QString Thost::playerName() const { return cleanPlayerName(name_->text()).trimmed(); }
+
+void Thost::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        centreWindow(this, parentWidget());
+    }
+    QDialog::showEvent(event);
+    name_->setFocus();
+    name_->selectAll();
+}
+
+void Thost::hostClick() {
+    const QString name = playerName();
+    if (name.isEmpty()) {
+        problem_->setText(tr("Type the name the others will see."));
+        problem_->show();
+        name_->setFocus();
+        return;
+    }
+    problem_->hide();
+    memory_.rememberName(name);
+    hide();
+    emit hostRequested(name);
+}
+
+}  // namespace tess

@@ -1,0 +1,49 @@
+#include "client/join_memory.h"
+
+#include "client/invitation.h"
+#include "wire/names.h"
+
+namespace tess {
+
+QString cleanPlayerName(const QString& name) {
+    return QString::fromStdString(wire::cleanName(name.toStdString()));
+}
+
+QString systemUserName() {
+    for (const char* variable : {"USER", "USERNAME", "LOGNAME"}) {
+        const QString name = cleanPlayerName(qEnvironmentVariable(variable)).trimmed();
+        if (!name.isEmpty()) return name;
+    }
+    return QStringLiteral("Player");
+}
+
+QString JoinMemory::playerName() const {
+    const QString name = cleanPlayerName(QString::fromStdString(file_.value(nameKey))).trimmed();
+    return name.isEmpty() ? systemUserName() : name;
+}
+
+// Addresses never hold spaces, so one key holds them all.
+QStringList JoinMemory::recentAddresses() const {
+    QStringList recent;
+    const QString stored = QString::fromStdString(file_.value(recentKey));
+    for (const QString& word : stored.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        if (const auto address = tableAddress(word);
+            address && !recent.contains(*address) && recent.size() < recentCount)
+            recent << *address;
+    return recent;
+}
+
+bool JoinMemory::rememberName(const QString& name) {
+    return file_.writeKey(nameKey, cleanPlayerName(name).trimmed().toStdString());
+}
+
+bool JoinMemory::rememberAddress(const QString& address) {
+    QStringList recent = recentAddresses();
+    recent.removeAll(address);
+    recent.prepend(address);
+    while (recent.size() > recentCount)
+        recent.removeLast();
+    return file_.writeKey(recentKey, recent.join(QLatin1Char(' ')).toStdString());
+}
+
+}  // namespace tess

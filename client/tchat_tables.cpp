@@ -1,0 +1,164 @@
+// The main window's part in tables with others: hosting and joining from the windows,
+// invitations, and plain words when a table cannot be reached or goes away.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMessageBox>
+
+#include "client/host_form.h"
+#include "client/invitation.h"
+#include "client/join_form.h"
+#include "client/join_memory.h"
+#include "client/main_menu.h"
+#include "client/offer_box.h"
+#include "client/tchat.h"
+#include "shell/download_form.h"
+#include "social/chat_panel.h"
+#include "social/message_box.h"
+
+namespace tess {
+
+void Tchat::setUpTableMenu() {
+    connect(menu_->HostTable1, &QAction::triggered, this, &Tchat::openHostWindow);
+    connect(menu_->JoinTable1, &QAction::triggered, this, [this] { openJoinWindow(); });
+    connect(menu_->CopyInvitation1, &QAction::triggered, this, &Tchat::CopyInvitation1Click);
+    // A tessarine:// link in the chat opens the join window, filled in.
+    connect(chat_, &ChatPanel::invitationClicked, this, &Tchat::invited);
+}
+
+void Tchat::attachTableWindows() {
+    if (!windows_.download) return;
+    connect(windows_.download, &Tdownload::hostTableRequested, this, &Tchat::openHostWindow);
+    connect(windows_.download, &Tdownload::joinTableRequested, this, [this] { openJoinWindow(); });
+}
+
+void Tchat::openJoinWindow(const QString& address) {
+    if (!join_) {
+        join_ = new Tjoin(settingsPath(), this);
+        connect(join_, &Tjoin::joinRequested, this, [this](const QString& name, const QString& at) {
+            requestStart({name, at, QStringLiteral("false")});
+        });
+    }
+    if (!address.isEmpty()) join_->setAddress(address);
+    join_->show();
+    join_->raise();
+    join_->activateWindow();
+}
+
+void Tchat::openHostWindow() {
+    if (!host_) {
+        host_ = new Thost(settingsPath(), this);
+        connect(host_, &Thost::hostRequested, this, [this](const QString& name) {
+            requestStart({name, QStringLiteral("127.0.0.1"), QStringLiteral("true")});
+        });
+    }
+    host_->show();
+    host_->raise();
+    host_->activateWindow();
+}
+
+// Leaving a table with others takes a yes; a solo table or one never reached just ends.
+void Tchat::requestStart(const QStringList& args) {
+    const bool withOthers = params_.mode != StartParams::Mode::solo && link_.connected();
+    if (!withOthers) {
+        emit startRequested(args);
+        return;
+    }
+    offer(this,
+          hosting_ ? tr("This ends your table for everybody at it.")
+                   : tr("This leaves the table you are at."),
+          tr("Go On"), [this, args] { emit startRequested(args); });
+}
+
+QString Tchat::invitation() const {
+    if (!hosting_ || params_.mode != StartParams::Mode::host) return {};
+    if (const auto internet = tableAddress(internetAddress_)) return invitationLink(*internet);
+    return invitationLink(localNetworkAddress().value_or(QStringLiteral("127.0.0.1")));
+}
+
+void Tchat::CopyInvitation1Click() {
+    const QString link = invitation();
+    if (link.isEmpty()) return;
+    QApplication::clipboard()->setText(link);
+    notice(tr("Invitation copied: %1 Send it to the players you want at your table.").arg(link));
+}
+
+// A link from the command line or the chat: the join window, filled in; joining waits
+// for the user's Join.
+void Tchat::invited(const QString& link) {
+    const Invitation invitation = readInvitation(link);
+    if (!invitation.ok()) {
+        showMessage(this, invitation.refusalText());
+        return;
+    }
+    openJoinWindow(invitation.address);
+}
+
+QString Tchat::joinFailureText(ClientLink::Ending ending) const {
+    const QString at = params_.host;
+    switch (ending) {
+        case ClientLink::Ending::refused:
+            return tr("The table at %1 refused the connection: nobody hosts a table there, or "
+                      "a firewall keeps players out.")
+                .arg(at);
+        case ClientLink::Ending::unreachable:
+            return tr("The table at %1 cannot be reached: this computer has no route to that "
+                      "address.")
+                .arg(at);
+        case ClientLink::Ending::notFound:
+            return tr("No computer named %1 was found.").arg(at);
+        case ClientLink::Ending::noAnswer:
+            return tr("The table at %1 did not answer within 10 seconds.").arg(at);
+        case ClientLink::Ending::open:
+        case ClientLink::Ending::closed:
+        case ClientLink::Ending::lost:
+            break;
+    }
+    return tr("The table at %1 closed the connection before letting you in.").arg(at);
+}
+
+void Tchat::joinFailed(const QString& text) {
+    offer(this, text, tr("Join a Table…"), [this] {
+        openJoinWindow(params_.host);
+        // Tried again under the name this start had.
+        if (params_.mode == StartParams::Mode::join) join_->nameField()->setText(params_.name);
+    });
+}
+
+void Tchat::linkEnded() {
+    if (!link_.connected()) {
+        // Never let in: the window stays, and the join window is offered again.
+        if (hosting_) {
+            showMessage(this, joinFailureText(link_.ending()));
+            return;
+        }
+        joinFailed(joinFailureText(link_.ending()));
+        return;
+    }
+    if (hosting_) {
+        close();
+        return;
+    }
+    // A player's host went: said in a box, and the window goes with the box.
+    showMessage(this,
+                link_.ending() == ClientLink::Ending::lost
+                    ? tr("The connection to the table was lost.")
+                    : tr("The host closed the table."),
+                [this] { close(); });
+}
+
+void Tchat::portTaken(const QString& error) {
+    const QString name = params_.mode == StartParams::Mode::solo
+                             ? JoinMemory(settingsPath()).playerName()
+                             : params_.name;
+    offer(this,
+          error + QLatin1Char('\n') +
+              tr("Port 7772 is taken on this computer, most likely by another copy of Tessarine "
+                 "that hosts a table here; you can join that table instead."),
+          tr("Join That Table"), [this, name] {
+              emit startRequested({name, QStringLiteral("127.0.0.1"), QStringLiteral("false")});
+          });
+}
+
+}  // namespace tess

@@ -1,0 +1,182 @@
+// The join and host windows, driven by the keyboard as a user would.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "client/host_form.h"
+#include "client/join_form.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+namespace {
+
+class JoinFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile ini(path());
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Tessarine]\nPlayerName=Ann\nRecentTables=old.example 10.0.0.7\n");
+    }
+    QString path() const { return dir.filePath("orvanelobby.ini"); }
+    QString settings() const {
+        QFile ini(path());
+        return ini.open(QIODevice::ReadOnly) ? QString::fromUtf8(ini.readAll()) : QString();
+    }
+    void type(QWidget* into, const QString& text) {
+        into->setFocus();
+        QTest::keyClicks(into, text);
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(JoinFormTest, EnterJoinsAsTheCleanNameAndTheAddressIsRemembered) {
+    Tjoin join(path());
+    QSignalSpy joined(&join, &Tjoin::joinRequested);
+    join.show();
+    EXPECT_EQ(join.nameField()->text(), "Ann");
+    // The last tables joined, newest first, the newest already chosen.
+    ASSERT_EQ(join.addressField()->count(), 2);
+    EXPECT_EQ(join.addressField()->currentText(), "old.example");
+
+    join.nameField()->clear();
+    type(join.nameField(), "Ann+Lee");
+    EXPECT_EQ(join.nameField()->text(), "Ann-Lee");  // as the host will show it
+    join.addressField()->clearEditText();
+    type(join.addressField(), "[::1]");
+    QTest::keyClick(join.addressField(), Qt::Key_Return);
+    ASSERT_EQ(joined.count(), 1);
+    EXPECT_EQ(joined[0], (QList<QVariant>{"Ann-Lee", "::1"}));
+    EXPECT_FALSE(join.isVisible());
+    EXPECT_TRUE(settings().contains("PlayerName=Ann-Lee"));
+    EXPECT_TRUE(settings().contains("RecentTables=::1 old.example 10.0.0.7"));
+}
+
+TEST_F(JoinFormTest, WhatCannotBeJoinedIsSaidInTheWindow) {
+    Tjoin join(path());
+    QSignalSpy joined(&join, &Tjoin::joinRequested);
+    join.show();
+    const std::pair<const char*, const char*> cases[] = {
+        {"not an address", "is not a host name"},
+        {"tessarine://host.example/x", "holds a path"},
+        {"", "Type the address"},
+    };
+    for (const auto& [typed, said] : cases) {
+        join.setAddress(QString::fromUtf8(typed));
+        QTest::mouseClick(join.joinButton(), Qt::LeftButton);
+        EXPECT_TRUE(join.problem()->isVisible()) << typed;
+        EXPECT_TRUE(join.problem()->text().contains(said)) << join.problem()->text().toStdString();
+    }
+    join.setAddress("tessarine://[::1]");  // a pasted invitation
+    join.nameField()->clear();
+    QTest::mouseClick(join.joinButton(), Qt::LeftButton);
+    EXPECT_TRUE(join.problem()->text().contains("name"));
+    EXPECT_EQ(joined.count(), 0);
+    join.nameField()->setText("Bo");
+    QTest::mouseClick(join.joinButton(), Qt::LeftButton);
+    ASSERT_EQ(joined.count(), 1);
+    EXPECT_EQ(joined[0][1], "::1");
+}
+
+TEST_F(JoinFormTest, TablesOnTheNetworkAreListedAndEnterJoinsTheChosenOne) {
+    Tjoin join(path());
+    QSignalSpy joined(&join, &Tjoin::joinRequested);
+    join.show();
+    // Where nothing can be listed, the window says why and joining by address still works.
+    EXPECT_FALSE(join.tableList()->isEnabled());
+    EXPECT_TRUE(join.tableNote()->isVisible());
+    EXPECT_TRUE(join.tableNote()->text().startsWith("Tables on this network cannot be listed: "));
+
+    FoundTable one{"Ann's table", "Ann", 2, 4, 1, false, "192.168.1.20", 7772};
+    FoundTable two{"Cid's table", "Cid", 4, 4, 0, true, "fe80::2", 7772};
+    join.showTables({one, two});
+    EXPECT_TRUE(join.tableList()->isEnabled());
+    EXPECT_FALSE(join.tableNote()->isVisible());
+    ASSERT_EQ(join.tableList()->topLevelItemCount(), 2);
+    const QTreeWidgetItem* row = join.tableList()->topLevelItem(1);
+    EXPECT_EQ(row->text(0), "Cid");
+    EXPECT_EQ(row->text(1), "4 of 4");
+    EXPECT_EQ(row->text(2), "0");
+    EXPECT_EQ(row->text(3), "playing");
+    EXPECT_EQ(row->text(4), "fe80::2");
+
+    join.tableList()->setFocus();
+    QTest::keyClick(join.tableList(), Qt::Key_Down);  // the first row
+    EXPECT_EQ(join.address(), "192.168.1.20");
+    join.showTables({two, one});  // a change keeps the choice
+    EXPECT_EQ(join.tableList()->currentItem()->text(0), "Ann");
+    QTest::keyClick(join.tableList(), Qt::Key_Return);
+    ASSERT_EQ(joined.count(), 1);
+    EXPECT_EQ(joined[0][1], "192.168.1.20");
+
+    join.show();
+    join.showTables({});
+    EXPECT_TRUE(join.tableNote()->isVisible());
+    EXPECT_EQ(join.tableNote()->text(), "No tables found on this network yet.");
+}
+
+// Every control can be reached with Tab and has a name a screen reader can say; Esc
+// closes either window.
+TEST_F(JoinFormTest, KeysReachEveryControlAndEscCloses) {
+    Tjoin join(path());
+    Thost host(path());
+    for (QDialog* window : {static_cast<QDialog*>(&join), static_cast<QDialog*>(&host)}) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 12; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            // The address field's own line edit speaks for the field.
+            if (qobject_cast<QComboBox*>(focus->parentWidget())) focus = focus->parentWidget();
+            reached << focus;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QList<QWidget*> controls;
+        for (QWidget* control : window->findChildren<QWidget*>())
+            if ((qobject_cast<QLineEdit*>(control) &&
+                 !qobject_cast<QComboBox*>(control->parentWidget())) ||
+                qobject_cast<QComboBox*>(control) || qobject_cast<QTreeWidget*>(control) ||
+                qobject_cast<QPushButton*>(control))
+                controls << control;
+        EXPECT_GE(controls.size(), 3);
+        for (QWidget* control : controls) {
+            // The list of tables is off while nothing can be listed.
+            if (control->isEnabled())
+                EXPECT_TRUE(reached.contains(control)) << control->objectName().toStdString();
+            EXPECT_FALSE(control->accessibleName().isEmpty())
+                << control->objectName().toStdString();
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(window->isVisible());
+    }
+}
+
+TEST_F(JoinFormTest, HostWindowTakesTheNameAndEnterHosts) {
+    Thost host(path());
+    QSignalSpy hosted(&host, &Thost::hostRequested);
+    host.show();
+    EXPECT_EQ(host.nameField()->text(), "Ann");
+    EXPECT_TRUE(host.nameField()->hasFocus() || !host.isActiveWindow());
+    host.nameField()->clear();
+    QTest::keyClick(host.nameField(), Qt::Key_Return);
+    EXPECT_EQ(hosted.count(), 0);  // no name, no table
+    type(host.nameField(), "Zed");
+    QTest::keyClick(host.nameField(), Qt::Key_Return);
+    ASSERT_EQ(hosted.count(), 1);
+    EXPECT_EQ(hosted[0][0], "Zed");
+    EXPECT_TRUE(settings().contains("PlayerName=Zed"));
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -1,0 +1,234 @@
+// Tables with others from the main window: hosting and joining from the windows (the
+// table then starts again as the lobby starts it), invitations, IPv6, and the plain words
+// for a table that cannot be reached or goes away.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHostInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "client/host_form.h"
+#include "client/invitation.h"
+#include "client/join_form.h"
+#include "client/main_menu.h"
+#include "client/program.h"
+#include "client/tchat.h"
+#include "engine/virtual_clock.h"
+#include "net/server.h"
+#include "social/chat_panel.h"
+#include "social/chat_view.h"
+#include "tests/support/fake_host.h"
+#include "tests/support/stacked_random.h"
+#include "tests/support/test_client.h"
+
+namespace tess::testing {
+namespace {
+
+QMessageBox* openBox() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+    return nullptr;
+}
+
+quint16 freePort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::Any, 0);
+    return probe.serverPort();
+}
+
+class TablesTest : public ::testing::Test {
+protected:
+    void start(QStringList args, quint16 port = 0, int answerMs = 10000) {
+        TchatOptions options;
+        options.args = std::move(args);
+        options.settingsPath = dir.filePath("orvanelobby.ini");
+        options.port = port;
+        options.lobbyPort = lobbyPort;
+        options.answerMs = answerMs;
+        chat = nullptr;
+        program.reset();
+        program = std::make_unique<Program>(options);
+        chat = &program->chat();
+        chat->show();
+    }
+    bool chatShows(const QString& text) const {
+        return waitUntil([&] { return chat->chat()->view()->toPlainText().contains(text); });
+    }
+    QString boxText() {
+        return waitUntil([] { return openBox() != nullptr; }) ? openBox()->text() : QString();
+    }
+    void takeOffer() {
+        ASSERT_NE(openBox(), nullptr);
+        QTest::mouseClick(openBox()->findChild<QPushButton*>("button_offer"), Qt::LeftButton);
+    }
+
+    QTemporaryDir dir;
+    quint16 lobbyPort = freePort();  // nobody there: ignored
+    std::unique_ptr<Program> program;
+    Tchat* chat = nullptr;
+};
+
+// From the solo table: File > Host a Table…, a name, Enter. The solo table ends and
+// frees its port, and the program starts again exactly as the lobby would start it.
+TEST_F(TablesTest, HostingFromTheWindowStartsTheTableAsTheLobbyWould) {
+    const quint16 port = freePort();
+    start({}, port);
+    ASSERT_TRUE(chatShows("You are Connected."));
+    EXPECT_FALSE(chat->menu()->CopyInvitation1->isEnabled());  // a solo table is nobody's
+    chat->menu()->HostTable1->trigger();
+    Thost* host = chat->hostWindow();
+    ASSERT_NE(host, nullptr);
+    ASSERT_TRUE(host->isVisible());
+    host->nameField()->setText("Zed");
+    QTest::keyClick(host->nameField(), Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return program->nextStart().has_value(); }));
+    EXPECT_EQ(*program->nextStart(), (QStringList{"Zed", "127.0.0.1", "true"}));
+    EXPECT_FALSE(chat->isVisible());
+
+    start(*program->nextStart(), port);  // the old program goes first, as in main()
+    ASSERT_TRUE(chatShows("You are Connected."));
+    EXPECT_TRUE(chat->hosting());
+    EXPECT_EQ(program->server().name(1), "Zed");
+    EXPECT_FALSE(chat->menu()->HostTable1->isEnabled());
+    EXPECT_TRUE(chat->menu()->CopyInvitation1->isEnabled());
+}
+
+TEST_F(TablesTest, JoiningFromTheWindowStartsAsTheLobbyWould) {
+    start({});
+    ASSERT_TRUE(chatShows("You are Connected."));
+    chat->menu()->JoinTable1->trigger();
+    Tjoin* join = chat->joinWindow();
+    ASSERT_NE(join, nullptr);
+    join->nameField()->setText("Bob");
+    join->setAddress("[2001:db8::7]");
+    QTest::mouseClick(join->joinButton(), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return program->nextStart().has_value(); }));
+    EXPECT_EQ(*program->nextStart(), (QStringList{"Bob", "2001:db8::7", "false"}));
+}
+
+// A table with others is left only on a yes: for a host it ends the table for everybody.
+TEST_F(TablesTest, LeavingATableWithOthersTakesAYes) {
+    start({"Ann", "127.0.0.1", "true"});
+    ASSERT_TRUE(chatShows("You are Connected."));
+    chat->openJoinWindow("192.0.2.1");
+    chat->joinWindow()->nameField()->setText("Ann");
+    QTest::mouseClick(chat->joinWindow()->joinButton(), Qt::LeftButton);
+    EXPECT_EQ(boxText(), "This ends your table for everybody at it.");
+    openBox()->accept();  // closed without a yes
+    QTest::qWait(50);
+    EXPECT_FALSE(program->nextStart());
+    EXPECT_TRUE(chat->isVisible());
+    chat->openJoinWindow();
+    QTest::mouseClick(chat->joinWindow()->joinButton(), Qt::LeftButton);
+    ASSERT_FALSE(boxText().isEmpty());
+    takeOffer();
+    ASSERT_TRUE(waitUntil([&] { return program->nextStart().has_value(); }));
+    EXPECT_EQ(*program->nextStart(), (QStringList{"Ann", "192.0.2.1", "false"}));
+}
+
+// Nobody there: said in one sentence, with the join window offered again; the window
+// stays.
+TEST_F(TablesTest, RefusedJoinSaysSoAndOffersTheJoinWindowAgain) {
+    start({"Bob", "127.0.0.1", "false"}, freePort());
+    EXPECT_EQ(boxText(),
+              "The table at 127.0.0.1 refused the connection: nobody hosts a table there, or a "
+              "firewall keeps players out.");
+    takeOffer();
+    ASSERT_NE(chat->joinWindow(), nullptr);
+    EXPECT_TRUE(chat->joinWindow()->isVisible());
+    EXPECT_EQ(chat->joinWindow()->address(), "127.0.0.1");
+    EXPECT_EQ(chat->joinWindow()->playerName(), "Bob");
+    EXPECT_TRUE(chat->isVisible());
+}
+
+TEST_F(TablesTest, UnansweredJoinIsGivenUpAndSaidSo) {
+    FakeHost silent;
+    start({"Bob", "127.0.0.1", "false"}, silent.port(), 300);
+    ASSERT_NE(silent.accept(), nullptr);
+    EXPECT_EQ(boxText(), "The table at 127.0.0.1 did not answer within 10 seconds.");
+    openBox()->accept();
+    EXPECT_TRUE(chat->isVisible());
+    EXPECT_FALSE(chat->link().connected());
+}
+
+// A link never joins by itself: the join window opens filled in; a bad link is refused.
+TEST_F(TablesTest, InvitationStartOpensTheJoinWindowFilledIn) {
+    FakeHost anybody(0);
+    start({"tessarine://[::1]"}, anybody.port());
+    ASSERT_TRUE(waitUntil([&] { return chat->joinWindow() && chat->joinWindow()->isVisible(); }));
+    EXPECT_EQ(chat->joinWindow()->address(), "::1");
+    QTest::qWait(100);
+    EXPECT_FALSE(anybody.server.hasPendingConnections());
+    EXPECT_FALSE(chat->hosting());
+    EXPECT_EQ(openBox(), nullptr);
+
+    start({"tessarine://host.example/../../etc"});
+    EXPECT_EQ(boxText(),
+              "This invitation is refused: it holds a path after the address, and an invitation "
+              "may hold only an address.");
+    openBox()->accept();
+    EXPECT_FALSE(chat->joinWindow() && chat->joinWindow()->isVisible());
+}
+
+TEST_F(TablesTest, InvitationLinksInTheChatOpenTheJoinWindow) {
+    start({});
+    ASSERT_TRUE(chatShows("You are Connected."));
+    emit chat->chat()->view()->linkClicked("tessarine://192.168.1.20 ");
+    ASSERT_NE(chat->joinWindow(), nullptr);
+    EXPECT_TRUE(chat->joinWindow()->isVisible());
+    EXPECT_EQ(chat->joinWindow()->address(), "192.168.1.20");
+    EXPECT_FALSE(program->nextStart());  // not joined
+}
+
+TEST_F(TablesTest, CopiedInvitationCarriesTheInternetAddressOnceKnown) {
+    start({"Ann", "127.0.0.1", "true"});
+    ASSERT_TRUE(chatShows("You are Connected."));
+    ASSERT_TRUE(chat->menu()->CopyInvitation1->isEnabled());
+    chat->menu()->CopyInvitation1->trigger();
+    const QString local = QApplication::clipboard()->text();
+    EXPECT_TRUE(readInvitation(local).ok()) << local.toStdString();
+    EXPECT_TRUE(chatShows(local + " Send it to the players"));  // as a link in the chat
+    chat->setInternetAddress("2001:db8::5");
+    chat->menu()->CopyInvitation1->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "tessarine://[2001:db8::5]");
+    chat->setInternetAddress("203.0.113.9");
+    EXPECT_EQ(chat->invitation(), "tessarine://203.0.113.9");
+}
+
+// A hosted table takes players over IPv6 too; a joiner reaches it by an IPv6 address
+// with or without brackets, or by a name that has only an IPv6 address.
+TEST_F(TablesTest, JoinsOverIPv6ByAddressAndByName) {
+    QTcpServer probe;
+    if (!probe.listen(QHostAddress::LocalHostIPv6, 0)) GTEST_SKIP() << "no IPv6 loopback here";
+    probe.close();
+    VirtualClock clock;
+    StackedRandom random;
+    TServer host(clock, random);
+    host.startListening(0);
+    TestClient hal(host.port());  // over IPv4, as slot 1
+    hal.login("Hal");
+    QStringList addresses{"::1", "[::1]"};
+    const QHostInfo named = QHostInfo::fromName("ip6-localhost");
+    if (named.addresses() == QList<QHostAddress>{QHostAddress::LocalHostIPv6})
+        addresses << "ip6-localhost";
+    for (const QString& address : addresses) {
+        start({"Bob", address, "false"}, host.port());
+        ASSERT_TRUE(chatShows("You are Connected.")) << address.toStdString();
+        EXPECT_EQ(host.name(chat->link().mySlot()), "Bob");
+        program.reset();
+        hal.skipSeen();
+        ASSERT_NE(hal.waitForPrefix("CMD_playerdisconnected+"), "");
+    }
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -15,7 +15,9 @@ void deal(Table& t, int slot) {
     for (const char* line : {"CMD_startgame+You+100+90+", "CMD_roundstart+1+2+1+t+2+t+3+f+4+f",
                              "CMD_foundcards+1+22+2+6+3+1+4+40"})
         ASSERT_TRUE(t.feed(line)) << line;
-    if (slot == 1) ASSERT_TRUE(t.feed("CMD_mycards+1+1+8+2+18+3+4"));
+    if (slot == 1) {
+        ASSERT_TRUE(t.feed("CMD_mycards+1+1+8+2+18+3+4"));
+    }
 }
 
 TEST(TableHint, AskedOnTheOwnTurnItComesFromWhatTheWindowShows) {

@@ -16,6 +16,7 @@ packages=(
   xvfb xauth xdotool imagemagick
   dpkg-dev file appstream
   clang-format
+  g++-mingw-w64-x86-64-posix wine64 wine googletest
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #include "social/sound_output.h"
 
+#if TESS_SOUND_ALSA
 #include <alsa/asoundlib.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
@@ -14,12 +16,16 @@ namespace tess {
 
 namespace {
 
-// A missing device is normal (a server, a test machine): ALSA's own complaints about it
-// would only fill the terminal.
-void quietly(const char*, int, const char*, int, const char*, ...) {}
+#if TESS_SOUND_ALSA
+using uframes = snd_pcm_uframes_t;
+using sframes = snd_pcm_sframes_t;
+#else
+using uframes = unsigned long;
+using sframes = long;
+#endif
 
 // Frames written at a time: a newer sound waits at most this long (about 23 ms).
-constexpr snd_pcm_uframes_t chunkFrames = 512;
+constexpr uframes chunkFrames = 512;
 constexpr unsigned latencyUs = 100'000;
 constexpr auto idleClose = std::chrono::seconds(3);
 
@@ -32,6 +38,12 @@ struct Recording {
     }
     std::size_t frames() const { return samples.size() / frameBytes(); }
 };
+
+#if TESS_SOUND_ALSA
+
+// A missing device is normal (a server, a test machine): ALSA's own complaints about it
+// would only fill the terminal.
+void quietly(const char*, int, const char*, int, const char*, ...) {}
 
 class Device {
 public:
@@ -65,8 +77,8 @@ public:
     }
 
     // Frames taken from `data`; negative when the device has gone.
-    snd_pcm_sframes_t write(const char* data, snd_pcm_uframes_t frames) {
-        snd_pcm_sframes_t n = snd_pcm_writei(pcm_, data, frames);
+    sframes write(const char* data, uframes frames) {
+        sframes n = snd_pcm_writei(pcm_, data, frames);
         if (n == -EAGAIN) return 0;
         if (n < 0) n = snd_pcm_recover(pcm_, static_cast<int>(n), 1);
         if (n < 0) close();
@@ -84,6 +96,22 @@ private:
     snd_pcm_t* pcm_ = nullptr;
     int rate_ = 0, channels_ = 0, bits_ = 0;
 };
+
+#else
+
+// Systems without ALSA (Windows among them) have no output here yet: the device never
+// opens, so sounds are silent, as on a machine without a sound card.
+class SilentDevice {
+public:
+    explicit SilentDevice(const std::string&) {}
+    bool isOpen() const { return false; }
+    bool start(const Recording&) { return false; }
+    sframes write(const char*, uframes) { return -1; }
+    void close() {}
+};
+using Device = SilentDevice;
+
+#endif
 
 }  // namespace
 
@@ -164,7 +192,9 @@ void SoundOutput::Shared::run() {
 }
 
 void SoundOutput::Shared::playUntilStopped() {
+#if TESS_SOUND_ALSA
     snd_lib_error_set_handler(quietly);
+#endif
     Device output(device);
     for (;;) {
         // An open device waiting for nothing is let go after a while.
@@ -180,9 +210,8 @@ void SoundOutput::Shared::playUntilStopped() {
                 request = take(Wait::none);
                 if (request.stop) return;
                 if (request.wave) break;
-                const snd_pcm_uframes_t count =
-                    std::min<snd_pcm_uframes_t>(chunkFrames, frames - done);
-                const snd_pcm_sframes_t written =
+                const uframes count = std::min<uframes>(chunkFrames, frames - done);
+                const sframes written =
                     output.write(wave->samples.data() + done * frameBytes, count);
                 if (written < 0) break;
                 done += static_cast<std::size_t>(written);

@@ -1,5 +1,4 @@
-// The named mutex "tessarine" that tells other programs (the lobby) this one is running;
-// on systems other than Windows it does nothing: no file, no socket, no name.
+// Windows: the mutex "tessarine" the lobby looks for. Elsewhere: nothing (no file, no socket).
 #pragma once
 
 namespace tess {

@@ -24,6 +24,9 @@ find_program(TESS_WINE64 wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
 find_program(TESS_WINE64 wine64)
 find_program(TESS_WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine NO_DEFAULT_PATH)
 find_program(TESS_WINESERVER wineserver)
+if(NOT TESS_WINE64)
+    message(WARNING "wine64 not found: the tests build but cannot run here")
+endif()
 # No display, no messages, and no offer to install Mono or Gecko that would wait for
 # an answer; the prefix lives in the build folder and is made on the first run.
 set(TESS_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)

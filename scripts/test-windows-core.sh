@@ -15,7 +15,8 @@ cmake --build "$dir"
 
 wine64=$(sed -n 's/^TESS_WINE64:FILEPATH=//p' "$dir/CMakeCache.txt")
 wineserver=$(sed -n 's/^TESS_WINESERVER:FILEPATH=//p' "$dir/CMakeCache.txt")
-export WINEPREFIX="$PWD/$dir/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+WINEPREFIX="$(cd "$dir" && pwd)/wineprefix"
+export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINELOADER="$wine64"
 mkdir -p "$WINEPREFIX"
 

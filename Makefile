@@ -25,6 +25,8 @@ test: build format-check
 	@cmake -S . -B $(BUILD_DIR)-sanitize -G $(GENERATOR) -DTESS_SANITIZE=ON >/dev/null
 	@cmake --build $(BUILD_DIR)-sanitize --target net_fuzz_tests client_fuzz_tests
 	@cd $(BUILD_DIR)-sanitize && ctest --output-on-failure -R "HostFuzz|ClientFuzz"
+	@# The Qt-free part built for Windows, its tests run under Wine.
+	@bash scripts/test-windows-core.sh $(BUILD_DIR)-windows
 
 # Every tracked C++ file as clang-format writes it.
 format-check: deps

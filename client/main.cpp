@@ -9,6 +9,7 @@
 #include "client/program.h"
 #include "client/quit_signals.h"
 #include "client/start_params.h"
+#include "platform/program_mutex.h"
 #include "records/settings_file.h"
 #include "shell/lazy_icon_style.h"
 #include "shell/paint_pacer.h"
@@ -46,6 +47,8 @@ int main(int argc, char* argv[]) {
         case tess::CommandLine::Action::start:
             break;
     }
+    // Held from here until the program ends: the lobby looks for it.
+    const tess::ProgramMutex programMutex;
 
     // Qt's own event loop rather than GLib's: GLib wakes itself with a system call for every
     // posted event and for every socket it starts or stops watching, which is several calls

@@ -55,8 +55,12 @@ const char* const usageText =
     "Files:\n"
     "  The settings file orvanelobby.ini (section [Tessarine], shared with the game\n"
     "  lobby) and the tally Tessarinetally.tld are kept beside the program when its\n"
+#ifdef Q_OS_WIN
+    "  folder is writable, otherwise in %LOCALAPPDATA%\\Tessarine\\.\n";
+#else
     "  folder is writable, otherwise in ~/.config/Tessarine/ (or\n"
     "  $XDG_CONFIG_HOME/Tessarine/).\n";
+#endif
 
 // Qt's own command-line options, which QApplication takes out of the arguments later.
 // Known here only so that they are not refused; they never appear in the help.

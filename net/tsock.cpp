@@ -5,9 +5,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
+#include "platform/keep_alive.h"
 
 namespace tess {
 
@@ -232,13 +230,7 @@ bool TSock::setKeepAlive(int idleS, int intervalS, int count) {
     const qintptr fd = socket_->socketDescriptor();
     if (fd < 0) return false;
     socket_->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
-    const int on = 1;
-    bool ok = ::setsockopt(static_cast<int>(fd), SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on) == 0;
-    for (const auto& [option, value] :
-         {std::pair{TCP_KEEPIDLE, idleS}, {TCP_KEEPINTVL, intervalS}, {TCP_KEEPCNT, count}})
-        ok = ::setsockopt(static_cast<int>(fd), IPPROTO_TCP, option, &value, sizeof value) == 0 &&
-             ok;
-    return ok;
+    return setKeepAliveTimes(fd, idleS, intervalS, count);
 }
 
 qint64 TSock::pendingOutput() const { return socket_ != nullptr ? socket_->bytesToWrite() : 0; }

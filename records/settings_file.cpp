@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "records/ini_text.h"
@@ -104,7 +103,7 @@ bool update(const QString& path, QString& error, ini::Values values,
 
 QString SettingsFile::defaultPath() {
     const QString beside = QCoreApplication::applicationDirPath();
-    if (!beside.isEmpty() && QFileInfo(beside).isWritable())
+    if (!beside.isEmpty() && folderIsWritable(beside))
         return QDir(beside).filePath(QString::fromLatin1(fileName));
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QtDebug>
 #include <algorithm>
@@ -29,7 +28,7 @@ QString tallyFilePath() {
     const QString name = QString::fromLatin1(tallyfile::fileName.data(),
                                              static_cast<qsizetype>(tallyfile::fileName.size()));
     const QString beside = QCoreApplication::applicationDirPath();
-    if (!beside.isEmpty() && QFileInfo(beside).isWritable()) return QDir(beside).filePath(name);
+    if (!beside.isEmpty() && folderIsWritable(beside)) return QDir(beside).filePath(name);
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
     return QDir(config).filePath(name);

@@ -1,8 +1,24 @@
 #include "records/whole_file.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_WIN
+extern Q_CORE_EXPORT int qt_ntfs_permission_lookup;
+#endif
+
 namespace tess {
+
+bool folderIsWritable(const QString& folder) {
+#ifdef Q_OS_WIN
+    ++qt_ntfs_permission_lookup;
+    const bool writable = QFileInfo(folder).isWritable();
+    --qt_ntfs_permission_lookup;
+    return writable;
+#else
+    return QFileInfo(folder).isWritable();
+#endif
+}
 
 WholeFileResult writeWholeFile(const QString& path, std::string_view bytes, QString& error) {
     QSaveFile file(path);

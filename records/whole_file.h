@@ -13,4 +13,8 @@ enum class WholeFileResult { written, openFailed, writeFailed };
 // `error` receives the system's reason when the file was not replaced.
 WholeFileResult writeWholeFile(const QString& path, std::string_view bytes, QString& error);
 
+// Whether files can be made in `folder`. On Windows the folder's access rights are asked:
+// Qt looks only at the read-only attribute there, which a folder under Program Files lacks.
+bool folderIsWritable(const QString& folder);
+
 }  // namespace tess

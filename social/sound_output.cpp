@@ -1,6 +1,12 @@
 #include "social/sound_output.h"
 
+#if TESS_SOUND_ALSA
 #include <alsa/asoundlib.h>
+#elif defined(_WIN32)
+#include <windows.h>
+// windows.h first
+#include <mmsystem.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
@@ -14,12 +20,16 @@ namespace tess {
 
 namespace {
 
-// A missing device is normal (a server, a test machine): ALSA's own complaints about it
-// would only fill the terminal.
-void quietly(const char*, int, const char*, int, const char*, ...) {}
+#if TESS_SOUND_ALSA
+using uframes = snd_pcm_uframes_t;
+using sframes = snd_pcm_sframes_t;
+#else
+using uframes = unsigned long;
+using sframes = long;
+#endif
 
 // Frames written at a time: a newer sound waits at most this long (about 23 ms).
-constexpr snd_pcm_uframes_t chunkFrames = 512;
+constexpr uframes chunkFrames = 512;
 constexpr unsigned latencyUs = 100'000;
 constexpr auto idleClose = std::chrono::seconds(3);
 
@@ -32,6 +42,12 @@ struct Recording {
     }
     std::size_t frames() const { return samples.size() / frameBytes(); }
 };
+
+#if TESS_SOUND_ALSA
+
+// A missing device is normal (a server, a test machine): ALSA's own complaints about it
+// would only fill the terminal.
+void quietly(const char*, int, const char*, int, const char*, ...) {}
 
 class Device {
 public:
@@ -65,8 +81,8 @@ public:
     }
 
     // Frames taken from `data`; negative when the device has gone.
-    snd_pcm_sframes_t write(const char* data, snd_pcm_uframes_t frames) {
-        snd_pcm_sframes_t n = snd_pcm_writei(pcm_, data, frames);
+    sframes write(const char* data, uframes frames) {
+        sframes n = snd_pcm_writei(pcm_, data, frames);
         if (n == -EAGAIN) return 0;
         if (n < 0) n = snd_pcm_recover(pcm_, static_cast<int>(n), 1);
         if (n < 0) close();
@@ -84,6 +100,128 @@ private:
     snd_pcm_t* pcm_ = nullptr;
     int rate_ = 0, channels_ = 0, bits_ = 0;
 };
+
+#elif defined(_WIN32)
+
+// The system's default output through waveOut. Chunks are copied into a small ring of
+// buffers queued on the device, about as much sound as ALSA is asked to hold; a write
+// waits while every buffer is still playing. The device name is not used: Windows picks
+// its default output.
+class WaveOutDevice {
+public:
+    explicit WaveOutDevice(const std::string&)
+        : done_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
+    ~WaveOutDevice() {
+        close();
+        if (done_ != nullptr) CloseHandle(done_);
+    }
+    bool isOpen() const { return out_ != nullptr; }
+
+    // Ready to take `wave` from its start, whatever was still queued dropped.
+    bool start(const Recording& wave) {
+        if (out_ != nullptr && wave.rate == rate_ && wave.channels == channels_ &&
+            wave.bitsPerSample == bits_) {
+            waveOutReset(out_);
+            releaseBuffers();
+            return true;
+        }
+        close();
+        WAVEFORMATEX format{};
+        format.wFormatTag = WAVE_FORMAT_PCM;
+        format.nChannels = static_cast<WORD>(wave.channels);
+        format.nSamplesPerSec = static_cast<DWORD>(wave.rate);
+        format.wBitsPerSample = static_cast<WORD>(wave.bitsPerSample);
+        format.nBlockAlign = static_cast<WORD>(wave.frameBytes());
+        format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
+        if (done_ == nullptr ||
+            waveOutOpen(&out_, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(done_), 0,
+                        CALLBACK_EVENT) != MMSYSERR_NOERROR) {
+            out_ = nullptr;
+            return false;
+        }
+        rate_ = wave.rate;
+        channels_ = wave.channels;
+        bits_ = wave.bitsPerSample;
+        return true;
+    }
+
+    // Frames taken from `data`; negative when the device has gone.
+    sframes write(const char* data, uframes frames) {
+        Buffer& buffer = buffers_[next_];
+        // A buffer plays for about 12 ms; one still playing after a second means the
+        // device has stopped taking sound.
+        for (int waits = 0; buffer.queued && (buffer.header.dwFlags & WHDR_DONE) == 0; ++waits) {
+            if (waits == 20) return close(), -1;
+            WaitForSingleObject(done_, 50);
+        }
+        release(buffer);
+        const std::size_t frameBytes = static_cast<std::size_t>(channels_ * bits_ / 8);
+        buffer.bytes.assign(data, frames * frameBytes);
+        buffer.header = {};
+        buffer.header.lpData = buffer.bytes.data();
+        buffer.header.dwBufferLength = static_cast<DWORD>(buffer.bytes.size());
+        if (waveOutPrepareHeader(out_, &buffer.header, sizeof buffer.header) != MMSYSERR_NOERROR)
+            return close(), -1;
+        buffer.queued = true;
+        if (waveOutWrite(out_, &buffer.header, sizeof buffer.header) != MMSYSERR_NOERROR)
+            return close(), -1;
+        next_ = (next_ + 1) % bufferCount;
+        return static_cast<sframes>(frames);
+    }
+
+    void close() {
+        if (out_ != nullptr) {
+            waveOutReset(out_);
+            releaseBuffers();
+            waveOutClose(out_);
+        }
+        out_ = nullptr;
+        rate_ = channels_ = bits_ = 0;
+    }
+
+private:
+    struct Buffer {
+        WAVEHDR header{};
+        std::string bytes;
+        bool queued = false;
+    };
+    // About 90 ms of chunks at 44.1 kHz.
+    static constexpr std::size_t bufferCount = 8;
+
+    void release(Buffer& buffer) {
+        if (buffer.queued) waveOutUnprepareHeader(out_, &buffer.header, sizeof buffer.header);
+        buffer.queued = false;
+    }
+    // After waveOutReset every queued buffer is done.
+    void releaseBuffers() {
+        for (Buffer& buffer : buffers_)
+            release(buffer);
+        next_ = 0;
+    }
+
+    HANDLE done_;
+    HWAVEOUT out_ = nullptr;
+    int rate_ = 0, channels_ = 0, bits_ = 0;
+    Buffer buffers_[bufferCount];
+    std::size_t next_ = 0;
+};
+using Device = WaveOutDevice;
+
+#else
+
+// Other systems without ALSA have no output here: the device never opens, so sounds are
+// silent, as on a machine without a sound card.
+class SilentDevice {
+public:
+    explicit SilentDevice(const std::string&) {}
+    bool isOpen() const { return false; }
+    bool start(const Recording&) { return false; }
+    sframes write(const char*, uframes) { return -1; }
+    void close() {}
+};
+using Device = SilentDevice;
+
+#endif
 
 }  // namespace
 
@@ -164,7 +302,9 @@ void SoundOutput::Shared::run() {
 }
 
 void SoundOutput::Shared::playUntilStopped() {
+#if TESS_SOUND_ALSA
     snd_lib_error_set_handler(quietly);
+#endif
     Device output(device);
     for (;;) {
         // An open device waiting for nothing is let go after a while.
@@ -180,9 +320,8 @@ void SoundOutput::Shared::playUntilStopped() {
                 request = take(Wait::none);
                 if (request.stop) return;
                 if (request.wave) break;
-                const snd_pcm_uframes_t count =
-                    std::min<snd_pcm_uframes_t>(chunkFrames, frames - done);
-                const snd_pcm_sframes_t written =
+                const uframes count = std::min<uframes>(chunkFrames, frames - done);
+                const sframes written =
                     output.write(wave->samples.data() + done * frameBytes, count);
                 if (written < 0) break;
                 done += static_cast<std::size_t>(written);

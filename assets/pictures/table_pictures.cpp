@@ -3,6 +3,8 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <cmath>
+#include <numbers>
 
 #include "assets/pictures/drawing.h"
 #include "assets/pictures/pictures.h"
@@ -73,7 +75,7 @@ void paintWinner(QPainter& p) {
     for (qreal cx : {17.0, r.width() - 17}) {
         QPainterPath star;
         for (int i = 0; i < 10; ++i) {
-            const qreal a = M_PI / 2 + i * M_PI / 5;
+            const qreal a = std::numbers::pi / 2 + i * std::numbers::pi / 5;
             const qreal rad = (i % 2 == 0) ? 8.0 : 3.4;
             const QPointF pt(cx + rad * std::cos(a), 16 - rad * std::sin(a));
             i == 0 ? star.moveTo(pt) : star.lineTo(pt);

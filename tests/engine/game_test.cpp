@@ -2,6 +2,8 @@
 // wrong on purpose), seat 2 is the bot, and the table is checked after every message.
 #include <map>
 #include <random>
+#include <string>
+#include <utility>
 
 #include "engine/bot.h"
 #include "tests/engine/harness.h"
@@ -119,6 +121,37 @@ protected:
         EXPECT_GT(rounds_, 1);
     }
 
+    // How the game ended: the winner, every seat's score and the rounds played.
+    std::string outcome() const {
+        std::string text = "winner " + std::to_string(winner_) + ", scores";
+        for (int seat = 1; seat <= seatCount; ++seat)
+            text += " " + std::to_string(scores_[seat]);
+        return text + ", rounds " + std::to_string(rounds_);
+    }
+
+    // A seeded game ends the same way on every system, compiler and standard library: the
+    // deal, the bot and seat 1's player draw only on the seeded generators, through the
+    // engine's own mapping to a range.
+    void expectSeededEnd(const std::string& game) {
+        static const std::map<std::pair<std::string, unsigned>, std::string> ends = {
+            {{"seat 3 watching", 1}, "winner 2, scores 0 174 0 0, rounds 8"},
+            {{"seat 3 watching", 2}, "winner 2, scores 66 154 110 0, rounds 19"},
+            {{"seat 3 watching", 3}, "winner 2, scores 71 163 114 0, rounds 20"},
+            {{"seat 3 watching", 42}, "winner 2, scores 59 167 83 0, rounds 18"},
+            {{"seat 3 watching", 2026}, "winner 2, scores 96 154 143 0, rounds 25"},
+            {{"seat 3 watching", 777}, "winner 3, scores 106 131 159 0, rounds 25"},
+            {{"three bots", 1}, "winner 3, scores 0 121 155 62, rounds 15"},
+            {{"three bots", 2}, "winner 2, scores 89 169 20 14, rounds 13"},
+            {{"three bots", 3}, "winner 2, scores 82 160 83 121, rounds 21"},
+            {{"three bots", 42}, "winner 4, scores 91 110 69 169, rounds 19"},
+            {{"three bots", 2026}, "winner 2, scores 0 162 90 73, rounds 17"},
+            {{"three bots", 777}, "winner 3, scores 85 118 168 111, rounds 25"},
+        };
+        const auto it = ends.find({game, GetParam()});
+        ASSERT_NE(it, ends.end()) << game << " " << GetParam() << ": " << outcome();
+        EXPECT_EQ(outcome(), it->second);
+    }
+
     int pot_ = 0;
     bool moved_ = false;
     int rounds_ = 0;
@@ -141,6 +174,7 @@ TEST_P(WholeGame, PlaysToAWinnerWithTheTableAlwaysSound) {
     engine.startgame("You+150+60+");
     engine.setJustWatching(3, true);
     playToTheWinner(rng);
+    expectSeededEnd("seat 3 watching");
 }
 
 TEST_P(WholeGame, FourSeatsWithThreeBots) {
@@ -156,6 +190,7 @@ TEST_P(WholeGame, FourSeatsWithThreeBots) {
     engine.startgame("You+150+60+4+");
     EXPECT_EQ(out.withWord("CMD_roundstart").front().text, "CMD_roundstart+1+4+1+t+2+t+3+t+4+t|");
     playToTheWinner(rng);
+    expectSeededEnd("three bots");
     // Every round had all four seats playing, and every bot took its turns.
     for (const Sent& s : out.withWord("CMD_roundstart"))
         EXPECT_TRUE(s.text.ends_with("+1+t+2+t+3+t+4+t|")) << s.text;

@@ -240,6 +240,39 @@ bool TSock::setKeepAlive(int idleS, int intervalS, int count) {
     return ok;
 }
 
+namespace {
+
+QHostAddress plain(const sockaddr_storage& a) {
+    QHostAddress address(reinterpret_cast<const sockaddr*>(&a));
+    bool v4 = false;
+    const quint32 ip = address.toIPv4Address(&v4);
+    return v4 ? QHostAddress(ip) : address;
+}
+
+quint16 portOf(const sockaddr_storage& a) {
+    if (a.ss_family == AF_INET) return ntohs(reinterpret_cast<const sockaddr_in*>(&a)->sin_port);
+    if (a.ss_family == AF_INET6)
+        return ntohs(reinterpret_cast<const sockaddr_in6*>(&a)->sin6_port);
+    return 0;
+}
+
+}  // namespace
+
+std::optional<SocketEnds> socketEnds(qintptr fd) {
+    if (fd < 0) return std::nullopt;
+    sockaddr_storage local{}, peer{};
+    socklen_t localSize = sizeof local, peerSize = sizeof peer;
+    const int s = static_cast<int>(fd);
+    if (::getsockname(s, reinterpret_cast<sockaddr*>(&local), &localSize) != 0 ||
+        ::getpeername(s, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0)
+        return std::nullopt;
+    return SocketEnds{plain(local), portOf(local), plain(peer), portOf(peer)};
+}
+
+std::optional<SocketEnds> TSock::ends() const {
+    return socket_ != nullptr ? socketEnds(socket_->socketDescriptor()) : std::nullopt;
+}
+
 qint64 TSock::pendingOutput() const { return socket_ != nullptr ? socket_->bytesToWrite() : 0; }
 
 }  // namespace tess

@@ -29,7 +29,8 @@ public:
 
 private:
     void refill(std::int64_t nowMs) {
-        if (nowMs > lastMs_) tokens_ = std::min(burst_, tokens_ + (nowMs - lastMs_) * perSecond_ / 1000);
+        if (nowMs > lastMs_)
+            tokens_ = std::min(burst_, tokens_ + (nowMs - lastMs_) * perSecond_ / 1000);
         lastMs_ = std::max(lastMs_, nowMs);
     }
 

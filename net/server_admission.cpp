@@ -77,8 +77,8 @@ void TServer::Sock1Accept(TSock* sender) {
 bool TServer::ownConnection(const std::optional<SocketEnds>& ends) const {
     if (!ownClient_ || !ends) return false;
     const std::optional<SocketEnds> client = ownClient_();
-    return client && sameEnd(client->localAddress, client->localPort, ends->peerAddress,
-                             ends->peerPort) &&
+    return client &&
+           sameEnd(client->localAddress, client->localPort, ends->peerAddress, ends->peerPort) &&
            sameEnd(client->peerAddress, client->peerPort, ends->localAddress, ends->localPort);
 }
 

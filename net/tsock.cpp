@@ -251,8 +251,7 @@ QHostAddress plain(const sockaddr_storage& a) {
 
 quint16 portOf(const sockaddr_storage& a) {
     if (a.ss_family == AF_INET) return ntohs(reinterpret_cast<const sockaddr_in*>(&a)->sin_port);
-    if (a.ss_family == AF_INET6)
-        return ntohs(reinterpret_cast<const sockaddr_in6*>(&a)->sin6_port);
+    if (a.ss_family == AF_INET6) return ntohs(reinterpret_cast<const sockaddr_in6*>(&a)->sin6_port);
     return 0;
 }
 

@@ -18,8 +18,12 @@ TestClient::TestClient(quint16 port, bool waitForSlot, const QString& from) {
 }
 
 int TestClient::awaitSlot() {
-    const std::string first = waitForPrefix("CMD_sendlogininfo+");
-    if (!first.empty()) slot_ = std::stoi(first.substr(18));
+    const std::string_view ask = "CMD_sendlogininfo+";
+    waitUntil([&] {
+        for (const std::string& line : lines_)
+            if (line.rfind(ask, 0) == 0) slot_ = std::stoi(line.substr(ask.size()));
+        return slot_ != 0 || closed_;
+    });
     return slot_;
 }
 

@@ -19,3 +19,4 @@ xvfb "$build/bench/bench_move_round_trip"
 xvfb bash "$src/bench/program_start.sh" "$build"
 xvfb bash "$src/bench/host_load.sh" "$build"
 bash "$src/bench/host_churn.sh" "$build/bench/bench_host_churn" || echo "bench: host churn failed" >&2
+bash "$src/bench/host_resets.sh" "$build" || echo "bench: host resets failed" >&2

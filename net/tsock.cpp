@@ -108,8 +108,14 @@ bool TSock::Open() {
     if (!ok || port > 65535) throw ESockException("Port Lookup - Could Not Find Service Entry");
     info(SocketInfo::Lookup, QStringLiteral("Lookup Of Host ") + HostName);
     adopt(new QTcpSocket(this));
-    socket_->connectToHost(HostName.isEmpty() ? QStringLiteral("127.0.0.1") : HostName,
-                           static_cast<quint16>(port));
+    const QString host = HostName.isEmpty() ? QStringLiteral("127.0.0.1") : HostName;
+    // Bound first, the socket has its descriptor and local end while it still connects:
+    // a host in the same process tells its own connection by them.
+    if (QHostAddress target; target.setAddress(host))
+        socket_->bind(target.protocol() == QAbstractSocket::IPv6Protocol
+                          ? QHostAddress(QHostAddress::AnyIPv6)
+                          : QHostAddress(QHostAddress::AnyIPv4));
+    socket_->connectToHost(host, static_cast<quint16>(port));
     return connected_;
 }
 

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QPointer>
 #include <QTest>
 #include <memory>
 #include <random>
 
 #include "engine/virtual_clock.h"
 #include "net/server.h"
+#include "tests/support/own_client.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
 
@@ -88,9 +88,7 @@ TEST(HostFuzz, RandomInputLeavesTheHostServing) {
         std::vector<std::unique_ptr<TestClient>> peers;
         // The first is the hosting user's own client, who may start games.
         peers.push_back(std::make_unique<TestClient>(server.port(), false));
-        server.setOwnClient([socket = QPointer<QTcpSocket>(&peers[0]->socket())] {
-            return socket ? socketEnds(socket->socketDescriptor()) : std::nullopt;
-        });
+        ownClientIs(server, peers[0]->socket());
         peers[0]->awaitSlot();
         for (int i = 1; i < 4; ++i)
             peers.push_back(std::make_unique<TestClient>(server.port()));

@@ -4,28 +4,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QPointer>
 #include <memory>
 
 #include "engine/virtual_clock.h"
 #include "net/server.h"
+#include "tests/support/own_client.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/table_play.h"
 #include "tests/support/test_client.h"
 
 namespace tess::testing {
-
-// Connects as the hosting user's own client of `server` and logs in.
-inline std::unique_ptr<TestClient> joinAsHost(TServer& server, const std::string& name) {
-    auto client = std::make_unique<TestClient>(server.port(), false);
-    server.setOwnClient([socket = QPointer<QTcpSocket>(&client->socket())] {
-        return socket ? socketEnds(socket->socketDescriptor()) : std::nullopt;
-    });
-    client->awaitSlot();
-    client->login(name);
-    client->waitForPrefix("CMD_newplayerinfo+" + std::to_string(client->slot()) + "+");
-    return client;
-}
 
 class HostTest : public ::testing::Test {
 protected:

@@ -29,6 +29,7 @@ private:
     void pair(QTcpSocket* client) {
         auto* host = new QTcpSocket(client);
         upstream_ = host;
+        host->bind(QHostAddress(QHostAddress::AnyIPv4));  // its ends are known at once
         host->connectToHost(QHostAddress::LocalHost, hostPort_);
         QObject::connect(client, &QTcpSocket::readyRead, client, [this, client, host] {
             const QByteArray bytes = client->readAll();

@@ -42,7 +42,7 @@ int churn(quint16 port, int cycles) {
     if (!you.waitForConnected(5000) || !you.waitForReadyRead(5000)) return 1;
     // Whatever slot the host gives (slot 1 is for its own user's window).
     const QByteArray ask = you.readAll();
-    const int slot = ask.startsWith("CMD_sendlogininfo+") ? ask.mid(18).toInt() : 0;
+    const int slot = ask.startsWith("CMD_sendlogininfo+") ? ask.mid(18).chopped(1).toInt() : 0;
     you.write("CMD_logininfo+" + QByteArray::number(slot) + "+1.0.2+You\xFF\xFF");
     you.flush();
     for (int i = 0; i < cycles; ++i) {

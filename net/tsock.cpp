@@ -93,11 +93,18 @@ void TSock::release() {
         return;
     }
     QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    // Most often the system takes the rest at once and the socket closes now: no timer
+    // for it, which under connection churn would be one per connection.
+    socket->flush();
+    socket->disconnectFromHost();
+    if (socket->state() == QAbstractSocket::UnconnectedState) {
+        socket->deleteLater();
+        return;
+    }
     QTimer::singleShot(flushGraceMs, socket, [socket] {
         socket->abort();
         socket->deleteLater();
     });
-    socket->disconnectFromHost();
 }
 
 bool TSock::Open() {

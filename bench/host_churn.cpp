@@ -3,12 +3,21 @@
 // times, one after another, waits for the host's login request and closes (every
 // second time with a reset), while a first connection stays logged in as the host.
 // bench/host_churn.sh runs both and reads the host's memory from the outside.
+// `bench_host_churn resets PORT N PARALLEL` opens N connections, PARALLEL at a time,
+// waits for the host's first word on each and resets them all (bench/host_resets.sh).
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
+#include <unistd.h>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QTcpSocket>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "engine/virtual_clock.h"
 #include "net/server.h"
@@ -31,7 +40,10 @@ int churn(quint16 port, int cycles) {
     QTcpSocket you;
     you.connectToHost(QStringLiteral("127.0.0.1"), port);
     if (!you.waitForConnected(5000) || !you.waitForReadyRead(5000)) return 1;
-    you.write("CMD_logininfo+1+1.0.2+You\xFF\xFF");
+    // Whatever slot the host gives (slot 1 is for its own user's window).
+    const QByteArray ask = you.readAll();
+    const int slot = ask.startsWith("CMD_sendlogininfo+") ? ask.mid(18).chopped(1).toInt() : 0;
+    you.write("CMD_logininfo+" + QByteArray::number(slot) + "+1.0.2+You\xFF\xFF");
     you.flush();
     for (int i = 0; i < cycles; ++i) {
         you.readAll();
@@ -59,6 +71,46 @@ int churn(quint16 port, int cycles) {
     return 0;
 }
 
+// Opens up to `parallel` connections at once, waits (at most half a second) until the host has
+// said its first word on each, then resets them all.
+int resets(quint16 port, int total, int parallel) {
+    sockaddr_in host{};
+    host.sin_family = AF_INET;
+    host.sin_port = htons(port);
+    host.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int answered = 0;
+    for (int done = 0; done < total;) {
+        std::vector<pollfd> batch;
+        for (int i = 0; i < parallel && done < total; ++i, ++done) {
+            const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            if (fd < 0) break;
+            ::connect(fd, reinterpret_cast<const sockaddr*>(&host), sizeof host);
+            batch.push_back({fd, POLLIN, 0});
+        }
+        QElapsedTimer waited;
+        waited.start();
+        std::size_t pending = batch.size();
+        while (pending > 0 && waited.elapsed() < 500) {
+            if (::poll(batch.data(), batch.size(), 100) <= 0) continue;
+            for (pollfd& p : batch)
+                if (p.fd >= 0 && p.revents != 0) {
+                    if ((p.revents & POLLIN) != 0) ++answered;
+                    p.events = 0;
+                    p.fd = ~p.fd;  // poll skips negative descriptors
+                    --pending;
+                }
+        }
+        for (pollfd& p : batch) {
+            const int fd = p.fd < 0 ? ~p.fd : p.fd;
+            const linger hard{1, 0};
+            ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+            ::close(fd);
+        }
+    }
+    std::fprintf(stderr, "host_resets: %d of %d connections answered\n", answered, total);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,6 +118,9 @@ int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "host") == 0) return host();
     if (argc >= 4 && std::strcmp(argv[1], "churn") == 0)
         return churn(static_cast<quint16>(std::atoi(argv[2])), std::atoi(argv[3]));
-    std::fprintf(stderr, "usage: %s host | churn PORT CYCLES\n", argv[0]);
+    if (argc >= 5 && std::strcmp(argv[1], "resets") == 0)
+        return resets(static_cast<quint16>(std::atoi(argv[2])), std::atoi(argv[3]),
+                      std::atoi(argv[4]));
+    std::fprintf(stderr, "usage: %s host | churn PORT CYCLES | resets PORT N PARALLEL\n", argv[0]);
     return 2;
 }

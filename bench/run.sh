@@ -22,3 +22,4 @@ xvfb bash "$src/bench/program_start.sh" "$build"
 xvfb bash "$src/bench/host_load.sh" "$build"
 xvfb bash "$src/bench/stored_window.sh" "$build"
 bash "$src/bench/host_churn.sh" "$build/bench/bench_host_churn" || echo "bench: host churn failed" >&2
+bash "$src/bench/host_resets.sh" "$build" || echo "bench: host resets failed" >&2

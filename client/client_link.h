@@ -58,6 +58,8 @@ public:
     // Sends a line with its terminator; false while not connected.
     bool send(std::string_view line);
 
+    // The ends of the connection to the host, by which the host knows its own user.
+    std::optional<SocketEnds> ends() const { return sock.ends(); }
     int mySlot() const { return mySlot_; }
     bool connected() const { return connected_; }
     bool isSpectator() const { return mySlot_ > wire::seatCount; }

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenuBar>
+#include <QPointer>
 #include <QShowEvent>
 #include <cstdio>
 
@@ -261,6 +262,10 @@ bool Tchat::hostpress() {
     }
     server_->setBotSpeed(settings_.botSpeedMs);
     server_->setBotLevel(settings_.strongBot ? BotLevel::strong : BotLevel::classic);
+    // Slot 1 is for this window's connection, whoever else comes first.
+    server_->setOwnClient([link = QPointer<ClientLink>(&link_)]() -> std::optional<SocketEnds> {
+        return link ? link->ends() : std::nullopt;
+    });
     hosting_ = true;
     // The port really bound (a test's host may ask for any free one).
     link_.connectTo(QStringLiteral("127.0.0.1"), server_->port(), params_.name.toStdString());

@@ -3,6 +3,7 @@
 // implements them with sockets and QTimers; tests with recordings and virtual time.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -43,6 +44,9 @@ public:
     // (Re)starts a repeating timer; each tick goes to the handler until it is stopped.
     virtual void start(Timer timer, int intervalMs) = 0;
     virtual void stop(Timer timer) = 0;
+    // Milliseconds on this clock's own time line (virtual time in tests); the host's
+    // rate limits read it.
+    virtual std::int64_t nowMs() const = 0;
 
     // The engine registers itself here when it is created.
     void setHandler(Handler handler) { handler_ = std::move(handler); }

@@ -13,6 +13,7 @@ class VirtualClock : public Clock {
 public:
     void start(Timer timer, int intervalMs) override;
     void stop(Timer timer) override;
+    std::int64_t nowMs() const override { return now_; }
 
     // Moves time forward, firing every tick that falls due on the way, earliest first
     // (timers due together fire in the order they were started).

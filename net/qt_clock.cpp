@@ -3,6 +3,7 @@
 namespace tess {
 
 QtClock::QtClock() {
+    since_.start();
     for (Timer t : {Timer::breaks, Timer::turn, Timer::computer}) {
         timer(t).setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer(t), &QTimer::timeout, [this, t] { fire(t); });

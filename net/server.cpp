@@ -14,6 +14,7 @@ TServer::TServer(Clock& clock, Random& random, QObject* parent)
     : QObject(parent),
       dispatchPacer_(
           0, [this] { dispatchNextLine(); }, [this] { return queuedLines_ > 0; }),
+      clock_(clock),
       engine_(*this, clock, random) {
     dispatchPacer_.setTimeSlice(dispatchSliceMs);
     Sock1.PortName = QString::number(wire::tablePort);
@@ -31,32 +32,14 @@ void TServer::startListening(quint16 port) {
     Sock1.setListen(true);
 }
 
-void TServer::Sock1Accept(TSock* sender) {
-    TSock* sock = nullptr;
-    while (sender->Accept(sock)) {
-        sock->setKeepAlive();
-        int slot = 0;
-        for (int s = 1; s <= highestSlot_ && slot == 0; ++s)
-            if (slots_[s].sock == nullptr) slot = s;
-        if (slot == 0 && highestSlot_ < slotCount) slot = ++highestSlot_;
-        if (slot == 0) {
-            // The table is full: tell the caller, then close once that has gone out.
-            try {
-                sock->Send(wire::Full{}.encode());
-            } catch (const ESockException& e) {
-                qCInfo(lcHost) << "A refused connection went at once:" << e.what();
-            }
-            sock->Close();
-            sock->deleteLater();
-            continue;
-        }
-        admit(slot, sock);
-    }
-}
-
-void TServer::admit(int slot, TSock* sock) {
+void TServer::admit(int slot, TSock* sock, bool own, std::string address) {
     Connection& c = slots_[slot];
     c.sock = sock;
+    c.own = own;
+    c.counted = !address.empty();
+    c.address = std::move(address);
+    c.relay = RelayLimit(limits_.relay);
+    c.dropLog = LogPacer();
     c.id = ++nextId_;
     c.name.clear();
     c.loggedIn = false;
@@ -92,6 +75,10 @@ void TServer::connectionRead(int slot, std::uint64_t id) {
     const bool ok = c.splitter.feed(c.sock->Receive(), lines);
     for (std::string& line : lines) {
         if (line.empty()) continue;  // the terminator after a login, or noise
+        if (!relayAllowed(slot, line)) {
+            if (!sameConnection(slot, id)) return;  // let go as a flooding peer
+            continue;
+        }
         enqueue(slot, std::move(line));
     }
     if (!ok)
@@ -132,6 +119,9 @@ void TServer::closeHandling(int slot) {
     c.name.clear();
     c.loggedIn = false;
     c.loginTimer = nullptr;
+    if (c.counted) guard_.closed(c.address, clock_.nowMs());
+    c.counted = false;
+    c.own = false;
     c.splitter = wire::LineSplitter();
     engine_.setJustWatching(slot, false);
     // What a closed connection still had queued goes with it.

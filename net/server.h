@@ -8,12 +8,16 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/engine.h"
+#include "net/address_guard.h"
 #include "net/dispatch_pacer.h"
+#include "net/rate_limit.h"
 #include "net/tsock.h"
 #include "wire/limits.h"
 #include "wire/splitter.h"
@@ -21,6 +25,14 @@
 namespace tess {
 
 using wire::slotCount;
+
+// What one peer may do: relayed lines per connection, and per remote address how often
+// it may connect, how many connections it may hold and how long a removed player stays
+// away.
+struct HostLimits {
+    RelayLimits relay;
+    AddressLimits address;
+};
 
 class TServer : public QObject, public Outbox {
     Q_OBJECT
@@ -53,12 +65,21 @@ public:
     void setOutputLimit(qint64 bytes) { outputLimit_ = bytes; }
     // How long a new connection may take to log in.
     void setLoginTimeout(int ms) { loginTimeoutMs_ = ms; }
+    // For connections that come from now on.
+    void setLimits(const HostLimits& limits);
+    // Tells the host which connection is its own user's: `ends` gives the ends of the
+    // client's socket, and only the connection whose ends mirror them gets slot 1.
+    // Everybody else gets slots 2-9, whenever they come.
+    using OwnClientEnds = std::function<std::optional<SocketEnds>()>;
+    void setOwnClient(OwnClientEnds ends) { ownClient_ = std::move(ends); }
     Engine& engine() { return engine_; }
 
     bool inUse(int slot) const { return validSlot(slot) && slots_[slot].sock != nullptr; }
     const std::string& name(int slot) const { return slots_[slot].name; }
     int highestSlot() const { return highestSlot_; }
     std::size_t queuedLines() const { return queuedLines_; }
+    // How many remote addresses the host remembers (each until it no longer matters).
+    std::size_t rememberedAddresses() const { return guard_.remembered(); }
     // Whether the dispatcher has a pass scheduled (idle means no timer at all).
     bool dispatching() const { return dispatchPacer_.active(); }
 
@@ -89,12 +110,25 @@ private:
         // This connection's lines in arrival order; they go when it closes.
         std::deque<std::string> receivedlist;
         std::size_t queuedBytes = 0;
+        std::string address;   // the peer's, for the per-address limits
+        bool own = false;      // the hosting user's own connection
+        bool counted = false;  // open in the per-address count
+        RelayLimit relay;
+        LogPacer dropLog;
     };
     using Handler = void (TServer::*)(int origin, std::string_view rest);
 
     static bool validSlot(int slot) { return slot >= 1 && slot <= slotCount; }
 
     void Sock1Accept(TSock* sender);
+    // Whether the accepted connection with `ends` is the hosting user's own.
+    bool ownConnection(const std::optional<SocketEnds>& ends) const;
+    int freeSlot(bool own);
+    // Whether the peer at `ends` may come in; counts it (under `address`) when it may.
+    AddressGuard::Verdict admissible(const std::optional<SocketEnds>& ends, std::string& address);
+    void refuse(TSock* sock, const char* why);
+    // Whether a line of a relayed word may go on; the sender may be let go as flooding.
+    bool relayAllowed(int slot, const std::string& line);
     // The accepted connection `id` in `slot` (each connection's own, captured when it is
     // admitted): it has data, the peer closed, or a close or an error was reported.
     bool sameConnection(int slot, std::uint64_t id) const;
@@ -103,7 +137,7 @@ private:
     void connectionInfo(int slot, std::uint64_t id, SocketInfo info, const QString& msg);
     void closeHandling(int slot);
     void dropConnection(int slot, const char* why);
-    void admit(int slot, TSock* sock);
+    void admit(int slot, TSock* sock, bool own, std::string address);
     void clearQueue(Connection& c);
     void enqueue(int slot, std::string line);
     void dispatchNextLine();
@@ -136,6 +170,11 @@ private:
     BotLevel botLevel_ = BotLevel::classic;
     qint64 outputLimit_ = defaultOutputLimit;
     int loginTimeoutMs_ = defaultLoginTimeoutMs;
+    HostLimits limits_;
+    AddressGuard guard_;
+    LogPacer refusalLog_;
+    OwnClientEnds ownClient_;
+    Clock& clock_;
     Engine engine_;
 };
 

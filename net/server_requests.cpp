@@ -85,6 +85,11 @@ void TServer::kickhim(int origin, std::string_view rest) {
         qCWarning(lcHost) << "Ignored a kick request from slot" << origin;
         return;
     }
+    // A removed player stays away: his address may not come back for a while.
+    if (inUse(kick.target) && slots_[kick.target].counted) {
+        guard_.ban(slots_[kick.target].address, clock_.nowMs());
+        qCInfo(lcHost) << "Slot" << kick.target << "removed; its address is refused for now";
+    }
     disconnectsock(kick.target);
 }
 

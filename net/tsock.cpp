@@ -91,11 +91,18 @@ void TSock::release() {
         return;
     }
     QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    // Most often the system takes the rest at once and the socket closes now: no timer
+    // for it, which under connection churn would be one per connection.
+    socket->flush();
+    socket->disconnectFromHost();
+    if (socket->state() == QAbstractSocket::UnconnectedState) {
+        socket->deleteLater();
+        return;
+    }
     QTimer::singleShot(flushGraceMs, socket, [socket] {
         socket->abort();
         socket->deleteLater();
     });
-    socket->disconnectFromHost();
 }
 
 bool TSock::Open() {
@@ -106,8 +113,14 @@ bool TSock::Open() {
     if (!ok || port > 65535) throw ESockException("Port Lookup - Could Not Find Service Entry");
     info(SocketInfo::Lookup, QStringLiteral("Lookup Of Host ") + HostName);
     adopt(new QTcpSocket(this));
-    socket_->connectToHost(HostName.isEmpty() ? QStringLiteral("127.0.0.1") : HostName,
-                           static_cast<quint16>(port));
+    const QString host = HostName.isEmpty() ? QStringLiteral("127.0.0.1") : HostName;
+    // Bound first, the socket has its descriptor and local end while it still connects:
+    // a host in the same process tells its own connection by them.
+    if (QHostAddress target; target.setAddress(host))
+        socket_->bind(target.protocol() == QAbstractSocket::IPv6Protocol
+                          ? QHostAddress(QHostAddress::AnyIPv6)
+                          : QHostAddress(QHostAddress::AnyIPv4));
+    socket_->connectToHost(host, static_cast<quint16>(port));
     return connected_;
 }
 
@@ -231,6 +244,38 @@ bool TSock::setKeepAlive(int idleS, int intervalS, int count) {
     if (fd < 0) return false;
     socket_->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
     return setKeepAliveTimes(fd, idleS, intervalS, count);
+}
+
+namespace {
+
+QHostAddress plain(const sockaddr_storage& a) {
+    QHostAddress address(reinterpret_cast<const sockaddr*>(&a));
+    bool v4 = false;
+    const quint32 ip = address.toIPv4Address(&v4);
+    return v4 ? QHostAddress(ip) : address;
+}
+
+quint16 portOf(const sockaddr_storage& a) {
+    if (a.ss_family == AF_INET) return ntohs(reinterpret_cast<const sockaddr_in*>(&a)->sin_port);
+    if (a.ss_family == AF_INET6) return ntohs(reinterpret_cast<const sockaddr_in6*>(&a)->sin6_port);
+    return 0;
+}
+
+}  // namespace
+
+std::optional<SocketEnds> socketEnds(qintptr fd) {
+    if (fd < 0) return std::nullopt;
+    sockaddr_storage local{}, peer{};
+    socklen_t localSize = sizeof local, peerSize = sizeof peer;
+    const int s = static_cast<int>(fd);
+    if (::getsockname(s, reinterpret_cast<sockaddr*>(&local), &localSize) != 0 ||
+        ::getpeername(s, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0)
+        return std::nullopt;
+    return SocketEnds{plain(local), portOf(local), plain(peer), portOf(peer)};
+}
+
+std::optional<SocketEnds> TSock::ends() const {
+    return socket_ != nullptr ? socketEnds(socket_->socketDescriptor()) : std::nullopt;
 }
 
 qint64 TSock::pendingOutput() const { return socket_ != nullptr ? socket_->bytesToWrite() : 0; }

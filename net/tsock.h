@@ -2,8 +2,10 @@
 // reported as events on the UI thread. Built on QTcpSocket and QTcpServer.
 #pragma once
 
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,6 +17,17 @@ namespace tess {
 
 // Status codes raised with OnInfo, in order.
 enum class SocketInfo { Lookup, Connect, Close, Listen, Receive, Send, Accept, Error };
+
+// The two ends of a connection as the system sees them (IPv4 addresses mapped into IPv6
+// are given as IPv4).
+struct SocketEnds {
+    QHostAddress localAddress;
+    quint16 localPort = 0;
+    QHostAddress peerAddress;
+    quint16 peerPort = 0;
+};
+// The ends of the connected socket `fd`; none when it has no peer (yet).
+std::optional<SocketEnds> socketEnds(qintptr fd);
 
 class ESockException : public std::runtime_error {
 public:
@@ -60,6 +73,8 @@ public:
     // vanished peer is noticed within about two minutes. False when there is no socket
     // or the system refuses.
     bool setKeepAlive(int idleS = 60, int intervalS = 10, int count = 3);
+    // The ends of the connection, read from the system (also while still connecting).
+    std::optional<SocketEnds> ends() const;
     // Bytes queued for sending that the peer has not taken yet.
     qint64 pendingOutput() const;
 

@@ -29,6 +29,11 @@ protected:
     BoardKeysTest() {
         server.startListening(0);
         relay = std::make_unique<RecordingRelay>(server.port());
+        // The window reaches its host through the relay, whose connection is the own one.
+        server.setOwnClient([this]() -> std::optional<SocketEnds> {
+            QTcpSocket* up = relay->upstream();
+            return up != nullptr ? socketEnds(up->socketDescriptor()) : std::nullopt;
+        });
         TchatOptions options;
         options.args = {"You", "127.0.0.1", "false"};
         options.settingsPath = dir.filePath("orvanelobby.ini");

@@ -7,6 +7,7 @@
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "tests/support/fake_host.h"
+#include "tests/support/own_client.h"
 #include "tests/support/socket_options.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
@@ -144,9 +145,7 @@ TEST(ClientLink, LogsInAtTheRealHostAndGoesWhenItIsKicked) {
     StackedRandom random;
     TServer server(clock, random);
     server.startListening(0);
-    TestClient you(server.port());
-    you.login("You");
-    you.waitForPrefix("CMD_newplayerinfo+1+");
+    auto you = joinAsHost(server, "You");
 
     ClientLink link;
     answerLogin(link);
@@ -165,7 +164,7 @@ TEST(ClientLink, LogsInAtTheRealHostAndGoesWhenItIsKicked) {
                         {2, "Ann-Lee", false}, {1, "You", false}, {1, "You", false}}));
     EXPECT_EQ(link.mySlot(), 2);
 
-    you.send("CMD_kickhim+1+2+");
+    you->send("CMD_kickhim+1+2+");
     EXPECT_TRUE(waitUntil([&] { return closed; }));
 }
 

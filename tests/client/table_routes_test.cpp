@@ -51,6 +51,7 @@ TEST(TableRoutes, PlaysASoloTurnAgainstTheRealHost) {
         model.setHosting(true);
         model.sortstuff(slot);
     });
+    server.setOwnClient([&link] { return link.ends(); });
     link.connectTo("127.0.0.1", server.port(), "You");
     ASSERT_TRUE(waitUntil([&] { return link.connected(); }));
 

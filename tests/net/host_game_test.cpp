@@ -14,7 +14,7 @@ using HostGame = HostTest;
 TEST_F(HostGame, TwoPlayersAndTheBotPlayToAWinner) {
     random.reseed(11);
     server.setBotSpeed(500);
-    auto you = join("You");
+    auto you = hostJoin();
     auto leaving = connect();  // holds slot 2 until Ann has slot 3
     auto ann = join("Ann");
     ASSERT_EQ(ann->slot(), 3);
@@ -39,7 +39,7 @@ TEST_F(HostGame, TwoPlayersAndTheBotPlayToAWinner) {
 TEST_F(HostGame, FourAtTheTableWithPlayersTakingOverBotSeats) {
     random.reseed(5);
     server.setBotSpeed(500);
-    auto you = join("You");
+    auto you = hostJoin();
     const TableState& table = server.engine().table();
     you->send("CMD_startgame+You+50+60+4+");
     EXPECT_EQ(you->waitForPrefix("CMD_startgame+"), "CMD_startgame+You+50+60+");
@@ -85,7 +85,7 @@ TEST_F(HostGame, FourAtTheTableWithPlayersTakingOverBotSeats) {
 }
 
 TEST_F(HostGame, AStartWithoutTheTableSizeDealsTwoSeats) {
-    auto you = join("You");
+    auto you = hostJoin();
     // An older client's request, and one whose size makes no sense.
     for (const char* request : {"CMD_startgame+You+50+60+", "CMD_startgame+You+50+60+9+"}) {
         you->send(request);

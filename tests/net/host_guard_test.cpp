@@ -12,7 +12,7 @@ using HostGuard = HostTest;
 
 TEST_F(HostGuard, ConnectionsThatNeverLogInLoseTheirSlots) {
     server.setLoginTimeout(300);
-    auto host = join("You");
+    auto host = hostJoin();
     std::vector<std::unique_ptr<TestClient>> squatters;
     for (int i = 2; i <= slotCount; ++i)
         squatters.push_back(connect());
@@ -29,7 +29,7 @@ TEST_F(HostGuard, ConnectionsThatNeverLogInLoseTheirSlots) {
 }
 
 TEST_F(HostGuard, ASecondLoginIsIgnored) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     ann->login("Mallory");
     ann->send("CMD_chat+2+hi|clBlack");
@@ -52,7 +52,11 @@ TEST_F(HostGuard, AcceptedSocketsProbeAVanishedPeer) {
 // Ann floods the chat and Bob says two things right after: Bob's lines are relayed while
 // hers are still queued, and each player's lines keep their order.
 TEST_F(HostGuard, AFloodDelaysOnlyTheFlooder) {
-    auto host = join("You");
+    // The order of handling is the point here, not the limit of relayed lines.
+    HostLimits limits;
+    limits.relay.burst = 1e6;
+    server.setLimits(limits);
+    auto host = hostJoin();
     auto ann = join("Ann");
     auto bob = join("Bob");
     constexpr int burst = 5000;
@@ -87,7 +91,7 @@ TEST_F(HostGuard, AFloodDelaysOnlyTheFlooder) {
 
 // A closing connection's queued lines go with it; a newcomer in the slot starts clean.
 TEST_F(HostGuard, AClosedConnectionsQueueGoesWithIt) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     std::string lines;
     for (int i = 0; i < 3000; ++i)

@@ -8,6 +8,7 @@
 
 #include "engine/virtual_clock.h"
 #include "net/server.h"
+#include "tests/support/own_client.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/table_play.h"
 #include "tests/support/test_client.h"
@@ -23,6 +24,11 @@ protected:
     // Connects and logs in; returns once the host has announced the player.
     std::unique_ptr<TestClient> join(const std::string& name) {
         return joinTable(server.port(), name);
+    }
+    // The hosting user's own client: the host knows it by its two ends and gives it
+    // slot 1.
+    std::unique_ptr<TestClient> hostJoin(const std::string& name = "You") {
+        return joinAsHost(server, name);
     }
 
     VirtualClock clock;

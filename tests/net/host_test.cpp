@@ -9,7 +9,7 @@ namespace {
 using Host = HostTest;
 
 TEST_F(Host, SecondPlayerJoiningGetsExactlyThis) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     host->waitForPrefix("CMD_newplayerinfo+2+");
     EXPECT_EQ(ann->raw(),
@@ -24,7 +24,7 @@ TEST_F(Host, SecondPlayerJoiningGetsExactlyThis) {
 }
 
 TEST_F(Host, VersionsAndNamesAreChecked) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto bob = connect();
     bob->login("Bo+b\x01", "0.9");
     EXPECT_EQ(host->waitForPrefix("CMD_newplayerinfo+2+"), "CMD_newplayerinfo+2+Bo-b +0");
@@ -37,7 +37,7 @@ TEST_F(Host, VersionsAndNamesAreChecked) {
 TEST_F(Host, NineStayTheTenthIsToldTheTableIsFull) {
     std::vector<std::unique_ptr<TestClient>> clients;
     for (int i = 1; i <= slotCount; ++i) {
-        clients.push_back(connect());
+        clients.push_back(i == 1 ? hostJoin() : connect());
         EXPECT_EQ(clients.back()->slot(), i);
     }
     TestClient tenth(server.port(), false);
@@ -54,7 +54,7 @@ TEST_F(Host, NineStayTheTenthIsToldTheTableIsFull) {
 }
 
 TEST_F(Host, ChatActionsAndSoundsAreRelayedToEverybody) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     auto spy = connect();  // slot 3 here, no name yet
     ann->send("CMD_chat+2+hello all|clBlue");
@@ -72,7 +72,7 @@ TEST_F(Host, ChatActionsAndSoundsAreRelayedToEverybody) {
 }
 
 TEST_F(Host, RequestsForSomebodyElseAreIgnored) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     auto cat = join("Cat");
     host->send("CMD_startgame+You+100+60+");
@@ -97,7 +97,7 @@ TEST_F(Host, RequestsForSomebodyElseAreIgnored) {
 }
 
 TEST_F(Host, JustWatchFromTheSeatOrTheHost) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     ann->send("CMD_justwatch+2+1");  // no game yet: only stopping is honoured
     ann->send("CMD_justwatch+2+2");
@@ -132,7 +132,7 @@ TEST_F(Host, JustWatchFromTheSeatOrTheHost) {
 }
 
 TEST_F(Host, KickFromTheHostClosesTheTarget) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     host->send("CMD_kickhim+1+2+");
     EXPECT_TRUE(ann->waitClosed());
@@ -144,7 +144,7 @@ TEST_F(Host, KickFromTheHostClosesTheTarget) {
 }
 
 TEST_F(Host, LosingTheCurrentPlayerPassesTheTurn) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     host->send("CMD_startgame+You+100+60+");
     host->send("CMD_endturn+1+");
@@ -161,7 +161,7 @@ TEST_F(Host, LosingTheCurrentPlayerPassesTheTurn) {
 }
 
 TEST_F(Host, HostLeavingDuringItsTurnKeepsTheTurn) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     host->send("CMD_startgame+You+100+60+");
     ann->waitForPrefix("CMD_nextplayer+1+");
@@ -174,7 +174,7 @@ TEST_F(Host, HostLeavingDuringItsTurnKeepsTheTurn) {
 
 TEST_F(Host, ReturningPlayerGetsTheSeatsHandAndTheTable) {
     random.stack({5, 20, 33, 48});
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     auto spy = connect();
     spy->socket().disconnectFromHost();  // leaves slot 3 free
@@ -213,7 +213,7 @@ TEST_F(Host, ReturningPlayerGetsTheSeatsHandAndTheTable) {
 }
 
 TEST_F(Host, SpectatorJoiningAGameGetsTheTableOnly) {
-    auto host = join("You");
+    auto host = hostJoin();
     host->send("CMD_startgame+You+100+60+");
     host->waitForPrefix("CMD_nextplayer+1+");
     auto a = join("A");
@@ -229,7 +229,7 @@ TEST_F(Host, SpectatorJoiningAGameGetsTheTableOnly) {
 }
 
 TEST_F(Host, OverlongLineDisconnectsItsSenderOnly) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     ann->sendRaw("CMD_chat+2+" + std::string(100 * 1024, 'x'));
     EXPECT_TRUE(ann->waitClosed());
@@ -238,7 +238,7 @@ TEST_F(Host, OverlongLineDisconnectsItsSenderOnly) {
 }
 
 TEST_F(Host, MalformedNumbersAreDroppedAndDispatchGoesOn) {
-    auto host = join("You");
+    auto host = hostJoin();
     for (const char* line :
          {"CMD_handplay+x+1+1+", "CMD_startgame+You+100+60+", "CMD_kickhim+1+", "CMD_endturn+1+",
           "CMD_justwatch+", "CMD_chat+", "CMD_nonsense+1+", "nocommand", "+1+2"})
@@ -249,7 +249,7 @@ TEST_F(Host, MalformedNumbersAreDroppedAndDispatchGoesOn) {
 }
 
 TEST_F(Host, ClientThatStopsReadingDoesNotHoldUpTheOthers) {
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     TestClient stuck(server.port());
     // From here on nothing is read: the socket's own buffer fills and stays full.
@@ -274,7 +274,7 @@ TEST_F(HostTest, OnlyTheHostsOwnAndTheBotsRefusalsAreShownToTheHost) {
     std::vector<QString> shown;
     QObject::connect(&server, &TServer::refusalNotice,
                      [&](const QString& text) { shown.push_back(text); });
-    auto host = join("You");
+    auto host = hostJoin();
     auto ann = join("Ann");
     host->send("CMD_startgame+You+100+60+");
     host->send("CMD_handplay+1+20+1+");  // an empty hand position

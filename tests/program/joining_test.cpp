@@ -15,6 +15,7 @@
 #include "records/tally.h"
 #include "records/tally_store.h"
 #include "tests/program/program_process.h"
+#include "tests/support/own_client.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/table_play.h"
 
@@ -37,7 +38,7 @@ protected:
 
 TEST_F(ProgramJoining, WatchesAWholeGameAndEndsWhenTheHostCloses) {
     ASSERT_TRUE(server->listening());
-    auto host = join("Hal");
+    auto host = joinAsHost(*server, "Hal");
     ASSERT_EQ(host->slot(), 1);
     Program bob({"Bob", "127.0.0.1", "false"});
     ASSERT_TRUE(bob.logged("logged in after"));

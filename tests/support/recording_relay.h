@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QHostAddress>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <string>
@@ -19,12 +20,16 @@ public:
         });
     }
     quint16 port() const { return server_.serverPort(); }
+    // The relay's connection to the host for the latest client, if any.
+    QTcpSocket* upstream() const { return upstream_; }
 
     std::string sent;  // everything the clients sent, in order
 
 private:
     void pair(QTcpSocket* client) {
         auto* host = new QTcpSocket(client);
+        upstream_ = host;
+        host->bind(QHostAddress(QHostAddress::AnyIPv4));  // its ends are known at once
         host->connectToHost(QHostAddress::LocalHost, hostPort_);
         QObject::connect(client, &QTcpSocket::readyRead, client, [this, client, host] {
             const QByteArray bytes = client->readAll();
@@ -39,6 +44,7 @@ private:
 
     quint16 hostPort_;
     QTcpServer server_;
+    QPointer<QTcpSocket> upstream_;
 };
 
 }  // namespace tess::testing

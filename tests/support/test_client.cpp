@@ -3,19 +3,28 @@
 #include <sys/socket.h>
 
 #include <QCoreApplication>
+#include <QHostAddress>
 #include <QTimer>
 
 namespace tess::testing {
 
-TestClient::TestClient(quint16 port, bool waitForSlot) {
+TestClient::TestClient(quint16 port, bool waitForSlot, const QString& from) {
     QObject::connect(&socket_, &QTcpSocket::readyRead, [this] { readable(); });
     QObject::connect(&socket_, &QTcpSocket::disconnected, [this] { closed_ = true; });
+    if (!from.isEmpty()) socket_.bind(QHostAddress(from));
     socket_.connectToHost(QStringLiteral("127.0.0.1"), port);
     if (!socket_.waitForConnected(waitMs)) closed_ = true;
-    if (waitForSlot) {
-        const std::string first = waitForPrefix("CMD_sendlogininfo+");
-        if (!first.empty()) slot_ = std::stoi(first.substr(18));
-    }
+    if (waitForSlot) awaitSlot();
+}
+
+int TestClient::awaitSlot() {
+    const std::string_view ask = "CMD_sendlogininfo+";
+    waitUntil([&] {
+        for (const std::string& line : lines_)
+            if (line.rfind(ask, 0) == 0) slot_ = std::stoi(line.substr(ask.size()));
+        return slot_ != 0 || closed_;
+    });
+    return slot_;
 }
 
 void TestClient::readable() {

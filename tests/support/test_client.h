@@ -19,7 +19,13 @@ class TestClient {
 public:
     static constexpr int waitMs = 5000;
 
-    explicit TestClient(quint16 port, bool waitForSlot = true);
+    // Connects to the host on loopback, from `from` when given (another loopback
+    // address such as 127.0.0.2 stands for a machine of its own).
+    explicit TestClient(quint16 port, bool waitForSlot = true, const QString& from = {});
+
+    // Waits for the host's login request and returns the slot it gives (0: the host
+    // closed the connection instead).
+    int awaitSlot();
 
     // Sends a line with its terminator ("CMD_chat+2+hi|clBlack").
     void send(std::string_view line);

@@ -16,15 +16,20 @@ namespace tess {
 ClientLink::ClientLink(QObject* parent)
     : QObject(parent),
       dispatchPacer_(
-          dispatchIntervalMs, [this] { processsocktimer(); },
-          [this] { return !receivedlist_.empty(); }) {
+          0, [this] { processsocktimer(); }, [this] { return !receivedlist_.empty(); }) {
+    dispatchPacer_.setTimeSlice(dispatchSliceMs);
     sock.PortName = QString::number(wire::tablePort);
+    sock.setReadChunk(readChunkBytes);
     connect(&sock, &TSock::OnRead, this, &ClientLink::sockRead);
     connect(&sock, &TSock::OnInfo, this, &ClientLink::sockInfo);
     connect(&sock, &TSock::OnConnect, this, [this] {
         opened_ = true;
         sock.setKeepAlive();
     });
+    // The lobby has nothing to tell us: whatever comes is read and dropped, so it cannot
+    // pile up in memory.
+    lobbyLink_.setReadChunk(readChunkBytes);
+    connect(&lobbyLink_, &TSock::OnRead, this, [this] { lobbyLink_.Receive(); });
 }
 
 void ClientLink::connectTo(const QString& host, quint16 port, const std::string& name) {
@@ -67,6 +72,8 @@ void ClientLink::sockRead(TSock* sender, int) {
         drop("The host sent too much without a terminator");
     else if (queuedBytes_ > maxQueuedBytes)
         drop("The host floods the receive queue");
+    else if (queuedBytes_ > pauseReadingAt)
+        sock.pauseReading(true);
 }
 
 void ClientLink::drop(const char* why) {
@@ -111,6 +118,7 @@ void ClientLink::processsocktimer() {
     const std::string line = std::move(receivedlist_.front());
     receivedlist_.pop_front();
     queuedBytes_ -= line.size() + queuedLineCost;
+    if (queuedBytes_ < pauseReadingAt / 2 && sock.readingPaused()) sock.pauseReading(false);
     dispatch(line);
 }
 

@@ -22,18 +22,27 @@ class ClientLink : public QObject {
     Q_OBJECT
 public:
     using Handler = std::function<void(std::string_view rest)>;
-    static constexpr int dispatchIntervalMs = 1;
+    // Queued lines are handled back to back for this long, then the event loop gets its
+    // turn (reads, paints, the user's clicks) before the next pass.
+    static constexpr int dispatchSliceMs = 4;
     // What the receive queue may hold; a host that sends more than the client can take
-    // is dropped. Each line counts with what keeping it costs.
+    // is dropped. A client that keeps up never comes near it on an honest relay: the
+    // host passes on no line over 2,000 bytes, and limits what any one player sends.
+    // Each line counts with what keeping it costs.
     static constexpr std::size_t maxQueuedBytes = 1024 * 1024;
     static constexpr std::size_t queuedLineCost = sizeof(std::string);
+    // Past this much queued the client reads no further until it has caught up to half of
+    // it; meanwhile TCP holds the host back. Reads are taken in steps small enough that
+    // the queue stays under its cap even when a step holds nothing but tiny lines.
+    static constexpr std::size_t pauseReadingAt = 384 * 1024;
+    static constexpr qint64 readChunkBytes = 64 * 1024;
 
     explicit ClientLink(QObject* parent = nullptr);
 
     // Opens the connection to the host and logs in as `name` when it asks.
     void connectTo(const QString& host, quint16 port, const std::string& name);
-    // Holds a connection to the lobby's local port; it carries no data and a failure is
-    // ignored.
+    // Holds a connection to the lobby's local port; nothing is sent on it, what arrives is
+    // thrown away, and a failure is ignored.
     void openLobbyLink(quint16 port = 9001);
 
     // The handler for a command word; lines with words nobody handles are dropped. A word
@@ -48,6 +57,7 @@ public:
     bool connected() const { return connected_; }
     bool isSpectator() const { return mySlot_ > wire::seatCount; }
     std::size_t queuedLines() const { return receivedlist_.size(); }
+    std::size_t queuedBytes() const { return queuedBytes_; }
 
     // The host's login request: answers with the login.
     void sendloginfo(std::string_view rest);
@@ -71,7 +81,7 @@ private:
     void drop(const char* why);
 
     TSock sock;
-    TSock lobbyLink_;  // held open for the lobby; carries nothing
+    TSock lobbyLink_;  // held open for the lobby; what it sends is dropped
     wire::LineSplitter splitter_;
     std::deque<std::string> receivedlist_;
     std::size_t queuedBytes_ = 0;

@@ -61,6 +61,7 @@ TSock::~TSock() {
 void TSock::adopt(QTcpSocket* socket) {
     socket_ = socket;
     socket_->setParent(this);
+    socket_->setReadBufferSize(readChunk_);
     // Lines are small and each is sent whole: none waits for the peer's acknowledgement.
     if (socket_->state() == QAbstractSocket::ConnectedState)
         socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -153,7 +154,22 @@ std::string TSock::Receive() {
     return out;
 }
 
+void TSock::setReadChunk(qint64 bytes) {
+    readChunk_ = bytes;
+    if (socket_ != nullptr) socket_->setReadBufferSize(bytes);
+}
+
+void TSock::pauseReading(bool paused) {
+    if (paused == readPaused_) return;
+    readPaused_ = paused;
+    // What Qt already holds raises no new signal: read it on the next pass of the loop.
+    if (!paused && socket_ != nullptr && socket_->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(
+            this, [this] { readable(); }, Qt::QueuedConnection);
+}
+
 void TSock::readable() {
+    if (readPaused_ || socket_ == nullptr || socket_->bytesAvailable() <= 0) return;
     const QByteArray bytes = socket_->readAll();
     incoming_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     info(SocketInfo::Receive, QStringLiteral("Non-Blocking Incoming Data"));
@@ -161,6 +177,8 @@ void TSock::readable() {
 }
 
 void TSock::peerClosed() {
+    readPaused_ = false;  // what came before the close is handed over whole
+    readable();
     emit OnDisconnect(this);
     Close();
 }

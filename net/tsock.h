@@ -62,6 +62,13 @@ public:
     bool setKeepAlive(int idleS = 60, int intervalS = 10, int count = 3);
     // Bytes queued for sending that the peer has not taken yet.
     qint64 pendingOutput() const;
+    // Takes in at most `bytes` per read (0: whatever has arrived).
+    void setReadChunk(qint64 bytes);
+    // While paused nothing more is taken in: what arrives waits with the system, and TCP
+    // holds a sender that is faster than we are back. Unpausing reads what waits. A close
+    // by the peer still hands over everything received before it.
+    void pauseReading(bool paused);
+    bool readingPaused() const { return readPaused_; }
 
     // The text of an Error info: "Error #10054 (WSAECONNRESET)".
     static QString errorText(int code);
@@ -85,6 +92,8 @@ private:
     QTcpSocket* socket_ = nullptr;
     QTcpServer* server_ = nullptr;
     bool connected_ = false;
+    bool readPaused_ = false;
+    qint64 readChunk_ = 0;
     std::string incoming_;
 };
 

@@ -7,6 +7,8 @@
 // 2. Hosting: the real program hosts on port 7772 and a player sends N chat lines; the
 //    figure is the time until the program (host and its own window) has gone quiet again,
 //    from the scheduler's own figures, and whether it is still there.
+// 3. Hostile (N = 0): the joined lag behind fifteen chat lines of 60 KB, and behind
+//    10,000 spectator joins.
 // Usage: bench_client_lag TESSARINE_BINARY N...
 #include <QCoreApplication>
 #include <QDir>
@@ -57,10 +59,11 @@ public:
     QByteArray log;
 };
 
-// Milliseconds until the answer to a login request queued behind `lines` chat lines.
-double joinedLag(const QString& binary, int lines) {
+// Milliseconds until the answer to a login request queued behind `payload`.
+double joinedLag(const QString& binary, const std::string& payload) {
     QTcpServer host;
-    if (!host.listen(QHostAddress::LocalHost, tablePort)) {
+    // Another run may hold the port for a while.
+    if (!waitUntil([&] { return host.listen(QHostAddress::LocalHost, tablePort); }, 60000)) {
         std::fprintf(stderr, "client_lag: port %u is taken\n", tablePort);
         return -1;
     }
@@ -78,10 +81,7 @@ double joinedLag(const QString& binary, int lines) {
         "CMD_existingplayers+1+Ann+0+3+Pat+0\xFF");
     waitUntil([] { return false; }, 500);
     received.clear();
-    std::string flood;
-    for (int i = 0; i < lines; ++i)
-        flood += chatLine(3, i);
-    flood += "CMD_sendlogininfo+2\xFF";
+    const std::string flood = payload + "CMD_sendlogininfo+2\xFF";
     QElapsedTimer clock;
     clock.start();
     peer->write(flood.data(), static_cast<qint64>(flood.size()));
@@ -127,6 +127,40 @@ double hostingBusy(const QString& binary, int lines, bool& alive) {
     return lastBusy;
 }
 
+std::string chatFlood(int lines) {
+    std::string flood;
+    for (int i = 0; i < lines; ++i)
+        flood += chatLine(3, i);
+    return flood;
+}
+
+// What no honest host sends: chat lines of 60 KB, spectators joining over and over.
+void hostile(const QString& binary) {
+    const auto print = [](const std::string& name, double ms) {
+        if (ms < 0)
+            std::printf("%s: lost ms (the client was gone or never answered)\n", name.c_str());
+        else
+            std::printf("%s: %.1f ms\n", name.c_str(), ms);
+        std::fflush(stdout);
+    };
+    // Words, links, smileys, and one word without a break.
+    for (const char* unit : {"word ", "www.x.org ", ":)#12", "x"}) {
+        std::string body;
+        while (body.size() < 60000)
+            body += unit;
+        std::string lines;
+        for (int i = 0; i < 15; ++i)
+            lines += "CMD_chat+3+Pat chats: " + body + "|clBlack\xFF";
+        print(std::string("client_lag_behind_15_chat_lines_of_60kb_of_\"") + unit + "\"",
+              joinedLag(binary, lines));
+    }
+    std::string joins;
+    for (int i = 0; i < 10000; ++i)
+        joins += "CMD_newplayerinfo+" + std::to_string(5 + i % 5) + "+Spy" + std::to_string(i) +
+                 "+0\xFF";
+    print("client_lag_behind_10000_spectator_joins", joinedLag(binary, joins));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -138,7 +172,11 @@ int main(int argc, char** argv) {
     const QString binary = QString::fromLocal8Bit(argv[1]);
     for (int i = 2; i < argc; ++i) {
         const int lines = std::atoi(argv[i]);
-        const double lag = joinedLag(binary, lines);
+        if (lines == 0) {
+            hostile(binary);
+            continue;
+        }
+        const double lag = joinedLag(binary, chatFlood(lines));
         if (lag < 0)
             std::printf("client_lag_joined_%d: lost ms (the client was gone or never answered)\n",
                         lines);

@@ -16,7 +16,7 @@ inline constexpr int linkStyle = 4;
 inline constexpr int smileyCount = 18;  // codes :)#10 to :)#27
 inline constexpr std::size_t maxChatInput = 400;
 // The most of one line the chat shows; an honest host passes on no line over 2,000 bytes.
-inline constexpr std::size_t maxShownLineBytes = 4000;
+inline constexpr std::size_t maxShownLineBytes = 3000;
 
 struct ChatItem {
     enum class Kind { text, smiley, link };

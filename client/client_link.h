@@ -25,17 +25,18 @@ public:
     // Queued lines are handled back to back for this long, then the event loop gets its
     // turn (reads, paints, the user's clicks) before the next pass.
     static constexpr int dispatchSliceMs = 4;
-    // What the receive queue may hold; a host that sends more than the client can take
-    // is dropped. A client that keeps up never comes near it on an honest relay: the
-    // host passes on no line over 2,000 bytes, and limits what any one player sends.
-    // Each line counts with what keeping it costs.
+    // What the receive queue may hold, each line counted with what keeping it costs. The
+    // client stops reading before it gets there (below), so only a broken bound would
+    // reach it; a host that did is dropped.
     static constexpr std::size_t maxQueuedBytes = 1024 * 1024;
     static constexpr std::size_t queuedLineCost = sizeof(std::string);
     // Past this much queued the client reads no further until it has caught up to half of
-    // it; meanwhile TCP holds the host back. Reads are taken in steps small enough that
-    // the queue stays under its cap even when a step holds nothing but tiny lines.
-    static constexpr std::size_t pauseReadingAt = 384 * 1024;
-    static constexpr qint64 readChunkBytes = 64 * 1024;
+    // it; meanwhile TCP, and then the host's own output buffer, hold the rest. Reads come
+    // in steps of 8 KiB: a step of nothing but one-byte lines costs 132 KiB queued, and
+    // two such steps (the one that crosses the mark, and one more at a close) still fit
+    // under the cap.
+    static constexpr std::size_t pauseReadingAt = 752 * 1024;
+    static constexpr qint64 readChunkBytes = 8 * 1024;
 
     explicit ClientLink(QObject* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "net/tsock.h"
 
+#include <algorithm>
+
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -61,7 +63,6 @@ TSock::~TSock() {
 void TSock::adopt(QTcpSocket* socket) {
     socket_ = socket;
     socket_->setParent(this);
-    socket_->setReadBufferSize(readChunk_);
     // Lines are small and each is sent whole: none waits for the peer's acknowledgement.
     if (socket_->state() == QAbstractSocket::ConnectedState)
         socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -154,26 +155,29 @@ std::string TSock::Receive() {
     return out;
 }
 
-void TSock::setReadChunk(qint64 bytes) {
-    readChunk_ = bytes;
-    if (socket_ != nullptr) socket_->setReadBufferSize(bytes);
-}
+void TSock::setReadChunk(qint64 bytes) { readChunk_ = bytes; }
 
+// Unpaused, Qt takes in whatever has arrived and we hand it on in steps; paused, Qt takes
+// in no more than it holds already, and TCP's window closes behind it.
 void TSock::pauseReading(bool paused) {
     if (paused == readPaused_) return;
     readPaused_ = paused;
+    if (socket_ == nullptr) return;
+    socket_->setReadBufferSize(paused ? std::max<qint64>(readChunk_, 1) : 0);
     // What Qt already holds raises no new signal: read it on the next pass of the loop.
-    if (!paused && socket_ != nullptr && socket_->bytesAvailable() > 0)
+    if (!paused && socket_->bytesAvailable() > 0)
         QMetaObject::invokeMethod(
             this, [this] { readable(); }, Qt::QueuedConnection);
 }
 
 void TSock::readable() {
-    if (readPaused_ || socket_ == nullptr || socket_->bytesAvailable() <= 0) return;
-    const QByteArray bytes = socket_->readAll();
-    incoming_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    info(SocketInfo::Receive, QStringLiteral("Non-Blocking Incoming Data"));
-    emit OnRead(this, static_cast<int>(incoming_.size()));
+    // The owner may pause reading, or close, after any step.
+    while (!readPaused_ && socket_ != nullptr && socket_->bytesAvailable() > 0) {
+        const QByteArray bytes = readChunk_ > 0 ? socket_->read(readChunk_) : socket_->readAll();
+        incoming_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        info(SocketInfo::Receive, QStringLiteral("Non-Blocking Incoming Data"));
+        emit OnRead(this, static_cast<int>(incoming_.size()));
+    }
 }
 
 void TSock::peerClosed() {

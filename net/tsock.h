@@ -62,7 +62,7 @@ public:
     bool setKeepAlive(int idleS = 60, int intervalS = 10, int count = 3);
     // Bytes queued for sending that the peer has not taken yet.
     qint64 pendingOutput() const;
-    // Takes in at most `bytes` per read (0: whatever has arrived).
+    // Hands on what arrives in steps of at most `bytes` (0: all at once).
     void setReadChunk(qint64 bytes);
     // While paused nothing more is taken in: what arrives waits with the system, and TCP
     // holds a sender that is faster than we are back. Unpausing reads what waits. A close

@@ -11,6 +11,7 @@ cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESS_BUILD_TES
 cmake --build "$build" --target tessarine bench_move_round_trip bench_chat_append \
     bench_tally_codec bench_host_load bench_floor_window bench_window_timer bench_host_churn \
     bench_bot_strength >/dev/null
+    bench_client_lag >/dev/null
 # One benchmark that fails is told on standard error; the others still run.
 xvfb() { xvfb-run -a -s "-screen 0 1280x800x24" "$@" || echo "bench: $* failed" >&2; }
 
@@ -21,5 +22,6 @@ xvfb "$build/bench/bench_move_round_trip"
 xvfb bash "$src/bench/program_start.sh" "$build"
 xvfb bash "$src/bench/host_load.sh" "$build"
 xvfb bash "$src/bench/stored_window.sh" "$build"
+xvfb "$build/bench/bench_client_lag" "$build/client/tessarine" 5000 12000 0
 bash "$src/bench/host_churn.sh" "$build/bench/bench_host_churn" || echo "bench: host churn failed" >&2
 bash "$src/bench/host_resets.sh" "$build" || echo "bench: host resets failed" >&2

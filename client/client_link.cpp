@@ -16,9 +16,10 @@ namespace tess {
 ClientLink::ClientLink(QObject* parent)
     : QObject(parent),
       dispatchPacer_(
-          dispatchIntervalMs, [this] { processsocktimer(); },
-          [this] { return !receivedlist_.empty(); }) {
+          0, [this] { processsocktimer(); }, [this] { return !receivedlist_.empty(); }) {
+    dispatchPacer_.setTimeSlice(dispatchSliceMs);
     sock.PortName = QString::number(wire::tablePort);
+    sock.setReadChunk(readChunkBytes);
     connect(&sock, &TSock::OnRead, this, &ClientLink::sockRead);
     connect(&sock, &TSock::OnInfo, this, &ClientLink::sockInfo);
     connect(&sock, &TSock::OnConnect, this, [this] {
@@ -30,6 +31,10 @@ ClientLink::ClientLink(QObject* parent)
     connect(&answerTimer_, &QTimer::timeout, this, [this] {
         if (!connected_) fail(Ending::noAnswer);
     });
+    // The lobby has nothing to tell us: whatever comes is read and dropped, so it cannot
+    // pile up in memory.
+    lobbyLink_.setReadChunk(readChunkBytes);
+    connect(&lobbyLink_, &TSock::OnRead, this, [this] { lobbyLink_.Receive(); });
 }
 
 void ClientLink::fail(Ending why) {
@@ -81,6 +86,8 @@ void ClientLink::sockRead(TSock* sender, int) {
         drop("The host sent too much without a terminator");
     else if (queuedBytes_ > maxQueuedBytes)
         drop("The host floods the receive queue");
+    else if (queuedBytes_ > pauseReadingAt)
+        sock.pauseReading(true);
 }
 
 void ClientLink::drop(const char* why) {
@@ -145,6 +152,7 @@ void ClientLink::processsocktimer() {
     const std::string line = std::move(receivedlist_.front());
     receivedlist_.pop_front();
     queuedBytes_ -= line.size() + queuedLineCost;
+    if (queuedBytes_ < pauseReadingAt / 2 && sock.readingPaused()) sock.pauseReading(false);
     dispatch(line);
 }
 

@@ -23,11 +23,21 @@ class ClientLink : public QObject {
     Q_OBJECT
 public:
     using Handler = std::function<void(std::string_view rest)>;
-    static constexpr int dispatchIntervalMs = 1;
-    // What the receive queue may hold; a host that sends more than the client can take
-    // is dropped. Each line counts with what keeping it costs.
+    // Queued lines are handled back to back for this long, then the event loop gets its
+    // turn (reads, paints, the user's clicks) before the next pass.
+    static constexpr int dispatchSliceMs = 4;
+    // What the receive queue may hold, each line counted with what keeping it costs. The
+    // client stops reading before it gets there (below), so only a broken bound would
+    // reach it; a host that did is dropped.
     static constexpr std::size_t maxQueuedBytes = 1024 * 1024;
     static constexpr std::size_t queuedLineCost = sizeof(std::string);
+    // Past this much queued the client reads no further until it has caught up to half of
+    // it; meanwhile TCP, and then the host's own output buffer, hold the rest. Reads come
+    // in steps of 8 KiB: a step of nothing but one-byte lines costs 132 KiB queued, and
+    // two such steps (the one that crosses the mark, and one more at a close) still fit
+    // under the cap.
+    static constexpr std::size_t pauseReadingAt = 752 * 1024;
+    static constexpr qint64 readChunkBytes = 8 * 1024;
 
     // How the connection ended, for the words the user is given.
     enum class Ending {
@@ -46,8 +56,8 @@ public:
 
     // Opens the connection to the host and logs in as `name` when it asks.
     void connectTo(const QString& host, quint16 port, const std::string& name);
-    // Holds a connection to the lobby's local port; it carries no data and a failure is
-    // ignored.
+    // Holds a connection to the lobby's local port; nothing is sent on it, what arrives is
+    // thrown away, and a failure is ignored.
     void openLobbyLink(quint16 port = 9001);
 
     // The handler for a command word; lines with words nobody handles are dropped. A word
@@ -66,6 +76,7 @@ public:
     std::size_t queuedLines() const { return receivedlist_.size(); }
     Ending ending() const { return ending_; }
     void setAnswerTimeout(int ms) { answerTimer_.setInterval(ms); }
+    std::size_t queuedBytes() const { return queuedBytes_; }
 
     // The host's login request: answers with the login.
     void sendloginfo(std::string_view rest);
@@ -91,7 +102,7 @@ private:
     void drop(const char* why);
 
     TSock sock;
-    TSock lobbyLink_;  // held open for the lobby; carries nothing
+    TSock lobbyLink_;  // held open for the lobby; what it sends is dropped
     wire::LineSplitter splitter_;
     std::deque<std::string> receivedlist_;
     std::size_t queuedBytes_ = 0;

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QShowEvent>
+#include <bitset>
 #include <cstdio>
 
 #include "assets/pictures/pictures.h"
@@ -313,9 +314,16 @@ void Tchat::button_startClick() {
         windows_.gamestart->showCentred();
 }
 
+// A slot counts once per listing, and a spectator's slot once until it is left: a host
+// that repeats them cannot grow the spy list or fill the chat.
 void Tchat::newplayers(const std::vector<wire::ExistingPlayers::Player>& players, bool quiet) {
+    std::bitset<wire::slotCount + 1> listed;
     for (const wire::ExistingPlayers::Player& player : players) {
-        if (player.slot < 1 || player.slot > wire::slotCount) continue;
+        if (player.slot < 1 || player.slot > wire::slotCount || listed[player.slot]) continue;
+        listed[player.slot] = true;
+        if (player.slot > wire::seatCount && windows_.spylist &&
+            windows_.spylist->hasSlot(player.slot))
+            continue;
         const QString name = fromWire(player.name);
         const bool mine = player.slot == link_.mySlot();
         if (mine) {

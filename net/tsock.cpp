@@ -1,5 +1,7 @@
 #include "net/tsock.h"
 
+#include <algorithm>
+
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -164,14 +166,34 @@ std::string TSock::Receive() {
     return out;
 }
 
+void TSock::setReadChunk(qint64 bytes) { readChunk_ = bytes; }
+
+// Unpaused, Qt takes in whatever has arrived and we hand it on in steps; paused, Qt takes
+// in no more than it holds already, and TCP's window closes behind it.
+void TSock::pauseReading(bool paused) {
+    if (paused == readPaused_) return;
+    readPaused_ = paused;
+    if (socket_ == nullptr) return;
+    socket_->setReadBufferSize(paused ? std::max<qint64>(readChunk_, 1) : 0);
+    // What Qt already holds raises no new signal: read it on the next pass of the loop.
+    if (!paused && socket_->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(
+            this, [this] { readable(); }, Qt::QueuedConnection);
+}
+
 void TSock::readable() {
-    const QByteArray bytes = socket_->readAll();
-    incoming_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    info(SocketInfo::Receive, QStringLiteral("Non-Blocking Incoming Data"));
-    emit OnRead(this, static_cast<int>(incoming_.size()));
+    // The owner may pause reading, or close, after any step.
+    while (!readPaused_ && socket_ != nullptr && socket_->bytesAvailable() > 0) {
+        const QByteArray bytes = readChunk_ > 0 ? socket_->read(readChunk_) : socket_->readAll();
+        incoming_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        info(SocketInfo::Receive, QStringLiteral("Non-Blocking Incoming Data"));
+        emit OnRead(this, static_cast<int>(incoming_.size()));
+    }
 }
 
 void TSock::peerClosed() {
+    readPaused_ = false;  // what came before the close is handed over whole
+    readable();
     emit OnDisconnect(this);
     Close();
 }

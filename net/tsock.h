@@ -77,6 +77,13 @@ public:
     std::optional<SocketEnds> ends() const;
     // Bytes queued for sending that the peer has not taken yet.
     qint64 pendingOutput() const;
+    // Hands on what arrives in steps of at most `bytes` (0: all at once).
+    void setReadChunk(qint64 bytes);
+    // While paused nothing more is taken in: what arrives waits with the system, and TCP
+    // holds a sender that is faster than we are back. Unpausing reads what waits. A close
+    // by the peer still hands over everything received before it.
+    void pauseReading(bool paused);
+    bool readingPaused() const { return readPaused_; }
 
     // The classic number of the last Error info (10061 for a refused connection), 0 before.
     int errorCode() const { return errorCode_; }
@@ -104,6 +111,8 @@ private:
     QTcpServer* server_ = nullptr;
     bool connected_ = false;
     int errorCode_ = 0;
+    bool readPaused_ = false;
+    qint64 readChunk_ = 0;
     std::string incoming_;
 };
 

@@ -154,8 +154,14 @@ void ChatPanel::buildMenus() {
     }
 }
 
+// A line longer than any honest one is shown in part, so that laying it out cannot hold
+// up the window.
 void ChatPanel::addlinetochat(std::string_view line, ColourValue colour) {
-    mainchat->addLine(layoutChatLine(line, links_), colour);
+    const std::string_view shown = shownPart(line);
+    ChatLineLayout layout = layoutChatLine(shown, links_);
+    if (shown.size() < line.size())
+        layout.items.push_back({ChatItem::Kind::text, std::string(cutMark), layout.style});
+    mainchat->addLine(layout, colour);
 }
 
 void ChatPanel::chatrecieved(std::string_view data) {

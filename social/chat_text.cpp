@@ -44,6 +44,14 @@ void addWords(std::string text, int style, LinkCounter& links, std::vector<ChatI
 
 }  // namespace
 
+std::string_view shownPart(std::string_view line) {
+    if (line.size() <= maxShownLineBytes) return line;
+    std::size_t end = maxShownLineBytes;
+    while (end > 0 && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
+        --end;  // not inside a character
+    return line.substr(0, end);
+}
+
 ChatLineLayout layoutChatLine(std::string_view line, LinkCounter& links) {
     ChatLineLayout layout;
     const std::size_t plus = line.find('+');

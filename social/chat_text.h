@@ -15,6 +15,8 @@ inline constexpr int chatStyleCount = 15;
 inline constexpr int linkStyle = 4;
 inline constexpr int smileyCount = 18;  // codes :)#10 to :)#27
 inline constexpr std::size_t maxChatInput = 400;
+// The most of one line the chat shows; an honest host passes on no line over 2,000 bytes.
+inline constexpr std::size_t maxShownLineBytes = 3000;
 
 struct ChatItem {
     enum class Kind { text, smiley, link };
@@ -43,6 +45,11 @@ struct ChatLineLayout {
     int style = 0;                // the style whose colour the line sets
     std::vector<ChatItem> items;  // the first item starts a new paragraph
 };
+
+// The start of a line that the chat shows: at most maxShownLineBytes, cut on a character
+// boundary; a cut line is shown with cutMark after it.
+std::string_view shownPart(std::string_view line);
+inline constexpr std::string_view cutMark = "\u2026";
 
 // Lays out a line "code+prefix:body": the prefix in the sender's style, the body as
 // words, smiley pictures for ":)#NN" codes and links for web addresses.

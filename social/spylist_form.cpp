@@ -83,6 +83,10 @@ bool Tspylist::hasSpy(int slot, const QString& name) const {
     return !list_->findItems(entry(slot, name), Qt::MatchExactly).isEmpty();
 }
 
+bool Tspylist::hasSlot(int slot) const {
+    return !list_->findItems(entry(slot, QString()), Qt::MatchStartsWith).isEmpty();
+}
+
 QStringList Tspylist::entries() const {
     QStringList all;
     for (int row = 0; row < list_->count(); ++row)

@@ -37,6 +37,8 @@ public:
     // Removes the entry; false when it was not listed.
     bool removeSpy(int slot, const QString& name);
     bool hasSpy(int slot, const QString& name) const;
+    // Whether the slot has an entry, under any name.
+    bool hasSlot(int slot) const;
     QStringList entries() const;
 
     // The row under the pointer at its last movement over the list (or at the click that

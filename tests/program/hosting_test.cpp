@@ -134,5 +134,38 @@ TEST_F(ProgramHosting, RefusesTheTenthAndGivesAFreedSlotToTheNextComer) {
     }
 }
 
+// One player's chat flood, relayed to everybody: the hosting user's window and a joined
+// copy of the program work through it and stay at the table.
+TEST_F(ProgramHosting, AChatFloodLeavesEveryClientAtTheTable) {
+    Program bob({"Bob", "127.0.0.1", "false"});
+    ASSERT_TRUE(bob.logged("logged in after"));
+    auto pat = join("Pat");
+    const std::string line = "CMD_chat+" + std::to_string(pat->slot()) + "+ab|clBlack";
+    ASSERT_EQ(line.size(), 21u);
+    const std::string relay = "CMD_chat+" + std::to_string(pat->slot()) + "+Pat chats: ab|clBlack";
+    constexpr std::size_t lines = 20000;
+    std::string flood;
+    for (std::size_t i = 0; i < lines; ++i)
+        flood += line + '\xFF';
+    pat->skipSeen();
+    const std::size_t before = pat->lines().size();
+    pat->sendRaw(flood);
+    // Until the host has relayed it all, or stopped the flooder itself.
+    std::size_t relayed = 0, looked = before;
+    const bool goneOrRelayed = waitUntil(
+        [&] {
+            for (; looked < pat->lines().size(); ++looked)
+                if (pat->lines()[looked] == relay) ++relayed;
+            return relayed == lines || pat->closed();
+        },
+        30000);
+    ASSERT_TRUE(goneOrRelayed);
+
+    EXPECT_FALSE(ann.ended(3000)) << ann.log.toStdString();
+    EXPECT_TRUE(bob.running()) << bob.log.toStdString();
+    EXPECT_FALSE(ann.log.contains("floods"));
+    EXPECT_FALSE(bob.log.contains("floods"));
+}
+
 }  // namespace
 }  // namespace tess::testing

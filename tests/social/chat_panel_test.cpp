@@ -92,6 +92,22 @@ TEST_F(ChatPanelTest, ReceivedLinesShowAndLinksOpenWhatWasClicked) {
     box->accept();
 }
 
+// No honest host passes on a line this long; the chat shows its start and "…".
+TEST_F(ChatPanelTest, AnOverlongLineShowsItsStartAndACutMark) {
+    std::string words;
+    while (words.size() < 60000)
+        words += "word www.x.org :)#12 ";
+    panel.chatrecieved("3+Bob chats: " + words + "|clBlue");
+    panel.chatrecieved("3+Bob chats: next|clBlue");
+    const QStringList lines = panel.view()->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].startsWith("Bob chats:  word www.x.org"))
+        << lines[0].left(40).toStdString();
+    EXPECT_TRUE(lines[0].trimmed().endsWith(QChar(0x2026)));
+    EXPECT_LE(lines[0].toUtf8().size(), static_cast<qsizetype>(maxShownLineBytes + 8));
+    EXPECT_TRUE(lines[1].startsWith("Bob chats:  next"));
+}
+
 TEST_F(ChatPanelTest, ScrollSwitchAndClearing) {
     bool reported = false;
     QObject::connect(&panel, &ChatPanel::scrollOffChanged, [&](bool off) { reported = off; });

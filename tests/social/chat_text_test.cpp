@@ -82,6 +82,23 @@ TEST(ChatLine, ReceivedColourFollowsTheLastBar) {
     }
 }
 
+TEST(ChatLine, LongLinesAreCutOnACharacterBoundary) {
+    const std::string full(maxShownLineBytes, 'a');
+    const std::string euro = "\xE2\x82\xAC";  // three bytes
+    struct Case {
+        std::string line;
+        std::size_t kept;
+    };
+    for (const Case& c :
+         {Case{"3+Bob chats: hi", 15}, Case{full, maxShownLineBytes},
+          Case{full + "b", maxShownLineBytes},
+          Case{std::string(maxShownLineBytes - 1, 'a') + euro, maxShownLineBytes - 1},
+          Case{std::string(maxShownLineBytes - 2, 'a') + euro + "x", maxShownLineBytes - 2},
+          Case{std::string(60000, 'x'), maxShownLineBytes}}) {
+        EXPECT_EQ(shownPart(c.line), std::string_view(c.line).substr(0, c.kept)) << c.line.size();
+    }
+}
+
 TEST(ChatInput, BecomesChatOrActionOrNothing) {
     struct Case {
         std::string input;

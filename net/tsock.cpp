@@ -9,6 +9,18 @@
 
 #include "platform/keep_alive.h"
 
+// The socket's two ends are read from the system, as Qt reports no local end while a
+// connection is being made.
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+using NativeSocket = SOCKET;
+#else
+#include <netinet/in.h>
+#include <sys/socket.h>
+using NativeSocket = int;
+#endif
+
 namespace tess {
 
 namespace {
@@ -289,7 +301,7 @@ std::optional<SocketEnds> socketEnds(qintptr fd) {
     if (fd < 0) return std::nullopt;
     sockaddr_storage local{}, peer{};
     socklen_t localSize = sizeof local, peerSize = sizeof peer;
-    const int s = static_cast<int>(fd);
+    const auto s = static_cast<NativeSocket>(fd);
     if (::getsockname(s, reinterpret_cast<sockaddr*>(&local), &localSize) != 0 ||
         ::getpeername(s, reinterpret_cast<sockaddr*>(&peer), &peerSize) != 0)
         return std::nullopt;

@@ -152,8 +152,9 @@ TEST_F(JoinFormTest, KeysReachEveryControlAndEscCloses) {
         EXPECT_GE(controls.size(), 3);
         for (QWidget* control : controls) {
             // The list of tables is off while nothing can be listed.
-            if (control->isEnabled())
+            if (control->isEnabled()) {
                 EXPECT_TRUE(reached.contains(control)) << control->objectName().toStdString();
+            }
             EXPECT_FALSE(control->accessibleName().isEmpty())
                 << control->objectName().toStdString();
         }

@@ -95,7 +95,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
             paintSeat(p, position);
     if (dirty.intersects(paintedRegion(areaCountdown))) paintCountdown(p);
     if (dirty.intersects(paintedRegion(areaHand))) paintHand(p);
-    if (hasFocus()) paintFocus(p);
+    if (markerShown()) paintFocus(p);
+    if (hasFocus()) paintKeyBadges(p);
 }
 
 void BoardView::paintFelt(QPainter& p) {

@@ -221,7 +221,8 @@ void BoardView::refreshSeats() {
         QLabel* name = names_[p - 1];
         name->setObjectName(QStringLiteral("label_playername%1").arg(seat));
         scores_[p - 1]->setObjectName(QStringLiteral("label_score%1").arg(seat));
-        name->setText(text(view.name));
+        // An empty seat in the user's language; a player's name as typed.
+        name->setText(view.name == TableModel::waiting ? tr("<Waiting>") : text(view.name));
         const bool shown = listed_[seat - 1] || view.name != TableModel::waiting;
         name->setVisible(shown);
         scores_[p - 1]->setText(text(view.score));

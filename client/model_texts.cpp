@@ -50,6 +50,7 @@ const char* const patterns[] = {
     QT_TRANSLATE_NOOP("tess::TableText", "Play to Score: %1"),
     QT_TRANSLATE_NOOP("tess::TableText", "Time Per Turn: %1secs"),
     QT_TRANSLATE_NOOP("tess::TableText", "TIME:%1"),
+    QT_TRANSLATE_NOOP("tess::TableText", "Time: %1"),
     // Last: a name alone would match any of the texts above.
     QT_TRANSLATE_NOOP("tess::TableText", "%1's turn."),
     QT_TRANSLATE_NOOP("tess::TableText", "%1 ended their turn."),

@@ -86,8 +86,8 @@ void QuickInstructionsPanel::build() {
 
     // The keys, in small print on either side of DONE.
     label(this,
-          tr("KEYS: F6 takes the keyboard to the table and back. Arrows choose, Space or "
-             "Enter plays, 1-4 tab spots, Ctrl+1-4 foundations."),
+          tr("KEYS: F6 or Tab takes the keyboard to the table and back. Arrows choose, Space "
+             "or Enter plays; the yellow badges show the keys of tab spots and foundations."),
           QRect(14, 311, 258, 44), 8, false);
     label(this, tr("S sorts your cards, D draws, Esc lets go. Help > Content lists every key."),
           QRect(353, 311, 258, 44), 8, false);
@@ -98,7 +98,7 @@ void QuickInstructionsPanel::build() {
     done->setIcon(QIcon(doneButtonPicture()));
     done->setIconSize(QSize(65, 29));
     done->setAutoRaise(true);
-    done->setToolTip(QStringLiteral("Done"));
+    done->setToolTip(tr("Done"));
     done->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
     connect(done, &QToolButton::clicked, this, &QuickInstructionsPanel::button_doneClick);
 }

@@ -119,6 +119,7 @@ void ChatPanel::setScale(qreal scale) {
             font.setPixelSize(qRound(font.pixelSize() * scale_));
     }
     mychat->setFont(font);
+    mainchat->setScale(scale_);
     // Drawn at the larger size, then told it is that large on this screen.
     QImage smiley = ChatView::smileyImage(0, devicePixelRatioF() * scale_);
     smiley.setDevicePixelRatio(devicePixelRatioF());
@@ -133,10 +134,12 @@ void ChatPanel::buildMenus() {
         mainchat->viewport()->update();
     });
     // The shortcuts are shown here; the window's own items carry the key bindings.
-    popup_mainchat.addAction(tr("Copy") + QStringLiteral("\tCtrl+C"), this, &ChatPanel::Copy1Click);
+    popup_mainchat.addAction(tr("Copy") + QStringLiteral("\t") + tr("Ctrl+C"), this,
+                             &ChatPanel::Copy1Click);
     popup_mainchat.addAction(tr("Clear Main Chat"), this, &ChatPanel::ClearMainChat1Click);
     popup_mainchat.addSeparator();
-    ScrollChatOff1 = popup_mainchat.addAction(tr("Scroll Chat Off") + QStringLiteral("\tCtrl+S"));
+    ScrollChatOff1 =
+        popup_mainchat.addAction(tr("Scroll Chat Off") + QStringLiteral("\t") + tr("Ctrl+S"));
     ScrollChatOff1->setObjectName(QStringLiteral("ScrollChatOff1"));
     ScrollChatOff1->setCheckable(true);
     connect(ScrollChatOff1, &QAction::triggered, this, [this] {
@@ -145,7 +148,8 @@ void ChatPanel::buildMenus() {
         ScrollChatOff1Click();
     });
 
-    popup_mychat.addAction(tr("Paste") + QStringLiteral("\tCtrl+V"), this, &ChatPanel::Paste1Click);
+    popup_mychat.addAction(tr("Paste") + QStringLiteral("\t") + tr("Ctrl+V"), this,
+                           &ChatPanel::Paste1Click);
 
     for (int i = 0; i < smileyCount; ++i) {
         QAction* item = popup_smilies.addAction(QIcon(new SmileyIconEngine(i)),

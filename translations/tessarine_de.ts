@@ -1048,7 +1048,7 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     </message>
     <message>
         <source>Cards must be one lower and of the other colour</source>
-        <translation>Karten müssen einen Rang niedriger sein und die andere Farbe haben</translation>
+        <translation>Nur einen Rang tiefer und in der anderen Farbe</translation>
     </message>
     <message>
         <source>Only kings go on an empty foundation</source>

@@ -121,7 +121,14 @@ protected:
         program.phrases().show();
         program.tally().show();
         chat.board()->button_start()->click();
-        chat.board()->findChild<QWidget*>("panel_help")->show();
+        auto* quick = chat.board()->findChild<QWidget*>("panel_help");
+        quick->show();
+        // Every text of the quick instructions has the height its lines need.
+        for (const QLabel* l : quick->findChildren<QLabel*>()) {
+            if (l->wordWrap()) {
+                EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
+            }
+        }
         Words words;
         std::set<QWidget*> done;
         QList<QWidget*> all = QApplication::topLevelWidgets();

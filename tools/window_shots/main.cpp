@@ -91,6 +91,7 @@ int main(int argc, char** argv) {
     Program program(options);
     Tchat& chat = program.chat();
     chat.show();
+    chat.activateWindow();
     if (!waitFor([&] { return chat.model().connected(); })) return 1;
     settle();
     shots.take(&program.download(), QStringLiteral("download"));
@@ -103,6 +104,8 @@ int main(int argc, char** argv) {
     gamestart->button_start()->click();
     waitFor([&] { return chat.model().input().canact(); }, 20000);
     shots.take(&chat, QStringLiteral("main-playing"));
+    chat.activateWindow();
+    waitFor([&] { return chat.isActiveWindow(); }, 2000);
     chat.board()->setFocus(Qt::TabFocusReason);
     shots.take(&chat, QStringLiteral("main-keys"));
     if (tryRefusedMove(chat)) shots.take(&chat, QStringLiteral("main-refused-move"));

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "client/board_accessible.h"
 #include "client/board_view.h"
 #include "client/model/table_model.h"
 
@@ -42,6 +43,7 @@ QString cardName(int card) {
 }  // namespace
 
 void BoardView::setUpKeyboard() {
+    installBoardAccessibility();
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Card table"));
     button_turndone_->setAccessibleName(tr("Done"));
@@ -55,14 +57,41 @@ void BoardView::setUpKeyboard() {
     focusMoved();
 }
 
+int BoardView::handSize() const { return static_cast<int>(model_.hand().cards().size()); }
+
 QString BoardView::describeFocus() const {
     BoardCursor fitted = cursor_;
+    fitted.fit(handSize());
+    return describe(fitted.item());
+}
+
+QRect BoardView::pieceRect(BoardItem item) const {
+    switch (item.kind) {
+        case Kind::hand: {
+            const auto& cards = model_.hand().cards();
+            if (item.number < 1 || item.number > handSize()) return {};
+            const HandCard& card = cards[std::size_t(item.number - 1)];
+            return QRect(card.left, card.top, layout::cardWidth, layout::cardHeight);
+        }
+        case Kind::tab: {
+            QRect r = rectOf(layout::tabFirst[item.number - 1]);
+            if (model_.tab(item.number).top != 0) r |= rectOf(layout::tabTop[item.number - 1]);
+            return r;
+        }
+        case Kind::foundation:
+            return rectOf(layout::foundation[item.number - 1]);
+        case Kind::pile:
+            return rectOf(layout::topcard);
+    }
+    return {};
+}
+
+QString BoardView::describe(BoardItem item) const {
     const auto& cards = model_.hand().cards();
-    fitted.fit(static_cast<int>(cards.size()));
-    const BoardItem& item = fitted.item();
     const MoveInput& input = model_.input();
     switch (item.kind) {
         case Kind::hand: {
+            if (item.number < 1 || item.number > handSize()) return {};
             const HandCard& card = cards[static_cast<std::size_t>(item.number - 1)];
             QString text = tr("Your card %1 of %2: %3")
                                .arg(item.number)

@@ -64,6 +64,10 @@ public:
     bool markerShown() const { return hasFocus() && keyed_; }
     // The pointed-at piece in words, as the board's accessible description says it.
     QString describeFocus() const;
+    // A piece in words, and where it is drawn (design units).
+    QString describe(BoardItem item) const;
+    QRect pieceRect(BoardItem item) const;
+    int handSize() const;
 
     // Where a press lands: a hand position, a tab spot, a foundation or the draw pile.
     struct Hit {

@@ -46,12 +46,14 @@ Tgamestart::Tgamestart(QWidget* parent)
     addLabel(tr("Play to Score:"), QRect(margin, scoreTop, labelWidth, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     scoreField_ = makeField(this, QStringLiteral("edit_playtoscore"), scoreTop);
+    scoreField_->setAccessibleName(tr("Play to Score:"));
     scoreSpin_ = new UpDown(scoreField_, scoreMin, scoreMax, scoreStep, scoreDesign, this);
     scoreSpin_->setObjectName(QStringLiteral("updown_playtoscore"));
 
     addLabel(tr("Time Per Turn"), QRect(margin, turnTop, labelWidth, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     turnField_ = makeField(this, QStringLiteral("edit_timeperturn"), turnTop);
+    turnField_->setAccessibleName(tr("Time Per Turn"));
     turnSpin_ = new UpDown(turnField_, turnMin, turnMax, turnStep, turnDesign, this);
     turnSpin_->setObjectName(QStringLiteral("updown_timeperturn"));
     const int secsLeft = turnSpin_->x() + turnSpin_->width() + 4;
@@ -64,6 +66,7 @@ Tgamestart::Tgamestart(QWidget* parent)
              13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     playersField_ = makeField(this, QStringLiteral("edit_tableplayers"), playersTop);
+    playersField_->setAccessibleName(tr("Players at the table"));
     playersSpin_ =
         new UpDown(playersField_, playersMin, playersMax, playersStep, playersDesign, this);
     playersSpin_->setObjectName(QStringLiteral("updown_tableplayers"));

@@ -62,6 +62,7 @@ ChatPanel::ChatPanel(QWidget* parent)
     frame->setContentsMargins(2, 2, 2, 2);
     frame->addWidget(mainchat);
     mainchat->setObjectName(QStringLiteral("mainchat"));
+    mainchat->setAccessibleName(tr("Chat"));
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
     mainchat->installEventFilter(this);  // Ctrl+C copies as the menu's Copy does
     connect(mainchat, &QWidget::customContextMenuRequested, this,
@@ -69,6 +70,7 @@ ChatPanel::ChatPanel(QWidget* parent)
     connect(mainchat, &ChatView::linkClicked, this, &ChatPanel::mainchatJump);
 
     mychat->setObjectName(QStringLiteral("mychat"));
+    mychat->setAccessibleName(tr("Chat input"));
     mychat->setFrame(false);
     mychat->setMaxLength(static_cast<int>(maxChatInput));
     mychat->setText(shownPlaceholder());
@@ -82,6 +84,7 @@ ChatPanel::ChatPanel(QWidget* parent)
     button_smilies->setIcon(QPixmap::fromImage(ChatView::smileyImage(0, devicePixelRatioF())));
     button_smilies->setAutoRaise(true);
     button_smilies->setToolTip(tr("Smilies"));
+    button_smilies->setAccessibleName(tr("Smilies"));
     connect(button_smilies, &QToolButton::clicked, this, &ChatPanel::button_smiliesClick);
 
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };

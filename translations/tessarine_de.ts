@@ -222,6 +222,14 @@
         <source>Ctrl+V</source>
         <translation>Strg+V</translation>
     </message>
+    <message>
+        <source>Chat input</source>
+        <translation>Chat-Eingabe</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
+    </message>
 </context>
 <context>
     <name>tess::ClickLabel</name>
@@ -814,6 +822,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     <message>
         <source>: &lt;Chatter Sound&gt; </source>
         <translation>: &lt;Plauderton&gt; </translation>
+    </message>
+    <message>
+        <source>Phrase button %1</source>
+        <translation>Spruchknopf %1</translation>
     </message>
 </context>
 <context>
@@ -1417,6 +1429,17 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>Willst du die Bilanz wirklich zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>tess::UpDown</name>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
     </message>
 </context>
 </TS>

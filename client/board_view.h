@@ -12,7 +12,7 @@
 #include <string>
 
 #include "client/model/board_cursor.h"
-#include "records/picture_push_button.h"
+#include "widgets/picture_push_button.h"
 
 namespace tess {
 

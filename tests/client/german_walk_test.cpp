@@ -22,8 +22,8 @@
 
 #include "client/board_view.h"
 #include "client/program.h"
+#include "client/tallylist_form.h"
 #include "client/tchat.h"
-#include "records/tallylist_form.h"
 #include "shell/about_form.h"
 #include "shell/help_form.h"
 #include "social/chat_panel.h"

@@ -10,10 +10,10 @@
 #include <cstdio>
 
 #include "client/board_view.h"
+#include "client/gamestart_form.h"
 #include "client/program.h"
+#include "client/tallylist_form.h"
 #include "client/tchat.h"
-#include "records/gamestart_form.h"
-#include "records/tallylist_form.h"
 #include "shell/about_form.h"
 #include "shell/download_form.h"
 #include "shell/help_form.h"

@@ -1,4 +1,4 @@
-#include "records/up_down.h"
+#include "widgets/up_down.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

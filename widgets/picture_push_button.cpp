@@ -1,4 +1,4 @@
-#include "records/picture_push_button.h"
+#include "widgets/picture_push_button.h"
 
 #include <QPainter>
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "records/gamestart_form.h"
+#include "client/gamestart_form.h"
 #include "records/settings_file.h"
-#include "records/up_down.h"
+#include "widgets/up_down.h"
 
 namespace tess {
 namespace {

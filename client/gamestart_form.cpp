@@ -1,4 +1,4 @@
-#include "records/gamestart_form.h"
+#include "client/gamestart_form.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -6,9 +6,9 @@
 #include <QPalette>
 
 #include "assets/pictures/pictures.h"
-#include "records/felt_window.h"
-#include "records/picture_push_button.h"
-#include "records/up_down.h"
+#include "widgets/felt_window.h"
+#include "widgets/picture_push_button.h"
+#include "widgets/up_down.h"
 #include "wire/commands.h"
 #include "wire/names.h"
 #include "wire/requests.h"

@@ -3,7 +3,9 @@
 // the keys point at, and every key acts through the same move input as the mouse.
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
+#include "client/board_accessible.h"
 #include "client/board_view.h"
 #include "client/model/table_model.h"
 
@@ -41,6 +43,7 @@ QString cardName(int card) {
 }  // namespace
 
 void BoardView::setUpKeyboard() {
+    installBoardAccessibility();
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(tr("Card table"));
     button_turndone_->setAccessibleName(tr("Done"));
@@ -54,14 +57,41 @@ void BoardView::setUpKeyboard() {
     focusMoved();
 }
 
+int BoardView::handSize() const { return static_cast<int>(model_.hand().cards().size()); }
+
 QString BoardView::describeFocus() const {
     BoardCursor fitted = cursor_;
+    fitted.fit(handSize());
+    return describe(fitted.item());
+}
+
+QRect BoardView::pieceRect(BoardItem item) const {
+    switch (item.kind) {
+        case Kind::hand: {
+            const auto& cards = model_.hand().cards();
+            if (item.number < 1 || item.number > handSize()) return {};
+            const HandCard& card = cards[std::size_t(item.number - 1)];
+            return QRect(card.left, card.top, layout::cardWidth, layout::cardHeight);
+        }
+        case Kind::tab: {
+            QRect r = rectOf(layout::tabFirst[item.number - 1]);
+            if (model_.tab(item.number).top != 0) r |= rectOf(layout::tabTop[item.number - 1]);
+            return r;
+        }
+        case Kind::foundation:
+            return rectOf(layout::foundation[item.number - 1]);
+        case Kind::pile:
+            return rectOf(layout::topcard);
+    }
+    return {};
+}
+
+QString BoardView::describe(BoardItem item) const {
     const auto& cards = model_.hand().cards();
-    fitted.fit(static_cast<int>(cards.size()));
-    const BoardItem& item = fitted.item();
     const MoveInput& input = model_.input();
     switch (item.kind) {
         case Kind::hand: {
+            if (item.number < 1 || item.number > handSize()) return {};
             const HandCard& card = cards[static_cast<std::size_t>(item.number - 1)];
             QString text = tr("Your card %1 of %2: %3")
                                .arg(item.number)
@@ -94,6 +124,8 @@ void BoardView::focusMoved() {
 
 void BoardView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
+    // F6 and Tab are keys too: the marker shows where the next key acts.
+    keyed_ = event->reason() != Qt::MouseFocusReason;
     focusMoved();
 }
 
@@ -135,14 +167,19 @@ void BoardView::activateFocus() {
 
 // Escape takes back the last step, as a second click would: the kings message goes,
 // then the raised card comes down, then the selected pile is let go.
+// With nothing left to let go, it hands the keyboard back to the chat.
 void BoardView::dropSelection() {
     const MoveInput& input = model_.input();
-    if (input.kingsVisible())
+    if (input.kingsVisible()) {
         button_kingsClick();
-    else if (input.selectedcard() != 0)
+    } else if (input.selectedcard() != 0) {
         cardimagesMouseDown(input.selectedcard(), Qt::LeftButton);
-    else if (input.selectedtab() != 0)
+    } else if (input.selectedtab() != 0) {
         image_tab22Click(input.selectedtab());
+    } else {
+        emit keyboardReleased();
+        return;
+    }
     focusMoved();
 }
 
@@ -206,12 +243,30 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     // Keys the chat input (a child of the board) leaves alone come here too: they are
     // no moves.
-    if (hasFocus() && (mods == Qt::NoModifier || mods == Qt::ControlModifier) &&
-        boardKey(event->key(), mods == Qt::ControlModifier)) {
-        event->accept();
-        return;
+    if (hasFocus() && (mods == Qt::NoModifier || mods == Qt::ControlModifier)) {
+        if (!keyed_) {
+            keyed_ = true;
+            update();
+        }
+        if (boardKey(event->key(), mods == Qt::ControlModifier)) {
+            event->accept();
+            return;
+        }
     }
     QWidget::keyPressEvent(event);
+}
+
+// Tab leaves the board for the chat rather than walking the buttons on it.
+bool BoardView::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress && hasFocus()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+        if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            emit keyboardReleased();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 QRect BoardView::focusFrame() const { return frameOf(cursor_.item()); }
@@ -244,6 +299,39 @@ QRect BoardView::frameOf(BoardItem wanted) const {
             return rectOf(layout::topcard).adjusted(-gap, -gap, gap, gap);
     }
     return {};
+}
+
+namespace {
+
+// Where each key number sits, in design units: the tab spots' numbers in the gaps around
+// the draw pile, the foundations' on their cards' outer edges.
+constexpr QPointF tabBadge[4] = {{126, 214}, {92.5, 140}, {126, 124}, {159.5, 140}};
+constexpr QPointF foundationBadge[4] = {{59, 300}, {59, 38}, {193, 38}, {193, 300}};
+
+void paintBadge(QPainter& p, QPointF centre, const QString& text, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const qreal height = 15;
+    const qreal width = std::max(height, metrics.horizontalAdvance(text) + 8);
+    const QRectF r(centre.x() - width / 2, centre.y() - height / 2, width, height);
+    p.setPen(QPen(QColor(20, 20, 20), 1.2));
+    p.setBrush(QColor(255, 214, 0));
+    p.drawRoundedRect(r, height / 2, height / 2);
+    p.setPen(QColor(20, 20, 20));
+    p.drawText(r, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
+// Drawn in design units like the cards, so they stay sharp at any scale.
+void BoardView::paintKeyBadges(QPainter& p) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    for (int n = 1; n <= wire::spotCount; ++n)
+        paintBadge(p, tabBadge[n - 1], QString::number(n), font);
+    for (int n = 1; n <= wire::foundationCount; ++n)
+        paintBadge(p, foundationBadge[n - 1], tr("Ctrl+%1").arg(n), font);
 }
 
 bool BoardView::showHint() {

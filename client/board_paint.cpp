@@ -96,7 +96,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
     if (dirty.intersects(paintedRegion(areaCountdown))) paintCountdown(p);
     if (dirty.intersects(paintedRegion(areaHand))) paintHand(p);
     if (hint_) paintHint(p);
-    if (hasFocus()) paintFocus(p);
+    if (markerShown()) paintFocus(p);
+    if (hasFocus()) paintKeyBadges(p);
 }
 
 void BoardView::paintFelt(QPainter& p) {

@@ -77,8 +77,22 @@ BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), mode
     kingsLayout->addWidget(button_kings_, 0, Qt::AlignHCenter);
     connect(button_kings_, &QAbstractButton::clicked, this, &BoardView::button_kingsClick);
     panel_kings_->hide();
+    refusalTimer_ = new QTimer(this);
+    refusalTimer_->setSingleShot(true);
+    refusalTimer_->setInterval(3000);
+    connect(refusalTimer_, &QTimer::timeout, this, [this] {
+        refusal_.clear();
+        refreshCaptions();
+    });
     placeControls();
     setUpKeyboard();
+}
+
+void BoardView::showRefusal(const QString& reason) {
+    refusal_ = reason;
+    statusAtRefusal_ = model_.status();
+    refusalTimer_->start();
+    refreshCaptions();
 }
 
 qreal BoardView::scaleFor(QSize size) {
@@ -208,7 +222,8 @@ void BoardView::refreshSeats() {
         QLabel* name = names_[p - 1];
         name->setObjectName(QStringLiteral("label_playername%1").arg(seat));
         scores_[p - 1]->setObjectName(QStringLiteral("label_score%1").arg(seat));
-        name->setText(text(view.name));
+        // An empty seat in the user's language; a player's name as typed.
+        name->setText(view.name == TableModel::waiting ? tr("<Waiting>") : text(view.name));
         const bool shown = listed_[seat - 1] || view.name != TableModel::waiting;
         name->setVisible(shown);
         scores_[p - 1]->setText(text(view.score));
@@ -242,7 +257,12 @@ void BoardView::refreshCaptions() {
     label_playtoscore_->adjustSize();
     label_timeperturn_->setText(shownModelText(model_.timePerTurnText()));
     label_timeperturn_->adjustSize();
-    label_status_->setText(shownModelText(model_.status()));
+    // A new status (the turn passed, the round ended) says more than why a move failed.
+    if (!refusal_.isEmpty() && model_.status() != statusAtRefusal_) {
+        refusal_.clear();
+        refusalTimer_->stop();
+    }
+    label_status_->setText(refusal_.isEmpty() ? shownModelText(model_.status()) : refusal_);
     const TurnCountdown& countdown = model_.countdown();
     label_timer_->setText(shownModelText(countdown.text()));
     label_timer_->adjustSize();
@@ -267,6 +287,10 @@ BoardView::Hit BoardView::hitAt(QPoint where) const {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
+    if (keyed_) {  // playing by mouse now: no marker until the next key
+        keyed_ = false;
+        update();
+    }
     const Hit hit = hitAt(toDesign(event->position()));
     const bool left = event->button() == Qt::LeftButton;
     switch (hit.kind) {

@@ -6,12 +6,14 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRegion>
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <string>
 
 #include "client/model/board_cursor.h"
 #include "client/model/hint.h"
-#include "records/picture_push_button.h"
+#include "widgets/picture_push_button.h"
 
 namespace tess {
 
@@ -57,8 +59,10 @@ public:
     void image_topcardClick();
     void button_kingsClick();
 
-    // The piece the keyboard points at; its marker shows while the board has the focus.
+    // The piece the keyboard points at; its marker shows while the board has the focus
+    // and the last input on it was a key.
     const BoardCursor& cursor() const { return cursor_; }
+    bool markerShown() const { return hasFocus() && keyed_; }
     // The pointed-at piece in words, as the board's accessible description says it.
     QString describeFocus() const;
     // Marks the move the strong bot would make now: the keyboard marker goes to the card
@@ -66,6 +70,10 @@ public:
     // False, and nothing marked, when the user may not move now.
     bool showHint();
     const std::optional<Hint>& hint() const { return hint_; }
+    // A piece in words, and where it is drawn (design units).
+    QString describe(BoardItem item) const;
+    QRect pieceRect(BoardItem item) const;
+    int handSize() const;
 
     // Where a press lands: a hand position, a tab spot, a foundation or the draw pile.
     struct Hit {
@@ -86,14 +94,20 @@ public:
     // Pixels the widget holds beyond the scaled design span (0 at the default size).
     QSize spare() const;
 
+    // Says for a few seconds in the status line why a move of the user's was refused.
+    void showRefusal(const QString& reason);
+
 signals:
     // The scale or the size changed: the window places what it put on the board.
     void rescaled(qreal scale);
+    // Tab, or Escape with nothing left to let go: the keyboard goes back to the chat.
+    void keyboardReleased();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -116,6 +130,8 @@ private:
     void paintCountdown(QPainter& p);
     void paintHand(QPainter& p);
     void paintFocus(QPainter& p);
+    // The key numbers of the tab spots and foundations, while the board has the keys.
+    void paintKeyBadges(QPainter& p);
 
     // Keyboard play: the names screen readers give the controls, and what the keys do.
     void setUpKeyboard();
@@ -138,6 +154,10 @@ private:
     BoardCursor cursor_;
     std::optional<Hint> hint_;
     int hintHandSize_ = 0;
+    bool keyed_ = false;  // the last input on the board was a key, not the mouse
+    QTimer* refusalTimer_;
+    QString refusal_;  // shown in the status line while the timer runs
+    std::string statusAtRefusal_;
     qreal scale_ = 1;
     QPixmap felt_;                     // the felt at the current size
     std::array<QLabel*, 4> names_{};   // by screen position

@@ -32,6 +32,11 @@ const char* const patterns[] = {
     QT_TRANSLATE_NOOP("tess::TableText",
                       "Kings must be moved to foundation before you can play that card."),
     QT_TRANSLATE_NOOP("tess::TableText", "You cannot select that"),
+    // Why the client refused a move of the user's.
+    QT_TRANSLATE_NOOP("tess::TableText", "Cards must be one lower and of the other colour"),
+    QT_TRANSLATE_NOOP("tess::TableText", "Only kings go on an empty foundation"),
+    QT_TRANSLATE_NOOP("tess::TableText", "Kings go on foundations"),
+    QT_TRANSLATE_NOOP("tess::TableText", "It is not your turn"),
     QT_TRANSLATE_NOOP("tess::TableText", "empty"),
     // The host's refusals of a move of the hosting user or a bot.
     QT_TRANSLATE_NOOP("tess::TableText", "noplay"),
@@ -45,6 +50,7 @@ const char* const patterns[] = {
     QT_TRANSLATE_NOOP("tess::TableText", "Play to Score: %1"),
     QT_TRANSLATE_NOOP("tess::TableText", "Time Per Turn: %1secs"),
     QT_TRANSLATE_NOOP("tess::TableText", "TIME:%1"),
+    QT_TRANSLATE_NOOP("tess::TableText", "Time: %1"),
     // Last: a name alone would match any of the texts above.
     QT_TRANSLATE_NOOP("tess::TableText", "%1's turn."),
     QT_TRANSLATE_NOOP("tess::TableText", "%1 ended their turn."),

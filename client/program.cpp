@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "client/gamestart_form.h"
+#include "client/tallylist_form.h"
 #include "reach/table_reach.h"
-#include "records/gamestart_form.h"
 #include "records/tally_file.h"
-#include "records/tallylist_form.h"
 #include "shell/about_form.h"
 #include "shell/download_form.h"
 #include "shell/help_form.h"

@@ -62,30 +62,45 @@ const char* const usageText =
     "  $XDG_CONFIG_HOME/Tessarine/).\n";
 #endif
 
+// Qt's own command-line options that take a value.
+const char* const qtOptionsWithValue[] = {"platform",
+                                          "platformpluginpath",
+                                          "platformtheme",
+                                          "plugin",
+                                          "qwindowgeometry",
+                                          "geometry",
+                                          "qwindowtitle",
+                                          "title",
+                                          "qwindowicon",
+                                          "icon",
+                                          "style",
+                                          "stylesheet",
+                                          "session",
+                                          "display",
+                                          "name",
+                                          "qmljsdebugger",
+                                          "visual",
+                                          "ncols"};
+
+bool isQtOptionWithValue(const QString& arg) {
+    QString name = arg;
+    if (name.startsWith(QLatin1String("--")))
+        name.remove(0, 2);
+    else if (name.startsWith(QLatin1Char('-')))
+        name.remove(0, 1);
+    else
+        return false;
+    for (const char* option : qtOptionsWithValue)
+        if (name == QLatin1String(option)) return true;
+    return false;
+}
+
 // Qt's own command-line options, which QApplication takes out of the arguments later.
 // Known here only so that they are not refused; they never appear in the help.
 void acceptQtOptions(QCommandLineParser& parser) {
-    static const char* const withValue[] = {"platform",
-                                            "platformpluginpath",
-                                            "platformtheme",
-                                            "plugin",
-                                            "qwindowgeometry",
-                                            "geometry",
-                                            "qwindowtitle",
-                                            "title",
-                                            "qwindowicon",
-                                            "icon",
-                                            "style",
-                                            "stylesheet",
-                                            "session",
-                                            "display",
-                                            "name",
-                                            "qmljsdebugger",
-                                            "visual",
-                                            "ncols"};
     static const char* const flags[] = {"reverse", "widgetcount", "nograb",
                                         "dograb",  "sync",        "cmap"};
-    for (const char* name : withValue) {
+    for (const char* name : qtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -101,7 +116,10 @@ void acceptQtOptions(QCommandLineParser& parser) {
 
 CommandLine readCommandLine(const QStringList& args) {
     CommandLine result;
-    if (args.isEmpty()) return result;
+    // Exactly three arguments are the lobby's start, name first, whatever the name looks
+    // like: "-h Ann true" is a player called "-h". Only Qt's own options with their value
+    // ("-platform xcb --version") come first, as Qt takes them whatever we do.
+    if (args.isEmpty() || (args.size() == 3 && !isQtOptionWithValue(args[0]))) return result;
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -116,9 +134,9 @@ CommandLine readCommandLine(const QStringList& args) {
     if (args.size() == 1 && looksLikeInvitation(args[0])) return result;
     // QCommandLineParser expects the program's name first.
     if (!parser.parse(QStringList{QStringLiteral("tessarine")} + args)) {
-        // The lobby passes a player's name as typed, and "-=Ace=-" is a fine name: three
-        // or more arguments that are not ours are the lobby's start, taken literally.
-        if (args.size() >= 3) return result;
+        // The lobby passes a player's name as typed, and "-=Ace=-" is a fine name: more
+        // arguments that are not ours are the lobby's start, taken literally.
+        if (args.size() > 3) return result;
         result.action = CommandLine::Action::misuse;
         result.text =
             QStringLiteral("tessarine: %1 Try 'tessarine --help'.\n").arg(parser.errorText());

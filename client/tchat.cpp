@@ -14,12 +14,13 @@
 
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
+#include "client/gamestart_form.h"
+#include "client/keyboard_home.h"
 #include "client/main_menu.h"
 #include "client/model_texts.h"
 #include "client/table_routes.h"
 #include "net/server.h"
 #include "net/tsock.h"
-#include "records/gamestart_form.h"
 #include "shell/download_form.h"
 #include "shell/maker_site.h"
 #include "shell/quick_instructions.h"
@@ -96,7 +97,7 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     turntimer_.setInterval(1000);
     connect(&turntimer_, &QTimer::timeout, this, [this] { model_.turntimerTimer(); });
     routeClient(link_, model_, *this);
-    addFocusSwitch();
+    keyboard_ = new KeyboardHome(this, board_, chat_->input());
     connect(&link_, &ClientLink::closed, this, [this] {
         // After "Game is full" the window closes once its box is dismissed.
         if (!awaitingFullBox_) linkEnded();
@@ -115,20 +116,6 @@ void Tchat::useServer(TServer* server) {
         connect(server_, &TServer::refusalNotice, this, [this](const QString& text) {
             showMessage(this, shownModelText(text.toStdString()));
         });
-}
-
-// F6 takes the keyboard from the chat input to the board and back.
-void Tchat::addFocusSwitch() {
-    auto* focusSwitch = new QAction(this);
-    focusSwitch->setObjectName(QStringLiteral("FocusSwitch"));
-    focusSwitch->setShortcut(QKeySequence(Qt::Key_F6));
-    addAction(focusSwitch);
-    connect(focusSwitch, &QAction::triggered, this, [this] {
-        if (board_->hasFocus())
-            chat_->input()->setFocus(Qt::ShortcutFocusReason);
-        else
-            board_->setFocus(Qt::ShortcutFocusReason);
-    });
 }
 
 void Tchat::setUpPhrases() {
@@ -218,6 +205,7 @@ void Tchat::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shown_) return;
     shown_ = true;
+    keyboard_->toChat();  // typing goes to the chat from the start
     if (options_.sinceStart) {
         std::fprintf(stderr, "tessarine: window shown after %lld ms\n",
                      static_cast<long long>(options_.sinceStart->elapsed()));
@@ -376,6 +364,8 @@ void Tchat::playSound(const std::string& name) { sounds_.playsounds(QString::fro
 void Tchat::send(const std::string& line) { link_.send(line); }
 
 void Tchat::messageBox(const std::string& text) { showMessage(this, shownModelText(text)); }
+
+void Tchat::moveRefused(const std::string& reason) { board_->showRefusal(shownModelText(reason)); }
 
 void Tchat::turnTimer(bool run) {
     if (run)

@@ -30,6 +30,7 @@ class Tdownload;
 class Thelp;
 class Tphrases;
 class Ttallylist;
+class KeyboardHome;
 class Tgamestart;
 class Tspylist;
 class SeatMenu;
@@ -125,6 +126,7 @@ private:
     void playSound(const std::string& name) override;
     void send(const std::string& line) override;
     void messageBox(const std::string& text) override;
+    void moveRefused(const std::string& reason) override;
     void turnTimer(bool run) override;
     void focusChat() override;
     void changed(unsigned areas) override;
@@ -152,7 +154,6 @@ private:
     void button_startClick();
     // Options > Just Watch.
     void JustWatch1Click();
-    void addFocusSwitch();
     void setUpPhrases();
     void setUpSeatMenu();
     // What the host tells of the players (the client's routes).
@@ -184,6 +185,7 @@ private:
     BoardView* board_;
     ChatPanel* chat_;
     MainMenu* menu_;
+    KeyboardHome* keyboard_ = nullptr;
     PhraseBar* phrases_ = nullptr;
     QuickInstructionsPanel* panel_help_ = nullptr;
     QLabel* logo_ = nullptr;

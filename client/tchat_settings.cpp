@@ -6,10 +6,10 @@
 #include <QScreen>
 
 #include "client/board_view.h"
+#include "client/gamestart_form.h"
 #include "client/main_menu.h"
 #include "client/tchat.h"
 #include "net/server.h"
-#include "records/gamestart_form.h"
 #include "shell/quick_instructions.h"
 #include "shell/window_place.h"
 #include "social/chat_panel.h"

@@ -5,9 +5,9 @@
 #include <QMenuBar>
 
 #include "client/board_view.h"
+#include "client/gamestart_form.h"
+#include "client/tallylist_form.h"
 #include "client/tchat.h"
-#include "records/gamestart_form.h"
-#include "records/tallylist_form.h"
 #include "shell/download_form.h"
 #include "shell/quick_instructions.h"
 #include "social/phrases_form.h"

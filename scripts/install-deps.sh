@@ -14,6 +14,7 @@ packages=(
   libsimpleini-dev libicu-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick
+  dbus-daemon at-spi2-core libglib2.0-bin iproute2
   dpkg-dev file appstream
   clang-format
   libavahi-client-dev libminiupnpc-dev libnatpmp-dev

@@ -41,7 +41,7 @@ Tabout::Tabout(QWidget* mainWindow) : QDialog(mainWindow, Qt::MSWindowsFixedSize
     version->setGeometry(12, 136, 180, 24);
     version->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
 
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = new QPushButton(tr("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
     done->setGeometry(212, 134, 80, 28);
     done->setDefault(true);

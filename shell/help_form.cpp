@@ -77,9 +77,9 @@ Thelp::Thelp(QWidget* mainWindow) : QDialog(mainWindow) {
         connect(b, &QPushButton::clicked, this, [this, number] { SelButton1Click(number); });
         y += 24;
     }
-    auto* about = sideButton(side, QStringLiteral("button_about"), QStringLiteral("About"), y + 12);
+    auto* about = sideButton(side, QStringLiteral("button_about"), tr("About"), y + 12);
     connect(about, &QPushButton::clicked, this, &Thelp::aboutRequested);
-    auto* done = sideButton(side, QStringLiteral("button_done"), QStringLiteral("Done"), 384);
+    auto* done = sideButton(side, QStringLiteral("button_done"), tr("Done"), 384);
     connect(done, &QPushButton::clicked, this, &Thelp::hide);
 
     SelButton1Click(1);

@@ -88,25 +88,27 @@ reached it is declared the winner when the next round would begin.</p>
 )");
 
 const char* const keys = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
-<p><b>Playing by keyboard.</b> Press <b>F6</b> to take the keyboard from the chat to the
-table, and <b>F6</b> again to go back to the chat. While the table has the keyboard,
-a yellow frame shows what the keys point at, and nothing you type reaches the chat; a click
-on the table leaves the keyboard where it was.</p>
+<p><b>Playing by keyboard.</b> What you type goes to the chat. Press <b>F6</b> or <b>Tab</b> to
+take the keyboard from the chat to the table; <b>F6</b>, <b>Tab</b>, or <b>Esc</b> with nothing
+selected gives it back to the chat. While the table has the keyboard, nothing you type reaches
+the chat, each tab spot and foundation shows its key in a small yellow badge, and a yellow
+frame shows what the keys point at (a click on the table hides the frame until the next key).</p>
 <ul>
 <li><b>Arrow keys</b>: move the frame over your cards, the tab spots, the foundations and the
 draw pile. <b>Home</b> and <b>End</b>: your first or your last card.</li>
 <li><b>Space</b> or <b>Enter</b>: the same as a click on what is framed: raise a card (or
 lower it again), play the raised card or the selected pile onto a spot, select a pile, or
 draw from the pile.</li>
-<li><b>1</b> to <b>4</b>: play onto, or select, tab spot 1 to 4: below, left of, above and
-right of the draw pile. <b>Ctrl+1</b> to <b>Ctrl+4</b>: play onto foundation 1 to 4: bottom
-left, top left, top right and bottom right.</li>
+<li><b>1</b> to <b>4</b>: play onto, or select, the tab spot whose badge shows that number:
+below, left of, above and right of the draw pile. <b>Ctrl+1</b> to <b>Ctrl+4</b>: play onto
+the foundation whose badge shows that key: bottom left, top left, top right and bottom
+right.</li>
 <li><b>S</b>: sort your cards. <b>D</b>: draw a card and end your turn.</li>
 <li><b>H</b>: a hint during your turn. The frame goes to the card or pile the strong computer
 player would play, and a second frame shows where it would go; a frame on the draw pile alone
 means it would draw. Nothing is played for you. Help &rsaquo; Hint does the same.</li>
 <li><b>Esc</b>: close the kings message, lower the raised card, or let go of the selected
-pile.</li>
+pile; with nothing left to let go, back to the chat.</li>
 </ul>
 )");
 
@@ -206,7 +208,13 @@ QString page(const char* text) { return QCoreApplication::translate("tess::HelpP
 }  // namespace
 
 const std::vector<HelpPage>& helpPages() {
-    static const std::vector<HelpPage> pages{
+    // Made again only when the language changed since they were made.
+    static QString madeFor;
+    static std::vector<HelpPage> pages;
+    const QString language = page(QT_TRANSLATE_NOOP("tess::HelpPages", "Overview"));
+    if (!pages.empty() && language == madeFor) return pages;
+    madeFor = language;
+    pages = {
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Overview")),
          page(QT_TRANSLATE_NOOP("tess::HelpPages", "Overview")), page(overview)},
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Connecting")),

@@ -1,5 +1,7 @@
 #include "shell/quick_instructions.h"
 
+#include <QBoxLayout>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QToolButton>
 
@@ -9,10 +11,9 @@ namespace tess {
 
 namespace {
 
-QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, int pointSize, bool bold,
-              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+QLabel* label(QWidget* parent, const QString& text, int pointSize, bool bold,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop) {
     auto* l = new QLabel(text, parent);
-    l->setGeometry(geometry);
     l->setWordWrap(true);
     l->setAlignment(align);
     QFont f = l->font();
@@ -23,7 +24,8 @@ QLabel* label(QWidget* parent, const QString& text, const QRect& geometry, int p
 }
 
 QLabel* caption(QLabel* picture, const QString& text, const QRect& geometry) {
-    auto* l = label(picture, text, geometry, 7, true, Qt::AlignCenter);
+    auto* l = label(picture, text, 7, true, Qt::AlignCenter);
+    l->setGeometry(geometry);
     l->setWordWrap(false);
     l->setStyleSheet(QStringLiteral("color: #fff4c0; background: transparent;"));
     return l;
@@ -55,55 +57,76 @@ void QuickInstructionsPanel::setVisible(bool visible) {
     QFrame::setVisible(visible);
 }
 
+// Laid out rather than placed: every text takes the height it needs in any language,
+// so nothing is cut at the top or runs into its neighbour.
 void QuickInstructionsPanel::build() {
-    label(this, tr("QUICK INSTRUCTIONS"), QRect(0, 10, 625, 30), 16, true, Qt::AlignCenter);
-    label(this, tr("PLAY WITH FRIENDS: File > Host a Table… or File > Join a Table…"),
-          QRect(20, 38, 585, 14), 8, false, Qt::AlignCenter);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(14, 8, 14, 8);
+    column->setSpacing(6);
+    column->addWidget(label(this, tr("QUICK INSTRUCTIONS"), 16, true, Qt::AlignCenter));
+    column->addWidget(label(this,
+                            tr("PLAY WITH FRIENDS: File > Host a Table… or File > Join a Table…"),
+                            8, false, Qt::AlignCenter));
 
+    auto* middle = new QHBoxLayout;
+    middle->setSpacing(18);
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("image_layout"));
-    picture->setGeometry(20, 52, 158, 209);
+    picture->setFixedSize(158, 209);
     picture->setPixmap(tableLayoutPicture());
     caption(picture, tr("FOUNDATIONS"), tableLayoutFoundationsCaption());
     caption(picture, tr("TAB SPOTS"), tableLayoutTabSpotsCaption());
     caption(picture, tr("DRAW PILE"), tableLayoutDrawPileCaption());
-
-    const int x = 200, w = 405;
-    label(this,
-          tr("Get rid of your cards by playing them on foundations and tab spots. All "
-             "cards played must be one lower and opposite color of the top card."),
-          QRect(x, 52, w, 64), 11, false);
-    label(this,
-          tr("FOUNDATIONS always start with KINGS. Cards cannot be removed from "
-             "Foundations. "),
-          QRect(x, 124, w, 64), 11, false);
-    label(this,
-          tr("Tab Spots can start with anything and can be moved. When moving TAB "
-             "SPOTS the whole pile will move. "),
-          QRect(x, 196, w, 64), 11, false);
-    label(this,
-          tr("Your turn ends when you either play all your cards or you draw from the "
-             "DRAW PILE. "),
-          QRect(20, 272, 585, 36), 11, true, Qt::AlignCenter);
+    middle->addWidget(picture, 0, Qt::AlignTop);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(10);
+    texts->addWidget(label(this,
+                           tr("Get rid of your cards by playing them on foundations and tab "
+                              "spots. All cards played must be one lower and opposite color of "
+                              "the top card."),
+                           11, false));
+    texts->addWidget(label(this,
+                           tr("FOUNDATIONS always start with KINGS. Cards cannot be removed from "
+                              "Foundations. "),
+                           11, false));
+    texts->addWidget(label(this,
+                           tr("Tab Spots can start with anything and can be moved. When moving "
+                              "TAB SPOTS the whole pile will move. "),
+                           11, false));
+    texts->addStretch(1);
+    middle->addLayout(texts, 1);
+    column->addLayout(middle, 1);
+    column->addWidget(label(this,
+                            tr("Your turn ends when you either play all your cards or you draw "
+                               "from the DRAW PILE. "),
+                            11, true, Qt::AlignCenter));
 
     // The keys, in small print on either side of DONE.
-    label(this,
-          tr("KEYS: F6 takes the keyboard to the table and back. Arrows choose, Space or "
-             "Enter plays, 1-4 tab spots, Ctrl+1-4 foundations."),
-          QRect(14, 311, 258, 44), 8, false);
-    label(this,
-          tr("S sorts your cards, D draws, H hints, Esc lets go. Help > Content lists every key."),
-          QRect(353, 311, 258, 44), 8, false);
-
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(8);
+    bottom->addWidget(label(this,
+                            tr("KEYS: F6 or Tab takes the keyboard to the table and back. Arrows "
+                               "choose, Space or Enter plays; the yellow badges show the keys of "
+                               "tab spots and foundations."),
+                            8, false),
+                      1);
     auto* done = new QToolButton(this);
     done->setObjectName(QStringLiteral("button_done"));
-    done->setGeometry(280, 318, 65, 29);
+    done->setFixedSize(65, 29);
     done->setIcon(QIcon(doneButtonPicture()));
     done->setIconSize(QSize(65, 29));
     done->setAutoRaise(true);
-    done->setToolTip(QStringLiteral("Done"));
+    done->setToolTip(tr("Done"));
+    done->setAccessibleName(QCoreApplication::translate("tess::Pictures", "DONE"));
     done->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
     connect(done, &QToolButton::clicked, this, &QuickInstructionsPanel::button_doneClick);
+    bottom->addWidget(done, 0, Qt::AlignVCenter);
+    bottom->addWidget(label(this,
+                            tr("S sorts your cards, D draws, H hints, Esc lets go. Help > Content "
+                               "lists every key."),
+                            8, false),
+                      1);
+    column->addLayout(bottom);
 }
 
 void QuickInstructionsPanel::showQuickInstructions() {

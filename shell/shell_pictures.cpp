@@ -187,7 +187,9 @@ QPixmap doneButtonPicture() {
     f.setPixelSize(14);
     p.setFont(f);
     p.setPen(QColor(0x3a, 0x24, 0x10));
-    p.drawText(QRectF(0, 0, 65, 29), Qt::AlignCenter, QStringLiteral("DONE"));
+    // The board's DONE button says the same, in every language.
+    p.drawText(QRectF(0, 0, 65, 29), Qt::AlignCenter,
+               QCoreApplication::translate("tess::Pictures", "DONE"));
     return pix;
 }
 

@@ -62,6 +62,7 @@ ChatPanel::ChatPanel(QWidget* parent)
     frame->setContentsMargins(2, 2, 2, 2);
     frame->addWidget(mainchat);
     mainchat->setObjectName(QStringLiteral("mainchat"));
+    mainchat->setAccessibleName(tr("Chat"));
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
     mainchat->installEventFilter(this);  // Ctrl+C copies as the menu's Copy does
     connect(mainchat, &QWidget::customContextMenuRequested, this,
@@ -69,6 +70,7 @@ ChatPanel::ChatPanel(QWidget* parent)
     connect(mainchat, &ChatView::linkClicked, this, &ChatPanel::mainchatJump);
 
     mychat->setObjectName(QStringLiteral("mychat"));
+    mychat->setAccessibleName(tr("Chat input"));
     mychat->setFrame(false);
     mychat->setMaxLength(static_cast<int>(maxChatInput));
     mychat->setText(shownPlaceholder());
@@ -82,6 +84,7 @@ ChatPanel::ChatPanel(QWidget* parent)
     button_smilies->setIcon(QPixmap::fromImage(ChatView::smileyImage(0, devicePixelRatioF())));
     button_smilies->setAutoRaise(true);
     button_smilies->setToolTip(tr("Smilies"));
+    button_smilies->setAccessibleName(tr("Smilies"));
     connect(button_smilies, &QToolButton::clicked, this, &ChatPanel::button_smiliesClick);
 
     openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
@@ -119,6 +122,7 @@ void ChatPanel::setScale(qreal scale) {
             font.setPixelSize(qRound(font.pixelSize() * scale_));
     }
     mychat->setFont(font);
+    mainchat->setScale(scale_);
     // Drawn at the larger size, then told it is that large on this screen.
     QImage smiley = ChatView::smileyImage(0, devicePixelRatioF() * scale_);
     smiley.setDevicePixelRatio(devicePixelRatioF());
@@ -133,10 +137,12 @@ void ChatPanel::buildMenus() {
         mainchat->viewport()->update();
     });
     // The shortcuts are shown here; the window's own items carry the key bindings.
-    popup_mainchat.addAction(tr("Copy") + QStringLiteral("\tCtrl+C"), this, &ChatPanel::Copy1Click);
+    popup_mainchat.addAction(tr("Copy") + QStringLiteral("\t") + tr("Ctrl+C"), this,
+                             &ChatPanel::Copy1Click);
     popup_mainchat.addAction(tr("Clear Main Chat"), this, &ChatPanel::ClearMainChat1Click);
     popup_mainchat.addSeparator();
-    ScrollChatOff1 = popup_mainchat.addAction(tr("Scroll Chat Off") + QStringLiteral("\tCtrl+S"));
+    ScrollChatOff1 =
+        popup_mainchat.addAction(tr("Scroll Chat Off") + QStringLiteral("\t") + tr("Ctrl+S"));
     ScrollChatOff1->setObjectName(QStringLiteral("ScrollChatOff1"));
     ScrollChatOff1->setCheckable(true);
     connect(ScrollChatOff1, &QAction::triggered, this, [this] {
@@ -145,7 +151,8 @@ void ChatPanel::buildMenus() {
         ScrollChatOff1Click();
     });
 
-    popup_mychat.addAction(tr("Paste") + QStringLiteral("\tCtrl+V"), this, &ChatPanel::Paste1Click);
+    popup_mychat.addAction(tr("Paste") + QStringLiteral("\t") + tr("Ctrl+V"), this,
+                           &ChatPanel::Paste1Click);
 
     for (int i = 0; i < smileyCount; ++i) {
         QAction* item = popup_smilies.addAction(QIcon(new SmileyIconEngine(i)),

@@ -7,6 +7,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 
 namespace tess {
 
@@ -90,7 +92,7 @@ QTextCharFormat ChatView::formatFor(int style, int lineStyle) const {
     if (made.made && made.from == s) return made.format;
     QTextCharFormat f;
     f.setFontFamilies({s.font});
-    f.setFontPointSize(s.size);
+    f.setFontPointSize(s.size * scale_);
     f.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
     f.setFontItalic(s.italic);
     f.setFontUnderline(s.underline);
@@ -271,6 +273,15 @@ void ChatView::setTextSize(int points) {
     if (points <= 0 || points == styles_[0].size) return;
     for (ChatStyle& style : styles_)
         style.size = points;
+    restyleAll();
+}
+
+void ChatView::setScale(qreal scale) {
+    // In steps of a twentieth: a window dragged larger restyles the chat a few times only.
+    scale = std::max<qreal>(1, std::round(scale * 20) / 20);
+    if (scale == scale_) return;
+    scale_ = scale;
+    made_ = {};
     restyleAll();
 }
 

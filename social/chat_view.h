@@ -36,6 +36,9 @@ public:
     void addLine(const ChatLineLayout& layout, ColourValue colour);
     void setTextSize(int points);
     int textSize() const { return styles_[0].size; }
+    // The table's scale: the text is drawn this many times its size in points.
+    void setScale(qreal scale);
+    qreal scale() const { return scale_; }
     const ChatStyle& style(int index) const { return styles_[index]; }
 
     void setScrollOff(bool off) { scrollOff_ = off; }
@@ -79,6 +82,7 @@ private:
     ChatLineTiles tiles_;
     ChatScrollBar* bar_;
     bool scrollOff_ = false;
+    qreal scale_ = 1;
 };
 
 }  // namespace tess

@@ -110,6 +110,8 @@ PhraseBar::PhraseBar(SoundPlayer& sounds, Context context, QWidget* parent, Cloc
     for (int n = 1; n <= phraseCount + 1; ++n) {
         auto* b = new PhraseButton(n, this);
         b->setObjectName(QStringLiteral("b_phrase%1").arg(n));
+        b->setAccessibleName(n <= phraseCount ? tr("Phrase button %1").arg(n)
+                                              : tr("Chatter Sounds"));
         buttons_[n - 1] = b;
         if (n <= phraseCount) {
             setPhrase(n, defaultPhrase(n));

@@ -36,7 +36,7 @@ Tphrases::Tphrases(PhraseBar& bar, SettingsFile settings, QWidget* parent)
     const int bottom = rowTop + rowPitch * PhraseBar::phraseCount;
     auto* note = new QLabel(tr("Buttons can only be used once every 2 seconds"), this);
     note->setGeometry(labelLeft, bottom + 4, 260, rowHeight);
-    done_ = new QPushButton(QStringLiteral("Done"), this);
+    done_ = new QPushButton(tr("Done"), this);
     done_->setObjectName(QStringLiteral("button_done"));
     done_->setGeometry(fieldLeft + fieldWidth - 75, bottom + 2, 75, 25);
     done_->setDefault(true);

@@ -6,9 +6,9 @@
 #include <QMouseEvent>
 
 #include "assets/pictures/pictures.h"
-#include "records/felt_window.h"
-#include "records/picture_push_button.h"
 #include "social/chat_view.h"
+#include "widgets/felt_window.h"
+#include "widgets/picture_push_button.h"
 
 namespace tess {
 

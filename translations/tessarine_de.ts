@@ -167,6 +167,14 @@
         <source>Draw pile</source>
         <translation>Ziehstapel</translation>
     </message>
+    <message>
+        <source>Ctrl+%1</source>
+        <translation>Strg+%1</translation>
+    </message>
+    <message>
+        <source>&lt;Waiting&gt;</source>
+        <translation>&lt;Frei&gt;</translation>
+    </message>
 </context>
 <context>
     <name>tess::ChatPanel</name>
@@ -201,6 +209,26 @@
     <message>
         <source>&lt;Enter Chat Here&gt;</source>
         <translation>&lt;Hier chatten&gt;</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Strg+C</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Strg+S</translation>
+    </message>
+    <message>
+        <source>Ctrl+V</source>
+        <translation>Strg+V</translation>
+    </message>
+    <message>
+        <source>Chat input</source>
+        <translation>Chat-Eingabe</translation>
+    </message>
+    <message>
+        <source>Chat</source>
+        <translation>Chat</translation>
     </message>
 </context>
 <context>
@@ -367,7 +395,7 @@ fertig.&lt;/li&gt;
 beginnen; eine Folge, deren erste Karte auf die Ablage passt, kommt auf einmal darauf.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;&lt;b&gt;Den Zug beenden.&lt;/b&gt; Dein Zug endet, wenn du eine &lt;b&gt;Karte ziehst&lt;/b&gt; (klick den
-Ziehstapel oder den Knopf DONE) oder wenn du &lt;b&gt;alle Karten ausgespielt&lt;/b&gt; hast. Ziehst du,
+Ziehstapel oder den Knopf FERTIG) oder wenn du &lt;b&gt;alle Karten ausgespielt&lt;/b&gt; hast. Ziehst du,
 ohne eine Karte gelegt zu haben, kommt ein Punkt in den Pott.&lt;/p&gt;
 &lt;p&gt;&lt;b&gt;Die Uhr.&lt;/b&gt; Jeder Zug hat ein Zeitlimit, das der Gastgeber beim Spielstart festlegt.
 Balken und Zeit unter dem Tisch zeigen, was übrig ist. Ist die Zeit um, wird für dich eine
@@ -527,7 +555,7 @@ nächste Spiel gespeichert. Die Sprüche gehen so an den Tisch, wie du sie schre
         <translation>
 &lt;p&gt;&lt;b&gt;Version 1.0.2.0&lt;/b&gt;&lt;/p&gt;
 &lt;ul&gt;
-&lt;li&gt;Uhr und Knopf DONE sind jetzt für alle Spieler sichtbar.&lt;/li&gt;
+&lt;li&gt;Uhr und Knopf FERTIG sind jetzt für alle Spieler sichtbar.&lt;/li&gt;
 &lt;li&gt;Eine Division durch null behoben.&lt;/li&gt;
 &lt;li&gt;Eine überflüssige Meldung entfernt.&lt;/li&gt;
 &lt;/ul&gt;
@@ -535,7 +563,7 @@ nächste Spiel gespeichert. Die Sprüche gehen so an den Tisch, wie du sie schre
 &lt;ul&gt;
 &lt;li&gt;Die Uhr für den Zug hinzugefügt.&lt;/li&gt;
 &lt;li&gt;Die Hintergrundfarbe geändert.&lt;/li&gt;
-&lt;li&gt;Den Knopf DONE hinzugefügt.&lt;/li&gt;
+&lt;li&gt;Den Knopf FERTIG hinzugefügt.&lt;/li&gt;
 &lt;/ul&gt;
 &lt;p&gt;&lt;b&gt;Version 1.0.0.0&lt;/b&gt;&lt;/p&gt;
 &lt;ul&gt;
@@ -601,48 +629,53 @@ Programmmenü deines Desktops.&lt;/p&gt;
     </message>
     <message>
         <source>
-&lt;p&gt;&lt;b&gt;Playing by keyboard.&lt;/b&gt; Press &lt;b&gt;F6&lt;/b&gt; to take the keyboard from the chat to the
-table, and &lt;b&gt;F6&lt;/b&gt; again to go back to the chat. While the table has the keyboard,
-a yellow frame shows what the keys point at, and nothing you type reaches the chat; a click
-on the table leaves the keyboard where it was.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Playing by keyboard.&lt;/b&gt; What you type goes to the chat. Press &lt;b&gt;F6&lt;/b&gt; or &lt;b&gt;Tab&lt;/b&gt; to
+take the keyboard from the chat to the table; &lt;b&gt;F6&lt;/b&gt;, &lt;b&gt;Tab&lt;/b&gt;, or &lt;b&gt;Esc&lt;/b&gt; with nothing
+selected gives it back to the chat. While the table has the keyboard, nothing you type reaches
+the chat, each tab spot and foundation shows its key in a small yellow badge, and a yellow
+frame shows what the keys point at (a click on the table hides the frame until the next key).&lt;/p&gt;
 &lt;ul&gt;
 &lt;li&gt;&lt;b&gt;Arrow keys&lt;/b&gt;: move the frame over your cards, the tab spots, the foundations and the
 draw pile. &lt;b&gt;Home&lt;/b&gt; and &lt;b&gt;End&lt;/b&gt;: your first or your last card.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Space&lt;/b&gt; or &lt;b&gt;Enter&lt;/b&gt;: the same as a click on what is framed: raise a card (or
 lower it again), play the raised card or the selected pile onto a spot, select a pile, or
 draw from the pile.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt;: play onto, or select, tab spot 1 to 4: below, left of, above and
-right of the draw pile. &lt;b&gt;Ctrl+1&lt;/b&gt; to &lt;b&gt;Ctrl+4&lt;/b&gt;: play onto foundation 1 to 4: bottom
-left, top left, top right and bottom right.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;1&lt;/b&gt; to &lt;b&gt;4&lt;/b&gt;: play onto, or select, the tab spot whose badge shows that number:
+below, left of, above and right of the draw pile. &lt;b&gt;Ctrl+1&lt;/b&gt; to &lt;b&gt;Ctrl+4&lt;/b&gt;: play onto
+the foundation whose badge shows that key: bottom left, top left, top right and bottom
+right.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;S&lt;/b&gt;: sort your cards. &lt;b&gt;D&lt;/b&gt;: draw a card and end your turn.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;H&lt;/b&gt;: a hint during your turn. The frame goes to the card or pile the strong computer
 player would play, and a second frame shows where it would go; a frame on the draw pile alone
 means it would draw. Nothing is played for you. Help &amp;rsaquo; Hint does the same.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Esc&lt;/b&gt;: close the kings message, lower the raised card, or let go of the selected
-pile.&lt;/li&gt;
+pile; with nothing left to let go, back to the chat.&lt;/li&gt;
 &lt;/ul&gt;
 </source>
         <translation>
-&lt;p&gt;&lt;b&gt;Spielen mit der Tastatur.&lt;/b&gt; Drücke &lt;b&gt;F6&lt;/b&gt;, um die Tastatur vom Chat
-zum Tisch zu bringen, und noch einmal &lt;b&gt;F6&lt;/b&gt;, um zum Chat zurückzukehren. Solange der Tisch
-die Tastatur hat, zeigt ein gelber Rahmen, worauf die Tasten zeigen, und nichts von dem, was du
-tippst, landet im Chat; ein Klick auf den Tisch lässt die Tastatur, wo sie war.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Spielen mit der Tastatur.&lt;/b&gt; Was du tippst, geht in den Chat. Drücke &lt;b&gt;F6&lt;/b&gt; oder
+&lt;b&gt;Tab&lt;/b&gt;, um die Tastatur vom Chat zum Tisch zu bringen; &lt;b&gt;F6&lt;/b&gt;, &lt;b&gt;Tab&lt;/b&gt; oder &lt;b&gt;Esc&lt;/b&gt;
+ohne Auswahl gibt sie dem Chat zurück. Solange der Tisch die Tastatur hat, landet nichts von
+dem, was du tippst, im Chat, jeder Tab-Platz und jede Ablage zeigt ihre Taste in einem kleinen
+gelben Schild, und ein gelber Rahmen zeigt, worauf die Tasten zeigen (ein Klick auf den Tisch
+blendet den Rahmen bis zur nächsten Taste aus).&lt;/p&gt;
 &lt;ul&gt;
 &lt;li&gt;&lt;b&gt;Pfeiltasten&lt;/b&gt;: bewegen den Rahmen über deine Karten, die Tab-Plätze, die Ablagen
 und den Ziehstapel. &lt;b&gt;Pos1&lt;/b&gt; und &lt;b&gt;Ende&lt;/b&gt;: deine erste oder deine letzte Karte.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Leertaste&lt;/b&gt; oder &lt;b&gt;Eingabe&lt;/b&gt;: wie ein Klick auf das Umrahmte: eine Karte anheben
 (oder wieder senken), die angehobene Karte oder den gewählten Stapel auf einen Platz spielen,
 einen Stapel wählen oder vom Ziehstapel ziehen.&lt;/li&gt;
-&lt;li&gt;&lt;b&gt;1&lt;/b&gt; bis &lt;b&gt;4&lt;/b&gt;: auf Tab-Platz 1 bis 4 spielen oder ihn wählen: unter, links von,
-über und rechts vom Ziehstapel. &lt;b&gt;Strg+1&lt;/b&gt; bis &lt;b&gt;Strg+4&lt;/b&gt;: auf Ablage 1 bis 4
-spielen: unten links, oben links, oben rechts und unten rechts.&lt;/li&gt;
+&lt;li&gt;&lt;b&gt;1&lt;/b&gt; bis &lt;b&gt;4&lt;/b&gt;: auf den Tab-Platz spielen oder ihn wählen, dessen Schild diese Zahl
+zeigt: unter, links von, über und rechts vom Ziehstapel. &lt;b&gt;Strg+1&lt;/b&gt; bis &lt;b&gt;Strg+4&lt;/b&gt;: auf
+die Ablage spielen, deren Schild diese Taste zeigt: unten links, oben links, oben rechts und
+unten rechts.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;S&lt;/b&gt;: deine Karten sortieren. &lt;b&gt;D&lt;/b&gt;: eine Karte ziehen und den Zug beenden.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;H&lt;/b&gt;: ein Tipp während deines Zugs. Der Rahmen geht zu der Karte oder dem Stapel, die
 der starke Computerspieler spielen würde, und ein zweiter Rahmen zeigt, wohin; ein Rahmen nur
 um den Ziehstapel heißt, er würde ziehen. Gespielt wird nichts für dich. Hilfe &amp;rsaquo; Tipp
 tut dasselbe.&lt;/li&gt;
 &lt;li&gt;&lt;b&gt;Esc&lt;/b&gt;: die Königsmeldung schließen, die angehobene Karte senken oder den gewählten
-Stapel loslassen.&lt;/li&gt;
+Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 &lt;/ul&gt;
 </translation>
     </message>
@@ -891,6 +924,10 @@ Stapel loslassen.&lt;/li&gt;
         <source>: &lt;Chatter Sound&gt; </source>
         <translation>: &lt;Plauderton&gt; </translation>
     </message>
+    <message>
+        <source>Phrase button %1</source>
+        <translation>Spruchknopf %1</translation>
+    </message>
 </context>
 <context>
     <name>tess::Pictures</name>
@@ -950,8 +987,8 @@ Stapel loslassen.&lt;/li&gt;
         <translation>Dein Zug endet, wenn du alle Karten ausgespielt oder vom ZIEHSTAPEL gezogen hast. </translation>
     </message>
     <message>
-        <source>KEYS: F6 takes the keyboard to the table and back. Arrows choose, Space or Enter plays, 1-4 tab spots, Ctrl+1-4 foundations.</source>
-        <translation>TASTEN: F6 bringt die Tastatur zum Tisch und zurück. Pfeile wählen, Leertaste oder Eingabe spielt, 1-4 Tab-Plätze, Strg+1-4 Ablagen.</translation>
+        <source>KEYS: F6 or Tab takes the keyboard to the table and back. Arrows choose, Space or Enter plays; the yellow badges show the keys of tab spots and foundations.</source>
+        <translation>TASTEN: F6 oder Tab bringt die Tastatur zum Tisch und zurück. Pfeile wählen, Leertaste oder Eingabe spielt; die gelben Schilder zeigen die Tasten der Tab-Plätze und Ablagen.</translation>
     </message>
     <message>
         <source>S sorts your cards, D draws, H hints, Esc lets go. Help &gt; Content lists every key.</source>
@@ -960,6 +997,10 @@ Stapel loslassen.&lt;/li&gt;
     <message>
         <source>PLAY WITH FRIENDS: File &gt; Host a Table… or File &gt; Join a Table…</source>
         <translation>MIT FREUNDEN SPIELEN: Datei &gt; Tisch eröffnen… oder Datei &gt; Tisch beitreten…</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
@@ -1180,6 +1221,26 @@ Stapel loslassen.&lt;/li&gt;
         <source>%1 ended their turn.</source>
         <translation>%1 hat den Zug beendet.</translation>
     </message>
+    <message>
+        <source>Cards must be one lower and of the other colour</source>
+        <translation>Nur einen Rang tiefer und in der anderen Farbe</translation>
+    </message>
+    <message>
+        <source>Only kings go on an empty foundation</source>
+        <translation>Auf eine leere Ablage kommen nur Könige</translation>
+    </message>
+    <message>
+        <source>Kings go on foundations</source>
+        <translation>Könige kommen auf Ablagen</translation>
+    </message>
+    <message>
+        <source>It is not your turn</source>
+        <translation>Du bist nicht am Zug</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tabout</name>
@@ -1190,6 +1251,10 @@ Stapel loslassen.&lt;/li&gt;
     <message>
         <source>Version </source>
         <translation>Version </translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1544,14 @@ Stapel loslassen.&lt;/li&gt;
         <source>Tessarine - Help File</source>
         <translation>Tessarine - Hilfe</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
 </context>
 <context>
     <name>tess::Thost</name>
@@ -1644,6 +1717,10 @@ Stapel loslassen.&lt;/li&gt;
         <source>Buttons can only be used once every 2 seconds</source>
         <translation>Die Knöpfe gehen nur alle 2 Sekunden</translation>
     </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tspylist</name>
@@ -1737,6 +1814,17 @@ Stapel loslassen.&lt;/li&gt;
     <message>
         <source>Are you sure you want to reset the Tally?</source>
         <translation>Willst du die Bilanz wirklich zurücksetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>tess::UpDown</name>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
     </message>
 </context>
 </TS>

@@ -143,19 +143,20 @@ QSize buttonSize(Button which) {
     return {};
 }
 
-QPixmap button(Button which, bool pressed, qreal dpr) {
-    QString text;
+QString buttonText(Button which) {
     switch (which) {
         case Button::startGame:
-            text = QCoreApplication::translate("tess::Pictures", "START GAME");
-            break;
+            return QCoreApplication::translate("tess::Pictures", "START GAME");
         case Button::done:
-            text = QCoreApplication::translate("tess::Pictures", "DONE");
-            break;
+            return QCoreApplication::translate("tess::Pictures", "DONE");
         case Button::ok:
-            text = QCoreApplication::translate("tess::Pictures", "OK");
-            break;
+            return QCoreApplication::translate("tess::Pictures", "OK");
     }
+    return {};
+}
+
+QPixmap button(Button which, bool pressed, qreal dpr) {
+    const QString text = buttonText(which);
     const QSize size = buttonSize(which);
     const QString name = QStringLiteral("button-%1-%2").arg(text).arg(pressed);
     return cached(name, size, dpr,

@@ -53,6 +53,8 @@ QPixmap eyes(qreal dpr);
 
 enum class Button { startGame, done, ok };
 QSize buttonSize(Button which);
+// The words on a button's picture, in the user's language.
+QString buttonText(Button which);
 QPixmap button(Button which, bool pressed, qreal dpr);
 // Phrase buttons P1..P9; a null pixmap for n outside 1..9.
 QPixmap phraseButton(int n, bool pressed, qreal dpr);

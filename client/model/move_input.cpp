@@ -14,6 +14,11 @@ using namespace table_fields;
 namespace {
 const std::string kingsOnTab = "Kings can only be placed on foundation spots.";
 const std::string kingFirst = "Kings must be moved to foundation before you can play that card.";
+// Why a move was refused, in the status line.
+const std::string notOneLower = "Cards must be one lower and of the other colour";
+const std::string onlyKings = "Only kings go on an empty foundation";
+const std::string kingsToFoundations = "Kings go on foundations";
+const std::string notYourTurn = "It is not your turn";
 }  // namespace
 
 MoveInput::MoveInput(TableModel& table, HandModel& hand, TableEvents& events, ChangeReport& report)
@@ -75,7 +80,7 @@ void MoveInput::pressHandCard(int position, Button button) {
     }
     selectedtab_ = 0;
     hideHighlight();
-    if (button != Button::left || !table_.connected() || !canact_) return;
+    if (button != Button::left || refuseOutOfTurn() || !table_.connected()) return;
     const HandCard* card = hand_.find(position);
     if (card == nullptr) return;
     if (card->top == layout::handTop) {
@@ -100,15 +105,27 @@ bool MoveInput::tryTab(int card, int spot, std::string request) {
     } else if (isCard(card) && (target == 0 || fitsOn(card, target))) {
         canact_ = false;
         return sendLine(std::move(request));
+    } else if (isCard(card)) {
+        // A king fits on no card: its place is a foundation.
+        events_.moveRefused(isKing(card) ? kingsToFoundations : notOneLower);
     }
     events_.playSound("invalid");
     return false;
 }
 
+// A move tried outside the own turn (and not while the own move is on its way).
+bool MoveInput::refuseOutOfTurn() {
+    if (canact_) return false;
+    if (table_.connected() && !table_.spectator() && table_.turnseat() != 0 &&
+        table_.turnseat() != table_.mySlot())
+        events_.moveRefused(notYourTurn);
+    return true;
+}
+
 void MoveInput::clickTabSpot(int spot) {
     ChangeReport::Scope scope(report_);
     hideKings();
-    if (!canact_ || !isSpot(spot)) return;
+    if (!isSpot(spot) || refuseOutOfTurn()) return;
     if (spot == selectedtab_) {
         selectedtab_ = 0;
         hideHighlight();
@@ -147,6 +164,7 @@ bool MoveInput::tryFoundation(int card, int found, std::string request) {
         canact_ = false;
         return sendLine(std::move(request));
     }
+    if (isCard(card)) events_.moveRefused(top == 0 ? onlyKings : notOneLower);
     events_.playSound("invalid");
     return false;
 }
@@ -154,7 +172,7 @@ bool MoveInput::tryFoundation(int card, int found, std::string request) {
 void MoveInput::clickFoundation(int found) {
     ChangeReport::Scope scope(report_);
     hideKings();
-    if (!canact_ || !isSpot(found)) return;
+    if (!isSpot(found) || refuseOutOfTurn()) return;
     if (isAce(table_.foundation(found))) {
         events_.messageBox("filled");
         return;
@@ -173,7 +191,7 @@ void MoveInput::clickFoundation(int found) {
 }
 
 void MoveInput::clickDrawPile() {
-    if (!canact_) return;
+    if (refuseOutOfTurn()) return;
     ChangeReport::Scope scope(report_);
     canact_ = false;
     dropSelection();

@@ -67,6 +67,8 @@ private:
     void hideHighlight();
     void highliteit(int spot);
     bool sendLine(std::string line);
+    // True when the user may not move now; says so when another seat has the turn.
+    bool refuseOutOfTurn();
     // The raised card or the selected pile's first card onto a tab spot or a
     // foundation; true when the request was sent.
     bool tryTab(int card, int spot, std::string request);

@@ -31,6 +31,8 @@ public:
     virtual void send(const std::string&) {}
     // A one-line message box; only ever in answer to the local user's own click.
     virtual void messageBox(const std::string&) {}
+    // The client refused a move of the user's; says why for a few seconds.
+    virtual void moveRefused(const std::string& /*reason*/) {}
     // A finished game for the tally: "addtomine" when the local player won, else the
     // winner's name.
     virtual void addGame(const std::string&) {}

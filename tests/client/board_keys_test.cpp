@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -223,6 +225,111 @@ TEST_F(BoardKeysTest, TheMarkerShowsOnlyWhileTheBoardHasTheFocus) {
     EXPECT_FALSE(yellow(board()->grab().toImage().pixelColor(edge)));
     EXPECT_EQ(board()->accessibleName(), "Card table");
     EXPECT_EQ(board()->button_turndone()->accessibleName(), "Done");
+}
+
+// What a newcomer types at once, before and during the own turn, is chat and no move.
+TEST_F(BoardKeysTest, TypingRightAfterStartAndInTheOwnTurnReachesTheChat) {
+    const auto typeLine = [&](const QString& text) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_EQ(target, chatInput());
+        QTest::keyClicks(target, text);
+        QTest::keyClick(target, Qt::Key_Return);
+    };
+    typeLine("ds 1 good luck");
+    ASSERT_TRUE(waitUntil([&] { return chatShows("ds 1 good luck"); }));
+    EXPECT_FALSE(board()->markerShown());
+
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(runUntil([&] { return input().canact(); }));
+    takeSent();
+    typeLine("ds 2 sss ddd 1234");
+    ASSERT_TRUE(waitUntil([&] { return chatShows("ds 2 sss ddd 1234"); }));
+    EXPECT_EQ(takeSent(), std::string("CMD_chat+1+ds 2 sss ddd 1234|clBlack") + ff);
+    EXPECT_TRUE(input().canact());
+    EXPECT_EQ(input().selectedcard(), 0);
+}
+
+TEST_F(BoardKeysTest, TabF6AndEscapeMoveTheKeyboardAndTheMarkerFollowsTheLastInput) {
+    board()->findChild<QWidget*>("panel_help")->hide();  // shown once on a first run
+    ASSERT_TRUE(chatInput()->hasFocus());
+    key(Qt::Key_Tab);
+    ASSERT_TRUE(board()->hasFocus());
+    EXPECT_TRUE(board()->markerShown());
+    // A click plays by mouse: the marker goes, the keys stay on the board.
+    QTest::mouseClick(board(), Qt::LeftButton, {}, QPoint(400, 20));
+    EXPECT_FALSE(board()->markerShown());
+    EXPECT_TRUE(board()->hasFocus());
+    key(Qt::Key_Left);
+    EXPECT_TRUE(board()->markerShown());
+    key(Qt::Key_Tab);
+    EXPECT_TRUE(chatInput()->hasFocus());
+    EXPECT_FALSE(board()->markerShown());
+    key(Qt::Key_F6);
+    ASSERT_TRUE(board()->hasFocus());
+    key(Qt::Key_Escape);  // nothing to let go
+    EXPECT_TRUE(chatInput()->hasFocus());
+
+    // A window of ours closing over the table gives the keyboard to the chat.
+    key(Qt::Key_F6);
+    ASSERT_TRUE(board()->hasFocus());
+    QDialog dialog(chat.get());
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.hide();
+    chat->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(chat.get()));
+    EXPECT_TRUE(chatInput()->hasFocus());
+}
+
+TEST_F(BoardKeysTest, TheKeyNumbersShowOnTheBoardWhileItHasTheKeys) {
+    board()->findChild<QWidget*>("panel_help")->hide();
+    // Tab spot 3's badge between the pile and the spot, foundation 2's on its card's
+    // top edge: at the smallest size and twice as large, yellow with a dark number in it
+    // while the board has the keys, and gone when the chat has them.
+    const QPoint tab3(126, 124), foundation2(59, 38);
+    const auto count = [&](const QImage& image, QPoint centre, auto colour) {
+        const qreal s = board()->scale();
+        int n = 0;
+        for (int dy = -5; dy <= 5; ++dy)
+            for (int dx = -5; dx <= 5; ++dx)
+                n += colour(image.pixelColor((QPointF(centre + QPoint(dx, dy)) * s).toPoint()));
+        return n;
+    };
+    const auto yellow = [](QColor c) { return c.red() > 200 && c.green() > 160 && c.blue() < 90; };
+    const auto dark = [](QColor c) { return c.red() < 60 && c.green() < 60 && c.blue() < 60; };
+    for (const QSize window : {QSize(772, 555), QSize(1544, 1110)}) {
+        chat->resize(window);
+        ASSERT_TRUE(waitUntil([&] { return board()->scale() >= window.width() / 772.0 - 0.01; }));
+        SCOPED_TRACE(board()->scale());
+        chatInput()->setFocus();
+        QImage image = board()->grab().toImage();
+        EXPECT_EQ(count(image, tab3, yellow), 0);
+        key(Qt::Key_F6);
+        image = board()->grab().toImage();
+        for (const QPoint centre : {tab3, foundation2}) {
+            EXPECT_GT(count(image, centre, yellow), 30);
+            EXPECT_GT(count(image, centre, dark), 5);
+        }
+    }
+}
+
+TEST_F(BoardKeysTest, ARefusedMoveSaysWhyInTheStatusLineForAFewSeconds) {
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(runUntil([&] { return input().canact(); }));
+    takeSent();
+    QLabel* status = board()->label_status();
+    const QString turn = status->text();
+    // The six of clubs (hand position 7) onto the nine of clubs on tab spot 1.
+    board()->cardimagesMouseDown(7, Qt::LeftButton);
+    board()->image_tab22Click(1);
+    EXPECT_EQ(status->text(), "Cards must be one lower and of the other colour");
+    QTest::qWait(50);
+    EXPECT_EQ(takeSent(), "");
+    EXPECT_TRUE(input().canact());
+    EXPECT_TRUE(waitUntil([&] { return status->text() == turn; }, 4000));
 }
 
 }  // namespace

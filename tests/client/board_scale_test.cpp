@@ -6,11 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextBlock>
 
 #include "client/board_view.h"
 #include "client/model/table_layout.h"
 #include "client/tchat.h"
 #include "social/chat_panel.h"
+#include "social/chat_view.h"
 #include "social/phrase_bar.h"
 #include "tests/client/hosting_window.h"
 
@@ -117,6 +119,12 @@ TEST_P(ScaledBoardTest, EveryPieceStandsAtItsPlaceTimesTheScale) {
     const auto* smilies = chat->findChild<QWidget*>("button_smilies");
     EXPECT_EQ(smilies->size(), QSize(qRound(27 * s), qRound(21 * s)));
     EXPECT_EQ(smilies->geometry().left(), input->geometry().right() + 5);
+    // The chat's words grow with the table, on top of the user's text size.
+    chat->chat()->setTextSize(12);
+    chat->notice(QStringLiteral("grown"));
+    const QTextBlock line = chat->chat()->view()->document()->lastBlock();
+    EXPECT_DOUBLE_EQ(line.begin().fragment().charFormat().fontPointSize(), 12 * s);
+    EXPECT_EQ(chat->chat()->textSize(), 12);  // what the settings keep
 }
 
 TEST_P(ScaledBoardTest, ClicksOnScaledCardsSpotsAndThePileReachTheirHandlers) {

@@ -13,11 +13,11 @@
 #include <memory>
 
 #include "client/board_view.h"
+#include "client/gamestart_form.h"
 #include "client/main_menu.h"
 #include "client/model_texts.h"
 #include "client/program.h"
 #include "client/tchat.h"
-#include "records/gamestart_form.h"
 #include "records/settings_file.h"
 #include "social/chat_panel.h"
 #include "social/chat_view.h"

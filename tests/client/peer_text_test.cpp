@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "client/board_view.h"
+#include "client/tallylist_form.h"
 #include "client/tchat.h"
-#include "records/tallylist_form.h"
 #include "social/message_box.h"
 #include "social/spylist_form.h"
 #include "tests/client/hosting_window.h"

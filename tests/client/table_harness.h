@@ -18,6 +18,7 @@ struct RecordedEvents : TableEvents {
     void playSound(const std::string& name) override { sounds.push_back(name); }
     void send(const std::string& line) override { sent.push_back(line); }
     void messageBox(const std::string& text) override { boxes.push_back(text); }
+    void moveRefused(const std::string& reason) override { refusals.push_back(reason); }
     void addGame(const std::string& text) override { games.push_back(text); }
     void turnTimer(bool run) override { timer.push_back(run); }
     void focusChat() override { ++focus; }
@@ -27,7 +28,7 @@ struct RecordedEvents : TableEvents {
     }
     void clear() { *this = RecordedEvents(); }
 
-    std::vector<std::string> notices, sounds, sent, boxes, games;
+    std::vector<std::string> notices, sounds, sent, boxes, games, refusals;
     std::vector<bool> timer;
     int focus = 0;
     unsigned lastAreas = 0;

@@ -228,11 +228,71 @@ TEST(TableMoves, NothingMovesOutsideTheOwnTurnOrWithoutAConnection) {
     t.model.input().clickDrawPile();
     EXPECT_EQ(snapshot(t.model), before);
     EXPECT_TRUE(t.events.sent.empty());
+    EXPECT_EQ(t.events.refusals, std::vector<std::string>(4, "It is not your turn"));
+    EXPECT_TRUE(t.events.sounds.empty());
 
     Table offline;  // a turn can only be own once logged in, but the rule holds anyway
     ASSERT_TRUE(offline.feed("CMD_nextplayer+0+") == false);
     offline.model.input().toggleJustWatch();
     EXPECT_TRUE(offline.events.sent.empty());
+}
+
+TEST(TableMoves, ARefusedMoveSaysWhyWithItsSound) {
+    const std::string fiveHeartsOnTab2 = "+t+2+18+0+a";
+    const std::string kingClubsOnFound3 = "+f+3+13+0+a";
+    struct Case {
+        const char* name;
+        std::string board, hand;
+        std::vector<Click> clicks;
+        const char* reason;  // nullptr: no reason given
+    };
+    const std::vector<Case> cases{
+        {"same colour",
+         fiveHeartsOnTab2,
+         "+3+17",
+         {{Act::press, 3}, {Act::tab, 2}},
+         "Cards must be one lower and of the other colour"},
+        {"two lower",
+         fiveHeartsOnTab2,
+         "+3+3",
+         {{Act::press, 3}, {Act::tab, 2}},
+         "Cards must be one lower and of the other colour"},
+        {"a king onto a card",
+         fiveHeartsOnTab2,
+         "+3+13",
+         {{Act::press, 3}, {Act::tab, 2}},
+         "Kings go on foundations"},
+        {"no king onto an empty foundation",
+         "",
+         "+2+12",
+         {{Act::press, 2}, {Act::found, 3}},
+         "Only kings go on an empty foundation"},
+        {"a pile onto an empty foundation",
+         "+t+1+4+0+a",
+         "+1+1",
+         {{Act::tab, 1}, {Act::found, 2}},
+         "Only kings go on an empty foundation"},
+        {"same colour onto a foundation",
+         kingClubsOnFound3,
+         "+2+12",
+         {{Act::press, 2}, {Act::found, 3}},
+         "Cards must be one lower and of the other colour"},
+        {"the kings panel says it itself", "", "+1+13", {{Act::press, 1}, {Act::tab, 2}}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Table t;
+        ownTurn(t, c.board, c.hand);
+        for (const Click& click : c.clicks) {
+            if (click.act == Act::press) t.model.input().pressHandCard(click.n, Button::left);
+            if (click.act == Act::tab) t.model.input().clickTabSpot(click.n);
+            if (click.act == Act::found) t.model.input().clickFoundation(click.n);
+        }
+        EXPECT_TRUE(t.events.sent.empty());
+        EXPECT_EQ(t.events.sounds, std::vector<std::string>{"invalid"});
+        EXPECT_EQ(t.events.refusals,
+                  c.reason ? std::vector<std::string>{c.reason} : std::vector<std::string>{});
+    }
 }
 
 TEST(TableMoves, SelectingASpotFramesItAndASecondClickLetsGo) {

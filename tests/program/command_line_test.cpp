@@ -95,13 +95,18 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NameOnly", {"Ann"}, 2, ""}, Case{"NameAndAddressOnly", {"Ann", "127.0.0.1"}, 2, ""}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
-// The lobby passes a name as it was typed; one that starts with "-" is still a name.
+// The lobby passes a name as it was typed; one that starts with "-" is still a name, our
+// own options too.
 TEST(CommandLineStart, TakesANameThatLooksLikeAnOption) {
-    Program ace({"-=Ace=-", "127.0.0.1", "true"});
-    ASSERT_TRUE(ace.logged("logged in after")) << ace.log.toStdString();
-    TestClient pat(tablePort);
-    pat.login("Pat");
-    EXPECT_EQ(pat.waitForPrefix("CMD_existingplayers+"), "CMD_existingplayers+1+-=Ace=-+0");
+    for (const std::string name : {"-=Ace=-", "-h"}) {
+        SCOPED_TRACE(name);
+        Program ace({QString::fromStdString(name), "127.0.0.1", "true"});
+        ASSERT_TRUE(ace.logged("logged in after")) << ace.log.toStdString();
+        TestClient pat(tablePort);
+        pat.login("Pat");
+        EXPECT_EQ(pat.waitForPrefix("CMD_existingplayers+"),
+                  "CMD_existingplayers+1+" + name + "+0");
+    }
 }
 
 }  // namespace

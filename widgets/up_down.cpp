@@ -1,4 +1,4 @@
-#include "records/up_down.h"
+#include "widgets/up_down.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -28,6 +28,8 @@ UpDown::UpDown(QLineEdit* field, int minimum, int maximum, int step, int value, 
     down_->setObjectName(QStringLiteral("down"));
     down_->setArrowType(Qt::DownArrow);
     down_->setGeometry(0, half, arrowWidth, field_->height() - half);
+    up_->setAccessibleName(tr("Up"));
+    down_->setAccessibleName(tr("Down"));
     for (QToolButton* b : {up_, down_}) {
         b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);

@@ -1,4 +1,4 @@
-#include "records/felt_window.h"
+#include "widgets/felt_window.h"
 
 #include <QEvent>
 #include <QPainter>

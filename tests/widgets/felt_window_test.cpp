@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "assets/pictures/pictures.h"
-#include "records/felt_window.h"
+#include "widgets/felt_window.h"
 
 namespace tess {
 namespace {

@@ -1,4 +1,4 @@
-#include "records/picture_push_button.h"
+#include "widgets/picture_push_button.h"
 
 #include <QPainter>
 
@@ -7,7 +7,7 @@ namespace tess {
 PicturePushButton::PicturePushButton(pictures::Button kind, const QString& name, QWidget* parent)
     : QAbstractButton(parent), kind_(kind) {
     setObjectName(name);
-    setText(name);
+    setText(pictures::buttonText(kind));  // what a screen reader says of it
     resize(sizeHint());
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);

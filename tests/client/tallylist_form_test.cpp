@@ -1,4 +1,4 @@
-#include "records/tallylist_form.h"
+#include "client/tallylist_form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "records/tallylist_form.h"
+#include "client/tallylist_form.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,8 +11,8 @@
 #include <QTimer>
 #include <QtDebug>
 
-#include "records/felt_window.h"
 #include "records/tally_store.h"
+#include "widgets/felt_window.h"
 
 namespace tess {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "records/gamestart_form.h"
+#include "client/gamestart_form.h"
 #include "records/settings_file.h"
-#include "records/up_down.h"
+#include "widgets/up_down.h"
 
 namespace tess {
 namespace {
@@ -141,6 +141,41 @@ TEST_F(GameStartTest, TheTableSizeGoesAfterTheTimeOnlyWhenItIsNotTwo) {
         click(form.updown_tableplayers()->downButton(), c.downs);
         QTest::mouseClick(form.button_start(), Qt::LeftButton);
         EXPECT_EQ(events, (std::vector<std::string>{"send " + c.sent, "save"}));
+    }
+}
+
+TEST_F(GameStartTest, TheTableSizeIsStoredOnlyWhenItIsNotTwoOrWasStoredBefore) {
+    Settings settings;
+    form.applySettings(settings);
+    form.storeSettings(settings);
+    EXPECT_FALSE(settings.tablePlayers.has_value());
+    form.setTablePlayers(3);
+    form.storeSettings(settings);
+    EXPECT_EQ(settings.tablePlayers, 3);
+    form.setTablePlayers(2);  // back to two: the stored three must not come back
+    form.storeSettings(settings);
+    EXPECT_EQ(settings.tablePlayers, 2);
+
+    Tgamestart fromFile;  // a file that holds three, set back to two
+    Settings stored;
+    stored.tablePlayers = 3;
+    fromFile.applySettings(stored);
+    fromFile.setTablePlayers(2);
+    fromFile.storeSettings(stored);
+    EXPECT_EQ(stored.tablePlayers, 2);
+}
+
+TEST_F(GameStartTest, EveryCaptionFitsInsideTheWindowsMargins) {
+    const QList<QLabel*> labels = form.findChildren<QLabel*>();
+    ASSERT_GE(labels.size(), 5);
+    for (const QLabel* label : labels) {
+        SCOPED_TRACE(label->text().toStdString());
+        const QRect r = label->geometry();
+        const int textWidth = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        EXPECT_LE(textWidth, r.width());
+        if (r.width() == form.width()) continue;  // the title, centred across the window
+        EXPECT_GE(r.left(), 12);
+        EXPECT_LE(r.right(), form.width() - 12);
     }
 }
 

@@ -1,13 +1,14 @@
-#include "records/gamestart_form.h"
+#include "client/gamestart_form.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 
 #include "assets/pictures/pictures.h"
-#include "records/felt_window.h"
-#include "records/picture_push_button.h"
-#include "records/up_down.h"
+#include "widgets/felt_window.h"
+#include "widgets/picture_push_button.h"
+#include "widgets/up_down.h"
 #include "wire/commands.h"
 #include "wire/names.h"
 #include "wire/requests.h"
@@ -16,6 +17,7 @@ namespace tess {
 
 namespace {
 
+constexpr int margin = 12;  // between every caption and the window's edges
 constexpr int fieldLeft = 160, scoreTop = 42, turnTop = 74, playersTop = 106;
 constexpr QSize fieldSize{41, 28};
 constexpr QPoint startAt{61, 165};
@@ -40,28 +42,31 @@ Tgamestart::Tgamestart(QWidget* parent)
     QLabel* title = addLabel(tr("Game Options"), QRect(0, 8, clientSize.width(), 26), 18);
     title->setAlignment(Qt::AlignCenter);
 
-    const int labelWidth = fieldLeft - 8 - 12;
-    addLabel(tr("Play to Score:"), QRect(12, scoreTop, labelWidth, fieldSize.height()), 13)
+    const int labelWidth = fieldLeft - 8 - margin;
+    addLabel(tr("Play to Score:"), QRect(margin, scoreTop, labelWidth, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     scoreField_ = makeField(this, QStringLiteral("edit_playtoscore"), scoreTop);
+    scoreField_->setAccessibleName(tr("Play to Score:"));
     scoreSpin_ = new UpDown(scoreField_, scoreMin, scoreMax, scoreStep, scoreDesign, this);
     scoreSpin_->setObjectName(QStringLiteral("updown_playtoscore"));
 
-    addLabel(tr("Time Per Turn"), QRect(12, turnTop, labelWidth, fieldSize.height()), 13)
+    addLabel(tr("Time Per Turn"), QRect(margin, turnTop, labelWidth, fieldSize.height()), 13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     turnField_ = makeField(this, QStringLiteral("edit_timeperturn"), turnTop);
+    turnField_->setAccessibleName(tr("Time Per Turn"));
     turnSpin_ = new UpDown(turnField_, turnMin, turnMax, turnStep, turnDesign, this);
     turnSpin_->setObjectName(QStringLiteral("updown_timeperturn"));
     const int secsLeft = turnSpin_->x() + turnSpin_->width() + 4;
     addLabel(tr("secs"),
-             QRect(secsLeft, turnTop, clientSize.width() - secsLeft, fieldSize.height()), 13)
+             QRect(secsLeft, turnTop, clientSize.width() - margin - secsLeft, fieldSize.height()),
+             13)
         ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    // The longest caption may use the margin as well.
-    addLabel(tr("Players at the table"), QRect(0, playersTop, labelWidth + 12, fieldSize.height()),
+    addLabel(tr("Players at the table"), QRect(margin, playersTop, labelWidth, fieldSize.height()),
              13)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     playersField_ = makeField(this, QStringLiteral("edit_tableplayers"), playersTop);
+    playersField_->setAccessibleName(tr("Players at the table"));
     playersSpin_ =
         new UpDown(playersField_, playersMin, playersMax, playersStep, playersDesign, this);
     playersSpin_->setObjectName(QStringLiteral("updown_tableplayers"));
@@ -78,6 +83,10 @@ QLabel* Tgamestart::addLabel(const QString& text, const QRect& where, int pixelS
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     font.setPixelSize(pixelSize);
+    // A caption longer than its place (a long word in another language) is set smaller
+    // rather than cut or pushed against the window's edge.
+    while (pixelSize > 9 && QFontMetrics(font).horizontalAdvance(text) > where.width())
+        font.setPixelSize(--pixelSize);
     label->setFont(font);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::white);
@@ -105,12 +114,21 @@ void Tgamestart::applySettings(const Settings& settings) {
     if (settings.playToScore) setPlayToScore(*settings.playToScore);
     if (settings.timePerTurn) setTimePerTurn(*settings.timePerTurn);
     if (settings.tablePlayers) setTablePlayers(*settings.tablePlayers);
+    // Two reads the same whether the key holds it or is missing.
+    if (settings.tablePlayers && *settings.tablePlayers != playersDesign) playersInFile_ = true;
 }
 
 void Tgamestart::storeSettings(Settings& settings) const {
     settings.playToScore = playToScore();
     settings.timePerTurn = timePerTurn();
-    settings.tablePlayers = tablePlayers();
+    // The usual two players add no key to the shared file; a key once written is kept
+    // up to date, or a table of three would come back after choosing two.
+    if (tablePlayers() != playersDesign || playersInFile_) {
+        settings.tablePlayers = tablePlayers();
+        playersInFile_ = true;
+    } else {
+        settings.tablePlayers.reset();
+    }
 }
 
 void Tgamestart::button_startClick() {

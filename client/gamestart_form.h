@@ -74,6 +74,7 @@ private:
     UpDown* turnSpin_;
     UpDown* playersSpin_;
     QAbstractButton* start_;
+    mutable bool playersInFile_ = false;  // the settings file holds TablePlayers
 };
 
 }  // namespace tess

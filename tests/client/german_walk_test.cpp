@@ -1,0 +1,159 @@
+// Every window of the program walked in English and in German: any word the German
+// program shows that the English one shows too is a text left untranslated, unless it
+// is the same word in both languages or a name.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTranslator>
+#include <map>
+#include <memory>
+#include <set>
+
+#include "client/board_view.h"
+#include "client/program.h"
+#include "client/tallylist_form.h"
+#include "client/tchat.h"
+#include "shell/about_form.h"
+#include "shell/help_form.h"
+#include "social/chat_panel.h"
+#include "social/chat_view.h"
+#include "social/phrases_form.h"
+#include "tests/support/test_client.h"
+#include "translations/language.h"
+
+namespace tess::testing {
+namespace {
+
+// Words German shares with English, names, the languages' own names and the web address.
+const std::set<QString> sameInBoth = {
+    "tessarine", "ok",    "version",  "tab",    "klot",     "orvane",   "you",
+    "esc",       "start", "chat",     "lobby",  "download", "firewall", "online",
+    "offline",   "solo",  "status",   "system", "oh",       "english",  "deutsch",
+    "www",       "com",   "an",       "in",     "so",       "was",      "hand",
+    "rest",      "plus",  "normal",   "port",   "internet", "computer", "desktop",
+    "router",    "tcp",   "patience", "note",   "me",       "division", "ann"};
+
+class Words {
+public:
+    // Every word of `text`, lower case, with where it was seen.
+    void add(const QString& text, const QString& where) {
+        QString plain = text;
+        if (Qt::mightBeRichText(plain)) {
+            QTextDocument doc;
+            doc.setHtml(plain);
+            plain = doc.toPlainText();
+        }
+        plain.remove(QLatin1Char('&'));  // mnemonics
+        static const QRegularExpression split(QStringLiteral("[^\\p{L}]+"));
+        for (const QString& word : plain.split(split, Qt::SkipEmptyParts))
+            if (word.size() >= 2) seen.emplace(word.toLower(), where + ": " + text.left(60));
+    }
+    void addActions(const QList<QAction*>& actions, const QString& where) {
+        for (QAction* a : actions) {
+            add(a->text(), where);
+            add(a->toolTip() == QString(a->text()).remove(QLatin1Char('&')) ? QString()
+                                                                            : a->toolTip(),
+                where);
+            add(a->statusTip(), where);
+            if (QMenu* m = a->menu()) {
+                add(m->title(), where);
+                addActions(m->actions(), where + " > " + m->title());
+            }
+        }
+    }
+    void addWidget(QWidget* w) {
+        // Phrases and chatter sounds go to the table as they stand, like chat.
+        if (w->objectName().startsWith("b_phrase") || w->objectName() == "popup_sounds") return;
+        const QString where = w->window()->objectName() + "/" + w->objectName();
+        const bool titled = w->windowType() == Qt::Window || w->windowType() == Qt::Dialog;
+        if (titled && w->windowTitle() != QApplication::applicationName())
+            add(w->windowTitle(), where);
+        add(w->toolTip(), where);
+        add(w->accessibleName(), where);
+        add(w->accessibleDescription(), where);
+        addActions(w->actions(), where);
+        if (auto* l = qobject_cast<QLabel*>(w)) add(l->text(), where);
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) add(b->text(), where);
+        if (auto* e = qobject_cast<QLineEdit*>(w)) {
+            add(e->text(), where);
+            add(e->placeholderText(), where);
+        }
+        // The chat view shows what players and the host wrote; it is checked elsewhere.
+        if (auto* t = qobject_cast<QTextEdit*>(w); t && !qobject_cast<ChatView*>(w))
+            add(t->toPlainText(), where);
+        if (auto* list = qobject_cast<QListWidget*>(w))
+            for (int i = 0; i < list->count(); ++i)
+                add(list->item(i)->text(), where);
+        if (auto* bar = qobject_cast<QMenuBar*>(w)) addActions(bar->actions(), where);
+    }
+
+    std::multimap<QString, QString> seen;
+};
+
+class GermanWalkTest : public ::testing::Test {
+protected:
+    void TearDown() override { QCoreApplication::removeTranslator(&translator); }
+
+    // Starts the whole program, opens every window and returns their words.
+    Words walk() {
+        QTemporaryDir dir;
+        TchatOptions options;
+        options.settingsPath = dir.filePath("orvanelobby.ini");
+        options.lobbyPort = 1;
+        options.port = 0;
+        Program program(options);
+        Tchat& chat = program.chat();
+        chat.show();
+        EXPECT_TRUE(waitUntil([&] { return chat.chat()->view()->toPlainText().count('\n') >= 1; }));
+        program.help().show();
+        program.about().show();
+        program.phrases().show();
+        program.tally().show();
+        chat.board()->button_start()->click();
+        auto* quick = chat.board()->findChild<QWidget*>("panel_help");
+        quick->show();
+        // Every text of the quick instructions has the height its lines need.
+        for (const QLabel* l : quick->findChildren<QLabel*>()) {
+            if (l->wordWrap()) {
+                EXPECT_LE(l->heightForWidth(l->width()), l->height()) << l->text().toStdString();
+            }
+        }
+        Words words;
+        std::set<QWidget*> done;
+        QList<QWidget*> all = QApplication::topLevelWidgets();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            all += top->findChildren<QWidget*>();
+        for (QWidget* w : all)
+            if (done.insert(w).second) words.addWidget(w);
+        return words;
+    }
+
+    QTranslator translator;
+};
+
+TEST_F(GermanWalkTest, NoEnglishWordIsLeftInAnyWindow) {
+    const Words english = walk();
+    loadLanguage(translator, QStringLiteral("de"), QLocale(QLocale::English));
+    QCoreApplication::installTranslator(&translator);
+    const Words german = walk();
+    ASSERT_GT(english.seen.size(), 300u);  // the walk reached the windows
+    QStringList left;
+    for (const auto& [word, where] : german.seen)
+        if (english.seen.count(word) && !sameInBoth.count(word)) left << word + "  (" + where + ")";
+    left.removeDuplicates();
+    EXPECT_TRUE(left.isEmpty()) << left.join("\n").toStdString();
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -590,8 +590,8 @@ eröffnen oder sich an einen zu setzen.&lt;/p&gt;
 &lt;p&gt;Um mit anderen zu spielen, brauchst du die Lobby nicht: &lt;b&gt;Datei &amp;rsaquo; Tisch
 eröffnen&amp;hellip;&lt;/b&gt; und &lt;b&gt;Datei &amp;rsaquo; Tisch beitreten&amp;hellip;&lt;/b&gt; öffnen einen Tisch für
 deine Freunde oder bringen dich an ihren (siehe Verbinden). Möchtest du die Lobby und hast sie
-noch nicht, starte Tessarine für sich allein und wähle &lt;b&gt;Download And Install The Orvane Lobby
-Now&lt;/b&gt;; ist sie schon installiert, öffne sie über das Symbol auf deinem Desktop oder über das
+noch nicht, starte Tessarine für sich allein und wähle &lt;b&gt;Orvane Lobby jetzt herunterladen und
+installieren&lt;/b&gt;; ist sie schon installiert, öffne sie über das Symbol auf deinem Desktop oder über das
 Programmmenü deines Desktops.&lt;/p&gt;
 </translation>
     </message>

@@ -37,12 +37,12 @@ namespace {
 
 // Words German shares with English, names, the languages' own names and the web address.
 const std::set<QString> sameInBoth = {
-    "tessarine", "ok",    "version",  "tab",    "klot",     "orvane",   "you",
-    "esc",       "start", "chat",     "lobby",  "download", "firewall", "online",
-    "offline",   "solo",  "status",   "system", "oh",       "english",  "deutsch",
-    "www",       "com",   "an",       "in",     "so",       "was",      "hand",
-    "rest",      "plus",  "normal",   "port",   "internet", "computer", "desktop",
-    "router",    "tcp",   "patience", "note",   "me",       "division", "ann"};
+    "tessarine", "ok",       "version", "tab",      "klot",     "orvane",   "you",     "esc",
+    "start",     "chat",     "lobby",   "download", "firewall", "online",   "offline", "solo",
+    "status",    "system",   "oh",      "english",  "deutsch",  "www",      "com",     "an",
+    "in",        "so",       "was",     "hand",     "rest",     "plus",     "normal",  "port",
+    "internet",  "computer", "desktop", "router",   "tcp",      "patience", "note",    "me",
+    "division",  "ann",      "ipv",     "link"};
 
 class Words {
 public:

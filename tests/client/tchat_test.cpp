@@ -330,7 +330,8 @@ TEST_F(TchatTest, SettingsAreReadAtTheConnectionAndAppliedToMenusAndChat) {
     menu->ClassicBot1->trigger();
     EXPECT_FALSE(menu->StrongBot1->isChecked());
     EXPECT_EQ(server().botLevel(2), BotLevel::classic);
-    EXPECT_FALSE(settingsText().contains("Botlevel"));
+    // The line stays where it stands, now with the default.
+    EXPECT_TRUE(settingsText().contains("Botlevel=Classic"));
 
     menu->ScrollChatOff2->trigger();
     EXPECT_TRUE(chat->chat()->scrollOff());

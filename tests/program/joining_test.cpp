@@ -102,7 +102,7 @@ TEST(ProgramJoiningNothing, ARefusedJoinIsSaidAndTheProgramStays) {
 // A copy asked to host where another copy already hosts offers to join that table, and
 // (the offer taken) starts again as a joiner under the same name.
 TEST_F(ProgramJoining, ATakenPortOffersTheTableThatHasIt) {
-    auto hal = join("Hal");
+    auto hal = joinAsHost(*server, "Hal");
     Program ann({"Ann", "127.0.0.1", "true"});
     ASSERT_TRUE(ann.logged("Port 7772 is taken on this computer")) << ann.log.toStdString();
     EXPECT_EQ(hal->waitForPrefix("CMD_newplayerinfo+2+", 10000), "CMD_newplayerinfo+2+Ann+0")
@@ -113,7 +113,7 @@ TEST_F(ProgramJoining, ATakenPortOffersTheTableThatHasIt) {
 TEST_F(ProgramJoining, JoinsByIPv6Address) {
     QTcpServer probe;
     if (!probe.listen(QHostAddress::LocalHostIPv6, 0)) GTEST_SKIP() << "no IPv6 loopback here";
-    auto hal = join("Hal");
+    auto hal = joinAsHost(*server, "Hal");
     Program bob({"Bob", "[::1]", "false"});
     EXPECT_EQ(hal->waitForPrefix("CMD_newplayerinfo+2+", 10000), "CMD_newplayerinfo+2+Bob+0")
         << bob.log.toStdString();

@@ -43,6 +43,10 @@ public:
         QFile::copy(binary, copy);
         process.setWorkingDirectory(dir.path());
         process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+        // A hosted table here stays unannounced and leaves the router alone.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TESSARINE_NO_REACH", "1");
+        process.setProcessEnvironment(env);
         process.start(copy, args);
         process.waitForStarted();
     }

@@ -29,21 +29,10 @@
 #include "tests/support/fake_host.h"
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
+#include "tests/support/window_helpers.h"
 
 namespace tess::testing {
 namespace {
-
-QMessageBox* openBox() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
-    return nullptr;
-}
-
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::Any, 0);
-    return probe.serverPort();
-}
 
 class TablesTest : public ::testing::Test {
 protected:

@@ -30,21 +30,10 @@
 #include "tests/support/stacked_random.h"
 #include "tests/support/test_client.h"
 #include "tests/support/url_catcher.h"
+#include "tests/support/window_helpers.h"
 
 namespace tess::testing {
 namespace {
-
-QMessageBox* openBox() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
-    return nullptr;
-}
-
-quint16 freePort() {
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
-}
 
 class TchatTest : public ::testing::Test {
 protected:

@@ -32,26 +32,13 @@ Thost::Thost(QString settingsPath, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(tr("Your &name:"), name_);
 
-    problem_ = new QLabel(this);
-    problem_->setObjectName(QStringLiteral("label_problem"));
-    problem_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    problem_->setAccessibleName(tr("Problem"));
-    problem_->hide();
+    problem_ = problemLabel(this);
 
     host_ = new QPushButton(tr("&Host"), this);
     host_->setObjectName(QStringLiteral("button_host"));
     host_->setAccessibleName(tr("Host the table"));
-    host_->setDefault(true);
-    auto* close = new QPushButton(tr("Close"), this);
-    close->setObjectName(QStringLiteral("button_close"));
-    close->setAccessibleName(tr("Close"));
-    close->setAutoDefault(false);
     connect(host_, &QPushButton::clicked, this, &Thost::hostClick);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(host_);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = actionRow(this, host_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(about);

@@ -29,6 +29,29 @@ QLineEdit* playerNameField(QWidget* parent, const QString& name) {
     return field;
 }
 
+QLabel* problemLabel(QWidget* parent) {
+    auto* problem = new QLabel(parent);
+    problem->setObjectName(QStringLiteral("label_problem"));
+    problem->setStyleSheet(QStringLiteral("color: #b00000;"));
+    problem->setAccessibleName(Tjoin::tr("Problem"));
+    problem->hide();
+    return problem;
+}
+
+QHBoxLayout* actionRow(QDialog* dialog, QPushButton* action) {
+    action->setDefault(true);
+    auto* close = new QPushButton(Tjoin::tr("Close"), dialog);
+    close->setObjectName(QStringLiteral("button_close"));
+    close->setAccessibleName(Tjoin::tr("Close"));
+    close->setAutoDefault(false);
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(action);
+    buttons->addWidget(close);
+    return buttons;
+}
+
 Tjoin::Tjoin(QString settingsPath, QWidget* parent)
     : QDialog(parent), memory_(std::move(settingsPath)) {
     setObjectName(QStringLiteral("join"));
@@ -53,27 +76,14 @@ Tjoin::Tjoin(QString settingsPath, QWidget* parent)
     form->addRow(tr("Your &name:"), name_);
     form->addRow(tr("&Address:"), address_);
 
-    problem_ = new QLabel(this);
-    problem_->setObjectName(QStringLiteral("label_problem"));
+    problem_ = problemLabel(this);
     problem_->setWordWrap(true);
-    problem_->setStyleSheet(QStringLiteral("color: #b00000;"));
-    problem_->setAccessibleName(tr("Problem"));
-    problem_->hide();
 
     join_ = new QPushButton(tr("&Join"), this);
     join_->setObjectName(QStringLiteral("button_join"));
     join_->setAccessibleName(tr("Join the table"));
-    join_->setDefault(true);
-    auto* close = new QPushButton(tr("Close"), this);
-    close->setObjectName(QStringLiteral("button_close"));
-    close->setAccessibleName(tr("Close"));
-    close->setAutoDefault(false);
     connect(join_, &QPushButton::clicked, this, &Tjoin::joinClick);
-    connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(join_);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = actionRow(this, join_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -88,7 +98,7 @@ Tjoin::Tjoin(QString settingsPath, QWidget* parent)
     setTabOrder(name_, address_);
     setTabOrder(address_, tables_);
     setTabOrder(tables_, join_);
-    setTabOrder(join_, close);
+    setTabOrder(join_, findChild<QPushButton*>(QStringLiteral("button_close")));
     resize(560, 380);
 }
 

@@ -9,6 +9,7 @@
 #include "reach/table_browser.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,6 +19,10 @@ namespace tess {
 
 // The player's name as the host will show it: cleaned while it is typed.
 QLineEdit* playerNameField(QWidget* parent, const QString& name);
+// A red line under the form, hidden until there is something to say.
+QLabel* problemLabel(QWidget* parent);
+// The window's action button (the default, taken by Enter) and Close (Esc), on the right.
+QHBoxLayout* actionRow(QDialog* dialog, QPushButton* action);
 
 class Tjoin : public QDialog {
     Q_OBJECT

@@ -41,23 +41,42 @@ bool hostLabel(const QString& label) {
     return true;
 }
 
-// A host name in its ASCII form, or nothing.
-std::optional<QString> hostName(const QString& name) {
-    QString ascii = name;
+// The ASCII form of a name ("" when it has none).
+QString asciiForm(const QString& name) {
     for (const QChar c : name)
-        if (c.unicode() >= 128) {
-            ascii = QString::fromLatin1(QUrl::toAce(name, QUrl::AceProcessingOption{}));
-            break;
-        }
+        if (c.unicode() >= 128)
+            return QString::fromLatin1(QUrl::toAce(name, QUrl::AceProcessingOption{}));
+    return name;
+}
+
+// A part of a numeric address as resolvers read it: decimal, octal after a 0, or hex
+// after 0x.
+bool numberPart(const QString& part) {
+    if (!part.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) return allDigits(part);
+    for (const QChar c : part.mid(2)) {
+        const char l = c.toLatin1();  // 0 for anything beyond Latin-1
+        if (!(l >= '0' && l <= '9') && !(l >= 'a' && l <= 'f') && !(l >= 'A' && l <= 'F'))
+            return false;
+    }
+    return true;
+}
+
+// Every numeric form ends in a number ("0x7f.1", "2130706433", "127.0.0.01"), and no
+// top-level domain is one: such a name is read as a number, whatever it looks like.
+bool readAsNumber(const QString& host) {
+    QString bare = host;
+    if (bare.endsWith(QLatin1Char('.'))) bare.chop(1);
+    return numberPart(bare.section(QLatin1Char('.'), -1));
+}
+
+bool hostName(const QString& ascii) {
     QString bare = ascii;
     if (bare.endsWith(QLatin1Char('.'))) bare.chop(1);
-    if (bare.isEmpty() || bare.size() > 253) return std::nullopt;
+    if (bare.isEmpty() || bare.size() > 253) return false;
     const QStringList labels = bare.split(QLatin1Char('.'));
     for (const QString& label : labels)
-        if (!hostLabel(label)) return std::nullopt;
-    // A name of numbers and dots only would be read as an address.
-    if (allDigits(QString(bare).remove(QLatin1Char('.')))) return std::nullopt;
-    return ascii;
+        if (!hostLabel(label)) return false;
+    return true;
 }
 
 bool privateIPv4(const QHostAddress& a) {
@@ -66,35 +85,108 @@ bool privateIPv4(const QHostAddress& a) {
     return false;
 }
 
+// An IPv4-mapped address is the IPv4 address it maps: that is where it leads.
 std::optional<QString> ipv6(const QString& text) {
     QHostAddress address;
     if (!address.setAddress(text) || address.protocol() != QAbstractSocket::IPv6Protocol)
         return std::nullopt;
+    bool mapped = false;
+    const quint32 v4 = address.toIPv4Address(&mapped);
+    if (mapped) return QHostAddress(v4).toString();
     return address.toString();
+}
+
+AddressCheck found(std::optional<QString> address) {
+    AddressCheck check;
+    check.address = std::move(address);
+    if (!check.address) check.problem = AddressProblem::notAnAddress;
+    return check;
+}
+
+AddressCheck refused(AddressProblem problem) {
+    AddressCheck check;
+    check.problem = problem;
+    return check;
 }
 
 }  // namespace
 
-std::optional<QString> tableAddress(const QString& typed) {
+AddressCheck checkTableAddress(const QString& typed) {
     const QString text = typed.trimmed();
-    if (text.isEmpty() || text.size() > maxInvitationLength) return std::nullopt;
+    if (text.isEmpty()) return refused(AddressProblem::empty);
+    if (text.size() > maxInvitationLength) return refused(AddressProblem::notAnAddress);
+    // A port after the address: a number from 1 to 65535, the table's own by default.
+    quint16 port = 0;
+    const auto takePort = [&port](const QString& digits) {
+        if (!allDigits(digits) || digits.size() > 5) return false;
+        const int n = digits.toInt();
+        if (n < 1 || n > 65535) return false;
+        port = n == wire::tablePort ? 0 : static_cast<quint16>(n);
+        return true;
+    };
+    const auto withPort = [&port](AddressCheck check) {
+        if (check.address) check.port = port;
+        return check;
+    };
     if (text.startsWith(QLatin1Char('['))) {
         const qsizetype close = text.indexOf(QLatin1Char(']'));
-        if (close < 0) return std::nullopt;
+        if (close < 0) return refused(AddressProblem::notAnAddress);
         const QString after = text.mid(close + 1);
-        if (!after.isEmpty() && after != QLatin1Char(':') + portText) return std::nullopt;
-        return ipv6(text.mid(1, close - 1));
+        if (!after.isEmpty() && (!after.startsWith(QLatin1Char(':')) || !takePort(after.mid(1))))
+            return refused(AddressProblem::notAnAddress);
+        return withPort(found(ipv6(text.mid(1, close - 1))));
     }
     const qsizetype colons = text.count(QLatin1Char(':'));
-    if (colons > 1) return ipv6(text);
+    if (colons > 1) return found(ipv6(text));
     QString host = text;
     if (colons == 1) {
-        if (text.section(QLatin1Char(':'), 1) != portText) return std::nullopt;
+        if (!takePort(text.section(QLatin1Char(':'), 1)))
+            return refused(AddressProblem::notAnAddress);
         host = text.section(QLatin1Char(':'), 0, 0);
     }
-    if (allDigits(QString(host).remove(QLatin1Char('.'))))
-        return dottedQuad(host) ? std::optional<QString>(host) : std::nullopt;
-    return hostName(host);
+    const QString ascii = asciiForm(host);
+    if (ascii.isEmpty()) return refused(AddressProblem::notAnAddress);
+    if (readAsNumber(ascii))
+        return dottedQuad(ascii) ? withPort(found(ascii)) : refused(AddressProblem::numberForm);
+    return hostName(ascii) ? withPort(found(ascii)) : refused(AddressProblem::notAnAddress);
+}
+
+std::optional<QString> tableAddress(const QString& typed) {
+    const AddressCheck check = checkTableAddress(typed);
+    if (check.port != 0) return std::nullopt;
+    return check.address;
+}
+
+QString addressWithPort(const QString& address, quint16 port) {
+    if (port == 0 || port == wire::tablePort) return address;
+    const QString host =
+        address.contains(QLatin1Char(':')) ? QStringLiteral("[%1]").arg(address) : address;
+    return host + QLatin1Char(':') + QString::number(port);
+}
+
+QString AddressCheck::problemText(const QString& typed) const {
+    // A long paste is shown by its start: the whole of it would not fit any window.
+    QString shown = typed.trimmed();
+    if (shown.size() > 60) shown = shown.left(59) + QChar(0x2026);
+    switch (problem) {
+        case AddressProblem::none:
+            return {};
+        case AddressProblem::empty:
+            return QCoreApplication::translate(
+                "tess::Tjoin", "Type the address of the table, or choose one from the list.");
+        case AddressProblem::numberForm:
+            return QCoreApplication::translate(
+                       "tess::Tjoin",
+                       "\"%1\" is a number that computers read as an address other than it "
+                       "looks. Write an IPv4 address as four decimal numbers, such as "
+                       "192.168.1.20.")
+                .arg(shown);
+        case AddressProblem::notAnAddress:
+            break;
+    }
+    return QCoreApplication::translate(
+               "tess::Tjoin", "\"%1\" is not a host name, an IPv4 address or an IPv6 address.")
+        .arg(shown);
 }
 
 bool looksLikeInvitation(const QString& text) {
@@ -155,9 +247,11 @@ Invitation readInvitation(const QString& link) {
         if (port.size() > 5 || port.toInt() != wire::tablePort)
             return refuse(Invitation::Refusal::port);
     }
-    const std::optional<QString> address = tableAddress(host);
-    if (!address) return refuse(Invitation::Refusal::badAddress);
-    result.address = *address;
+    const AddressCheck address = checkTableAddress(host);
+    if (address.problem == AddressProblem::numberForm)
+        return refuse(Invitation::Refusal::numberForm);
+    if (!address.address) return refuse(Invitation::Refusal::badAddress);
+    result.address = *address.address;
     return result;
 }
 
@@ -230,6 +324,11 @@ QString Invitation::refusalText() const {
                 "tess::Invitation",
                 "This invitation is refused: its address is not a host name, an IPv4 "
                 "address or an IPv6 address in brackets.");
+        case Refusal::numberForm:
+            return QCoreApplication::translate(
+                "tess::Invitation",
+                "This invitation is refused: its address is a number that computers read as "
+                "an address other than it looks.");
     }
     return {};
 }

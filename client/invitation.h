@@ -9,11 +9,33 @@
 
 namespace tess {
 
+// Why a typed address is not taken.
+enum class AddressProblem {
+    none,
+    empty,
+    numberForm,  // a number the system would read as an address other than it looks
+    notAnAddress,
+};
+
+struct AddressCheck {
+    std::optional<QString> address;  // as the connection takes it
+    quint16 port = 0;                // one given after the address; 0 for the table's own
+    AddressProblem problem = AddressProblem::none;
+    // One sentence for the user about `typed`.
+    QString problemText(const QString& typed) const;
+};
+
 // A table address as the command line and the connection take it: a host name, an IPv4
-// address, or an IPv6 address without brackets. Nothing when `typed` is none of these;
-// brackets around an IPv6 address, surrounding spaces and the table's own port
-// (":7772") are taken off.
+// address of four decimal numbers, or an IPv6 address without brackets (an IPv4-mapped
+// one as its IPv4 address). Brackets around an IPv6 address and surrounding spaces are
+// taken off, and a port after the address (":7773", "[::1]:7773") is given apart. A name that a
+// resolver would read as a number (hex, octal, fewer than four parts, a numeric last label) is
+// refused: what is joined is what the user reads.
+AddressCheck checkTableAddress(const QString& typed);
+// The address of checkTableAddress() at the table's own port, or nothing.
 std::optional<QString> tableAddress(const QString& typed);
+// `address` as typed with a port other than the table's ("[::1]:7773").
+QString addressWithPort(const QString& address, quint16 port);
 
 struct Invitation {
     enum class Refusal {
@@ -26,6 +48,7 @@ struct Invitation {
         userInfo,
         port,        // a port other than the table's
         badAddress,  // a malformed name or number
+        numberForm,  // a number written in a form read differently from how it looks
     };
     Refusal refusal = Refusal::none;
     QString address;  // as tableAddress() gives it

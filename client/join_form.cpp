@@ -71,6 +71,11 @@ Tjoin::Tjoin(QString settingsPath, QWidget* parent)
            "the list holds the last five tables joined."));
     address_->lineEdit()->setPlaceholderText(tr("host name or address"));
     address_->setMinimumContentsLength(28);
+    // However long what is pasted, the window keeps its width; the whole is in the tip.
+    address_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    connect(address_, &QComboBox::editTextChanged, address_, [this](const QString& text) {
+        address_->setToolTip(text.size() > 28 ? text : QString());
+    });
 
     auto* form = new QFormLayout;
     form->addRow(tr("Your &name:"), name_);
@@ -110,7 +115,14 @@ void Tjoin::buildTableList() {
     tables_->setUniformRowHeights(true);
     tables_->setHeaderLabels(
         {tr("Host"), tr("Players"), tr("Spectators"), tr("State"), tr("Address")});
-    tables_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Names and addresses are strangers' text: bounded columns, the whole in a tip.
+    tables_->header()->setSectionResizeMode(QHeaderView::Interactive);
+    tables_->header()->setStretchLastSection(true);
+    tables_->setTextElideMode(Qt::ElideRight);
+    const QFontMetrics metrics(tables_->font());
+    const int widths[] = {16, 8, 9, 8};  // in average characters: Host, Players, ...
+    for (int column = 0; column < 4; ++column)
+        tables_->setColumnWidth(column, metrics.averageCharWidth() * widths[column] + 16);
     // Choosing a table fills in its address; Enter or a double click joins it.
     connect(tables_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item) setAddress(item->data(4, Qt::UserRole).toString());
@@ -142,27 +154,34 @@ void Tjoin::showTables(const QList<FoundTable>& tables) {
     tables_->setEnabled(true);
     tables_->clear();
     for (const FoundTable& table : tables) {
-        const QString address = tableAddress(table.address).value_or(table.address);
+        // A table at another port than the table's own is joined there, and says so.
+        const QString address =
+            addressWithPort(tableAddress(table.address).value_or(table.address), table.port);
         auto* item = new QTreeWidgetItem(
             tables_, {table.hostName, tr("%1 of %2").arg(table.seated).arg(table.tableSize),
                       QString::number(table.spectators),
                       table.playing ? tr("playing") : tr("waiting"), address});
         item->setData(4, Qt::UserRole, address);
+        item->setToolTip(0, table.hostName);
+        item->setToolTip(4, address);
         if (address == chosen) {
             const QSignalBlocker quiet(tables_);
             tables_->setCurrentItem(item);
         }
     }
-    tableNote_->setText(tables.isEmpty() ? tr("No tables found on this network yet.") : QString());
-    tableNote_->setVisible(tables.isEmpty());
+    QString note = tables.isEmpty() ? tr("No tables found on this network yet.") : QString();
+    if (browser_ && browser_->crowded())
+        note =
+            tr("So many tables are announced on this network that some may be missing "
+               "from the list. You can still join a table by its address.");
+    tableNote_->setText(note);
+    tableNote_->setVisible(!note.isEmpty());
 }
 
 void Tjoin::showUnavailable(const QString& reason) {
     tables_->clear();
     tables_->setEnabled(false);
-    tableNote_->setText(tr("Tables on this network cannot be listed: %1 You can still join "
-                           "a table by its address.")
-                            .arg(reason));
+    tableNote_->setText(tr("%1 You can still join a table by its address.").arg(reason));
     tableNote_->show();
 }
 
@@ -222,14 +241,13 @@ void Tjoin::joinClick() {
         }
         address = invitation.address;
     } else {
-        address = tableAddress(typed);
-    }
-    if (!address) {
-        say(typed.isEmpty()
-                ? tr("Type the address of the table, or choose one from the list.")
-                : tr("\"%1\" is not a host name, an IPv4 address or an IPv6 address.").arg(typed));
-        address_->setFocus();
-        return;
+        const AddressCheck check = checkTableAddress(typed);
+        if (!check.address) {
+            say(check.problemText(typed));
+            address_->setFocus();
+            return;
+        }
+        address = addressWithPort(*check.address, check.port);
     }
     problem_->hide();
     memory_.rememberName(name);

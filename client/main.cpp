@@ -5,11 +5,13 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
+#include <optional>
 
 #include "client/program.h"
 #include "client/quit_signals.h"
 #include "client/start_params.h"
 #include "platform/program_mutex.h"
+#include "reach/port_mapper.h"
 #include "records/settings_file.h"
 #include "shell/lazy_icon_style.h"
 #include "shell/paint_pacer.h"
@@ -85,19 +87,27 @@ int main(int argc, char* argv[]) {
     tess::QuitSignals quitSignals;
     // A table hosted or joined from the windows runs as the lobby's start would, in a
     // new program object: the old one, its table and its port are gone by then.
+    int code = 0;
     for (;;) {
-        tess::Program program(options);
-        bool signalled = false;
-        const auto onSignal = QObject::connect(&quitSignals, &tess::QuitSignals::quitRequested,
-                                               &app, [&program, &signalled] {
-                                                   signalled = true;
-                                                   program.chat().close();
-                                                   QCoreApplication::quit();
-                                               });
-        program.show();
-        const int code = QApplication::exec();
-        QObject::disconnect(onSignal);
-        if (signalled || !program.nextStart()) return code;
-        options.args = *program.nextStart();
+        std::optional<QStringList> next;
+        {
+            tess::Program program(options);
+            bool signalled = false;
+            const auto onSignal = QObject::connect(&quitSignals, &tess::QuitSignals::quitRequested,
+                                                   &app, [&program, &signalled] {
+                                                       signalled = true;
+                                                       program.chat().close();
+                                                       QCoreApplication::quit();
+                                                   });
+            program.show();
+            code = QApplication::exec();
+            QObject::disconnect(onSignal);
+            if (!signalled) next = program.nextStart();
+        }
+        if (!next) break;
+        options.args = *next;
     }
+    // No window is left to freeze: the router still hears that the table's port closes.
+    tess::PortMapper::finishPending(tess::PortMapper::exitWaitMs);
+    return code;
 }

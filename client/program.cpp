@@ -54,7 +54,8 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
     // The option takes effect at once on an open table.
     QObject::connect(chat_.get(), &Tchat::openRouterPortChanged, chat_.get(), [this] {
         if (!reach_) return;
-        reach_.reset();
+        reach_.reset();  // the router hears of it on its own thread
+        chat_->setInternetAddress({});
         openReach(reachPort_);
     });
     // Closing the window ends this table (and frees its port) before the next starts.

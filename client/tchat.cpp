@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QLineEdit>
@@ -9,12 +10,15 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QShowEvent>
+#include <QTimer>
 #include <bitset>
 #include <cstdio>
+#include <memory>
 
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
 #include "client/gamestart_form.h"
+#include "client/invitation.h"
 #include "client/keyboard_home.h"
 #include "client/main_menu.h"
 #include "client/model_texts.h"
@@ -271,17 +275,44 @@ bool Tchat::hostpress() {
 void Tchat::joinpress() {
     model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
-    // An IPv6 address may come in brackets, as in a link.
-    if (params_.host.startsWith(QLatin1Char('[')) && params_.host.endsWith(QLatin1Char(']')))
-        params_.host = params_.host.mid(1, params_.host.size() - 2);
-    const auto connectToHost = [this] {
-        link_.connectTo(params_.host, options_.port, params_.name.toStdString());
+    // The program's own default: a lobby may pass no address for this computer.
+    if (params_.host.trimmed().isEmpty()) params_.host = QStringLiteral("127.0.0.1");
+    // The command line's address is checked as the join window checks it: the table
+    // joined is the one the address shows.
+    const AddressCheck check = checkTableAddress(params_.host);
+    if (!check.address) {
+        joinFailed(check.problemText(params_.host));
+        return;
+    }
+    params_.host = *check.address;
+    const quint16 port = check.port != 0 ? check.port : options_.port;
+    // Finding the name and the table's answer share one budget.
+    QElapsedTimer since;
+    since.start();
+    const auto connectToHost = [this, since, port] {
+        link_.setAnswerTimeout(int(std::max<qint64>(1, options_.answerMs - since.elapsed())));
+        link_.connectTo(params_.host, port, params_.name.toStdString());
         link_.openLobbyLink(options_.lobbyPort);
     };
     // An address is used as it stands; a name must be found first, or the connection
     // would wait for ever without a word.
-    if (QHostAddress address; !params_.host.isEmpty() && !address.setAddress(params_.host)) {
-        QHostInfo::lookupHost(params_.host, this, [this, connectToHost](const QHostInfo& info) {
+    if (QHostAddress address; address.setAddress(params_.host)) {
+        connectToHost();
+        return;
+    }
+    auto lookup = std::make_shared<int>(-1);
+    auto* giveUp = new QTimer(this);
+    giveUp->setSingleShot(true);
+    connect(giveUp, &QTimer::timeout, this, [this, lookup, giveUp] {
+        QHostInfo::abortHostLookup(*lookup);
+        giveUp->deleteLater();
+        joinFailed(joinFailureText(ClientLink::Ending::noAnswer));
+    });
+    giveUp->start(options_.answerMs);
+    *lookup = QHostInfo::lookupHost(
+        params_.host, this, [this, connectToHost, giveUp](const QHostInfo& info) {
+            giveUp->stop();
+            giveUp->deleteLater();
             if (info.error() == QHostInfo::NoError && !info.addresses().isEmpty()) {
                 connectToHost();
                 return;
@@ -290,9 +321,6 @@ void Tchat::joinpress() {
             joinFailed(tr("Host Lookup - Could Not Find Host Entry") + QLatin1Char('\n') +
                        tr("No computer named %1 was found.").arg(params_.host));
         });
-        return;
-    }
-    connectToHost();
 }
 
 void Tchat::button_startClick() {

@@ -81,7 +81,14 @@ void Tchat::CopyInvitation1Click() {
     const QString link = invitation();
     if (link.isEmpty()) return;
     QApplication::clipboard()->setText(link);
-    notice(tr("Invitation copied: %1 Send it to the players you want at your table.").arg(link));
+    // Without the router's forward, only the local address reaches this table.
+    if (!tableAddress(internetAddress_))
+        notice(tr("Invitation copied: %1 Only players on this network can use it: your router "
+                  "does not forward the table's port to this computer.")
+                   .arg(link));
+    else
+        notice(
+            tr("Invitation copied: %1 Send it to the players you want at your table.").arg(link));
 }
 
 // A link from the command line or the chat: the join window, filled in; joining waits

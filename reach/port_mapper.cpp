@@ -1,23 +1,36 @@
 #include "reach/port_mapper.h"
 
-#include <QLoggingCategory>
-#include <QTimer>
-
-Q_DECLARE_LOGGING_CATEGORY(lcRouter)
+#include <QSemaphore>
+#include <QThread>
+#include <memory>
 
 namespace tess {
 
-PortMapper::PortMapper(QObject* parent, int leaseSeconds, int discoveryMs)
-    : QObject(parent), thread_(new QThread), worker_(new RouterWorker(leaseSeconds, discoveryMs)) {
+namespace {
+
+// The one thread that talks to routers, for the program's whole life. Left running at
+// the end: the program ends it.
+QObject* routerThread() {
+    static QObject* const context = [] {
+        auto* thread = new QThread;
+        thread->setObjectName(QStringLiteral("router"));
+        auto* object = new QObject;
+        object->moveToThread(thread);
+        thread->start();
+        return object;
+    }();
+    return context;
+}
+
+}  // namespace
+
+PortMapper::PortMapper(QObject* parent) : PortMapper(parent, Options()) {}
+
+PortMapper::PortMapper(QObject* parent, Options options)
+    : QObject(parent), worker_(new RouterWorker(options)) {
     qRegisterMetaType<RouterResult>();
-    thread_->setObjectName(QStringLiteral("router"));
-    worker_->moveToThread(thread_);
-    connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
-    connect(worker_, &RouterWorker::answered, this, [this](const RouterResult& r) {
-        emit answered(r);
-        if (!r.externalAddress.isEmpty()) emit externalAddressKnown(r.externalAddress);
-    });
-    thread_->start();
+    worker_->moveToThread(routerThread()->thread());
+    connect(worker_, &RouterWorker::answered, this, &PortMapper::answered);
 }
 
 PortMapper::~PortMapper() { close(); }
@@ -26,27 +39,28 @@ void PortMapper::open(quint16 port) {
     QMetaObject::invokeMethod(worker_, [w = worker_, port] { w->open(port); });
 }
 
-void PortMapper::close(int waitMs) {
+void PortMapper::close() {
     if (closed_) return;
     closed_ = true;
-    // After whatever the thread is doing now; then the thread ends.
+    disconnect(worker_, nullptr, this, nullptr);
+    // After whatever the router thread is doing now.
     QMetaObject::invokeMethod(worker_, [w = worker_] {
         w->close();
-        QThread::currentThread()->quit();
+        w->deleteLater();
     });
-    if (thread_->wait(waitMs)) {
-        delete thread_;
-        return;
-    }
-    // A router that does not answer must not hold up the program's end: the thread is
-    // left to finish on its own.
-    qCInfo(lcRouter) << "The router did not answer in time; its mapping may stay until its "
-                        "lease ends";
-    worker_->disconnect(this);
 }
 
-RouterWorker::RouterWorker(int leaseSeconds, int discoveryMs) : leaseSeconds_(leaseSeconds) {
-    session_.setDiscoveryMs(discoveryMs);
+bool PortMapper::finishPending(int waitMs) {
+    // The thread takes requests in order: this one comes after all asked before it.
+    auto done = std::make_shared<QSemaphore>();
+    QMetaObject::invokeMethod(routerThread(), [done] { done->release(); });
+    return done->tryAcquire(1, waitMs);
+}
+
+RouterWorker::RouterWorker(const PortMapper::Options& options)
+    : leaseSeconds_(options.leaseSeconds) {
+    session_.setDiscoveryMs(options.discoveryMs);
+    session_.setRouterUrl(options.routerUrl);
 }
 
 void RouterWorker::open(quint16 port) {

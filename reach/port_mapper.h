@@ -1,10 +1,10 @@
-// Keeps the table's port open on the router while the table is open: asks on a thread
-// of its own (the table never waits), renews the lease at half time, and removes the
-// mapping when it goes, waiting a few seconds at most for the router.
+// Keeps the table's port open on the router while the table is open. Every call to a
+// router happens on one thread of the program's own, in the order asked for (a removal
+// before the next request), and nothing ever waits for it on the window's thread: the
+// table and its windows go at once, and the router hears of it when it answers.
 #pragma once
 
 #include <QObject>
-#include <QThread>
 #include <QTimer>
 
 #include "reach/router_session.h"
@@ -19,33 +19,43 @@ class PortMapper : public QObject {
     Q_OBJECT
 public:
     static constexpr int defaultLeaseSeconds = 3600;
-    static constexpr int closeWaitMs = 5000;
+    // What the program's end gives the router, after its windows are gone: a router
+    // that gave up on one request (5 s) still hears the check and the removal.
+    static constexpr int exitWaitMs = 12000;
 
-    explicit PortMapper(QObject* parent = nullptr, int leaseSeconds = defaultLeaseSeconds,
-                        int discoveryMs = 2000);
-    // Removes the mapping (waits for the router at most closeWaitMs).
+    struct Options {
+        int leaseSeconds = defaultLeaseSeconds;
+        int discoveryMs = 2000;
+        QString routerUrl;  // a router's description to ask instead of discovering one
+    };
+
+    explicit PortMapper(QObject* parent = nullptr);
+    PortMapper(QObject* parent, Options options);
+    // Removes the mapping, without waiting for the router.
     ~PortMapper() override;
 
     void open(quint16 port);
-    // Removes the mapping and waits for the router at most `waitMs`.
-    void close(int waitMs = closeWaitMs);
+    // Removes the mapping, without waiting for the router.
+    void close();
+
+    // Waits at most `waitMs` for what was asked of routers so far; true when all is done.
+    // For the program's end, once no window is left to freeze.
+    static bool finishPending(int waitMs);
 
 signals:
     // What the router did, first on opening, then on every renewal that changed it.
     void answered(const tess::RouterResult& result);
-    void externalAddressKnown(const QString& address);
 
 private:
-    QThread* thread_;
     RouterWorker* worker_;
     bool closed_ = false;
 };
 
-// Lives on the mapper's thread.
+// Lives on the router thread.
 class RouterWorker : public QObject {
     Q_OBJECT
 public:
-    RouterWorker(int leaseSeconds, int discoveryMs);
+    explicit RouterWorker(const PortMapper::Options& options);
 
     void open(quint16 port);
     void renew();

@@ -31,6 +31,18 @@ QString upnpError(int code) {
                 : QString::number(code);
 }
 
+// What the user is told for a failed request; the router's own words go to the log.
+RouterResult::Reason reasonFor(int code) {
+    // miniupnpc's own codes: the request did not get an answer it could read.
+    if (code == UPNPCOMMAND_HTTP_ERROR || code == UPNPCOMMAND_UNKNOWN_ERROR ||
+        code == UPNPCOMMAND_INVALID_RESPONSE)
+        return RouterResult::Reason::noAnswer;
+    return RouterResult::Reason::refusedByRouter;
+}
+
+// The answers that say the router holds no mapping for the port.
+bool noSuchMapping(int code) { return code == 714 || code == 713; }
+
 }  // namespace
 
 struct RouterSession::Upnp {
@@ -64,32 +76,58 @@ RouterResult RouterSession::renew(int leaseSeconds) {
     return r;
 }
 
+bool RouterSession::findIgd(UPNPDev* devices) {
+    upnp_ = std::make_unique<Upnp>();
+    int found = 0;
+    if (devices == nullptr) {
+        found = UPNP_GetIGDFromUrl(routerUrl_.toUtf8().constData(), &upnp_->urls, &upnp_->data,
+                                   upnp_->lanAddress, sizeof upnp_->lanAddress);
+    } else {
+#if MINIUPNPC_API_VERSION >= 18
+        char wanAddress[64] = {};
+        found = UPNP_GetValidIGD(devices, &upnp_->urls, &upnp_->data, upnp_->lanAddress,
+                                 sizeof upnp_->lanAddress, wanAddress, sizeof wanAddress);
+        if (found == 4) found = 0;  // a UPnP device, but not a router
+#else
+        found = UPNP_GetValidIGD(devices, &upnp_->urls, &upnp_->data, upnp_->lanAddress,
+                                 sizeof upnp_->lanAddress);
+        if (found == 3) found = 0;
+#endif
+    }
+    upnp_->valid = found != 0;
+    return upnp_->valid;
+}
+
+// Only a router that says so is not connected: one whose answer is an error may still
+// forward the port, and its answer to the request itself tells.
+bool RouterSession::connected() {
+    char status[64] = {}, lastError[64] = {};
+    unsigned int uptime = 0;
+    const int r = UPNP_GetStatusInfo(upnp_->urls.controlURL, upnp_->data.first.servicetype, status,
+                                     &uptime, lastError);
+    if (r != UPNPCOMMAND_SUCCESS) {
+        qCInfo(lcRouter) << "GetStatusInfo failed:" << upnpError(r);
+        return true;
+    }
+    return std::strcmp(status, "Connected") == 0;
+}
+
 RouterResult RouterSession::openUpnp(int leaseSeconds) {
     RouterResult r;
     r.method = QStringLiteral("UPnP");
-    int error = 0;
-    UPNPDev* devices =
-        upnpDiscover(discoveryMs_, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
-    if (devices == nullptr) return r;
-    upnp_ = std::make_unique<Upnp>();
-#if MINIUPNPC_API_VERSION >= 18
-    char wanAddress[64] = {};
-    const int found = UPNP_GetValidIGD(devices, &upnp_->urls, &upnp_->data, upnp_->lanAddress,
-                                       sizeof upnp_->lanAddress, wanAddress, sizeof wanAddress);
-    // 1 connected, 2 connected with a private address, 3 not connected, 4 not an IGD.
-    const bool connected = found == 1 || found == 2;
-#else
-    const int found = UPNP_GetValidIGD(devices, &upnp_->urls, &upnp_->data, upnp_->lanAddress,
-                                       sizeof upnp_->lanAddress);
-    // 1 connected, 2 not connected, 3 not an IGD.
-    const bool connected = found == 1;
-#endif
-    freeUPNPDevlist(devices);
-    upnp_->valid = found != 0;
-    if (found == 0) return r;
+    UPNPDev* devices = nullptr;
+    if (routerUrl_.isEmpty()) {
+        int error = 0;
+        devices = upnpDiscover(discoveryMs_, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
+        if (devices == nullptr) return r;
+    }
+    const bool found = findIgd(devices);
+    if (devices) freeUPNPDevlist(devices);
+    if (!found) return r;
     r.localAddress = QString::fromLatin1(upnp_->lanAddress);
-    if (!connected) {
+    if (!connected()) {
         r.outcome = RouterResult::Outcome::refused;
+        r.reason = RouterResult::Reason::notConnected;
         r.detail = QStringLiteral("the router is not connected to the internet");
         return r;
     }
@@ -107,7 +145,16 @@ RouterResult RouterSession::addUpnp(int leaseSeconds) {
         r.externalAddress = QString::fromLatin1(external);
 
     const std::string port = std::to_string(port_);
+    const auto refuse = [&](int code, const char* what) {
+        // A mapping made before stays ours to remove at the end.
+        qCInfo(lcRouter) << what << "failed:" << upnpError(code);
+        r.outcome = RouterResult::Outcome::refused;
+        r.reason = reasonFor(code);
+        r.detail = upnpError(code);
+        return r;
+    };
     // A mapping of this port to another computer is that computer's: never overwritten.
+    // A router that cannot say what the port goes to might be forwarding it anywhere.
     char client[40] = {}, clientPort[6] = {}, desc[80] = {}, enabled[4] = {}, lease[16] = {};
     const int held = UPNP_GetSpecificPortMappingEntry(
         control, service, port.c_str(), "TCP", nullptr, client, clientPort, desc, enabled, lease);
@@ -116,6 +163,11 @@ RouterResult RouterSession::addUpnp(int leaseSeconds) {
         mapped_ = false;
         r.outcome = RouterResult::Outcome::taken;
         r.takenBy = QString::fromLatin1(client);
+        return r;
+    }
+    if (held != UPNPCOMMAND_SUCCESS && !noSuchMapping(held)) {
+        refuse(held, "GetSpecificPortMappingEntry");
+        r.reason = RouterResult::Reason::cannotTell;
         return r;
     }
     const std::string leaseText = std::to_string(leaseSeconds);
@@ -133,16 +185,36 @@ RouterResult RouterSession::addUpnp(int leaseSeconds) {
         return r;
     }
     if (added != UPNPCOMMAND_SUCCESS) {
-        qCInfo(lcRouter) << "AddPortMapping failed:" << added;
-        r.outcome = RouterResult::Outcome::refused;
-        r.detail = upnpError(added);
-        return r;
+        // A router that answers late may have made the mapping after we gave up.
+        unsure_ = true;
+        removeIfOurs();
+        return refuse(added, "AddPortMapping");
     }
     mapped_ = true;
+    unsure_ = false;
     viaNatPmp_ = false;
     r.outcome = RouterResult::Outcome::opened;
     r.leaseSeconds = granted;
     return r;
+}
+
+// Removes the port's mapping when it is this computer's and bears our name; nobody
+// else's is ever touched. Until one is found and removed, the router may still make it.
+void RouterSession::removeIfOurs() {
+    if (!upnp_ || !upnp_->valid) return;
+    const std::string port = std::to_string(port_);
+    const char* control = upnp_->urls.controlURL;
+    const char* service = upnp_->data.first.servicetype;
+    char client[40] = {}, clientPort[6] = {}, desc[80] = {}, enabled[4] = {}, lease[16] = {};
+    const int held = UPNP_GetSpecificPortMappingEntry(
+        control, service, port.c_str(), "TCP", nullptr, client, clientPort, desc, enabled, lease);
+    if (held != UPNPCOMMAND_SUCCESS) return;
+    if (std::strcmp(client, upnp_->lanAddress) != 0 || port != clientPort ||
+        std::strcmp(desc, mappingName) != 0)
+        return;
+    const int removed = UPNP_DeletePortMapping(control, service, port.c_str(), "TCP", nullptr);
+    qCInfo(lcRouter) << "Removed a mapping the router made after all:" << removed;
+    if (removed == UPNPCOMMAND_SUCCESS) unsure_ = false;
 }
 
 namespace {
@@ -201,6 +273,7 @@ RouterResult RouterSession::openNatPmp(int leaseSeconds) {
         natPmpAnswer(n, answer) != 0) {
         closenatpmp(&n);
         r.outcome = RouterResult::Outcome::refused;
+        r.reason = RouterResult::Reason::noAnswer;
         r.detail = QStringLiteral("the router did not answer the request");
         return r;
     }
@@ -224,7 +297,10 @@ RouterResult RouterSession::openNatPmp(int leaseSeconds) {
 }
 
 void RouterSession::close() {
-    if (!mapped_) return;
+    if (!mapped_) {
+        if (unsure_ && !viaNatPmp_) removeIfOurs();
+        return;
+    }
     mapped_ = false;
     if (viaNatPmp_) {
         natpmp_t n{};

@@ -8,6 +8,7 @@
 
 #include <QHostAddress>
 #include <QLoggingCategory>
+#include <QNetworkInterface>
 #include <algorithm>
 
 #include "reach/avahi_link.h"
@@ -77,6 +78,16 @@ struct TableBrowser::Browsing {
         table.service = QString::fromUtf8(name);
         table.address = addressText(address, interface);
         table.port = port;
+        // A stranger may announce any address: only one that leads to another computer
+        // is listed (the loopback only when announced on the loopback, by this computer).
+        const bool onLoopback = QNetworkInterface::interfaceFromIndex(interface).flags().testFlag(
+            QNetworkInterface::IsLoopBack);
+        if (port == 0 || !joinableAnnouncedAddress(table.address, onLoopback)) {
+            qCInfo(lcMdns) << "Announced table" << table.service
+                           << "at an address not joined:" << table.address;
+            b->resolved(key, false, {}, false);
+            return;
+        }
         b->resolved(key, true, table, address->proto == AVAHI_PROTO_INET);
     }
 };
@@ -107,6 +118,7 @@ void TableBrowser::start() {
         available_ = false;
         reason_ = tr("Tables on this network cannot be listed: %1")
                       .arg(QString::fromUtf8(avahi_strerror(avahi_client_errno(link_->client()))));
+        qCInfo(lcMdns) << reason_;
         emit changed();
         return;
     }
@@ -118,6 +130,7 @@ void TableBrowser::start() {
 void TableBrowser::stop() {
     freeLookups();
     tables_.clear();
+    crowded_ = false;
     available_ = false;
     switch (link_->trouble()) {
         case AvahiLink::Trouble::noResponder:
@@ -146,7 +159,17 @@ void TableBrowser::itemNew(int interface, int protocol, const char* name, const 
     AvahiServiceResolver* r = avahi_service_resolver_new(
         link_->client(), interface, protocol, name, type, domain, AVAHI_PROTO_UNSPEC,
         static_cast<AvahiLookupFlags>(0), &Browsing::resolved, this);
-    if (r == nullptr) return;
+    if (r == nullptr) {
+        // The responder keeps a limited number of lookups for each program: past it, a
+        // flood of announcements would hide the tables behind it without a word.
+        qCInfo(lcMdns) << "Cannot resolve" << name << "-"
+                       << avahi_strerror(avahi_client_errno(link_->client()));
+        if (!crowded_) {
+            crowded_ = true;
+            emit changed();
+        }
+        return;
+    }
     sightings_[key].resolver = r;
 }
 

@@ -34,6 +34,9 @@ public:
     bool available() const { return available_; }
     QString unavailableReason() const { return reason_; }
     QList<FoundTable> tables() const { return tables_; }
+    // More tables are announced than the responder looks up for one program: some may
+    // be missing from tables().
+    bool crowded() const { return crowded_; }
 
 signals:
     void changed();
@@ -58,6 +61,7 @@ private:
     void resolved(const QString& key, bool ok, const FoundTable& table, bool ipv4);
 
     bool available_ = false;
+    bool crowded_ = false;
     QString reason_;
     QList<FoundTable> tables_;
     AvahiLink* link_;

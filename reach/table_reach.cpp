@@ -1,9 +1,12 @@
 #include "reach/table_reach.h"
 
+#include <QLoggingCategory>
 #include <QTimer>
 
 #include "reach/port_mapper.h"
 #include "reach/table_announcer.h"
+
+Q_DECLARE_LOGGING_CATEGORY(lcRouter)
 
 namespace tess {
 
@@ -18,7 +21,8 @@ TableReach::TableReach(quint16 port, std::function<AnnouncedTable()> figures, Op
         });
         return;
     }
-    mapper_ = new PortMapper(this, options.leaseSeconds, options.discoveryMs);
+    mapper_ = new PortMapper(
+        this, PortMapper::Options{options.leaseSeconds, options.discoveryMs, options.routerUrl});
     connect(mapper_, &PortMapper::answered, this, &TableReach::answered);
     mapper_->open(port);
 }
@@ -31,12 +35,19 @@ TableReach::~TableReach() {
 
 void TableReach::answered(const RouterResult& result) {
     local_ = result.localAddress;
+    if (!result.detail.isEmpty()) qCInfo(lcRouter) << result.method << result.detail;
     for (const QString& line : linesFor(result, port_))
         emit notice(line);
-    if (!result.externalAddress.isEmpty() && result.externalAddress != external_) {
-        external_ = result.externalAddress;
+    const QString external = reachableAt(result) ? result.externalAddress : QString();
+    if (external != external_) {
+        external_ = external;
         emit externalAddressKnown(external_);
     }
+}
+
+bool TableReach::reachableAt(const RouterResult& result) {
+    return result.outcome == RouterResult::Outcome::opened && !result.externalAddress.isEmpty() &&
+           !behindAnotherNat(result.externalAddress);
 }
 
 QString TableReach::localOnlyLine(const QString& localAddress) {
@@ -46,6 +57,35 @@ QString TableReach::localOnlyLine(const QString& localAddress) {
             "can join.");
     return tr("Players on this network can join at %1.").arg(localAddress);
 }
+
+namespace {
+
+QString refusalLine(RouterResult::Reason reason, quint16 port) {
+    using Reason = RouterResult::Reason;
+    switch (reason) {
+        case Reason::notConnected:
+            return TableReach::tr(
+                       "Your router did not open port %1 for this table: it says it is not "
+                       "connected to the internet.")
+                .arg(port);
+        case Reason::noAnswer:
+            return TableReach::tr(
+                       "Your router did not open port %1 for this table: it did not answer "
+                       "in time.")
+                .arg(port);
+        case Reason::cannotTell:
+            return TableReach::tr(
+                       "Your router cannot say which computer port %1 goes to, so it was left "
+                       "as it is: players on the internet may not reach this table.")
+                .arg(port);
+        case Reason::none:
+        case Reason::refusedByRouter:
+            break;
+    }
+    return TableReach::tr("Your router refused to open port %1 for this table.").arg(port);
+}
+
+}  // namespace
 
 QStringList TableReach::linesFor(const RouterResult& r, quint16 port) {
     QStringList lines;
@@ -71,9 +111,7 @@ QStringList TableReach::linesFor(const RouterResult& r, quint16 port) {
                                 .arg(r.takenBy));
             break;
         case Outcome::refused:
-            lines << tr("Your router did not open port %1 for this table (%2).")
-                         .arg(port)
-                         .arg(r.detail);
+            lines << refusalLine(r.reason, port);
             break;
         case Outcome::noRouter:
             lines << tr("No router answered (UPnP, NAT-PMP), so port %1 is not open to the "

@@ -21,11 +21,13 @@ public:
         bool openRouterPort = true;
         int leaseSeconds = 3600;
         int discoveryMs = 2000;
+        QString routerUrl;  // a router's description to ask instead of discovering one
     };
 
     TableReach(quint16 port, std::function<AnnouncedTable()> figures, Options options,
                QObject* parent = nullptr);
-    // Withdraws the announcement and removes the router's mapping.
+    // Withdraws the announcement and removes the router's mapping (the router hears of it
+    // when it answers; nothing here waits for it).
     ~TableReach() override;
 
     QString externalAddress() const { return external_; }
@@ -35,11 +37,14 @@ public:
     // The lines the hosting user reads in the chat, for what the router answered.
     static QStringList linesFor(const RouterResult& result, quint16 port);
     static QString localOnlyLine(const QString& localAddress);
+    // Whether players on the internet reach this table at the router's address.
+    static bool reachableAt(const RouterResult& result);
 
 signals:
     // A line for the hosting user's chat.
     void notice(const QString& line);
-    // The internet address the router reports.
+    // The internet address while the router forwards the table's port to this computer
+    // from there; empty when it does not (any more).
     void externalAddressKnown(const QString& address);
 
 private:

@@ -7,12 +7,12 @@
 
 #include "wire/commands.h"
 #include "wire/limits.h"
+#include "wire/names.h"
 
 namespace tess {
 
 namespace {
 
-constexpr int maxNameBytes = 100;
 constexpr int maxLabelBytes = 63;
 
 // Cut to `bytes` of UTF-8 without splitting a character.
@@ -31,11 +31,10 @@ QString cutUtf8(const QString& text, int bytes) {
     return out;
 }
 
+// A stranger's name, cleaned as names from the wire are: no control, bidirectional or
+// zero-width characters, and bounded.
 QString cleanName(const QString& text) {
-    QString out;
-    for (const QChar c : text)
-        if (!c.isNonCharacter() && c.category() != QChar::Other_Control) out += c;
-    return cutUtf8(out.trimmed(), maxNameBytes);
+    return QString::fromStdString(wire::cleanName(text.toStdString())).trimmed();
 }
 
 QString valueOf(AvahiStringList* txt, const char* key) {
@@ -84,6 +83,22 @@ QString serviceNameFor(const QString& hostName) {
     const QString name = cleanName(hostName);
     return cutUtf8(QStringLiteral("Tessarine: %1").arg(name.isEmpty() ? QStringLiteral("?") : name),
                    maxLabelBytes);
+}
+
+bool joinableAnnouncedAddress(const QString& address, bool onLoopback) {
+    QHostAddress a;
+    if (!a.setAddress(address)) return false;
+    if (a.isNull() || a.isMulticast() || a.isBroadcast()) return false;
+    if (a == QHostAddress(QHostAddress::AnyIPv4) || a == QHostAddress(QHostAddress::AnyIPv6))
+        return false;
+    bool mapped = false;
+    const quint32 v4 = a.toIPv4Address(&mapped);
+    if (mapped && a.protocol() == QAbstractSocket::IPv6Protocol)
+        return joinableAnnouncedAddress(QHostAddress(v4).toString(), onLoopback);
+    // 0.0.0.0/8 reaches this computer too on some systems.
+    if (a.isInSubnet(QHostAddress(QStringLiteral("0.0.0.0")), 8)) return false;
+    if (a.isLoopback()) return onLoopback;
+    return true;
 }
 
 }  // namespace tess

@@ -53,8 +53,10 @@ TEST(Invitation, TakesAnAddressAndNothingElse) {
         {"tessarine://host..example", Refusal::badAddress, ""},
         {"tessarine://ho st", Refusal::badAddress, ""},
         {"tessarine://host;rm", Refusal::badAddress, ""},
-        {"tessarine://999.1.1.1", Refusal::badAddress, ""},
-        {"tessarine://10.1", Refusal::badAddress, ""},
+        {"tessarine://999.1.1.1", Refusal::numberForm, ""},
+        {"tessarine://10.1", Refusal::numberForm, ""},
+        {"tessarine://0xc0.0xa8.0x32.0x01", Refusal::numberForm, ""},
+        {"tessarine://[::ffff:192.168.50.1]", Refusal::none, "192.168.50.1"},
     };
     for (const LinkCase& c : cases) {
         const Invitation invitation = readInvitation(QString::fromUtf8(c.link));
@@ -91,6 +93,8 @@ TEST(TableAddress, TakesWhatPeopleTypeForATable) {
         {"fe80::1%lo", "fe80::1%lo"},
         {"host.example:7772", "host.example"},
         {"[::1]:7772", "::1"},
+        {"[::ffff:192.168.50.1]", "192.168.50.1"},
+        {"::FFFF:10.0.0.7", "10.0.0.7"},
         {"localhost", "localhost"},
         {"host.example:80", nullptr},
         {"", nullptr},
@@ -106,6 +110,51 @@ TEST(TableAddress, TakesWhatPeopleTypeForATable) {
         else
             EXPECT_FALSE(address) << typed << " gave " << address->toStdString();
     }
+}
+
+// A resolver reads hex, octal, short and plain-number forms as addresses other than they
+// look: each is refused for that reason, and only four decimal numbers are an IPv4 address.
+TEST(TableAddress, NumbersAreTakenOnlyAsFourDecimalParts) {
+    const std::pair<const char*, AddressProblem> cases[] = {
+        {"0x7f.1", AddressProblem::numberForm},
+        {"0x7f000001", AddressProblem::numberForm},
+        {"0X7F.0.0.1", AddressProblem::numberForm},
+        {"0x7f.0.0.0x1", AddressProblem::numberForm},
+        {"0xc0.0xa8.0x32.0x01", AddressProblem::numberForm},
+        {"127.1", AddressProblem::numberForm},
+        {"0177.0.0.1", AddressProblem::numberForm},
+        {"127.0.0.01", AddressProblem::numberForm},
+        {"2130706433", AddressProblem::numberForm},
+        {"1.2.3.4.5", AddressProblem::numberForm},
+        {"256.0.0.1", AddressProblem::numberForm},
+        {"0x", AddressProblem::numberForm},
+        {"host.example.0x1", AddressProblem::numberForm},
+        {"host.99", AddressProblem::numberForm},
+        {"\uFF11\uFF12\uFF17.\uFF10.\uFF10.\uFF11", AddressProblem::none},  // full-width digits
+        {"127.0.0.1", AddressProblem::none},
+        {"0xbeef.example", AddressProblem::none},
+        {"1e100.example", AddressProblem::none},
+        {"host.example:0", AddressProblem::notAnAddress},
+        {"[::1]:65536", AddressProblem::notAnAddress},
+        {"  ", AddressProblem::empty},
+        {"a b", AddressProblem::notAnAddress},
+    };
+    for (const auto& [typed, problem] : cases) {
+        const AddressCheck check = checkTableAddress(QString::fromUtf8(typed));
+        EXPECT_EQ(check.problem, problem) << typed;
+        EXPECT_EQ(bool(check.address), problem == AddressProblem::none) << typed;
+        EXPECT_EQ(check.problemText(typed).isEmpty(), problem == AddressProblem::none) << typed;
+    }
+    // A port apart from the table's own is given apart; the address alone is the table's.
+    EXPECT_EQ(checkTableAddress("[::1]:7773").port, 7773);
+    EXPECT_EQ(checkTableAddress("host.example:7772").port, 0);
+    EXPECT_EQ(addressWithPort("::1", 7773), "[::1]:7773");
+    EXPECT_EQ(addressWithPort("host.example", 7772), "host.example");
+    EXPECT_EQ(tableAddress(QString::fromUtf8("\uFF11\uFF12\uFF17.\uFF10.\uFF10.\uFF11")),
+              "127.0.0.1");
+    // A pasted screenful is quoted by its start only.
+    const QString paste(10000, QLatin1Char('x'));
+    EXPECT_LT(checkTableAddress(paste).problemText(paste).size(), 200);
 }
 
 TEST(JoinMemory, KeepsTheCleanNameAndTheLastFiveAddressesNewestFirst) {

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHostInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -149,6 +150,40 @@ TEST_F(TablesTest, UnansweredJoinIsGivenUpAndSaidSo) {
     EXPECT_FALSE(chat->link().connected());
 }
 
+// An address joins where it says or not at all: numbers written in forms that resolvers
+// read differently never reach the table that listens at 127.0.0.1, whether they come on
+// the command line, in a link or in the join window; the forms that say 127.0.0.1 do.
+TEST_F(TablesTest, NumbersInDisguiseJoinNothing) {
+    FakeHost listener;
+    const char* disguised[] = {"0x7f.1",     "0x7f000001", "0X7F.0.0.1", "0x7f.0.0.0x1",   "127.1",
+                               "0177.0.0.1", "2130706433", "127.0.0.01", "[::ffff:0x7f.1]"};
+    for (const char* form : disguised) {
+        start({"Bob", QString::fromLatin1(form), "false"}, listener.port());
+        EXPECT_TRUE(boxText().contains(form)) << form << ": " << boxText().toStdString();
+        openBox()->accept();
+        start({QStringLiteral("tessarine://") + QString::fromLatin1(form)}, listener.port());
+        EXPECT_TRUE(boxText().startsWith("This invitation is refused")) << form;
+        openBox()->accept();
+        chat->openJoinWindow();
+        chat->joinWindow()->setAddress(QString::fromLatin1(form));
+        chat->joinWindow()->joinClick();
+        EXPECT_TRUE(chat->joinWindow()->problem()->isVisible()) << form;
+        EXPECT_FALSE(program->nextStart()) << form;
+    }
+    // The same listener takes the forms that mean what they say: had any disguised form
+    // connected, it would be waiting here first.
+    for (const char* form : {"127.0.0.1", "[::ffff:127.0.0.1]"}) {
+        start({"Bob", QString::fromLatin1(form), "false"}, listener.port());
+        QTcpSocket* arrived = listener.accept();
+        ASSERT_NE(arrived, nullptr) << form;
+        EXPECT_TRUE(arrived->peerAddress().isLoopback() ||
+                    arrived->peerAddress().toIPv4Address() == 0x7f000001)
+            << form;
+        EXPECT_FALSE(listener.server.hasPendingConnections()) << form;
+        delete arrived;
+    }
+}
+
 // A link never joins by itself: the join window opens filled in; a bad link is refused.
 TEST_F(TablesTest, InvitationStartOpensTheJoinWindowFilledIn) {
     FakeHost anybody(0);
@@ -178,19 +213,23 @@ TEST_F(TablesTest, InvitationLinksInTheChatOpenTheJoinWindow) {
     EXPECT_FALSE(program->nextStart());  // not joined
 }
 
-TEST_F(TablesTest, CopiedInvitationCarriesTheInternetAddressOnceKnown) {
+TEST_F(TablesTest, CopiedInvitationCarriesTheInternetAddressOnlyWhileForwarded) {
     start({"Ann", "127.0.0.1", "true"});
     ASSERT_TRUE(chatShows("You are Connected."));
     ASSERT_TRUE(chat->menu()->CopyInvitation1->isEnabled());
     chat->menu()->CopyInvitation1->trigger();
     const QString local = QApplication::clipboard()->text();
     EXPECT_TRUE(readInvitation(local).ok()) << local.toStdString();
-    EXPECT_TRUE(chatShows(local + " Send it to the players"));  // as a link in the chat
+    // Without the router's forward, the chat says who can use it.
+    EXPECT_TRUE(chatShows(local + " Only players on this network can use it"));
     chat->setInternetAddress("2001:db8::5");
     chat->menu()->CopyInvitation1->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "tessarine://[2001:db8::5]");
+    EXPECT_TRUE(chatShows("tessarine://[2001:db8::5] Send it to the players"));
     chat->setInternetAddress("203.0.113.9");
     EXPECT_EQ(chat->invitation(), "tessarine://203.0.113.9");
+    chat->setInternetAddress({});  // the router no longer forwards the port here
+    EXPECT_EQ(chat->invitation(), local);
 }
 
 // A hosted table takes players over IPv6 too; a joiner reaches it by an IPv6 address

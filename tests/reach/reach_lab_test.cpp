@@ -204,7 +204,7 @@ TEST_F(Lab, AnotherComputersMappingIsNeverOverwritten) {
 
 TEST_F(Lab, NatPmpOpensThePortWhereNoUpnpRouterAnswers) {
     ASSERT_TRUE(lab({"router", "natpmp"}));
-    auto mapper = std::make_unique<PortMapper>(nullptr, 600, 500);
+    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}});
     QSignalSpy answered(mapper.get(), &PortMapper::answered);
     mapper->open(port);
     ASSERT_TRUE(answered.wait(15000));
@@ -227,7 +227,7 @@ TEST_F(Lab, NatPmpGivesBackAnotherPortWhenOursIsTaken) {
     ASSERT_TRUE(lab({"router", "natpmp", "keep"}));
     ASSERT_TRUE(routerRules().contains("192.168.77.3:7772")) << routerRules().toStdString();
 
-    auto mapper = std::make_unique<PortMapper>(nullptr, 600, 500);
+    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}});
     QSignalSpy answered(mapper.get(), &PortMapper::answered);
     mapper->open(port);
     ASSERT_TRUE(answered.wait(15000));

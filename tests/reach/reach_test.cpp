@@ -83,27 +83,51 @@ TEST(RouterAddress, InsideAddressesMeanAnotherNat) {
 
 TEST(RouterLines, TheHostIsToldWhereOthersCanJoinAndWhatWentWrong) {
     using Outcome = RouterResult::Outcome;
-    RouterResult opened{Outcome::opened, "UPnP", "11.22.33.44", "192.168.77.2", {}, {}, 3600};
+    RouterResult opened;
+    opened.outcome = Outcome::opened;
+    opened.method = "UPnP";
+    opened.externalAddress = "11.22.33.44";
+    opened.localAddress = "192.168.77.2";
+    opened.leaseSeconds = 3600;
     QString text = TableReach::linesFor(opened, 7772).join('\n');
     EXPECT_TRUE(text.contains("11.22.33.44")) << text.toStdString();
     EXPECT_TRUE(text.contains("192.168.77.2")) << text.toStdString();
     EXPECT_FALSE(text.contains("probably")) << text.toStdString();
+    EXPECT_TRUE(TableReach::reachableAt(opened));
 
     RouterResult doubleNat = opened;
     doubleNat.externalAddress = "100.70.1.2";
     text = TableReach::linesFor(doubleNat, 7772).join('\n');
     EXPECT_TRUE(text.contains("probably cannot reach")) << text.toStdString();
+    EXPECT_FALSE(TableReach::reachableAt(doubleNat));
 
-    RouterResult taken{
-        Outcome::taken, "UPnP", "11.22.33.44", "192.168.77.2", "192.168.77.3", {}, 0};
+    RouterResult taken = opened;
+    taken.outcome = Outcome::taken;
+    taken.takenBy = "192.168.77.3";
     text = TableReach::linesFor(taken, 7772).join('\n');
     EXPECT_TRUE(text.contains("192.168.77.3")) << text.toStdString();
     EXPECT_TRUE(text.contains("7772")) << text.toStdString();
+    EXPECT_FALSE(TableReach::reachableAt(taken));
 
-    RouterResult refused{Outcome::refused, "UPnP", {}, "192.168.77.2", {}, "501 ActionFailed", 0};
-    const QStringList lines = TableReach::linesFor(refused, 7772);
-    ASSERT_EQ(lines.size(), 2);  // why, in one line, then the local address
-    EXPECT_TRUE(lines[0].contains("501 ActionFailed"));
+    // The user's words for each reason; the router's own stay in the log.
+    using Reason = RouterResult::Reason;
+    const std::pair<Reason, const char*> reasons[] = {
+        {Reason::notConnected, "not connected to the internet"},
+        {Reason::noAnswer, "did not answer in time"},
+        {Reason::cannotTell, "cannot say which computer"},
+        {Reason::refusedByRouter, "refused to open port 7772"},
+    };
+    for (const auto& [reason, words] : reasons) {
+        RouterResult refused = opened;
+        refused.outcome = Outcome::refused;
+        refused.reason = reason;
+        refused.detail = "-3 Miniupnpc HTTP error";
+        const QStringList lines = TableReach::linesFor(refused, 7772);
+        ASSERT_EQ(lines.size(), 2);  // why, in one line, then the local address
+        EXPECT_TRUE(lines[0].contains(words)) << lines[0].toStdString();
+        EXPECT_FALSE(lines[0].contains("Miniupnpc")) << lines[0].toStdString();
+        EXPECT_FALSE(TableReach::reachableAt(refused));
+    }
 }
 
 }  // namespace

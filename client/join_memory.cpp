@@ -33,8 +33,12 @@ QStringList JoinMemory::recentAddresses() const {
     return recent;
 }
 
+// Written only when it changed: the lobby shares the file, and an unchanged name is no
+// reason to rewrite it.
 bool JoinMemory::rememberName(const QString& name) {
-    return file_.writeKey(nameKey, cleanPlayerName(name).trimmed().toStdString());
+    const std::string clean = cleanPlayerName(name).trimmed().toStdString();
+    if (file_.value(nameKey) == clean) return true;
+    return file_.writeKey(nameKey, clean);
 }
 
 bool JoinMemory::rememberAddress(const QString& address) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 #include "client/host_form.h"
@@ -16,6 +17,8 @@
 #include "shell/download_form.h"
 #include "social/chat_panel.h"
 #include "social/message_box.h"
+
+Q_DECLARE_LOGGING_CATEGORY(lcWindow)
 
 namespace tess {
 
@@ -155,12 +158,23 @@ void Tchat::linkEnded() {
                 [this] { close(); });
 }
 
+namespace {
+
+// The socket's own words, known in the user's language too.
+[[maybe_unused]] const char* const socketWords[] = {
+    QT_TRANSLATE_NOOP("tess::Tchat", "Listen - Error Binding Socket")};
+
+}  // namespace
+
 void Tchat::portTaken(const QString& error) {
     const QString name = params_.mode == StartParams::Mode::solo
                              ? JoinMemory(settingsPath()).playerName()
                              : params_.name;
+    // The log keeps the socket's words as they are; the box says them in the user's.
+    qCWarning(lcWindow).noquote() << error;
     offer(this,
-          error + QLatin1Char('\n') +
+          QCoreApplication::translate("tess::Tchat", error.toUtf8().constData()) +
+              QLatin1Char('\n') +
               tr("Port 7772 is taken on this computer, most likely by another copy of Tessarine "
                  "that hosts a table here; you can join that table instead."),
           tr("Join That Table"), [this, name] {

@@ -714,6 +714,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>This invitation is refused: its address is not a host name, an IPv4 address or an IPv6 address in brackets.</source>
         <translation>Diese Einladung wird abgelehnt: Ihre Adresse ist weder ein Rechnername noch eine IPv4-Adresse noch eine IPv6-Adresse in eckigen Klammern.</translation>
     </message>
+    <message>
+        <source>This invitation is refused: its address is a number that computers read as an address other than it looks.</source>
+        <translation>Diese Einladung wird abgelehnt: Ihre Adresse ist eine Zahl, die Rechner als eine andere Adresse lesen, als sie aussieht.</translation>
+    </message>
 </context>
 <context>
     <name>tess::MainMenu</name>
@@ -1075,8 +1079,8 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Dein Router leitet Port %1 schon an %2 weiter; das bleibt so, daher können Spieler im Internet diesen Tisch nicht erreichen.</translation>
     </message>
     <message>
-        <source>Your router did not open port %1 for this table (%2).</source>
-        <translation>Dein Router hat Port %1 für diesen Tisch nicht geöffnet (%2).</translation>
+        <source>Your router refused to open port %1 for this table.</source>
+        <translation>Dein Router hat es abgelehnt, Port %1 für diesen Tisch zu öffnen.</translation>
     </message>
     <message>
         <source>No router answered (UPnP, NAT-PMP), so port %1 is not open to the internet.</source>
@@ -1085,6 +1089,18 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     <message>
         <source>Your router&apos;s internet address %1 belongs to another network behind it: players on the internet probably cannot reach this table.</source>
         <translation>Die Internetadresse deines Routers, %1, gehört zu einem weiteren Netzwerk dahinter: Spieler im Internet können diesen Tisch wahrscheinlich nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>Your router did not open port %1 for this table: it says it is not connected to the internet.</source>
+        <translation>Dein Router hat Port %1 für diesen Tisch nicht geöffnet: Er meldet, dass er nicht mit dem Internet verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Your router did not open port %1 for this table: it did not answer in time.</source>
+        <translation>Dein Router hat Port %1 für diesen Tisch nicht geöffnet: Er hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>Your router cannot say which computer port %1 goes to, so it was left as it is: players on the internet may not reach this table.</source>
+        <translation>Dein Router kann nicht sagen, an welchen Rechner Port %1 geht, deshalb wurde er gelassen, wie er ist: Spieler im Internet erreichen diesen Tisch vielleicht nicht.</translation>
     </message>
 </context>
 <context>
@@ -1415,6 +1431,14 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>Join That Table</source>
         <translation>Diesem Tisch beitreten</translation>
     </message>
+    <message>
+        <source>Invitation copied: %1 Only players on this network can use it: your router does not forward the table&apos;s port to this computer.</source>
+        <translation>Einladung kopiert: %1 Nur Spieler in diesem Netzwerk können sie nutzen: Dein Router leitet den Port des Tisches nicht an diesen Rechner weiter.</translation>
+    </message>
+    <message>
+        <source>Listen - Error Binding Socket</source>
+        <translation>Warten auf Spieler - Der Port lässt sich nicht belegen</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tdownload</name>
@@ -1687,8 +1711,8 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Noch keine Tische in diesem Netzwerk gefunden.</translation>
     </message>
     <message>
-        <source>Tables on this network cannot be listed: %1 You can still join a table by its address.</source>
-        <translation>Tische in diesem Netzwerk können nicht aufgelistet werden: %1 Über seine Adresse kannst du dich trotzdem an einen Tisch setzen.</translation>
+        <source>%1 You can still join a table by its address.</source>
+        <translation>%1 Über seine Adresse kannst du dich trotzdem an einen Tisch setzen.</translation>
     </message>
     <message>
         <source>Type the name the others will see.</source>
@@ -1701,6 +1725,14 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     <message>
         <source>&quot;%1&quot; is not a host name, an IPv4 address or an IPv6 address.</source>
         <translation>„%1“ ist weder ein Rechnername noch eine IPv4- oder IPv6-Adresse.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a number that computers read as an address other than it looks. Write an IPv4 address as four decimal numbers, such as 192.168.1.20.</source>
+        <translation>„%1“ ist eine Zahl, die Rechner als eine andere Adresse lesen, als sie aussieht. Schreib eine IPv4-Adresse als vier Dezimalzahlen, etwa 192.168.1.20.</translation>
+    </message>
+    <message>
+        <source>So many tables are announced on this network that some may be missing from the list. You can still join a table by its address.</source>
+        <translation>In diesem Netzwerk werden so viele Tische angekündigt, dass in der Liste einige fehlen können. Über seine Adresse kannst du dich trotzdem an einen Tisch setzen.</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "client/invitation.h"
 #include "client/join_memory.h"
 
@@ -177,7 +179,22 @@ TEST(JoinMemory, KeepsTheCleanNameAndTheLastFiveAddressesNewestFirst) {
     EXPECT_EQ(memory.playerName(), "Bo b");
     QFile ini(path);
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(ini.readAll().contains("[Lobby]\nUser=kept\n"));
+    const QByteArray written = ini.readAll();
+    EXPECT_TRUE(written.contains("[Lobby]\nUser=kept\n"));
+    ini.close();
+
+    // The same name again leaves the file alone (each save writes a new file in its
+    // place); a new name is saved.
+    const auto fileId = [&path] {
+        struct stat st {};
+        return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : ino_t{};
+    };
+    const ino_t before = fileId();
+    ASSERT_TRUE(memory.rememberName(QStringLiteral("Bo b ")));
+    EXPECT_EQ(fileId(), before);
+    ASSERT_TRUE(memory.rememberName(QStringLiteral("Cy")));
+    EXPECT_NE(fileId(), before);
+    EXPECT_EQ(memory.playerName(), "Cy");
 
     // Without a name of its own the system's user name is used.
     EXPECT_EQ(JoinMemory(dir.filePath("none.ini")).playerName(), systemUserName());

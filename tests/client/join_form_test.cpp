@@ -69,6 +69,7 @@ TEST_F(JoinFormTest, WhatCannotBeJoinedIsSaidInTheWindow) {
         {"not an address", "is not a host name"},
         {"tessarine://host.example/x", "holds a path"},
         {"", "Type the address"},
+        {"0x7f.1", "four decimal numbers"},
     };
     for (const auto& [typed, said] : cases) {
         join.setAddress(QString::fromUtf8(typed));
@@ -76,6 +77,16 @@ TEST_F(JoinFormTest, WhatCannotBeJoinedIsSaidInTheWindow) {
         EXPECT_TRUE(join.problem()->isVisible()) << typed;
         EXPECT_TRUE(join.problem()->text().contains(said)) << join.problem()->text().toStdString();
     }
+    // A screenful pasted into the field keeps the window's width; the field's tip has it.
+    const int width = join.width();
+    const QString paste(10000, QLatin1Char('a'));
+    join.setAddress(paste);
+    QTest::mouseClick(join.joinButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(join.problem()->isVisible());
+    EXPECT_EQ(join.addressField()->toolTip(), paste);
+    EXPECT_LE(join.width(), width);
+    EXPECT_LE(join.minimumSizeHint().width(), width);
     join.setAddress("tessarine://[::1]");  // a pasted invitation
     join.nameField()->clear();
     QTest::mouseClick(join.joinButton(), Qt::LeftButton);

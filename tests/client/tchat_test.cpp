@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 #include <memory>
 
 #include <QListWidget>
@@ -31,6 +32,7 @@
 #include "tests/support/test_client.h"
 #include "tests/support/url_catcher.h"
 #include "tests/support/window_helpers.h"
+#include "translations/language.h"
 
 namespace tess::testing {
 namespace {
@@ -230,6 +232,18 @@ TEST_F(TchatTest, TakenPortIsReportedAndThisCopyDoesNotConnect) {
     EXPECT_FALSE(lobby.hasPendingConnections());  // the start ended at the error
     EXPECT_FALSE(chat->link().connected());
     EXPECT_EQ(restart.count(), 0);
+
+    // In German, the classic words too.
+    QTranslator german;
+    loadLanguage(german, QStringLiteral("de"), QLocale(QLocale::English));
+    QCoreApplication::installTranslator(&german);
+    start({"Ann", "127.0.0.1", "true"}, taken.serverPort());
+    ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
+    const QString text = openBox()->text();
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_FALSE(text.contains("Listen")) << text.toStdString();
+    EXPECT_TRUE(text.startsWith("Warten auf Spieler")) << text.toStdString();
+    openBox()->accept();
 }
 
 // Offered instead of waiting: the table already open here, joined under the same name.

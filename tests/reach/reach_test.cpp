@@ -46,6 +46,13 @@ TEST(TableRecord, AStrangersValuesAreBroughtIntoRange) {
          false,
          QStringLiteral("Bob")},
         {{longName.c_str()}, 0, 2, 0, false, QString(100, QLatin1Char('x'))},
+        // Bidirectional overrides and zero-width characters would show another name.
+        {{"host=\u202Eevil.example\u202C gnp.exe\u200B\u2066x\u2069\uFEFF"},
+         0,
+         2,
+         0,
+         false,
+         QStringLiteral("evil.example gnp.exex")},
     };
     for (const Case& c : cases) {
         AvahiStringList* list = nullptr;
@@ -66,6 +73,31 @@ TEST(TableRecord, TheAnnouncementsNameFitsOneLabel) {
     const QString name = serviceNameFor(QString(80, QChar(0x00e9)));  // two bytes each
     EXPECT_LE(name.toUtf8().size(), 63);
     EXPECT_TRUE(name.startsWith(QStringLiteral("Tessarine: ")));
+}
+
+// Only an address that leads to another computer is joined; this computer's loopback
+// only when the table was announced on the loopback itself.
+TEST(TableRecord, OnlyJoinableUnicastAddressesAreTaken) {
+    const std::tuple<const char*, bool, bool> cases[] = {
+        {"192.168.1.20", false, true},
+        {"fe80::2%eth0", false, true},
+        {"2001:db8::5", false, true},
+        {"0.0.0.0", false, false},
+        {"0.1.2.3", false, false},
+        {"::", false, false},
+        {"127.0.0.1", false, false},
+        {"127.0.0.1", true, true},
+        {"::1", false, false},
+        {"255.255.255.255", false, false},
+        {"224.0.0.251", false, false},
+        {"ff02::fb", false, false},
+        {"::ffff:127.0.0.1", false, false},
+        {"::ffff:0.0.0.0", false, false},
+        {"not an address", false, false},
+    };
+    for (const auto& [address, onLoopback, joinable] : cases)
+        EXPECT_EQ(joinableAnnouncedAddress(QString::fromLatin1(address), onLoopback), joinable)
+            << address << (onLoopback ? " on the loopback" : "");
 }
 
 TEST(RouterAddress, InsideAddressesMeanAnotherNat) {

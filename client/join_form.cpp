@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "client/invitation.h"
 #include "shell/window_place.h"
@@ -153,7 +154,13 @@ void Tjoin::showTables(const QList<FoundTable>& tables) {
                                : QString();
     tables_->setEnabled(true);
     tables_->clear();
-    for (const FoundTable& table : tables) {
+    // Tables at addresses joined before come first, ahead of any flood of strangers.
+    QList<FoundTable> ordered = tables;
+    const QStringList joinedBefore = memory_.recentAddresses();
+    std::stable_partition(ordered.begin(), ordered.end(), [&](const FoundTable& t) {
+        return joinedBefore.contains(tableAddress(t.address).value_or(t.address));
+    });
+    for (const FoundTable& table : ordered) {
         // A table at another port than the table's own is joined there, and says so.
         const QString address =
             addressWithPort(tableAddress(table.address).value_or(table.address), table.port);

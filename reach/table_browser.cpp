@@ -130,6 +130,7 @@ void TableBrowser::start() {
 void TableBrowser::stop() {
     freeLookups();
     tables_.clear();
+    waiting_.clear();
     crowded_ = false;
     available_ = false;
     switch (link_->trouble()) {
@@ -164,6 +165,9 @@ void TableBrowser::itemNew(int interface, int protocol, const char* name, const 
         // flood of announcements would hide the tables behind it without a word.
         qCInfo(lcMdns) << "Cannot resolve" << name << "-"
                        << avahi_strerror(avahi_client_errno(link_->client()));
+        // Heard again when a lookup is given back; the oldest waiting go first.
+        if (waiting_.size() >= maxWaiting) waiting_.pop_front();
+        waiting_.push_back({interface, protocol, name, type, domain});
         if (!crowded_) {
             crowded_ = true;
             emit changed();
@@ -188,6 +192,19 @@ void TableBrowser::resolved(const QString& key, bool ok, const FoundTable& table
     if (ok) {
         it->table = table;
         it->ipv4 = ipv4;
+    }
+    // The responder looks up only so many at once for us. An announcement that cannot be
+    // joined gives its lookup back; so does every answered one once the limit was met,
+    // so that a flood holds no more than it answered and later tables are still heard.
+    if ((!ok || crowded_) && it->resolver) {
+        avahi_service_resolver_free(static_cast<AvahiServiceResolver*>(it->resolver));
+        it->resolver = nullptr;
+        if (!waiting_.empty()) {
+            const Waiting next = waiting_.front();
+            waiting_.pop_front();
+            itemNew(next.interface, next.protocol, next.name.c_str(), next.type.c_str(),
+                    next.domain.c_str());
+        }
     }
     publish();
 }

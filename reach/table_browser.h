@@ -4,6 +4,8 @@
 #include <QMap>
 #include <QObject>
 #include <QString>
+#include <deque>
+#include <string>
 
 namespace tess {
 
@@ -60,8 +62,16 @@ private:
     void itemRemove(const QString& key);
     void resolved(const QString& key, bool ok, const FoundTable& table, bool ipv4);
 
+    // An announcement heard while the responder would look up no more for us.
+    struct Waiting {
+        int interface, protocol;
+        std::string name, type, domain;
+    };
+    static constexpr std::size_t maxWaiting = 4096;
+
     bool available_ = false;
     bool crowded_ = false;
+    std::deque<Waiting> waiting_;
     QString reason_;
     QList<FoundTable> tables_;
     AvahiLink* link_;

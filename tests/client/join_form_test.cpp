@@ -125,8 +125,11 @@ TEST_F(JoinFormTest, TablesOnTheNetworkAreListedAndEnterJoinsTheChosenOne) {
     // A stranger's long name keeps the other columns in view, whole in its tip; a table
     // at another port is shown and joined there.
     FoundTable far{"Far", QString(100, 'W'), 1, 4, 0, false, "fe80::3", 7773};
-    join.showTables({one, two, far});
-    const QTreeWidgetItem* farRow = join.tableList()->topLevelItem(2);
+    // A table at an address joined before comes first, whatever else is announced.
+    FoundTable known{"Old", "Olga", 1, 4, 0, false, "10.0.0.7", 7772};
+    join.showTables({one, two, far, known});
+    EXPECT_EQ(join.tableList()->topLevelItem(0)->text(0), "Olga");
+    const QTreeWidgetItem* farRow = join.tableList()->topLevelItem(3);
     EXPECT_EQ(farRow->toolTip(0), far.hostName);
     EXPECT_EQ(farRow->text(4), "[fe80::3]:7773");
     EXPECT_LT(join.tableList()->columnWidth(0), join.width() / 2);

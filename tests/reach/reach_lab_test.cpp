@@ -182,6 +182,7 @@ TEST_F(Lab, RouterMappingCarriesAddressPortAndLeaseIsRenewedAndRemoved) {
     EXPECT_GT(m->lease, lease - (lease / 2 + 2));
 
     reach.reset();
+    ASSERT_TRUE(PortMapper::finishPending(30000));  // the router thread has done
     EXPECT_FALSE(routerMapping(port).has_value());
 }
 
@@ -199,6 +200,7 @@ TEST_F(Lab, AnotherComputersMappingIsNeverOverwritten) {
     EXPECT_EQ(r.takenBy, QStringLiteral("192.168.77.3"));
 
     mapper.reset();  // closing must not take the other computer's mapping either
+    ASSERT_TRUE(PortMapper::finishPending(30000));  // the router thread has done
     EXPECT_EQ(routerMapping(port).value_or(Mapping{}).client, QStringLiteral("192.168.77.3"));
 }
 
@@ -218,6 +220,7 @@ TEST_F(Lab, NatPmpOpensThePortWhereNoUpnpRouterAnswers) {
         << routerRules().toStdString();
 
     mapper.reset();
+    ASSERT_TRUE(PortMapper::finishPending(30000));  // the router thread has done
     EXPECT_FALSE(routerRules().contains("7772")) << routerRules().toStdString();
 }
 
@@ -236,6 +239,7 @@ TEST_F(Lab, NatPmpGivesBackAnotherPortWhenOursIsTaken) {
     // Nothing of ours stays, whatever port the router offered instead.
     EXPECT_FALSE(routerRules().contains("192.168.77.2")) << routerRules().toStdString();
     mapper.reset();
+    ASSERT_TRUE(PortMapper::finishPending(30000));  // the router thread has done
     EXPECT_TRUE(routerRules().contains("192.168.77.3:7772")) << routerRules().toStdString();
 }
 

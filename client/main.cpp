@@ -99,5 +99,6 @@ int main(int argc, char* argv[]) {
         QObject::disconnect(onSignal);
         if (signalled || !program.nextStart()) return code;
         options.args = *program.nextStart();
+        options.listOnline = program.nextListOnline();
     }
 }

@@ -37,6 +37,9 @@ void TableReach::answered(const RouterResult& result) {
         external_ = result.externalAddress;
         emit externalAddressKnown(external_);
     }
+    if (result.outcome == RouterResult::Outcome::opened && !result.externalAddress.isEmpty() &&
+        !behindAnotherNat(result.externalAddress))
+        emit internetReach(result.externalAddress);
 }
 
 QString TableReach::localOnlyLine(const QString& localAddress) {

@@ -41,6 +41,8 @@ signals:
     void notice(const QString& line);
     // The internet address the router reports.
     void externalAddressKnown(const QString& address);
+    // The router forwards the port from this internet address to the table.
+    void internetReach(const QString& address);
 
 private:
     void answered(const RouterResult& result);

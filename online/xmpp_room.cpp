@@ -16,6 +16,7 @@ constexpr const char* mucNs = "http://jabber.org/protocol/muc";
 constexpr const char* mucUserNs = "http://jabber.org/protocol/muc#user";
 constexpr int nickTriesMax = 5;
 constexpr int roomHistory = 20;
+constexpr int lockedTriesMax = 6;
 
 std::int64_t nowMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -234,6 +235,11 @@ void XmppWorker::presenceError(xmpp_stanza_t* stanza) {
         // The name is taken: the same name with a number.
         nick_ = account_.nick + QStringLiteral(" (%1)").arg(nickTries_ + 1);
         joinRoom();
+        return;
+    }
+    // A room made a moment ago by someone else stays closed until its maker unlocks it.
+    if (condition == QLatin1String("item-not-found") && ++lockedTries_ <= lockedTriesMax) {
+        rejoinAt_ = nowMs() + 500;
         return;
     }
     xmpp_disconnect(conn_);

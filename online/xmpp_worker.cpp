@@ -155,6 +155,10 @@ void XmppWorker::watch(std::int64_t now) {
         end(tr("The server did not answer within %1 seconds.").arg(times_.answerMs / 1000));
         return;
     }
+    if (rejoinAt_ != 0 && now >= rejoinAt_) {
+        rejoinAt_ = 0;
+        joinRoom();
+    }
     if (inRoom_ && pingSent_ == 0 && now - lastHeard_ > times_.pingMs) {
         xmpp_stanza_t* iq = xmpp_iq_new(ctx_, "get", "ping");
         char* server = xmpp_jid_domain(ctx_, xmpp_conn_get_bound_jid(conn_));

@@ -100,6 +100,8 @@ private:
     bool inRoom_ = false;
     bool ended_ = false;
     int nickTries_ = 0;
+    int lockedTries_ = 0;
+    std::int64_t rejoinAt_ = 0;
     QString nick_;
     std::optional<ListedTable> table_;
     RoomRoster roster_;

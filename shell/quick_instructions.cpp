@@ -67,6 +67,8 @@ void QuickInstructionsPanel::build() {
     column->addWidget(label(this,
                             tr("PLAY WITH FRIENDS: File > Host a Table… or File > Join a Table…"),
                             8, false, Qt::AlignCenter));
+    column->addWidget(
+        label(this, tr("ON THE INTERNET: File > Find Players Online…"), 8, false, Qt::AlignCenter));
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(18);

@@ -718,6 +718,14 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 <context>
     <name>tess::MainMenu</name>
     <message>
+        <source>Find Players Online…</source>
+        <translation>Spieler online finden…</translation>
+    </message>
+    <message>
+        <source>List This Table Online</source>
+        <translation>Diesen Tisch online anzeigen</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -954,6 +962,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 </context>
 <context>
     <name>tess::QuickInstructionsPanel</name>
+    <message>
+        <source>ON THE INTERNET: File &gt; Find Players Online…</source>
+        <translation>IM INTERNET: Datei &gt; Spieler online finden…</translation>
+    </message>
     <message>
         <source>QUICK INSTRUCTIONS</source>
         <translation>KURZANLEITUNG</translation>
@@ -1556,6 +1568,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 <context>
     <name>tess::Thost</name>
     <message>
+        <source>&amp;List this table online</source>
+        <translation>Diesen Tisch online &amp;anzeigen</translation>
+    </message>
+    <message>
         <source>Host a Table</source>
         <translation>Tisch eröffnen</translation>
     </message>
@@ -1594,6 +1610,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 </context>
 <context>
     <name>tess::Tjoin</name>
+    <message>
+        <source>Find Players &amp;Online…</source>
+        <translation>Spieler &amp;online finden…</translation>
+    </message>
     <message>
         <source>Your name</source>
         <translation>Dein Name</translation>

@@ -38,6 +38,14 @@ void OnlineListing::setOn(bool on) {
 
 void OnlineListing::setReachable(const QString& address) {
     address_ = address;
+    if (address_.isEmpty() && listed_) {
+        lobby_.listTable(std::nullopt);
+        listed_ = false;
+        emit notice(tr("The router no longer forwards port %1 to this table, so it is no "
+                       "longer listed online.")
+                        .arg(wire::tablePort));
+        return;
+    }
     update();
 }
 

@@ -18,12 +18,6 @@ constexpr int nickTriesMax = 5;
 constexpr int roomHistory = 20;
 constexpr int lockedTriesMax = 6;
 
-std::int64_t nowMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 QString tr(const char* text) { return QCoreApplication::translate("OnlineLobby", text); }
 
 QString errorCondition(xmpp_stanza_t* stanza) {

@@ -16,12 +16,6 @@ namespace {
 
 constexpr std::size_t maxOccupantBytes = 1023;  // the longest resource XMPP allows
 
-std::int64_t nowMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 QString tr(const char* text) { return QCoreApplication::translate("OnlineLobby", text); }
 
 }  // namespace

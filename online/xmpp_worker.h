@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -22,6 +23,11 @@ namespace tess {
 
 class XmppWorker {
 public:
+    static std::int64_t nowMs() {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
     // What the server may make us hold at once (a huge stanza, a flood read ahead).
     static constexpr std::size_t maxHeldBytes = 16 * 1024 * 1024;
     // Chat lines waiting for the next view; past this the oldest are dropped.

@@ -37,9 +37,10 @@ void TableReach::answered(const RouterResult& result) {
         external_ = result.externalAddress;
         emit externalAddressKnown(external_);
     }
-    if (result.outcome == RouterResult::Outcome::opened && !result.externalAddress.isEmpty() &&
-        !behindAnotherNat(result.externalAddress))
-        emit internetReach(result.externalAddress);
+    const bool reachable = result.outcome == RouterResult::Outcome::opened &&
+                           !result.externalAddress.isEmpty() &&
+                           !behindAnotherNat(result.externalAddress);
+    emit internetReach(reachable ? result.externalAddress : QString());
 }
 
 QString TableReach::localOnlyLine(const QString& localAddress) {

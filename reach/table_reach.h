@@ -41,7 +41,8 @@ signals:
     void notice(const QString& line);
     // The internet address the router reports.
     void externalAddressKnown(const QString& address);
-    // The router forwards the port from this internet address to the table.
+    // The router forwards the port from this internet address to the table ("" when it
+    // does not, or no longer does).
     void internetReach(const QString& address);
 
 private:

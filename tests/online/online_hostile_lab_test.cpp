@@ -7,21 +7,14 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "lab_account.h"
 #include "online/online_lobby.h"
 #include "scripted_client.h"
 
 namespace tess {
 namespace {
 
-LobbyAccount account(const QString& nick, const QString& room) {
-    LobbyAccount a;
-    a.server = qEnvironmentVariable("TESS_XMPP_DOMAIN");
-    a.address = qEnvironmentVariable("TESS_XMPP_ADDRESS");
-    a.port = static_cast<quint16>(qEnvironmentVariable("TESS_XMPP_PORT").toUInt());
-    a.room = room + QLatin1Char('@') + qEnvironmentVariable("TESS_XMPP_ROOMS");
-    a.nick = nick;
-    return a;
-}
+LobbyAccount account(const QString& nick, const QString& room) { return labAccount(nick, room); }
 
 bool inRoom(OnlineLobby& lobby) {
     return QTest::qWaitFor([&] { return lobby.state() == OnlineLobby::State::inRoom; }, 20000);

@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "lab_account.h"
 #include "online/online_lobby.h"
 
 namespace tess {
@@ -13,13 +14,7 @@ namespace {
 QString env(const char* name) { return qEnvironmentVariable(name); }
 
 LobbyAccount account(const QString& nick, const QString& room = QStringLiteral("tables")) {
-    LobbyAccount a;
-    a.server = env("TESS_XMPP_DOMAIN");
-    a.address = env("TESS_XMPP_ADDRESS");
-    a.port = static_cast<quint16>(env("TESS_XMPP_PORT").toUInt());
-    a.room = room + QLatin1Char('@') + env("TESS_XMPP_ROOMS");
-    a.nick = nick;
-    return a;
+    return labAccount(nick, room);
 }
 
 bool inRoom(OnlineLobby& lobby) {

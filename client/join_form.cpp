@@ -86,6 +86,7 @@ Tjoin::Tjoin(QString settingsPath, QWidget* parent)
     QHBoxLayout* buttons = actionRow(this, join_);
     auto* online = new QPushButton(tr("Find Players &Online…"), this);
     online->setObjectName(QStringLiteral("button_online"));
+    online->setAccessibleName(tr("Find players online"));
     online->setAutoDefault(false);
     connect(online, &QPushButton::clicked, this, [this] {
         hide();

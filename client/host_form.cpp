@@ -1,5 +1,6 @@
 #include "client/host_form.h"
 
+#include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,6 +32,12 @@ Thost::Thost(QString settingsPath, QWidget* parent)
     name_->setAccessibleName(tr("Your name"));
     auto* form = new QFormLayout;
     form->addRow(tr("Your &name:"), name_);
+    listOnline_ = new QCheckBox(tr("&List this table online"), this);
+    listOnline_->setObjectName(QStringLiteral("check_listonline"));
+    listOnline_->setToolTip(
+        tr("Shows the table in the online room (your name and its players, never its "
+           "address); a player who asks to join gets the address from your program."));
+    form->addRow(QString(), listOnline_);
 
     problem_ = problemLabel(this);
 
@@ -73,5 +80,7 @@ void Thost::hostClick() {
     hide();
     emit hostRequested(name);
 }
+
+bool Thost::listOnline() const { return listOnline_->isChecked(); }
 
 }  // namespace tess

@@ -6,6 +6,7 @@
 #include "client/join_memory.h"
 
 class QLineEdit;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
@@ -19,6 +20,8 @@ public:
     QString playerName() const;
     QLineEdit* nameField() const { return name_; }
     QPushButton* hostButton() const { return host_; }
+    // Whether the table is to be listed in the online room (off until chosen).
+    bool listOnline() const;
 
 signals:
     // The name is checked and remembered; the window has closed.
@@ -36,6 +39,7 @@ private:
     QLineEdit* name_;
     QLabel* problem_;
     QPushButton* host_;
+    QCheckBox* listOnline_;
 };
 
 }  // namespace tess

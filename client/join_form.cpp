@@ -90,6 +90,15 @@ Tjoin::Tjoin(QString settingsPath, QWidget* parent)
     join_->setAccessibleName(tr("Join the table"));
     connect(join_, &QPushButton::clicked, this, &Tjoin::joinClick);
     QHBoxLayout* buttons = actionRow(this, join_);
+    auto* online = new QPushButton(tr("Find Players &Online…"), this);
+    online->setObjectName(QStringLiteral("button_online"));
+    online->setAccessibleName(tr("Find players online"));
+    online->setAutoDefault(false);
+    connect(online, &QPushButton::clicked, this, [this] {
+        hide();
+        emit onlineRequested();
+    });
+    buttons->insertWidget(0, online);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

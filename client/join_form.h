@@ -47,6 +47,7 @@ public:
 signals:
     // Name and address are checked and remembered; the window has closed.
     void joinRequested(const QString& name, const QString& address);
+    void onlineRequested();
 
 public slots:
     void joinClick();

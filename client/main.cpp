@@ -102,7 +102,10 @@ int main(int argc, char* argv[]) {
             program.show();
             code = QApplication::exec();
             QObject::disconnect(onSignal);
-            if (!signalled) next = program.nextStart();
+            if (!signalled) {
+                next = program.nextStart();
+                options.listOnline = program.nextListOnline();
+            }
         }
         if (!next) break;
         options.args = *next;

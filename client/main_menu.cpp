@@ -26,9 +26,13 @@ MainMenu::MainMenu(QMenuBar* bar) : QObject(bar) {
     HostTable1->setObjectName(QStringLiteral("HostTable1"));
     JoinTable1 = File->addAction(tr("Join a Table…"));
     JoinTable1->setObjectName(QStringLiteral("JoinTable1"));
+    FindOnline1 = File->addAction(tr("Find Players Online…"));
+    FindOnline1->setObjectName(QStringLiteral("FindOnline1"));
     CopyInvitation1 = File->addAction(tr("Copy Invitation"));
     CopyInvitation1->setObjectName(QStringLiteral("CopyInvitation1"));
     CopyInvitation1->setEnabled(false);
+    ListOnline1 = checkable(File, tr("List This Table Online"), "ListOnline1", false);
+    ListOnline1->setEnabled(false);
     File->addSeparator();
     Exit1 = File->addAction(tr("Exit"));
     Exit1->setObjectName(QStringLiteral("Exit1"));

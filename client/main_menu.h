@@ -29,7 +29,9 @@ public:
     QAction* StartGame1;
     QAction* HostTable1;
     QAction* JoinTable1;
+    QAction* FindOnline1;
     QAction* CopyInvitation1;
+    QAction* ListOnline1;
     QAction* Exit1;
     QAction* PlaySounds1;
     QAction* PlayerPhraseSounds1;

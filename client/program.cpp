@@ -4,7 +4,12 @@
 #include <QFileInfo>
 
 #include "client/gamestart_form.h"
+#include "client/main_menu.h"
+#include "client/online_account.h"
+#include "client/online_form.h"
+#include "client/online_listing.h"
 #include "client/tallylist_form.h"
+#include "online/online_lobby.h"
 #include "reach/table_reach.h"
 #include "records/tally_file.h"
 #include "shell/about_form.h"
@@ -16,7 +21,8 @@
 
 namespace tess {
 
-Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
+Program::Program(TchatOptions options)
+    : random_(SeededRandom::clockSeed()), listOnline_(options.listOnline) {
     // The tally keeps to the settings' folder when a caller chose one.
     QString tallyPath;
     if (!options.settingsPath.isEmpty())
@@ -58,6 +64,12 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
         chat_->setInternetAddress({});
         openReach(reachPort_);
     });
+    QObject::connect(chat_.get(), &Tchat::onlineWindowRequested, chat_.get(),
+                     [this] { openOnlineWindow(); });
+    QObject::connect(chat_.get(), &Tchat::listOnlineChanged, chat_.get(),
+                     [this](bool on) { listOnline(on); });
+    QObject::connect(chat_.get(), &Tchat::listOnlineChosen, chat_.get(),
+                     [this](bool on) { nextListOnline_ = on; });
     // Closing the window ends this table (and frees its port) before the next starts.
     QObject::connect(chat_.get(), &Tchat::startRequested, chat_.get(),
                      [this](const QStringList& args) {
@@ -84,6 +96,11 @@ static AnnouncedTable figuresOf(TServer& server) {
 
 void Program::openReach(quint16 port) {
     reachPort_ = port;
+    chat_->menu()->ListOnline1->setEnabled(true);
+    if (listOnline_) {
+        listOnline_ = false;  // once: the option is the menu's from here on
+        chat_->menu()->ListOnline1->setChecked(true);
+    }
     // For automated runs on a real network: the table stays unannounced and the router
     // is left alone.
     if (qEnvironmentVariableIsSet("TESSARINE_NO_REACH")) return;
@@ -97,6 +114,11 @@ void Program::openReach(quint16 port) {
                      &Tchat::externalAddressKnown);
     QObject::connect(reach_.get(), &TableReach::externalAddressKnown, chat_.get(),
                      &Tchat::setInternetAddress);
+    QObject::connect(reach_.get(), &TableReach::internetReach, chat_.get(),
+                     [this](const QString& address) {
+                         internetAddress_ = address;
+                         if (listing_) listing_->setReachable(address);
+                     });
 }
 
 Thelp& Program::help() {
@@ -122,6 +144,58 @@ Tphrases& Program::phrases() {
 Tabout& Program::about() {
     if (!about_) about_ = new Tabout(chat_.get());
     return *about_;
+}
+
+}  // namespace tess
+
+namespace tess {
+
+OnlineLobby& Program::lobby() {
+    if (!lobby_) lobby_ = std::make_unique<OnlineLobby>();
+    return *lobby_;
+}
+
+Tonline& Program::openOnlineWindow() {
+    if (!online_) {
+        online_ = new Tonline(chat_->settingsPath(), lobby(), chat_.get());
+        QObject::connect(online_, &Tonline::joinRequested, chat_.get(), &Tchat::joinOnlineTable);
+    }
+    online_->show();
+    online_->raise();
+    online_->activateWindow();
+    return *online_;
+}
+
+// Listing needs the room: joined under the host's name when the window has not joined it.
+void Program::listOnline(bool on) {
+    if (!on) {
+        if (listing_) listing_->setOn(false);
+        return;
+    }
+    if (!listing_) {
+        listing_ = std::make_unique<OnlineListing>(lobby(), [this] {
+            const AnnouncedTable t = figuresOf(*server_);
+            return ListedTable{t.hostName, t.seated, t.tableSize, t.spectators, t.playing, {}};
+        });
+        QObject::connect(listing_.get(), &OnlineListing::notice, chat_.get(),
+                         [chat = chat_.get()](const QString& line) { chat->notice(line); });
+        QObject::connect(&lobby(), &OnlineLobby::notice, chat_.get(),
+                         [chat = chat_.get()](const QString& line) { chat->notice(line); });
+        listing_->setReachable(internetAddress_);
+    }
+    if (lobby().state() == OnlineLobby::State::offline) {
+        const OnlinePlace place = OnlinePlace::load(chat_->settingsPath());
+        if (!place.account.isEmpty()) {
+            // An account's password is in the window's keeping.
+            openOnlineWindow();
+            chat_->notice(
+                Tchat::tr("Connect to the online room in the window that opened; your table "
+                          "is listed there once you are in."));
+        } else {
+            lobby().start(place.accountFor(QString::fromStdString(server_->name(1))));
+        }
+    }
+    listing_->setOn(true);
 }
 
 }  // namespace tess

@@ -22,6 +22,9 @@ class Ttallylist;
 class Tgamestart;
 class Tspylist;
 class TableReach;
+class OnlineLobby;
+class OnlineListing;
+class Tonline;
 
 class Program {
 public:
@@ -37,6 +40,13 @@ public:
     Thelp& help();
     Tabout& about();
     Tphrases& phrases();
+    // Find Players Online, built when first opened.
+    Tonline& openOnlineWindow();
+    // The online room, shared by that window and a listed table.
+    OnlineLobby& lobby();
+    OnlineListing* listing() const { return listing_.get(); }
+    // Whether the next start's table is to be listed online.
+    bool nextListOnline() const { return nextListOnline_; }
     // Announcement and router mapping of a table hosted for others; null otherwise.
     TableReach* reach() const { return reach_.get(); }
     // The arguments of the next start, when the user chose to host or join a table: the
@@ -57,10 +67,19 @@ private:
     Tphrases* phrases_ = nullptr;
     Tspylist* spylist_ = nullptr;
     Ttallylist* tally_ = nullptr;
+    Tonline* online_ = nullptr;
+    std::unique_ptr<OnlineLobby> lobby_;
+    bool listOnline_ = false;
+    bool nextListOnline_ = false;
     // Declared last, so it goes first: the table is withdrawn while everything else is
     // still there.
     std::unique_ptr<TableReach> reach_;
     quint16 reachPort_ = 0;
+    // Goes before the room it is listed in.
+    std::unique_ptr<OnlineListing> listing_;
+    QString internetAddress_;
+
+    void listOnline(bool on);
 
     void openReach(quint16 port);
     std::optional<QStringList> nextStart_;

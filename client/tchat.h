@@ -48,6 +48,7 @@ struct TchatOptions {
     quint16 lobbyPort = 9001;
     int answerMs = ClientLink::defaultAnswerMs;  // a join gives up after this long
     const QElapsedTimer* sinceStart = nullptr;   // for the log line at login
+    bool listOnline = false;  // a table hosted for others is listed in the online room
 };
 
 class Tchat : public QMainWindow, private TableEvents, private PlayerEvents {
@@ -80,6 +81,8 @@ public:
     BoardView* board() const { return board_; }
     ChatPanel* chat() const { return chat_; }
     MainMenu* menu() const { return menu_; }
+    // Joins the table a host in the online room answered with, as "NAME ADDRESS false".
+    void joinOnlineTable(const QString& name, const QString& address);
     PhraseBar* phraseBar() const { return phrases_; }
     SoundPlayer& sounds() { return sounds_; }
     bool hosting() const { return hosting_; }
@@ -110,6 +113,12 @@ signals:
     // A table for others (not a solo table) is open on `port`.
     void hostingForOthers(quint16 port);
     void openRouterPortChanged(bool open);
+    // File › Find Players Online…, or the join window's button.
+    void onlineWindowRequested();
+    // File › List This Table Online.
+    void listOnlineChanged(bool on);
+    // The host window's choice for the table it starts.
+    void listOnlineChosen(bool on);
     // The internet address the router reports for a table hosted here.
     void externalAddressKnown(const QString& address);
     // The table ends and the program starts again with these arguments, as the lobby

@@ -26,6 +26,8 @@ void Tchat::setUpTableMenu() {
     connect(menu_->HostTable1, &QAction::triggered, this, &Tchat::openHostWindow);
     connect(menu_->JoinTable1, &QAction::triggered, this, [this] { openJoinWindow(); });
     connect(menu_->CopyInvitation1, &QAction::triggered, this, &Tchat::CopyInvitation1Click);
+    connect(menu_->FindOnline1, &QAction::triggered, this, &Tchat::onlineWindowRequested);
+    connect(menu_->ListOnline1, &QAction::toggled, this, &Tchat::listOnlineChanged);
     // A tessarine:// link in the chat opens the join window, filled in.
     connect(chat_, &ChatPanel::invitationClicked, this, &Tchat::invited);
 }
@@ -42,6 +44,7 @@ void Tchat::openJoinWindow(const QString& address) {
         connect(join_, &Tjoin::joinRequested, this, [this](const QString& name, const QString& at) {
             requestStart({name, at, QStringLiteral("false")});
         });
+        connect(join_, &Tjoin::onlineRequested, this, &Tchat::onlineWindowRequested);
     }
     if (!address.isEmpty()) join_->setAddress(address);
     join_->show();
@@ -53,12 +56,17 @@ void Tchat::openHostWindow() {
     if (!host_) {
         host_ = new Thost(settingsPath(), this);
         connect(host_, &Thost::hostRequested, this, [this](const QString& name) {
+            emit listOnlineChosen(host_->listOnline());
             requestStart({name, QStringLiteral("127.0.0.1"), QStringLiteral("true")});
         });
     }
     host_->show();
     host_->raise();
     host_->activateWindow();
+}
+
+void Tchat::joinOnlineTable(const QString& name, const QString& address) {
+    requestStart({name, address, QStringLiteral("false")});
 }
 
 // Leaving a table with others takes a yes; a solo table or one never reached just ends.

@@ -43,6 +43,10 @@ void TableReach::answered(const RouterResult& result) {
         external_ = external;
         emit externalAddressKnown(external_);
     }
+    const bool reachable = result.outcome == RouterResult::Outcome::opened &&
+                           !result.externalAddress.isEmpty() &&
+                           !behindAnotherNat(result.externalAddress);
+    emit internetReach(reachable ? result.externalAddress : QString());
 }
 
 bool TableReach::reachableAt(const RouterResult& result) {

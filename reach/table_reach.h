@@ -46,6 +46,9 @@ signals:
     // The internet address while the router forwards the table's port to this computer
     // from there; empty when it does not (any more).
     void externalAddressKnown(const QString& address);
+    // The router forwards the port from this internet address to the table ("" when it
+    // does not, or no longer does).
+    void internetReach(const QString& address);
 
 private:
     void answered(const RouterResult& result);

@@ -18,6 +18,7 @@ packages=(
   dpkg-dev file appstream
   clang-format
   libavahi-client-dev libminiupnpc-dev libnatpmp-dev
+  libstrophe-dev libsecret-1-dev prosody openssl
   avahi-daemon avahi-utils dbus miniupnpd-nftables miniupnpc nftables iproute2
   g++-mingw-w64-x86-64-posix wine64 wine googletest
 )

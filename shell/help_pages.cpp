@@ -19,6 +19,23 @@ board games to bring online. Send us your suggestions through our web site
 <b>www.orvane.com</b> &mdash; the best ideas become our next games.</p>
 )");
 
+const char* const online = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
+<p><b>Finding players on the internet.</b> Choose <b>File &rsaquo; Find Players
+Online&hellip;</b> (also in the join window) and press <b>Connect</b>. Tessarine joins a chat
+room on an XMPP server and shows the tables listed there, the people in the room and the
+room's chat. Select a table and press <b>Join</b>: your program asks the host for the table's
+address, and the host's program answers you alone. To list your own table, tick <b>List this
+table online</b> in the host window, or choose <b>File &rsaquo; List This Table Online</b>
+while you host. The room sees your name, and for a listed table its players, spectators and
+whether it is playing; it never sees your address. A table is listed only while your router
+forwards port 7772 to it, and it leaves the list when your table closes.</p>
+<p><b>Another server or room.</b> The window's Server and Room fields choose where to meet;
+everybody who wants to find each other must use the same room. Without an account Tessarine
+logs in anonymously, which many servers do not allow; with your own account (name@server) it
+logs in as you. The password is kept in your desktop's password store, never in a file. The
+connection is always encrypted.</p>
+)");
+
 const char* const connecting = QT_TRANSLATE_NOOP("tess::HelpPages", R"(
 <p><b>Playing solo.</b> When Tessarine is started on its own it sets up a table on your
 computer with you in the first seat and the computer player Klot in the second. Press the
@@ -218,7 +235,7 @@ const std::vector<HelpPage>& helpPages() {
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Overview")),
          page(QT_TRANSLATE_NOOP("tess::HelpPages", "Overview")), page(overview)},
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Connecting")),
-         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Connecting")), page(connecting)},
+         page(QT_TRANSLATE_NOOP("tess::HelpPages", "Connecting")), page(connecting) + page(online)},
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Game Play")),
          page(QT_TRANSLATE_NOOP("tess::HelpPages", "Game Play")), page(gamePlay) + page(keys)},
         {page(QT_TRANSLATE_NOOP("tess::HelpPages", "Scoring")),

@@ -64,9 +64,11 @@ void QuickInstructionsPanel::build() {
     column->setContentsMargins(14, 8, 14, 8);
     column->setSpacing(6);
     column->addWidget(label(this, tr("QUICK INSTRUCTIONS"), 16, true, Qt::AlignCenter));
-    column->addWidget(label(this,
-                            tr("PLAY WITH FRIENDS: File > Host a Table… or File > Join a Table…"),
-                            8, false, Qt::AlignCenter));
+    column->addWidget(
+        label(this,
+              tr("PLAY WITH FRIENDS: File > Host a Table…, Join a Table… or Find Players "
+                 "Online…"),
+              8, false, Qt::AlignCenter));
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(18);

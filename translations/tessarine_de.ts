@@ -242,6 +242,41 @@
     <name>tess::HelpPages</name>
     <message>
         <source>
+&lt;p&gt;&lt;b&gt;Finding players on the internet.&lt;/b&gt; Choose &lt;b&gt;File &amp;rsaquo; Find Players
+Online&amp;hellip;&lt;/b&gt; (also in the join window) and press &lt;b&gt;Connect&lt;/b&gt;. Tessarine joins a chat
+room on an XMPP server and shows the tables listed there, the people in the room and the
+room&apos;s chat. Select a table and press &lt;b&gt;Join&lt;/b&gt;: your program asks the host for the table&apos;s
+address, and the host&apos;s program answers you alone. To list your own table, tick &lt;b&gt;List this
+table online&lt;/b&gt; in the host window, or choose &lt;b&gt;File &amp;rsaquo; List This Table Online&lt;/b&gt;
+while you host. The room sees your name, and for a listed table its players, spectators and
+whether it is playing; it never sees your address. A table is listed only while your router
+forwards port 7772 to it, and it leaves the list when your table closes.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Another server or room.&lt;/b&gt; The window&apos;s Server and Room fields choose where to meet;
+everybody who wants to find each other must use the same room. Without an account Tessarine
+logs in anonymously, which many servers do not allow; with your own account (name@server) it
+logs in as you. The password is kept in your desktop&apos;s password store, never in a file. The
+connection is always encrypted.&lt;/p&gt;
+</source>
+        <translation>
+&lt;p&gt;&lt;b&gt;Spieler im Internet finden.&lt;/b&gt; Wähle &lt;b&gt;Datei &amp;rsaquo; Spieler online
+finden&amp;hellip;&lt;/b&gt; (auch im Fenster zum Beitreten) und drücke &lt;b&gt;Verbinden&lt;/b&gt;. Tessarine
+betritt einen Chatraum auf einem XMPP-Server und zeigt die dort angezeigten Tische, die Leute im
+Raum und den Chat des Raums. Wähle einen Tisch und drücke &lt;b&gt;Beitreten&lt;/b&gt;: Dein Programm fragt
+den Gastgeber nach der Adresse des Tisches, und dessen Programm antwortet nur dir. Um deinen
+eigenen Tisch anzuzeigen, setze im Fenster zum Eröffnen den Haken bei &lt;b&gt;Diesen Tisch online
+anzeigen&lt;/b&gt; oder wähle beim Gastgeben &lt;b&gt;Datei &amp;rsaquo; Diesen Tisch online anzeigen&lt;/b&gt;. Der
+Raum sieht deinen Namen und bei einem angezeigten Tisch dessen Spieler, Zuschauer und ob gerade
+gespielt wird; deine Adresse sieht er nie. Ein Tisch wird nur angezeigt, solange dein Router Port
+7772 an ihn weiterleitet, und er verschwindet aus der Liste, wenn dein Tisch schließt.&lt;/p&gt;
+&lt;p&gt;&lt;b&gt;Ein anderer Server oder Raum.&lt;/b&gt; Die Felder Server und Raum legen fest, wo man sich trifft;
+alle, die einander finden wollen, müssen denselben Raum nehmen. Ohne Konto meldet sich Tessarine
+anonym an, was viele Server nicht erlauben; mit deinem eigenen Konto (name@server) meldet es
+sich als du an. Das Passwort liegt im Passwortspeicher deines Desktops, nie in einer Datei. Die
+Verbindung ist immer verschlüsselt.&lt;/p&gt;
+</translation>
+    </message>
+    <message>
+        <source>
 &lt;p&gt;&lt;b&gt;Tessarine&lt;/b&gt; is a card game for one to four players at one table. It grew out of the
 patience games that families used to play together around the kitchen table: instead of
 everyone laying out a patience of their own, all players share four tab spots and four
@@ -722,6 +757,14 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 <context>
     <name>tess::MainMenu</name>
     <message>
+        <source>Find Players Online…</source>
+        <translation>Spieler online finden…</translation>
+    </message>
+    <message>
+        <source>List This Table Online</source>
+        <translation>Diesen Tisch online anzeigen</translation>
+    </message>
+    <message>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -958,6 +1001,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 </context>
 <context>
     <name>tess::QuickInstructionsPanel</name>
+    <message>
+        <source>PLAY WITH FRIENDS: File &gt; Host a Table…, Join a Table… or Find Players Online…</source>
+        <translation>MIT FREUNDEN SPIELEN: Datei &gt; Tisch eröffnen…, Tisch beitreten… oder Spieler online finden…</translation>
+    </message>
     <message>
         <source>QUICK INSTRUCTIONS</source>
         <translation>KURZANLEITUNG</translation>
@@ -1580,6 +1627,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 <context>
     <name>tess::Thost</name>
     <message>
+        <source>&amp;List this table online</source>
+        <translation>Diesen Tisch online &amp;anzeigen</translation>
+    </message>
+    <message>
         <source>Host a Table</source>
         <translation>Tisch eröffnen</translation>
     </message>
@@ -1618,6 +1669,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 </context>
 <context>
     <name>tess::Tjoin</name>
+    <message>
+        <source>Find Players &amp;Online…</source>
+        <translation>Spieler &amp;online finden…</translation>
+    </message>
     <message>
         <source>Your name</source>
         <translation>Dein Name</translation>

@@ -69,23 +69,29 @@ void appendUtf8(std::string& out, char32_t c) {
 
 }  // namespace
 
-std::string cleanName(std::string_view name) {
+std::string cleanText(std::string_view text, std::size_t maxBytes) {
     std::string out;
-    out.reserve(name.size() < maxNameBytes ? name.size() : maxNameBytes);
-    while (!name.empty()) {
+    out.reserve(text.size() < maxBytes ? text.size() : maxBytes);
+    while (!text.empty()) {
         std::size_t used = 1;
-        char32_t c = decodeOne(name, used);
-        name.remove_prefix(used);
+        char32_t c = decodeOne(text, used);
+        text.remove_prefix(used);
         if (invisibleFormat(c)) continue;
-        if (c == '+') c = '-';
         if (control(c)) c = ' ';
         const std::size_t before = out.size();
         appendUtf8(out, c);
-        if (out.size() > maxNameBytes) {
+        if (out.size() > maxBytes) {
             out.resize(before);  // whole characters only
             break;
         }
     }
+    return out;
+}
+
+std::string cleanName(std::string_view name) {
+    std::string out = cleanText(name, maxNameBytes);
+    for (char& c : out)
+        if (c == '+') c = '-';
     return out;
 }
 

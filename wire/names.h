@@ -16,5 +16,7 @@ inline constexpr std::size_t maxNameBytes = 100;
 // are removed, so a name cannot hide itself or turn the text around it. The result is
 // cut to maxNameBytes without splitting a character.
 std::string cleanName(std::string_view name);
+// The same cleaning for text that is only shown (chat, room names), "+" kept.
+std::string cleanText(std::string_view text, std::size_t maxBytes);
 
 }  // namespace tess::wire

@@ -42,7 +42,7 @@ const std::set<QString> sameInBoth = {
     "status",    "system",   "oh",      "english",  "deutsch",  "www",      "com",     "an",
     "in",        "so",       "was",     "hand",     "rest",     "plus",     "normal",  "port",
     "internet",  "computer", "desktop", "router",   "tcp",      "patience", "note",    "me",
-    "division",  "ann",      "ipv",     "link"};
+    "division",  "ann",      "ipv",     "link",     "server",   "xmpp",     "name"};
 
 class Words {
 public:

@@ -85,7 +85,7 @@ signals:
     // The host asked for the login and has been answered.
     void loggedIn(int slot);
     // The connection is gone (closed, reset or failed after it was made); everything
-    // received before has been handled.
+    // received before has been handled, in slices like any other lines.
     void closed();
 
 private:
@@ -95,6 +95,7 @@ private:
     void processsocktimer();
     void dispatch(const std::string& line);
     void finish();
+    void tellClosed();
     // The connection could not be made or answered: given up, reported as closed.
     void fail(Ending why);
     // The connection failed under a handler or the host overran us: close as for a
@@ -111,8 +112,9 @@ private:
     std::string loginName_;
     int mySlot_ = 0;
     bool connected_ = false;
-    bool opened_ = false;  // the connection was made at least once
-    bool finished_ = false;
+    bool opened_ = false;      // the connection was made at least once
+    bool finished_ = false;    // the connection is gone (queued lines may still be handled)
+    bool toldClosed_ = false;  // closed() has been emitted
     Ending ending_ = Ending::open;
     QTimer answerTimer_;
 };

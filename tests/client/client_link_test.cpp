@@ -248,9 +248,10 @@ TEST(ClientLink, KeepsTheConnectionProbed) {
         return fd.has_value() && keepAliveOf(*fd).on != 0;
     }));
     const KeepAlive k = keepAliveOf(*fd);
-    EXPECT_EQ(k.idle, 60);
-    EXPECT_EQ(k.interval, 10);
-    EXPECT_EQ(k.count, 3);
+    EXPECT_NE(k.on, 0);
+    // Silent, or with output unacknowledged, a vanished peer is given up within a minute.
+    EXPECT_GT(k.userTimeoutMs, 0u);
+    EXPECT_LE(k.givesUpWithinS(), 60);
 }
 
 }  // namespace

@@ -27,7 +27,14 @@ int TestClient::awaitSlot() {
     return slot_;
 }
 
+void TestClient::pauseReading(bool paused) {
+    paused_ = paused;
+    socket_.setReadBufferSize(paused ? 1 : 0);
+    if (!paused) readable();
+}
+
 void TestClient::readable() {
+    if (paused_) return;
     const QByteArray bytes = socket_.readAll();
     raw_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     splitter_.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),

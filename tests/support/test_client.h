@@ -43,6 +43,9 @@ public:
     void skipSeen() { seen_ = lines_.size(); }
     // Resets the connection (RST) instead of closing it.
     void killHard();
+    // Stops taking in what arrives (the system's buffers fill and the sender's output
+    // piles up), or takes it in again.
+    void pauseReading(bool paused);
 
     int slot() const { return slot_; }
     bool closed() const { return closed_; }
@@ -61,6 +64,7 @@ private:
     std::size_t seen_ = 0;
     int slot_ = 0;
     bool closed_ = false;
+    bool paused_ = false;
 };
 
 }  // namespace tess::testing

@@ -77,6 +77,8 @@ public:
     Ending ending() const { return ending_; }
     void setAnswerTimeout(int ms) { answerTimer_.setInterval(ms); }
     std::size_t queuedBytes() const { return queuedBytes_; }
+    // Bytes received and not cut into lines yet (bounded by a few read steps).
+    qint64 heldInput() const { return sock.heldInput(); }
 
     // The host's login request: answers with the login.
     void sendloginfo(std::string_view rest);

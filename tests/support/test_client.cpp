@@ -8,11 +8,11 @@
 
 namespace tess::testing {
 
-TestClient::TestClient(quint16 port, bool waitForSlot, const QString& from) {
+TestClient::TestClient(quint16 port, bool waitForSlot, const QString& from, const QString& to) {
     QObject::connect(&socket_, &QTcpSocket::readyRead, [this] { readable(); });
     QObject::connect(&socket_, &QTcpSocket::disconnected, [this] { closed_ = true; });
     if (!from.isEmpty()) socket_.bind(QHostAddress(from));
-    socket_.connectToHost(QStringLiteral("127.0.0.1"), port);
+    socket_.connectToHost(to.isEmpty() ? QStringLiteral("127.0.0.1") : to, port);
     if (!socket_.waitForConnected(waitMs)) closed_ = true;
     if (waitForSlot) awaitSlot();
 }

@@ -21,7 +21,9 @@ public:
 
     // Connects to the host on loopback, from `from` when given (another loopback
     // address such as 127.0.0.2 stands for a machine of its own).
-    explicit TestClient(quint16 port, bool waitForSlot = true, const QString& from = {});
+    // `to` is the host's address (IPv4 loopback unless given).
+    explicit TestClient(quint16 port, bool waitForSlot = true, const QString& from = {},
+                        const QString& to = {});
 
     // Waits for the host's login request and returns the slot it gives (0: the host
     // closed the connection instead).

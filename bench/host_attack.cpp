@@ -5,8 +5,8 @@
 // up, and whether an honest newcomer gets in. Prints `name: value unit` lines.
 // Also a hostile host: the real program joins a host that sends tiny lines flat out and
 // then closes.
-// Usage: bench_host_attack PORT HOST_PID MODE FAMILY ADDRESSES SECONDS
-//   MODE flood | hogs | churn, FAMILY v4 | v6
+// Usage: bench_host_attack PORT HOST_PID MODE FAMILY ADDRESSES SECONDS [ROLE]
+//   MODE flood | hogs | churn, FAMILY v4 | v6, ROLE attack | measure (default both)
 //        bench_host_attack hostile TESSARINE_BINARY SECONDS
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -53,9 +53,73 @@ int slotOf(const TestClient& c) {
 
 struct Attacker {
     std::unique_ptr<TestClient> client;
-    QElapsedTimer age;
     bool done = false;
 };
+
+// Attackers, a few connections at a time, each from the next address: `flood` logs in
+// and sends 40 lines of 1,900 bytes, `hogs` never logs in, `churn` logs in and resets.
+class Attack {
+public:
+    Attack(quint16 port, const std::string& mode, bool v6, int addresses)
+        : port_(port),
+          mode_(mode),
+          v6_(v6),
+          addresses_(addresses),
+          attackers_(mode == "hogs" ? 8 : 12),
+          target_(v6 ? QStringLiteral("2001:db8::1") : QStringLiteral("127.0.0.1")) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            for (Attacker& a : attackers_)
+                step(a);
+        });
+        timer_.start(5);
+    }
+    long connections = 0;
+
+private:
+    void renew(Attacker& a) {
+        a.client = std::make_unique<TestClient>(port_, false, attackerAddress(v6_, next_), target_);
+        next_ = (next_ + 1) % addresses_;
+        a.done = false;
+        ++connections;
+    }
+    void step(Attacker& a) {
+        if (!a.client || a.client->closed()) return renew(a);
+        if (mode_ == "churn" && a.done) {
+            a.client->killHard();
+            renew(a);
+            return;
+        }
+        const int slot = slotOf(*a.client);
+        if (mode_ == "hogs" || slot == 0 || a.done) return;
+        a.client->login("Peer");
+        if (mode_ == "flood") {
+            std::string lines;
+            for (int i = 0; i < 40; ++i)
+                lines += "CMD_chat+" + std::to_string(slot) + "+" + big_ + "|clRed\xFF";
+            a.client->sendRaw(lines);
+        }
+        a.done = true;
+    }
+
+    quint16 port_;
+    std::string mode_;
+    bool v6_;
+    int addresses_;
+    std::vector<Attacker> attackers_;
+    QString target_;
+    int next_ = 0;
+    std::string big_ = std::string(1900, 'x');
+    QTimer timer_;
+};
+
+int attack(quint16 port, const std::string& mode, bool v6, int addresses, int seconds,
+           const std::string& tag) {
+    waitUntil([] { return false; }, 1000);  // the honest players are seated first
+    Attack a(port, mode, v6, addresses);
+    waitUntil([] { return false; }, seconds * 1000 + 2000);
+    std::printf("%s_attack_connections: %ld\n", tag.c_str(), a.connections);
+    return 0;
+}
 
 // The real program joins a host played here, which sends tiny lines flat out for
 // `seconds` and closes: the program's largest resident size, and how long it stays busy
@@ -128,8 +192,12 @@ int main(int argc, char** argv) {
     const bool v6 = std::string(argv[4]) == "v6";
     const int addresses = std::atoi(argv[5]);
     const int seconds = std::atoi(argv[6]);
-    const QString target = v6 ? QStringLiteral("2001:db8::1") : QStringLiteral("127.0.0.1");
     const std::string tag = "attack_" + mode + "_" + argv[4] + "_" + argv[5];
+    // One process attacks, another measures: a connection that the one makes does not
+    // hold up the other's figures.
+    const std::string role = argc > 7 ? argv[7] : "both";
+    const bool attacking = role != "measure", measuring = role != "attack";
+    if (!measuring) return attack(port, mode, v6, addresses, seconds, tag);
 
     auto honest = [&](const std::string& name, const char* from) {
         auto c = std::make_unique<TestClient>(port, true, QString::fromLatin1(from));
@@ -144,45 +212,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const long rssBefore = rssKb(pid);
-
-    // The attackers, a few connections at a time, each from the next address.
-    const int concurrent = mode == "hogs" ? 8 : 12;
-    std::vector<Attacker> attackers(static_cast<std::size_t>(concurrent));
-    int nextAddress = 0;
-    long connections = 0;
-    const std::string big(1900, 'x');
-    auto renew = [&](Attacker& a) {
-        a.client =
-            std::make_unique<TestClient>(port, false, attackerAddress(v6, nextAddress), target);
-        nextAddress = (nextAddress + 1) % addresses;
-        a.age.start();
-        a.done = false;
-        ++connections;
-    };
-    auto step = [&](Attacker& a) {
-        if (!a.client || a.client->closed()) return renew(a);
-        const int slot = slotOf(*a.client);
-        if (mode == "churn" && a.done) {
-            a.client->killHard();
-            renew(a);
-            return;
-        }
-        if (mode == "hogs" || slot == 0 || a.done) return;
-        a.client->login("Peer");
-        if (mode == "flood") {
-            std::string lines;
-            for (int i = 0; i < 40; ++i)
-                lines += "CMD_chat+" + std::to_string(slot) + "+" + big + "|clRed\xFF";
-            a.client->sendRaw(lines);
-        }
-        a.done = true;
-    };
-    QTimer attack;
-    QObject::connect(&attack, &QTimer::timeout, [&] {
-        for (Attacker& a : attackers)
-            step(a);
-    });
-    attack.start(5);
+    std::unique_ptr<Attack> attack;
+    if (attacking) attack = std::make_unique<Attack>(port, mode, v6, addresses);
+    // The attackers are under way.
+    waitUntil([] { return false; }, 2000);
 
     // Ann says a line every 250 ms; Bob times its arrival. A newcomer tries every 2 s.
     std::vector<double> latencies;
@@ -217,7 +250,8 @@ int main(int argc, char** argv) {
         }
         waitUntil([] { return false; }, 250);
     }
-    attack.stop();
+    const long connections = attack ? attack->connections : -1;
+    attack.reset();
     const bool up =
         alive(pid) && !bob->closed() && bob->linesStartingWith("CMD_playerdisconnected+1+").empty();
     std::sort(latencies.begin(), latencies.end());
@@ -228,7 +262,7 @@ int main(int argc, char** argv) {
                                         static_cast<std::size_t>(p * latencies.size()))];
     };
     std::printf("%s_table_up: %s\n", tag.c_str(), up ? "yes" : "no");
-    std::printf("%s_attack_connections: %ld\n", tag.c_str(), connections);
+    if (connections >= 0) std::printf("%s_attack_connections: %ld\n", tag.c_str(), connections);
     std::printf("%s_honest_line_median: %.1f ms\n", tag.c_str(), pct(0.5));
     std::printf("%s_honest_line_p95: %.1f ms (target 50 ms)\n", tag.c_str(), pct(0.95));
     std::printf("%s_honest_lines_lost: %d of %d\n", tag.c_str(), lost, sent);

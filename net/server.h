@@ -147,6 +147,8 @@ private:
     // The slot of the connection that has waited longest for its login (0: none).
     int oldestWaiting() const;
     int waitingCount() const;
+    // Lets a connection that waits for its login go, for a newcomer.
+    void giveWay(int slot, const char* why);
     // Closes a connection that may not come in; only a full table tells the caller so.
     enum class Refusal { silent, full };
     void refuse(TSock* sock, const char* why, Refusal how);

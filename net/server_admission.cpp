@@ -86,12 +86,12 @@ void TServer::admitStranger(TSock* sock, const SocketEnds& ends) {
             refuse(sock, "has another connection waiting to log in", Refusal::silent);
             return;
         }
-        dropConnection(waiting, "gives way to a newer connection from its address");
+        giveWay(waiting, "gives way to a newer connection from its address");
     }
     int slot = freeSlot(false);
     if (slot == 0 || waitingCount() >= maxWaitingForLogin) {
         if (const int oldest = oldestWaiting(); oldest != 0) {
-            dropConnection(oldest, "gives way to a newcomer before it logged in");
+            giveWay(oldest, "gives way to a newcomer before it logged in");
             if (slot == 0) slot = freeSlot(false);
         }
     }
@@ -101,6 +101,13 @@ void TServer::admitStranger(TSock* sock, const SocketEnds& ends) {
         return;
     }
     admit(slot, sock, false, group, local);
+}
+
+// A connection that did not log in before others came counts as one that timed out.
+void TServer::giveWay(int slot, const char* why) {
+    const Connection& c = slots_[slot];
+    if (c.counted && !c.local) guard_.timedOut(c.group, clock_.nowMs());
+    dropConnection(slot, why);
 }
 
 int TServer::waitingFrom(const std::string& group) const {

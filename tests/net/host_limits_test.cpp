@@ -11,24 +11,7 @@
 namespace tess::testing {
 namespace {
 
-class HostLimit : public HostTest {
-protected:
-    // Connects from the loopback address `from` (a machine of its own) and logs in.
-    std::unique_ptr<TestClient> joinFrom(const std::string& name, const char* from) {
-        auto c = std::make_unique<TestClient>(server.port(), true, QString::fromLatin1(from));
-        if (c->slot() == 0) return c;
-        c->login(name);
-        c->waitForPrefix("CMD_newplayerinfo+" + std::to_string(c->slot()) + "+" + name);
-        return c;
-    }
-};
-
-std::string chats(int slot, int count, const std::string& text = "x") {
-    std::string bytes;
-    for (int i = 0; i < count; ++i)
-        bytes += "CMD_chat+" + std::to_string(slot) + "+" + text + "|clBlack\xFF";
-    return bytes;
-}
+using HostLimit = HostTest;
 
 // A stranger who connects before the hosting user's own client gets slot 2, even when
 // he claims slot 1 at login; the own connection, known by its ends, gets slot 1.

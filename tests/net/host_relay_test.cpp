@@ -10,21 +10,7 @@
 namespace tess::testing {
 namespace {
 
-class HostRelay : public HostTest {
-protected:
-    std::unique_ptr<TestClient> joinFrom(const std::string& name, const char* from) {
-        auto c = std::make_unique<TestClient>(server.port(), true, QString::fromLatin1(from));
-        c->login(name);
-        c->waitForPrefix("CMD_newplayerinfo+" + std::to_string(c->slot()) + "+" + name);
-        return c;
-    }
-    static std::string chats(int slot, int count, const std::string& text) {
-        std::string bytes;
-        for (int i = 0; i < count; ++i)
-            bytes += "CMD_chat+" + std::to_string(slot) + "+" + text + "|clBlack\xFF";
-        return bytes;
-    }
-};
+using HostRelay = HostTest;
 
 // Reconnecting does not refill an address's burst; another address has its own.
 TEST_F(HostRelay, ABurstBelongsToTheAddressNotTheConnection) {

@@ -12,7 +12,8 @@ if [ -z "${TESS_ATTACK_NS:-}" ]; then
 fi
 ip link set lo up
 ip -6 route add local 2001:db8::/64 dev lo
-sysctl -qw net.ipv6.ip_nonlocal_bind=1
+# Peers bind to addresses of the routed /64.
+echo 1 >/proc/sys/net/ipv6/ip_nonlocal_bind
 tmp=$(mktemp -d)
 pid=
 stop() {

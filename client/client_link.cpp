@@ -128,15 +128,24 @@ void ClientLink::sockInfo(TSock*, SocketInfo info, const QString& msg) {
     }
 }
 
-// What was received before the close is handled first, so "the table is full" is seen.
+// What was received before the close is handled first, so "the table is full" is seen;
+// in the same slices as before, so that a host that floods and closes does not freeze the
+// window. The close is told once the queue is empty.
 void ClientLink::finish() {
     if (finished_) return;
     finished_ = true;
     answerTimer_.stop();
     if (ending_ == Ending::open) ending_ = Ending::closed;
+    if (receivedlist_.empty())
+        tellClosed();
+    else
+        dispatchPacer_.kick();
+}
+
+void ClientLink::tellClosed() {
+    if (toldClosed_) return;
+    toldClosed_ = true;
     dispatchPacer_.halt();
-    while (!receivedlist_.empty())
-        processsocktimer();
     emit closed();
 }
 
@@ -154,6 +163,7 @@ void ClientLink::processsocktimer() {
     queuedBytes_ -= line.size() + queuedLineCost;
     if (queuedBytes_ < pauseReadingAt / 2 && sock.readingPaused()) sock.pauseReading(false);
     dispatch(line);
+    if (finished_ && receivedlist_.empty()) tellClosed();
 }
 
 void ClientLink::dispatch(const std::string& line) {

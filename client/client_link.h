@@ -77,6 +77,8 @@ public:
     Ending ending() const { return ending_; }
     void setAnswerTimeout(int ms) { answerTimer_.setInterval(ms); }
     std::size_t queuedBytes() const { return queuedBytes_; }
+    // Bytes received and not cut into lines yet (bounded by a few read steps).
+    qint64 heldInput() const { return sock.heldInput(); }
 
     // The host's login request: answers with the login.
     void sendloginfo(std::string_view rest);
@@ -85,7 +87,7 @@ signals:
     // The host asked for the login and has been answered.
     void loggedIn(int slot);
     // The connection is gone (closed, reset or failed after it was made); everything
-    // received before has been handled.
+    // received before has been handled, in slices like any other lines.
     void closed();
 
 private:
@@ -95,6 +97,7 @@ private:
     void processsocktimer();
     void dispatch(const std::string& line);
     void finish();
+    void tellClosed();
     // The connection could not be made or answered: given up, reported as closed.
     void fail(Ending why);
     // The connection failed under a handler or the host overran us: close as for a
@@ -111,8 +114,9 @@ private:
     std::string loginName_;
     int mySlot_ = 0;
     bool connected_ = false;
-    bool opened_ = false;  // the connection was made at least once
-    bool finished_ = false;
+    bool opened_ = false;      // the connection was made at least once
+    bool finished_ = false;    // the connection is gone (queued lines may still be handled)
+    bool toldClosed_ = false;  // closed() has been emitted
     Ending ending_ = Ending::open;
     QTimer answerTimer_;
 };

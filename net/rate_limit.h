@@ -1,5 +1,5 @@
 // Rate limits of the table's host, on the host's clock (virtual time in tests): a token
-// bucket, and the per-connection limit of relayed lines built on it.
+// bucket, and what tells a flooding connection from one that is merely over its limit.
 #pragma once
 
 #include <algorithm>
@@ -21,10 +21,29 @@ public:
         tokens_ -= 1;
         return true;
     }
+    // Takes `amount` tokens when the bucket holds them all.
+    bool take(std::int64_t nowMs, double amount) {
+        refill(nowMs);
+        if (tokens_ < amount) return false;
+        tokens_ -= amount;
+        return true;
+    }
+    // Whether the bucket holds `amount` tokens now.
+    bool holds(std::int64_t nowMs, double amount) {
+        refill(nowMs);
+        return tokens_ >= amount;
+    }
     // Whether the bucket has refilled completely (nothing to remember about it).
     bool full(std::int64_t nowMs) {
         refill(nowMs);
         return tokens_ >= burst_;
+    }
+    // Changes size and rate from now on; what it holds stays, up to the new size.
+    void reshape(double burst, double perSecond, std::int64_t nowMs) {
+        refill(nowMs);
+        burst_ = burst;
+        perSecond_ = perSecond;
+        tokens_ = std::min(tokens_, burst_);
     }
 
 private:
@@ -42,10 +61,17 @@ private:
 
 struct RelayLimits {
     // A person types a line every few seconds and the phrase buttons rest two seconds
-    // between sounds; a burst of 40 lines and two a second after that are far beyond
-    // honest play, yet a flood reaches the others as a trickle.
+    // between sounds; a burst of 40 lines and two a second after that, for each
+    // connection an address holds, are far beyond honest play, yet a flood reaches the
+    // others as a trickle. The burst belongs to the address: reconnecting does not
+    // refill it.
     double burst = 40;
     double perSecond = 2;
+    // What the table relays in all, in bytes as sent (a line counts once for each
+    // receiver), shared in equal parts among the addresses that take part: well below
+    // what a modest home upload of about 1 Mbit/s carries.
+    double tableBytesPerSecond = 96 * 1024;
+    double tableBurstBytes = 384 * 1024;
     // A connection over its limit for this long without a pause...
     std::int64_t floodMs = 10000;
     // ...or with this many lines dropped in one go is a flooding peer.
@@ -54,31 +80,25 @@ struct RelayLimits {
     std::int64_t pauseMs = 5000;
 };
 
-// One connection's relayed lines: which pass, which are dropped, and when the sender
-// is a flooding peer to be let go.
-class RelayLimit {
+// One connection's time over the relay limit: when its lines are dropped for long
+// enough, or in a great number, the sender is a flooding peer to be let go.
+class FloodWatch {
 public:
-    enum class Verdict { pass, drop, flooding };
+    explicit FloodWatch(const RelayLimits& limits = {}) : limits_(limits) {}
 
-    explicit RelayLimit(const RelayLimits& limits = {})
-        : limits_(limits), bucket_(limits.burst, limits.perSecond) {}
-
-    Verdict line(std::int64_t nowMs) {
-        if (bucket_.take(nowMs)) return Verdict::pass;
+    // A relayed line was dropped; true when the sender is now a flooding peer.
+    bool dropped(std::int64_t nowMs) {
         if (dropped_ == 0 || nowMs - lastDropMs_ >= limits_.pauseMs) {
             overSinceMs_ = nowMs;
             dropped_ = 0;
         }
         ++dropped_;
         lastDropMs_ = nowMs;
-        if (nowMs - overSinceMs_ >= limits_.floodMs || dropped_ >= limits_.floodLines)
-            return Verdict::flooding;
-        return Verdict::drop;
+        return nowMs - overSinceMs_ >= limits_.floodMs || dropped_ >= limits_.floodLines;
     }
 
 private:
     RelayLimits limits_;
-    TokenBucket bucket_;
     std::int64_t overSinceMs_ = 0;
     std::int64_t lastDropMs_ = 0;
     int dropped_ = 0;  // in the current time over the limit

@@ -32,15 +32,20 @@ void TServer::startListening(quint16 port) {
     Sock1.setListen(true);
 }
 
-void TServer::admit(int slot, TSock* sock, bool own, std::string address) {
+void TServer::admit(int slot, TSock* sock, bool own, std::string group, bool local) {
     Connection& c = slots_[slot];
     c.sock = sock;
     c.own = own;
-    c.counted = !address.empty();
-    c.address = std::move(address);
-    c.relay = RelayLimit(limits_.relay);
+    c.local = local;
+    c.counted = !group.empty();
+    c.group = std::move(group);
+    c.flood = FloodWatch(limits_.relay);
     c.dropLog = LogPacer();
     c.id = ++nextId_;
+    // The hosting user has a budget of its own; several copies of the program on this
+    // machine each have theirs; other machines share their address's.
+    c.relayKey = own ? std::string("own") : local ? "#" + std::to_string(c.id) : c.group;
+    c.admittedMs = c.lastHeardMs = clock_.nowMs();
     c.name.clear();
     c.loggedIn = false;
     c.splitter = wire::LineSplitter();
@@ -57,8 +62,10 @@ void TServer::admit(int slot, TSock* sock, bool own, std::string address) {
     c.loginTimer = new QTimer(sock);
     c.loginTimer->setSingleShot(true);
     connect(c.loginTimer, &QTimer::timeout, this, [this, slot, id] {
-        if (sameConnection(slot, id) && !slots_[slot].loggedIn)
-            dropConnection(slot, "did not log in in time");
+        if (!sameConnection(slot, id) || slots_[slot].loggedIn) return;
+        const Connection& c = slots_[slot];
+        if (c.counted && !c.local) guard_.timedOut(c.group, clock_.nowMs());
+        dropConnection(slot, "did not log in in time");
     });
     c.loginTimer->start(loginTimeoutMs_);
     send(slot, wire::SendLoginInfo{slot}.encode());
@@ -71,6 +78,7 @@ bool TServer::sameConnection(int slot, std::uint64_t id) const {
 void TServer::connectionRead(int slot, std::uint64_t id) {
     if (!sameConnection(slot, id)) return;
     Connection& c = slots_[slot];
+    c.lastHeardMs = clock_.nowMs();
     std::vector<std::string> lines;
     const bool ok = c.splitter.feed(c.sock->Receive(), lines);
     for (std::string& line : lines) {
@@ -119,9 +127,10 @@ void TServer::closeHandling(int slot) {
     c.name.clear();
     c.loggedIn = false;
     c.loginTimer = nullptr;
-    if (c.counted) guard_.closed(c.address, clock_.nowMs());
+    if (c.counted) guard_.closed(c.group, clock_.nowMs());
     c.counted = false;
     c.own = false;
+    c.local = false;
     c.splitter = wire::LineSplitter();
     engine_.setJustWatching(slot, false);
     // What a closed connection still had queued goes with it.
@@ -154,7 +163,8 @@ void TServer::send(int slot, const std::string& text) {
         dropConnection(slot, "lost its socket");
         return;
     }
-    if (sock->pendingOutput() > outputLimit_) {
+    // The hosting user's own client is never let go: it is sent fewer relayed lines.
+    if (!slots_[slot].own && sock->pendingOutput() > outputLimit_) {
         // Not here: a broadcast may be looping over the slots. Next pass of the loop.
         const std::uint64_t id = slots_[slot].id;
         QMetaObject::invokeMethod(
@@ -169,6 +179,20 @@ void TServer::send(int slot, const std::string& text) {
 void TServer::broadcast(const std::string& text) {
     for (int slot : slotsInUse())
         send(slot, text);
+}
+
+void TServer::relay(const std::string& text) {
+    for (int slot : slotsInUse()) {
+        const Connection& c = slots_[slot];
+        if (c.own && c.sock->pendingOutput() > outputLimit_) {
+            if (ownLagLog_.due(clock_.nowMs()))
+                qCWarning(lcHost)
+                    << "The hosting user's client lags: relayed lines for it dropped ("
+                    << ownLagLog_.takeHeld() + 1 << "since the last report)";
+            continue;
+        }
+        send(slot, text);
+    }
 }
 
 void TServer::refusal(std::string_view text, int seat, bool byBot) {

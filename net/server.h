@@ -26,9 +26,9 @@ namespace tess {
 
 using wire::slotCount;
 
-// What one peer may do: relayed lines per connection, and per remote address how often
-// it may connect, how many connections it may hold and how long a removed player stays
-// away.
+// What one peer may do: relayed lines per address and the table's relay budget, and per
+// remote address how often it may connect, how long it waits after connections that
+// never logged in, and how long a removed player stays away.
 struct HostLimits {
     RelayLimits relay;
     AddressLimits address;
@@ -46,6 +46,14 @@ public:
     static constexpr int dispatchSliceMs = 3;
     // A connection that has not logged in by then is closed: a slot is for a player.
     static constexpr int defaultLoginTimeoutMs = 15000;
+    // At most this many connections wait for their login at once, one per address (the
+    // machine's own aside); a newer one from the same address takes the place of one
+    // that has waited this long. An honest program logs in within a round trip.
+    static constexpr int maxWaitingForLogin = 3;
+    static constexpr std::int64_t loginGraceMs = 1000;
+    // A logged-in connection that has sent nothing for this long gives way when its
+    // player's name comes back from its address (its connection died unnoticed).
+    static constexpr std::int64_t silentMs = 5000;
 
     // The engine's timers run on `clock`: QtClock in the program, a virtual clock in
     // tests.
@@ -61,7 +69,8 @@ public:
     void setBotSpeed(int ms) { botSpeed_ = ms; }
     // How every bot-played seat plays, from its next step on.
     void setBotLevel(BotLevel level) { botLevel_ = level; }
-    // A connection with more unsent output than this is let go.
+    // A remote connection with more unsent output than this is let go; the hosting
+    // user's own is sent no more relayed lines until it has caught up.
     void setOutputLimit(qint64 bytes) { outputLimit_ = bytes; }
     // How long a new connection may take to log in.
     void setLoginTimeout(int ms) { loginTimeoutMs_ = ms; }
@@ -78,6 +87,8 @@ public:
     const std::string& name(int slot) const { return slots_[slot].name; }
     int highestSlot() const { return highestSlot_; }
     std::size_t queuedLines() const { return queuedLines_; }
+    // Relayed lines dropped as over a limit so far.
+    std::size_t droppedRelayLines() const { return droppedRelayLines_; }
     // How many remote addresses the host remembers (each until it no longer matters).
     std::size_t rememberedAddresses() const { return guard_.remembered(); }
     // Whether the dispatcher has a pass scheduled (idle means no timer at all).
@@ -110,10 +121,14 @@ private:
         // This connection's lines in arrival order; they go when it closes.
         std::deque<std::string> receivedlist;
         std::size_t queuedBytes = 0;
-        std::string address;   // the peer's, for the per-address limits
+        std::string group;     // the peer's address group, for the per-address limits
+        std::string relayKey;  // whose relay budget its lines take from
         bool own = false;      // the hosting user's own connection
         bool counted = false;  // open in the per-address count
-        RelayLimit relay;
+        bool local = false;    // from this machine's own address
+        std::int64_t admittedMs = 0;
+        std::int64_t lastHeardMs = 0;
+        FloodWatch flood;
         LogPacer dropLog;
     };
     using Handler = void (TServer::*)(int origin, std::string_view rest);
@@ -124,9 +139,29 @@ private:
     // Whether the accepted connection with `ends` is the hosting user's own.
     bool ownConnection(const std::optional<SocketEnds>& ends) const;
     int freeSlot(bool own);
-    // Whether the peer at `ends` may come in; counts it (under `address`) when it may.
-    AddressGuard::Verdict admissible(const std::optional<SocketEnds>& ends, std::string& address);
-    void refuse(TSock* sock, const char* why);
+    // A connection from another than the hosting user: admitted within the limits of
+    // its address, or refused.
+    void admitStranger(TSock* sock, const SocketEnds& ends);
+    // The slot of a connection from `group` that waits for its login (0: none).
+    int waitingFrom(const std::string& group) const;
+    // The slot of the connection that has waited longest for its login (0: none).
+    int oldestWaiting() const;
+    int waitingCount() const;
+    // Lets a connection that waits for its login go, for a newcomer.
+    void giveWay(int slot, const char* why);
+    // Closes a connection that may not come in; only a full table tells the caller so.
+    enum class Refusal { silent, full };
+    void refuse(TSock* sock, const char* why, Refusal how);
+    // The logged-in connection of the player `origin` names, from the same address,
+    // that has been silent long enough to be a dead one (0: none).
+    int silentNamesake(int origin) const;
+    // How many connections in use take from the relay budget `key`, and how many
+    // budgets share the table.
+    int connectionsOf(const std::string& key) const;
+    int senders() const;
+    // Sends a relayed line to everybody; the hosting user's own client, when it lags,
+    // misses it instead of being let go.
+    void relay(const std::string& text);
     // Whether a line of a relayed word may go on; the sender may be let go as flooding.
     bool relayAllowed(int slot, const std::string& line);
     // The accepted connection `id` in `slot` (each connection's own, captured when it is
@@ -137,7 +172,7 @@ private:
     void connectionInfo(int slot, std::uint64_t id, SocketInfo info, const QString& msg);
     void closeHandling(int slot);
     void dropConnection(int slot, const char* why);
-    void admit(int slot, TSock* sock, bool own, std::string address);
+    void admit(int slot, TSock* sock, bool own, std::string group, bool local);
     void clearQueue(Connection& c);
     void enqueue(int slot, std::string line);
     void dispatchNextLine();
@@ -164,6 +199,7 @@ private:
     int highestSlot_ = 0;
     std::uint64_t nextId_ = 0;
     std::size_t queuedLines_ = 0;
+    std::size_t droppedRelayLines_ = 0;
     int nextTurn_ = 1;             // the slot whose queue the dispatcher looks at first
     DispatchPacer dispatchPacer_;  // runs only while lines wait
     int botSpeed_ = 1000;
@@ -173,6 +209,7 @@ private:
     HostLimits limits_;
     AddressGuard guard_;
     LogPacer refusalLog_;
+    LogPacer ownLagLog_;
     OwnClientEnds ownClient_;
     Clock& clock_;
     Engine engine_;

@@ -1,7 +1,8 @@
 // Who comes in, and into which slot: slot 1 is the hosting user's own connection, told
 // by its two ends; strangers take slots 2-9 within the per-address limits. Also the
-// limit of relayed lines each connection may send.
+// relay budget each address, and the table as a whole, may use.
 #include <QLoggingCategory>
+#include <algorithm>
 
 #include "net/server.h"
 #include "wire/announcements.h"
@@ -27,10 +28,8 @@ bool machinesOwnAddress(const QHostAddress& a) {
 
 const char* refusalReason(AddressGuard::Verdict v) {
     switch (v) {
-        case AddressGuard::Verdict::banned:
-            return "was removed from the table lately";
-        case AddressGuard::Verdict::tooMany:
-            return "holds too many connections";
+        case AddressGuard::Verdict::waiting:
+            return "waits after connections that did not log in";
         case AddressGuard::Verdict::tooOften:
             return "connects too often";
         case AddressGuard::Verdict::admit:
@@ -49,7 +48,7 @@ bool relayedWord(std::string_view word) {
 
 void TServer::setLimits(const HostLimits& limits) {
     limits_ = limits;
-    guard_ = AddressGuard(limits.address);
+    guard_ = AddressGuard(limits.address, limits.relay);
 }
 
 void TServer::Sock1Accept(TSock* sender) {
@@ -57,21 +56,113 @@ void TServer::Sock1Accept(TSock* sender) {
     while (sender->Accept(sock)) {
         sock->setKeepAlive();
         const std::optional<SocketEnds> ends = sock->ends();
-        const bool own = ownConnection(ends);
-        std::string address;
-        if (const auto v = own ? AddressGuard::Verdict::admit : admissible(ends, address);
-            v != AddressGuard::Verdict::admit) {
-            refuse(sock, refusalReason(v));
-            continue;
+        if (!ends) {
+            refuse(sock, "was gone at once", Refusal::silent);
+        } else if (ownConnection(ends)) {
+            if (const int slot = freeSlot(true); slot != 0)
+                admit(slot, sock, true, {}, true);
+            else
+                refuse(sock, "finds the table full", Refusal::full);
+        } else {
+            admitStranger(sock, *ends);
         }
-        const int slot = freeSlot(own);
-        if (slot == 0) {
-            if (!address.empty()) guard_.closed(address, clock_.nowMs());
-            refuse(sock, "finds the table full");
-            continue;
-        }
-        admit(slot, sock, own, std::move(address));
     }
+}
+
+// Connections that have not logged in cannot hold the table: one per address, a few in
+// all, and when a newcomer finds no free slot or too many waiting, the one that has
+// waited longest gives way. Copies of the program on this machine are not limited so.
+void TServer::admitStranger(TSock* sock, const SocketEnds& ends) {
+    const std::int64_t now = clock_.nowMs();
+    const bool local = machinesOwnAddress(ends.peerAddress);
+    const std::string group = addressGroup(ends.peerAddress);
+    if (const auto v = guard_.admit(group, now); v != AddressGuard::Verdict::admit) {
+        refuse(sock, refusalReason(v), Refusal::silent);
+        return;
+    }
+    if (const int waiting = local ? 0 : waitingFrom(group); waiting != 0) {
+        if (now - slots_[waiting].admittedMs < loginGraceMs) {
+            guard_.closed(group, now);
+            refuse(sock, "has another connection waiting to log in", Refusal::silent);
+            return;
+        }
+        giveWay(waiting, "gives way to a newer connection from its address");
+    }
+    int slot = freeSlot(false);
+    if (slot == 0 || waitingCount() >= maxWaitingForLogin) {
+        if (const int oldest = oldestWaiting(); oldest != 0) {
+            giveWay(oldest, "gives way to a newcomer before it logged in");
+            if (slot == 0) slot = freeSlot(false);
+        }
+    }
+    if (slot == 0) {
+        guard_.closed(group, now);
+        refuse(sock, "finds the table full", Refusal::full);
+        return;
+    }
+    admit(slot, sock, false, group, local);
+}
+
+// A connection that did not log in before others came counts as one that timed out.
+void TServer::giveWay(int slot, const char* why) {
+    const Connection& c = slots_[slot];
+    if (c.counted && !c.local) guard_.timedOut(c.group, clock_.nowMs());
+    dropConnection(slot, why);
+}
+
+int TServer::waitingFrom(const std::string& group) const {
+    for (int slot : slotsInUse()) {
+        const Connection& c = slots_[slot];
+        if (!c.loggedIn && !c.own && !c.local && c.group == group) return slot;
+    }
+    return 0;
+}
+
+int TServer::oldestWaiting() const {
+    int oldest = 0;
+    for (int slot : slotsInUse()) {
+        const Connection& c = slots_[slot];
+        if (c.loggedIn || c.own || c.local) continue;
+        if (oldest == 0 || c.id < slots_[oldest].id) oldest = slot;
+    }
+    return oldest;
+}
+
+int TServer::waitingCount() const {
+    int n = 0;
+    for (int slot : slotsInUse())
+        n += !slots_[slot].loggedIn && !slots_[slot].own && !slots_[slot].local;
+    return n;
+}
+
+int TServer::silentNamesake(int origin) const {
+    const Connection& comer = slots_[origin];
+    if (!comer.counted) return 0;
+    const std::int64_t now = clock_.nowMs();
+    for (int slot : slotsInUse()) {
+        const Connection& c = slots_[slot];
+        if (slot != origin && c.loggedIn && !c.own && c.group == comer.group &&
+            c.name == comer.name && now - c.lastHeardMs >= silentMs)
+            return slot;
+    }
+    return 0;
+}
+
+int TServer::connectionsOf(const std::string& key) const {
+    int n = 0;
+    for (int slot : slotsInUse())
+        n += slots_[slot].relayKey == key;
+    return n;
+}
+
+int TServer::senders() const {
+    std::vector<const std::string*> keys;
+    for (int slot : slotsInUse()) {
+        const std::string& key = slots_[slot].relayKey;
+        if (std::none_of(keys.begin(), keys.end(), [&](const std::string* k) { return *k == key; }))
+            keys.push_back(&key);
+    }
+    return static_cast<int>(keys.size());
 }
 
 bool TServer::ownConnection(const std::optional<SocketEnds>& ends) const {
@@ -97,28 +188,21 @@ int TServer::freeSlot(bool own) {
     return highestSlot_;
 }
 
-AddressGuard::Verdict TServer::admissible(const std::optional<SocketEnds>& ends,
-                                          std::string& address) {
-    if (!ends) return AddressGuard::Verdict::admit;  // gone already; its close follows
-    const std::string peer = ends->peerAddress.toString().toStdString();
-    const AddressGuard::Verdict v =
-        guard_.admit(peer, !machinesOwnAddress(ends->peerAddress), clock_.nowMs());
-    if (v == AddressGuard::Verdict::admit) address = peer;
-    return v;
-}
-
-// The caller is told the table is full, and the connection closes once that has gone.
-void TServer::refuse(TSock* sock, const char* why) {
+// Only a full table is said ("Game is full"); any other refusal closes without a word,
+// so that nobody is told the table is full while seats are free.
+void TServer::refuse(TSock* sock, const char* why, Refusal how) {
     const std::int64_t now = clock_.nowMs();
     if (refusalLog_.due(now)) {
         const int held = refusalLog_.takeHeld();
         qCWarning(lcHost).nospace() << "Refused a connection from " << sock->HostName << ", which "
                                     << why << " (and " << held << " more since the last report)";
     }
-    try {
-        sock->Send(wire::Full{}.encode());
-    } catch (const ESockException& e) {
-        qCInfo(lcHost) << "A refused connection went at once:" << e.what();
+    if (how == Refusal::full) {
+        try {
+            sock->Send(wire::Full{}.encode());
+        } catch (const ESockException& e) {
+            qCInfo(lcHost) << "A refused connection went at once:" << e.what();
+        }
     }
     sock->Close();
     sock->deleteLater();
@@ -128,9 +212,13 @@ bool TServer::relayAllowed(int slot, const std::string& line) {
     if (!relayedWord(wire::splitCommand(line).word)) return true;
     Connection& c = slots_[slot];
     const std::int64_t now = clock_.nowMs();
-    const RelayLimit::Verdict v = c.relay.line(now);
-    if (v == RelayLimit::Verdict::pass) return true;
-    if (v == RelayLimit::Verdict::flooding) {
+    // As relayed: once to each connection at the table.
+    const double bytes =
+        static_cast<double>(line.size()) * static_cast<double>(slotsInUse().size());
+    if (guard_.relay(c.relayKey, connectionsOf(c.relayKey), senders(), bytes, now)) return true;
+    ++droppedRelayLines_;
+    // The hosting user's own lines over the limit are dropped; it is never let go.
+    if (!c.own && c.flood.dropped(now)) {
         dropConnection(slot, "floods the table");
         return false;
     }

@@ -27,9 +27,18 @@ void TServer::receivedlogininfo(int origin, std::string_view rest) {
     const wire::LoginInfo login = wire::LoginInfo::decode(rest);
     if (!fromSender(origin, login.slot)) return;
     const int slot = login.slot;
-    c.name = wire::cleanName(login.name);
+    const std::string name = wire::cleanName(login.name);
+    if (c.counted && guard_.banned(name, c.group, clock_.nowMs())) {
+        dropConnection(origin, "was removed from the table lately");
+        return;
+    }
+    c.name = name;
     c.loggedIn = true;
     if (c.loginTimer != nullptr) c.loginTimer->stop();
+    if (c.counted) guard_.loggedIn(c.group);
+    // Its player came back: a dead connection does not hold the name and a slot.
+    if (const int stale = silentNamesake(origin); stale != 0)
+        dropConnection(stale, "gives way to its player, who came back");
 
     broadcast(wire::NewPlayerInfo{slot, c.name}.encode());
 
@@ -62,7 +71,7 @@ void TServer::chat(int origin, std::string_view rest) {
     wire::Chat line = wire::Chat::decode(rest);
     if (!fromSender(origin, line.slot)) return;
     line.text = slots_[origin].name + " chats: " + line.text;
-    broadcast(line.encode());
+    relay(line.encode());
 }
 
 void TServer::action(int origin, std::string_view rest) {
@@ -70,13 +79,13 @@ void TServer::action(int origin, std::string_view rest) {
     wire::Action line = wire::Action::decode(rest);
     if (!fromSender(origin, line.slot)) return;
     line.text = slots_[origin].name + " " + line.text;
-    broadcast(line.encode());
+    relay(line.encode());
 }
 
 void TServer::playasound(int origin, std::string_view rest) {
     if (rest.size() > maxRelayedLine) return;
     const wire::PlayASound sound = wire::PlayASound::decode(rest);
-    if (fromSender(origin, sound.slot)) broadcast(sound.encode());
+    if (fromSender(origin, sound.slot)) relay(sound.encode());
 }
 
 void TServer::kickhim(int origin, std::string_view rest) {
@@ -85,10 +94,11 @@ void TServer::kickhim(int origin, std::string_view rest) {
         qCWarning(lcHost) << "Ignored a kick request from slot" << origin;
         return;
     }
-    // A removed player stays away: his address may not come back for a while.
+    // A removed player stays away for a while; others behind his address may come.
     if (inUse(kick.target) && slots_[kick.target].counted) {
-        guard_.ban(slots_[kick.target].address, clock_.nowMs());
-        qCInfo(lcHost) << "Slot" << kick.target << "removed; its address is refused for now";
+        const Connection& c = slots_[kick.target];
+        guard_.ban(c.name, c.group, clock_.nowMs());
+        qCInfo(lcHost) << "Slot" << kick.target << "removed; its player is refused for now";
     }
     disconnectsock(kick.target);
 }

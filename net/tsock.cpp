@@ -73,6 +73,7 @@ TSock::~TSock() {
 void TSock::adopt(QTcpSocket* socket) {
     socket_ = socket;
     socket_->setParent(this);
+    applyReadBufferSize();
     // Lines are small and each is sent whole: none waits for the peer's acknowledgement.
     if (socket_->state() == QAbstractSocket::ConnectedState)
         socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -178,15 +179,27 @@ std::string TSock::Receive() {
     return out;
 }
 
-void TSock::setReadChunk(qint64 bytes) { readChunk_ = bytes; }
+void TSock::setReadChunk(qint64 bytes) {
+    readChunk_ = bytes;
+    applyReadBufferSize();
+}
 
-// Unpaused, Qt takes in whatever has arrived and we hand it on in steps; paused, Qt takes
-// in no more than it holds already, and TCP's window closes behind it.
+// With steps, Qt takes in a few steps' worth ahead of us and no more, paused or not; TCP's
+// window closes behind it, so a sender faster than we are is held back at its end.
+// Paused, Qt takes in no more than one step.
+void TSock::applyReadBufferSize() {
+    if (socket_ == nullptr) return;
+    if (readChunk_ <= 0)
+        socket_->setReadBufferSize(readPaused_ ? 1 : 0);
+    else
+        socket_->setReadBufferSize(readPaused_ ? readChunk_ : readChunk_ * readAheadSteps);
+}
+
 void TSock::pauseReading(bool paused) {
     if (paused == readPaused_) return;
     readPaused_ = paused;
     if (socket_ == nullptr) return;
-    socket_->setReadBufferSize(paused ? std::max<qint64>(readChunk_, 1) : 0);
+    applyReadBufferSize();
     // What Qt already holds raises no new signal: read it on the next pass of the loop.
     if (!paused && socket_->bytesAvailable() > 0)
         QMetaObject::invokeMethod(
@@ -313,5 +326,10 @@ std::optional<SocketEnds> TSock::ends() const {
 }
 
 qint64 TSock::pendingOutput() const { return socket_ != nullptr ? socket_->bytesToWrite() : 0; }
+
+qint64 TSock::heldInput() const {
+    return static_cast<qint64>(incoming_.size()) +
+           (socket_ != nullptr ? socket_->bytesAvailable() : 0);
+}
 
 }  // namespace tess

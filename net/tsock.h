@@ -69,16 +69,20 @@ public:
     // The port a listener is bound to (useful when PortName is "0").
     quint16 localPort() const;
     // Turns on TCP keep-alive: probes after `idleS` seconds of silence, every
-    // `intervalS` seconds, and the connection fails after `count` unanswered ones, so a
-    // vanished peer is noticed within about two minutes. False when there is no socket
-    // or the system refuses.
-    bool setKeepAlive(int idleS = 60, int intervalS = 10, int count = 3);
+    // `intervalS` seconds, and the connection fails after `count` unanswered ones; sent
+    // data left unacknowledged fails it as soon. A vanished peer is noticed within a
+    // minute. False when there is no socket or the system refuses.
+    bool setKeepAlive(int idleS = 30, int intervalS = 5, int count = 4);
     // The ends of the connection, read from the system (also while still connecting).
     std::optional<SocketEnds> ends() const;
     // Bytes queued for sending that the peer has not taken yet.
     qint64 pendingOutput() const;
-    // Hands on what arrives in steps of at most `bytes` (0: all at once).
+    // Hands on what arrives in steps of at most `bytes` (0: all at once); then no more
+    // than a few steps are held here at any time, the rest waits with the system.
     void setReadChunk(qint64 bytes);
+    static constexpr qint64 readAheadSteps = 4;
+    // Bytes received and held here, not handed on yet.
+    qint64 heldInput() const;
     // While paused nothing more is taken in: what arrives waits with the system, and TCP
     // holds a sender that is faster than we are back. Unpausing reads what waits. A close
     // by the peer still hands over everything received before it.
@@ -101,6 +105,7 @@ signals:
 
 private:
     void adopt(QTcpSocket* socket);
+    void applyReadBufferSize();
     void release();
     void readable();
     void peerClosed();

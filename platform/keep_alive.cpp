@@ -39,6 +39,14 @@ bool setKeepAliveTimes(std::intptr_t socket, int idleS, int intervalS, int count
     } times[] = {{TCP_KEEPIDLE, idleS}, {TCP_KEEPINTVL, intervalS}, {TCP_KEEPCNT, count}};
     for (const auto& [option, value] : times)
         ok = ::setsockopt(fd, IPPROTO_TCP, option, &value, sizeof value) == 0 && ok;
+#ifdef TCP_USER_TIMEOUT
+    // Probes go only while nothing is unacknowledged; output to a vanished peer is
+    // given up in the same time.
+    const unsigned int userTimeoutMs = static_cast<unsigned int>(idleS + intervalS * count) * 1000;
+    ok = ::setsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &userTimeoutMs, sizeof userTimeoutMs) ==
+             0 &&
+         ok;
+#endif
     return ok;
 }
 

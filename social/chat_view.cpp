@@ -235,9 +235,31 @@ void ChatView::addLine(const ChatLineLayout& layout, ColourValue colour) {
         }
     }
     cursor.endEditBlock();
+    trimHistory();
     if (!scrollOff_) bar_->setValue(bar_->maximum());
     bar_->release();
     if (recoloured) updateLinesOf(style);
+}
+
+// The oldest lines go, a batch at a time: the kept pictures of lines are known by their
+// number, which then changes for every line.
+void ChatView::trimHistory() {
+    QTextDocument* doc = document();
+    if (doc->blockCount() <= maxLines + trimBatch) return;
+    const int keptFrom = doc->blockCount() - maxLines;
+    const int scrolled = verticalScrollBar()->value();
+    const qreal goneHeight =
+        doc->documentLayout()->blockBoundingRect(doc->findBlockByNumber(keptFrom)).top();
+    QTextCursor cursor(doc);
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::Start);
+    cursor.setPosition(doc->findBlockByNumber(keptFrom).position(), QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    cursor.endEditBlock();
+    tiles_.clear();
+    // A reader scrolled back keeps the lines he was reading in view.
+    if (scrollOff_)
+        verticalScrollBar()->setValue(std::max(0, scrolled - static_cast<int>(goneHeight)));
 }
 
 // Older lines of `style` on screen take its new colour; the other lines look the same.

@@ -30,6 +30,10 @@ class ChatView : public QTextBrowser {
 public:
     static constexpr QColor background{0xE2, 0xE2, 0xCB};  // 13361890, 0x00CBE2E2
 
+    // The chat keeps the last this many lines; older ones go in batches of this many.
+    static constexpr int maxLines = 5000;
+    static constexpr int trimBatch = 500;
+
     explicit ChatView(QWidget* parent = nullptr);
 
     // Appends a laid-out line; the line's style takes `colour` and becomes bold.
@@ -66,6 +70,7 @@ private:
     // The format of words in `style` on a line of style `lineStyle`.
     QTextCharFormat formatFor(int style, int lineStyle) const;
     void restyleAll();
+    void trimHistory();
     void updateLinesOf(int style);
     int firstBlockBelow(qreal y) const;
     QList<QTextLayout::FormatRange> selectionIn(const QTextBlock& block) const;

@@ -44,9 +44,9 @@ TEST_F(HostGuard, AcceptedSocketsProbeAVanishedPeer) {
     ASSERT_TRUE(fd.has_value());
     const KeepAlive k = keepAliveOf(*fd);
     EXPECT_NE(k.on, 0);
-    EXPECT_EQ(k.idle, 60);
-    EXPECT_EQ(k.interval, 10);
-    EXPECT_EQ(k.count, 3);
+    // Silent, or with output unacknowledged, a vanished peer is given up within a minute.
+    EXPECT_GT(k.userTimeoutMs, 0u);
+    EXPECT_LE(k.givesUpWithinS(), 60);
 }
 
 // Ann floods the chat and Bob says two things right after: Bob's lines are relayed while
@@ -54,7 +54,7 @@ TEST_F(HostGuard, AcceptedSocketsProbeAVanishedPeer) {
 TEST_F(HostGuard, AFloodDelaysOnlyTheFlooder) {
     // The order of handling is the point here, not the limit of relayed lines.
     HostLimits limits;
-    limits.relay.burst = 1e6;
+    limits.relay.burst = limits.relay.tableBurstBytes = 1e9;
     server.setLimits(limits);
     auto host = hostJoin();
     auto ann = join("Ann");

@@ -15,6 +15,14 @@
 
 namespace tess::testing {
 
+// `count` chat lines of `text` from `slot`, each with its terminator.
+inline std::string chats(int slot, int count, const std::string& text = "x") {
+    std::string bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += "CMD_chat+" + std::to_string(slot) + "+" + text + "|clBlack\xFF";
+    return bytes;
+}
+
 class HostTest : public ::testing::Test {
 protected:
     HostTest() { server.startListening(0); }
@@ -29,6 +37,15 @@ protected:
     // slot 1.
     std::unique_ptr<TestClient> hostJoin(const std::string& name = "You") {
         return joinAsHost(server, name);
+    }
+    // Connects from the loopback address `from` (a machine of its own) and logs in, when
+    // the host gives it a slot.
+    std::unique_ptr<TestClient> joinFrom(const std::string& name, const char* from) {
+        auto c = std::make_unique<TestClient>(server.port(), true, QString::fromLatin1(from));
+        if (c->slot() == 0) return c;
+        c->login(name);
+        c->waitForPrefix("CMD_newplayerinfo+" + std::to_string(c->slot()) + "+" + name);
+        return c;
     }
 
     VirtualClock clock;

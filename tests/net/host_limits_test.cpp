@@ -1,6 +1,10 @@
 // What one peer may do at the table: slot 1 is the hosting user's, relayed lines pass at
-// a steady rate, and each remote address may connect only so often, hold only so many
-// connections, and stays away once removed. Time is the host's virtual clock.
+// a steady rate, each remote address may connect only so often and keep only one
+// connection waiting for its login, and a removed player stays away. A household behind
+// one address is never kept out. Time is the host's virtual clock.
+#include <QHostAddress>
+#include <algorithm>
+
 #include "net/address_guard.h"
 #include "tests/net/host_harness.h"
 
@@ -8,13 +12,6 @@ namespace tess::testing {
 namespace {
 
 using HostLimit = HostTest;
-
-std::string chats(int slot, int count, const std::string& text = "x") {
-    std::string bytes;
-    for (int i = 0; i < count; ++i)
-        bytes += "CMD_chat+" + std::to_string(slot) + "+" + text + "|clBlack\xFF";
-    return bytes;
-}
 
 // A stranger who connects before the hosting user's own client gets slot 2, even when
 // he claims slot 1 at login; the own connection, known by its ends, gets slot 1.
@@ -117,8 +114,9 @@ TEST_F(HostLimit, LoginsAndLeavesAreLimitedPerAddress) {
     for (int i = 0; i < 60; ++i) {
         TestClient churn(server.port(), false, QStringLiteral("127.0.0.2"));
         if (churn.awaitSlot() == 0) {
+            // Closed without a word: the table is not full.
             EXPECT_TRUE(churn.waitClosed());
-            EXPECT_EQ(churn.raw(), "CMD_full+\xFF");
+            EXPECT_EQ(churn.raw(), "");
             ++refused;
             continue;
         }
@@ -139,47 +137,165 @@ TEST_F(HostLimit, LoginsAndLeavesAreLimitedPerAddress) {
     EXPECT_NE(TestClient(server.port(), true, QStringLiteral("127.0.0.2")).slot(), 0);
 }
 
-// Four connections from one remote address at once; the machine's own 127.0.0.1 is not
-// limited, so several copies of the program on one machine can share a table.
-TEST_F(HostLimit, FourConnectionsPerRemoteAddress) {
+// A family or a LAN party behind one address: four players and three spectators join,
+// and they leave and come back five times in a minute. Only a table that is really full
+// says "Game is full".
+TEST_F(HostLimit, AHouseholdBehindOneAddressJoinsAndRejoins) {
     auto host = hostJoin();
-    std::vector<std::unique_ptr<TestClient>> household;
-    for (int i = 0; i < 4; ++i)
-        household.push_back(
-            std::make_unique<TestClient>(server.port(), true, QStringLiteral("127.0.0.2")));
-    TestClient fifth(server.port(), false, QStringLiteral("127.0.0.2"));
-    EXPECT_TRUE(fifth.waitClosed());
-    EXPECT_EQ(fifth.raw(), "CMD_full+\xFF");
-
-    household[0]->socket().disconnectFromHost();
-    ASSERT_TRUE(waitUntil([&] { return !server.inUse(household[0]->slot()); }));
-    EXPECT_NE(TestClient(server.port(), true, QStringLiteral("127.0.0.2")).slot(), 0);
-
-    std::vector<std::unique_ptr<TestClient>> local;
-    for (int i = 0; i < 4; ++i)
-        local.push_back(connect());
-    for (auto& c : local)
-        EXPECT_NE(c->slot(), 0);
+    std::vector<std::unique_ptr<TestClient>> family;
+    for (int i = 0; i < 7; ++i) {
+        family.push_back(joinFrom("P" + std::to_string(i), "127.0.0.2"));
+        ASSERT_NE(family.back()->slot(), 0) << i;
+    }
+    for (int i = 0; i < 5; ++i) {
+        clock.advance(12000);
+        const int slot = family[i]->slot();
+        family[i]->socket().disconnectFromHost();
+        ASSERT_TRUE(waitUntil([&] { return !server.inUse(slot); }));
+        family[i] = joinFrom("P" + std::to_string(i), "127.0.0.2");
+        EXPECT_EQ(family[i]->slot(), slot) << i;
+    }
+    auto eighth = joinFrom("Guest", "127.0.0.2");
+    EXPECT_EQ(eighth->slot(), slotCount);
+    TestClient tenth(server.port(), false, QStringLiteral("127.0.0.2"));
+    EXPECT_TRUE(tenth.waitClosed());
+    EXPECT_EQ(tenth.raw(), "CMD_full+\xFF");
 }
 
-// A removed player's address is refused for ten minutes; other addresses are not.
+// Connections that never log in cannot keep anybody out: one per address waits for its
+// login (the others go at once, told nothing), a few wait in all, and when every free
+// slot is held by one, the oldest gives way to a newcomer.
+TEST_F(HostLimit, ConnectionsThatDoNotLogInCannotHoldTheTable) {
+    auto host = hostJoin();
+    std::vector<std::unique_ptr<TestClient>> hogs;
+    for (const char* from : {"127.0.0.2", "127.0.0.3"})
+        for (int i = 0; i < 4; ++i)
+            hogs.push_back(std::make_unique<TestClient>(server.port(), true, from));
+    const auto waiting = [&] {
+        return std::count_if(hogs.begin(), hogs.end(),
+                             [](const auto& h) { return h->slot() != 0 && !h->closed(); });
+    };
+    EXPECT_EQ(waiting(), 2);
+    for (const auto& h : hogs) {
+        if (h->slot() == 0) {
+            EXPECT_EQ(h->raw(), "");
+        }
+    }
+    // Two more addresses: at most three wait, the oldest gives way.
+    hogs.push_back(std::make_unique<TestClient>(server.port(), true, QStringLiteral("127.0.0.4")));
+    hogs.push_back(std::make_unique<TestClient>(server.port(), true, QStringLiteral("127.0.0.5")));
+    EXPECT_TRUE(hogs[0]->waitClosed());
+    EXPECT_EQ(hogs[0]->raw(), "CMD_sendlogininfo+2\xFF");
+    EXPECT_EQ(waiting(), 3);
+
+    // Players come and get in: the waiting ones give way.
+    std::vector<std::unique_ptr<TestClient>> players;
+    for (int i = 0; server.highestSlot() < slotCount || waiting() > 0; ++i) {
+        players.push_back(joinFrom("P" + std::to_string(i), "127.0.0.6"));
+        ASSERT_NE(players.back()->slot(), 0) << i;
+    }
+    // One leaves; a hog takes the free slot, and gives it up to the next newcomer.
+    const int freed = players.front()->slot();
+    players.front()->socket().disconnectFromHost();
+    ASSERT_TRUE(waitUntil([&] { return !server.inUse(freed); }));
+    TestClient hog(server.port(), true, QStringLiteral("127.0.0.7"));
+    EXPECT_EQ(hog.slot(), freed);
+    auto newcomer = joinFrom("Newcomer", "127.0.0.8");
+    EXPECT_EQ(newcomer->slot(), freed);
+    EXPECT_TRUE(hog.waitClosed());
+    EXPECT_EQ(hog.raw(), "CMD_sendlogininfo+" + std::to_string(freed) + "\xFF");
+    // Now everybody has logged in: the table is full, and says so.
+    TestClient full(server.port(), false, QStringLiteral("127.0.0.9"));
+    EXPECT_TRUE(full.waitClosed());
+    EXPECT_EQ(full.raw(), "CMD_full+\xFF");
+}
+
+// An address whose connections keep timing out before their login waits before it may
+// come again; the first is forgiven, and other addresses are not affected.
+TEST_F(HostLimit, AnAddressWhoseConnectionsTimeOutWaits) {
+    server.setLoginTimeout(100);
+    const AddressLimits limits;
+    auto host = hostJoin();
+    for (int i = 0; i < 2; ++i) {
+        TestClient hog(server.port(), true, QStringLiteral("127.0.0.2"));
+        EXPECT_NE(hog.slot(), 0) << i;
+        EXPECT_TRUE(hog.waitClosed());
+        clock.advance(2000);
+    }
+    TestClient refused(server.port(), false, QStringLiteral("127.0.0.2"));
+    EXPECT_TRUE(refused.waitClosed());
+    EXPECT_EQ(refused.raw(), "");
+    EXPECT_NE(joinFrom("Ann", "127.0.0.3")->slot(), 0);
+    clock.advance(limits.timeoutWaitMs);
+    EXPECT_NE(joinFrom("Bob", "127.0.0.2")->slot(), 0);
+}
+
+// A player whose connection died unnoticed comes back from the same address under the
+// same name: the new connection is in, and the silent one goes. Another address with
+// the same name, or another name from the same address, takes nobody's place.
+TEST_F(HostLimit, APlayerWhoseConnectionDiedTakesHisPlaceBack) {
+    auto host = hostJoin();
+    auto old = joinFrom("Ann", "127.0.0.2");
+    const int oldSlot = old->slot();
+    clock.advance(TServer::silentMs);
+    auto twin = joinFrom("Ann", "127.0.0.3");
+    auto bob = joinFrom("Bob", "127.0.0.2");
+    EXPECT_TRUE(server.inUse(oldSlot));
+    auto back = joinFrom("Ann", "127.0.0.2");
+    EXPECT_NE(back->slot(), 0);
+    EXPECT_TRUE(old->waitClosed());
+    EXPECT_FALSE(server.inUse(oldSlot));
+    EXPECT_TRUE(server.inUse(twin->slot()));
+    EXPECT_TRUE(server.inUse(bob->slot()));
+    // The others hear that the old one left before the new one came.
+    const std::vector<std::string>& seen = host->lines();
+    const auto left = std::find(seen.begin(), seen.end(),
+                                "CMD_playerdisconnected+" + std::to_string(oldSlot) + "+Ann");
+    const auto came = std::find_if(seen.begin(), seen.end(), [&](const std::string& l) {
+        return l.rfind("CMD_newplayerinfo+" + std::to_string(back->slot()) + "+Ann", 0) == 0;
+    });
+    EXPECT_LT(left - seen.begin(), came - seen.begin());
+    EXPECT_NE(came, seen.end());
+}
+
+// A removed player is refused for ten minutes, closed without a word; other players
+// behind his address, and his name from elsewhere, are not.
 TEST_F(HostLimit, ARemovedPlayerStaysAwayForTenMinutes) {
     auto host = hostJoin();
-    auto ann = std::make_unique<TestClient>(server.port(), true, QStringLiteral("127.0.0.2"));
-    ann->login("Ann");
-    host->waitForPrefix("CMD_newplayerinfo+2+Ann");
-    host->send("CMD_kickhim+1+2+");
+    auto ann = joinFrom("Ann", "127.0.0.2");
+    host->send("CMD_kickhim+1+" + std::to_string(ann->slot()) + "+");
     EXPECT_TRUE(ann->waitClosed());
 
-    TestClient back(server.port(), false, QStringLiteral("127.0.0.2"));
-    EXPECT_TRUE(back.waitClosed());
-    EXPECT_EQ(back.raw(), "CMD_full+\xFF");
-    EXPECT_NE(TestClient(server.port(), true, QStringLiteral("127.0.0.3")).slot(), 0);
+    const auto refused = [&] {
+        TestClient back(server.port(), true, QStringLiteral("127.0.0.2"));
+        back.login("Ann");
+        return back.waitClosed() && back.raw().find("CMD_full") == std::string::npos;
+    };
+    EXPECT_TRUE(refused());
+    EXPECT_NE(joinFrom("Bob", "127.0.0.2")->slot(), 0);
+    EXPECT_NE(joinFrom("Ann", "127.0.0.3")->slot(), 0);
 
     clock.advance(9 * 60 * 1000);
-    EXPECT_EQ(TestClient(server.port(), true, QStringLiteral("127.0.0.2")).slot(), 0);
+    EXPECT_TRUE(refused());
     clock.advance(60 * 1000);
-    EXPECT_NE(TestClient(server.port(), true, QStringLiteral("127.0.0.2")).slot(), 0);
+    auto again = joinFrom("Ann", "127.0.0.2");
+    EXPECT_FALSE(again->closed());
+    EXPECT_TRUE(server.inUse(again->slot()));
+}
+
+// Every per-address limit and a kick count an IPv6 address with the rest of its /64.
+TEST(AddressGroup, IPv6AddressesCountByTheirSlash64) {
+    struct Case {
+        const char *a, *b;
+        bool same;
+    };
+    for (const Case& c : {Case{"2001:db8::1", "2001:db8::ffff:abcd:1:2", true},
+                          Case{"2001:db8::1", "2001:db8:0:1::1", false},
+                          Case{"::ffff:192.168.50.1", "192.168.50.1", true},
+                          Case{"192.168.50.1", "192.168.50.2", false}, Case{"::1", "::2", true}}) {
+        EXPECT_EQ(addressGroup(QHostAddress(c.a)) == addressGroup(QHostAddress(c.b)), c.same)
+            << c.a << " " << c.b;
+    }
 }
 
 // What the host remembers of addresses goes once it no longer matters, however many
@@ -190,15 +306,17 @@ TEST(AddressGuardMemory, ForgetsAddressesWithNothingLeftToRemember) {
     for (int i = 0; i < 10000; ++i) {
         const std::string address =
             "10.0." + std::to_string(i / 256) + "." + std::to_string(i % 256);
-        ASSERT_EQ(guard.admit(address, true, now), AddressGuard::Verdict::admit);
+        ASSERT_EQ(guard.admit(address, now), AddressGuard::Verdict::admit);
         guard.closed(address, now);
         now += 10;
     }
     // The last few seconds' comers, not every one of the ten thousand.
     EXPECT_LT(guard.remembered(), 500u);
-    guard.ban("10.9.9.9", now);
-    EXPECT_EQ(guard.admit("10.9.9.9", true, now + 9 * 60 * 1000), AddressGuard::Verdict::banned);
-    EXPECT_EQ(guard.admit("10.9.9.9", true, now + 10 * 60 * 1000), AddressGuard::Verdict::admit);
+    guard.ban("Mallory", "10.9.9.9", now);
+    for (int i = 0; i < 1000; ++i)
+        guard.admit("10.8." + std::to_string(i / 256) + "." + std::to_string(i % 256), now);
+    EXPECT_TRUE(guard.banned("Mallory", "10.9.9.9", now + 9 * 60 * 1000));
+    EXPECT_FALSE(guard.banned("Mallory", "10.9.9.9", now + 10 * 60 * 1000));
 }
 
 }  // namespace

@@ -249,6 +249,10 @@ TEST_F(Host, MalformedNumbersAreDroppedAndDispatchGoesOn) {
 }
 
 TEST_F(Host, ClientThatStopsReadingDoesNotHoldUpTheOthers) {
+    // The stuck reader is the point here, not the relay budget.
+    HostLimits limits;
+    limits.relay.burst = limits.relay.tableBurstBytes = 1e9;
+    server.setLimits(limits);
     auto host = hostJoin();
     auto ann = join("Ann");
     TestClient stuck(server.port());

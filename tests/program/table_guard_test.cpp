@@ -1,5 +1,6 @@
 // The real program hosting a table against hostile peers: a stranger racing its own
-// client for slot 1, a chat flood, login-and-reset churn and one address holding seats.
+// client for slot 1, chat floods, login-and-reset churn and connections that never log
+// in; and a household behind one address.
 // Other loopback addresses than 127.0.0.1 stand for other machines.
 #include <gtest/gtest.h>
 
@@ -88,21 +89,62 @@ TEST_F(ProgramGuarded, LoginAndResetChurnIsHeardOfOnlyAFewTimes) {
     EXPECT_TRUE(ann.running());
 }
 
-// One remote address holds at most four connections; the machine's own 127.0.0.1 more.
-TEST_F(ProgramGuarded, OneRemoteAddressHoldsAtMostFourConnections) {
+// Players and spectators behind one address (a household, or friends arriving through
+// the router) fill the table; only then is it full.
+TEST_F(ProgramGuarded, OneAddressMayFillTheTable) {
     std::vector<std::unique_ptr<TestClient>> household;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 8; ++i) {
         household.push_back(join("H" + std::to_string(i), otherMachine));
-        ASSERT_NE(household.back()->slot(), 0);
+        ASSERT_NE(household.back()->slot(), 0) << i;
     }
-    TestClient fifth(tablePort, false, otherMachine);
-    EXPECT_TRUE(fifth.waitClosed());
-    EXPECT_EQ(fifth.raw(), framed({"CMD_full+"}));
+    TestClient tenth(tablePort, false, otherMachine);
+    EXPECT_TRUE(tenth.waitClosed());
+    EXPECT_EQ(tenth.raw(), framed({"CMD_full+"}));
     for (auto& h : household)
         EXPECT_FALSE(h->closed());
-    auto local1 = join("L1");
-    auto local2 = join("L2");
-    EXPECT_EQ(local2->slot(), 7);
+}
+
+// A flood of long chat lines from ten addresses, each coming back when let go: the table,
+// the hosting user's own client included, stays, and another player's line arrives.
+TEST_F(ProgramGuarded, AFloodFromTenAddressesEndsNobodysTable) {
+    auto quin = join("Quin");
+    std::string text(1900, 'w');
+    for (int round = 0; round < 4; ++round) {
+        std::vector<std::unique_ptr<TestClient>> flooders;
+        for (int a = 1; a <= 10; ++a) {
+            auto f =
+                std::make_unique<TestClient>(tablePort, true, QStringLiteral("127.0.1.%1").arg(a));
+            if (f->slot() == 0) continue;
+            f->login("F");
+            std::string lines;
+            for (int i = 0; i < 40; ++i)
+                lines += "CMD_chat+" + std::to_string(f->slot()) + "+" + text + "|clRed\xFF";
+            f->sendRaw(lines);
+            flooders.push_back(std::move(f));
+        }
+        waitUntil([] { return false; }, 500);
+    }
+    const std::string slot = std::to_string(quin->slot());
+    quin->send("CMD_chat+" + slot + "+still here|clBlack");
+    EXPECT_NE(quin->waitForPrefix("CMD_chat+" + slot + "+Quin chats: still here", 20000), "");
+    EXPECT_TRUE(quin->linesStartingWith("CMD_playerdisconnected+1+").empty());
+    EXPECT_TRUE(ann.running());
+    EXPECT_FALSE(ann.log.contains("Disconnecting slot 1 ")) << ann.log.toStdString();
+}
+
+// Connections that never log in, four at a time from each of two addresses: an honest
+// newcomer still gets in, and nobody is told the table is full.
+TEST_F(ProgramGuarded, ConnectionsThatNeverLogInKeepNobodyOut) {
+    std::vector<std::unique_ptr<TestClient>> hogs;
+    for (const char* from : {"127.0.0.3", "127.0.0.4"})
+        for (int i = 0; i < 4; ++i)
+            hogs.push_back(
+                std::make_unique<TestClient>(tablePort, true, QString::fromLatin1(from)));
+    auto newcomer = join("Newcomer", QStringLiteral("127.0.0.5"));
+    EXPECT_NE(newcomer->slot(), 0);
+    EXPECT_FALSE(newcomer->linesStartingWith("CMD_newplayerinfo+").empty());
+    for (auto& h : hogs)
+        EXPECT_EQ(h->raw().find("CMD_full"), std::string::npos);
 }
 
 }  // namespace

@@ -304,6 +304,30 @@ TEST_F(ChatViewTest, TextSizeScrollingAndClearing) {
     EXPECT_EQ(view.document()->blockCount(), 1);
 }
 
+// The chat keeps its last few thousand lines: older ones go, and what stays keeps its
+// text, its sender's style and colour, on screen too.
+TEST_F(ChatViewTest, TheHistoryKeepsItsLastLines) {
+    view.resize(278, 200);
+    view.show();
+    const int total = ChatView::maxLines + ChatView::trimBatch + 1;
+    for (int i = 0; i < total; ++i)
+        add(i % 2 == 0 ? "3+Bob chats: b" + std::to_string(i) : "4+Cy chats: c" + std::to_string(i),
+            i % 2 == 0 ? clBlue : 0x008000);
+    const QTextDocument* doc = view.document();
+    EXPECT_EQ(doc->blockCount(), ChatView::maxLines);
+    EXPECT_FALSE(doc->isUndoRedoEnabled());  // nothing removed is kept elsewhere
+    const int first = total - ChatView::maxLines;
+    EXPECT_TRUE(doc->firstBlock().text().endsWith(QString::number(first) + " "))
+        << doc->firstBlock().text().toStdString();
+    const int firstStyle = doc->firstBlock().userState();
+    EXPECT_EQ(firstStyle, doc->findBlockByNumber(2).userState());
+    EXPECT_NE(firstStyle, doc->findBlockByNumber(1).userState());
+    EXPECT_EQ(colourOf(0, "chats"), first % 2 == 0 ? QColor(0, 0, 255) : QColor(0, 128, 0));
+    QCoreApplication::processEvents();
+    const int last = doc->blockCount() - 1;
+    EXPECT_GT(pixelsOf(last, (total - 1) % 2 == 0 ? QColor(0, 0, 255) : QColor(0, 128, 0)), 20);
+}
+
 TEST(Smileys, EighteenDistinctPictures) {
     std::vector<QImage> images;
     for (int i = 0; i < smileyCount; ++i)

@@ -8,6 +8,7 @@
 #include <sys/socket.h>
 
 #include <QtGlobal>
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -18,6 +19,11 @@ struct KeepAlive {
     int idle = 0;
     int interval = 0;
     int count = 0;
+    unsigned int userTimeoutMs = 0;
+    // Within how many seconds a vanished peer is given up, silent or sent to.
+    int givesUpWithinS() const {
+        return std::max(idle + interval * count, static_cast<int>(userTimeoutMs / 1000));
+    }
 };
 
 inline int portOf(const sockaddr_storage& a) {
@@ -51,6 +57,8 @@ inline KeepAlive keepAliveOf(int fd) {
     getsockopt(fd, IPPROTO_TCP, TCP_KEEPIDLE, &k.idle, &n);
     getsockopt(fd, IPPROTO_TCP, TCP_KEEPINTVL, &k.interval, &n);
     getsockopt(fd, IPPROTO_TCP, TCP_KEEPCNT, &k.count, &n);
+    socklen_t u = sizeof k.userTimeoutMs;
+    getsockopt(fd, IPPROTO_TCP, TCP_USER_TIMEOUT, &k.userTimeoutMs, &u);
     return k;
 }
 

@@ -8,11 +8,11 @@
 
 namespace tess::testing {
 
-TestClient::TestClient(quint16 port, bool waitForSlot, const QString& from) {
+TestClient::TestClient(quint16 port, bool waitForSlot, const QString& from, const QString& to) {
     QObject::connect(&socket_, &QTcpSocket::readyRead, [this] { readable(); });
     QObject::connect(&socket_, &QTcpSocket::disconnected, [this] { closed_ = true; });
     if (!from.isEmpty()) socket_.bind(QHostAddress(from));
-    socket_.connectToHost(QStringLiteral("127.0.0.1"), port);
+    socket_.connectToHost(to.isEmpty() ? QStringLiteral("127.0.0.1") : to, port);
     if (!socket_.waitForConnected(waitMs)) closed_ = true;
     if (waitForSlot) awaitSlot();
 }
@@ -27,7 +27,14 @@ int TestClient::awaitSlot() {
     return slot_;
 }
 
+void TestClient::pauseReading(bool paused) {
+    paused_ = paused;
+    socket_.setReadBufferSize(paused ? 1 : 0);
+    if (!paused) readable();
+}
+
 void TestClient::readable() {
+    if (paused_) return;
     const QByteArray bytes = socket_.readAll();
     raw_.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     splitter_.feed(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),

@@ -21,7 +21,9 @@ public:
 
     // Connects to the host on loopback, from `from` when given (another loopback
     // address such as 127.0.0.2 stands for a machine of its own).
-    explicit TestClient(quint16 port, bool waitForSlot = true, const QString& from = {});
+    // `to` is the host's address (IPv4 loopback unless given).
+    explicit TestClient(quint16 port, bool waitForSlot = true, const QString& from = {},
+                        const QString& to = {});
 
     // Waits for the host's login request and returns the slot it gives (0: the host
     // closed the connection instead).
@@ -43,6 +45,9 @@ public:
     void skipSeen() { seen_ = lines_.size(); }
     // Resets the connection (RST) instead of closing it.
     void killHard();
+    // Stops taking in what arrives (the system's buffers fill and the sender's output
+    // piles up), or takes it in again.
+    void pauseReading(bool paused);
 
     int slot() const { return slot_; }
     bool closed() const { return closed_; }
@@ -61,6 +66,7 @@ private:
     std::size_t seen_ = 0;
     int slot_ = 0;
     bool closed_ = false;
+    bool paused_ = false;
 };
 
 }  // namespace tess::testing

@@ -27,7 +27,8 @@ const char* const patterns[] = {
     QT_TRANSLATE_NOOP("tess::TableText", "%1 is now playing again"),
     QT_TRANSLATE_NOOP("tess::TableText", "You can play the next round."),
     QT_TRANSLATE_NOOP("tess::TableText", "%1 disconnected."),
-    QT_TRANSLATE_NOOP("tess::TableText", "Please Wait.."),
+    QT_TRANSLATE_NOOP("tess::TableText", "Your time ran out. Your turn passes in a moment."),
+    QT_TRANSLATE_NOOP("tess::TableText", "Welcome to Tessarine"),
     QT_TRANSLATE_NOOP("tess::TableText", "Kings can only be placed on foundation spots."),
     QT_TRANSLATE_NOOP("tess::TableText",
                       "Kings must be moved to foundation before you can play that card."),
@@ -52,6 +53,7 @@ const char* const patterns[] = {
     QT_TRANSLATE_NOOP("tess::TableText", "TIME:%1"),
     QT_TRANSLATE_NOOP("tess::TableText", "Time: %1"),
     // Last: a name alone would match any of the texts above.
+    QT_TRANSLATE_NOOP("tess::TableText", "%1's time ran out. The turn passes in a moment."),
     QT_TRANSLATE_NOOP("tess::TableText", "%1's turn."),
     QT_TRANSLATE_NOOP("tess::TableText", "%1 ended their turn."),
 };

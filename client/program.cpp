@@ -61,7 +61,7 @@ Program::Program(TchatOptions options) : random_(SeededRandom::clockSeed()) {
     QObject::connect(chat_.get(), &Tchat::startRequested, chat_.get(),
                      [this](const QStringList& args) {
                          nextStart_ = args;
-                         chat_->close();
+                         chat_->leave();
                      });
 }
 

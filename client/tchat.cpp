@@ -18,6 +18,7 @@
 #include "client/keyboard_home.h"
 #include "client/main_menu.h"
 #include "client/model_texts.h"
+#include "client/offer_box.h"
 #include "client/table_routes.h"
 #include "net/server.h"
 #include "net/tsock.h"
@@ -296,10 +297,25 @@ void Tchat::joinpress() {
 }
 
 void Tchat::button_startClick() {
-    if (!link_.connected())
+    if (!link_.connected()) {
         showMessage(this, tr("You are not connected"));
-    else if (windows_.gamestart)
-        windows_.gamestart->showCentred();
+        return;
+    }
+    if (!windows_.gamestart) return;
+    const auto options = [gamestart = QPointer<Tgamestart>(windows_.gamestart)] {
+        if (gamestart) gamestart->showCentred();
+    };
+    if (!server_ || !server_->engine().table().inProgress) {
+        options();
+        return;
+    }
+    if (othersAtTable().isEmpty())
+        offer(this, tr("A game is in progress. A new game ends it."), tr("Start a New Game"),
+              options);
+    else
+        askBeforeEnding(tr("A game is in progress. A new game ends it for everybody at the "
+                           "table: %1."),
+                        tr("Start a New Game"), options);
 }
 
 // A slot counts once per listing, and a spectator's slot once until it is left: a host
@@ -374,10 +390,6 @@ void Tchat::turnTimer(bool run) {
         turntimer_.stop();
 }
 
-void Tchat::focusChat() {
-    if (isActiveWindow()) chat_->input()->setFocus();
-}
-
 void Tchat::changed(unsigned areas) {
     board_->refresh(areas);
     if (areas & areaMenu) emit justWatchChanged(model_.justWatchChecked());
@@ -385,7 +397,7 @@ void Tchat::changed(unsigned areas) {
 
 void Tchat::full(std::string_view) {
     awaitingFullBox_ = true;
-    showMessage(this, tr("Game is full"), [this] { close(); });
+    showMessage(this, tr("Game is full"), [this] { leave(); });
 }
 
 }  // namespace tess

@@ -72,6 +72,12 @@ public:
     void attachWindows(const Windows& windows);
     QString settingsPath() const { return file_.path(); }
 
+    // Closes the window without asking, as a signal or a confirmed choice does; closing
+    // it otherwise asks first while others are at the user's table.
+    void leave();
+    // The names of the others who sit at or watch the table this copy hosts.
+    QStringList othersAtTable() const;
+
     // Writes a notice ("0+" text) in the notice colour.
     void notice(const QString& text);
 
@@ -128,7 +134,6 @@ private:
     void messageBox(const std::string& text) override;
     void moveRefused(const std::string& reason) override;
     void turnTimer(bool run) override;
-    void focusChat() override;
     void changed(unsigned areas) override;
     void addGame(const std::string& text) override;
     TallySeats tallySeats() const;
@@ -145,6 +150,12 @@ private:
     // A join that came to nothing: the reason, and the join window offered again.
     void joinFailed(const QString& text);
     void portTaken(const QString& error);
+    // A player whose table went: the join window or a solo game, or the program ends.
+    void offerAnotherTable(const QString& text);
+    // The join window closed without a join while this window holds no table.
+    void joinWindowClosed();
+    // Asks before something ends a game or a table others are at; `go` runs on a yes.
+    void askBeforeEnding(const QString& what, const QString& action, std::function<void()> go);
     QString joinFailureText(ClientLink::Ending ending) const;
     void processparams();
     // False when the table could not be opened (the port is taken).
@@ -199,6 +210,7 @@ private:
     bool saveFailureTold_ = false;
     bool loggedInTold_ = false;
     bool awaitingFullBox_ = false;
+    bool leaving_ = false;     // the window closes without asking
     std::string lastListing_;  // the last CMD_existingplayers, to tell its repeat
     Tjoin* join_ = nullptr;
     Thost* host_ = nullptr;

@@ -14,8 +14,10 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
+#include "client/board_view.h"
 #include "client/host_form.h"
 #include "client/invitation.h"
 #include "client/join_form.h"
@@ -124,6 +126,80 @@ TEST_F(TablesTest, LeavingATableWithOthersTakesAYes) {
     EXPECT_EQ(*program->nextStart(), (QStringList{"Ann", "192.0.2.1", "false"}));
 }
 
+// While others sit at the user's table, nothing the user does ends it without a yes:
+// closing the window, File > Exit, and a new game in the middle of one.
+TEST_F(TablesTest, NothingEndsATableOfSeveralPeopleWithoutAsking) {
+    const quint16 port = freePort();
+    start({"Ann", "127.0.0.1", "true"}, port);
+    ASSERT_TRUE(chatShows("You are Connected."));
+    EXPECT_TRUE(chat->othersAtTable().isEmpty());
+    TestClient bob(port);
+    bob.login("Bob");
+    ASSERT_TRUE(chatShows("Bob is Connected."));
+    EXPECT_EQ(chat->othersAtTable(), QStringList{"Bob"});
+
+    const QString ends = "Closing Tessarine ends your table for everybody at it: Bob.";
+    for (const auto& ask : std::vector<std::function<void()>>{
+             [&] { chat->close(); }, [&] { chat->menu()->Exit1->trigger(); }}) {
+        ask();
+        EXPECT_EQ(boxText(), ends);
+        openBox()->accept();  // closed without a yes
+        QTest::qWait(50);
+        EXPECT_TRUE(chat->isVisible());
+        EXPECT_FALSE(bob.waitClosed(0));
+    }
+
+    // A new game in the middle of one says what it ends before the options show.
+    bob.skipSeen();
+    ASSERT_TRUE(chat->link().send("CMD_startgame+Ann+100+60+"));
+    ASSERT_NE(bob.waitForPrefix("CMD_roundstart+"), "");
+    auto* options = chat->findChild<QDialog*>("gamestart");
+    ASSERT_NE(options, nullptr);
+    QTest::mouseClick(chat->board()->button_start(), Qt::LeftButton);
+    EXPECT_EQ(boxText(),
+              "A game is in progress. A new game ends it for everybody at the table: Bob.");
+    EXPECT_FALSE(options->isVisible());
+    takeOffer();
+    EXPECT_TRUE(waitUntil([&] { return options->isVisible(); }));
+    options->hide();
+
+    chat->close();
+    ASSERT_FALSE(boxText().isEmpty());
+    takeOffer();
+    EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
+    chat = nullptr;
+    program.reset();  // the program ends with its window, as in main()
+    EXPECT_TRUE(bob.waitClosed());
+}
+
+// A player whose table went is offered another table or a solo game; the join window
+// closed without a join leaves a solo game, never an empty table.
+TEST_F(TablesTest, APlayerWhoseTableWentGoesOnToAnotherTableOrASoloGame) {
+    for (const char* choice : {"Play Solo", "Join a Table…"}) {
+        FakeHost host;
+        start({"Bob", "127.0.0.1", "false"}, host.port());
+        QTcpSocket* peer = host.accept();
+        ASSERT_NE(peer, nullptr);
+        peer->write("CMD_sendlogininfo+2\xFF");
+        ASSERT_TRUE(waitUntil([&] { return chat->link().connected(); }));
+        peer->disconnectFromHost();
+        EXPECT_EQ(boxText(), "You are no longer at the table.");
+        QPushButton* pick = nullptr;
+        for (auto* b : openBox()->findChildren<QPushButton*>())
+            if (b->text() == choice) pick = b;
+        ASSERT_NE(pick, nullptr) << choice;
+        QTest::mouseClick(pick, Qt::LeftButton);
+        if (QString(choice) == "Join a Table…") {
+            ASSERT_TRUE(
+                waitUntil([&] { return chat->joinWindow() && chat->joinWindow()->isVisible(); }));
+            EXPECT_FALSE(program->nextStart());
+            chat->joinWindow()->reject();
+        }
+        ASSERT_TRUE(waitUntil([&] { return program->nextStart().has_value(); })) << choice;
+        EXPECT_EQ(*program->nextStart(), QStringList{}) << choice;  // a solo start
+    }
+}
+
 // Nobody there: said in one sentence, with the join window offered again; the window
 // stays.
 TEST_F(TablesTest, RefusedJoinSaysSoAndOffersTheJoinWindowAgain) {
@@ -159,6 +235,11 @@ TEST_F(TablesTest, InvitationStartOpensTheJoinWindowFilledIn) {
     EXPECT_FALSE(anybody.server.hasPendingConnections());
     EXPECT_FALSE(chat->hosting());
     EXPECT_EQ(openBox(), nullptr);
+
+    // Closed before joining: the program was started for the link alone, and ends.
+    chat->joinWindow()->reject();
+    EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
+    EXPECT_FALSE(program->nextStart());
 
     start({"tessarine://host.example/../../etc"});
     EXPECT_EQ(boxText(),

@@ -158,9 +158,9 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
           "CMD_havewrongversion+Zed\xFF"
           "CMD_wrongversion+\xFF");
     ASSERT_TRUE(chatShows("You have a differnt version of the game then the host."));
-    // The bot takes seat 2 at once, under the bot name of the place it is shown at.
+    // The bot takes seat 2 at once, under seat 2's bot name.
     EXPECT_EQ(board->label_playername(2)->text().toStdString(), chat->model().seat(2).hint);
-    EXPECT_FALSE(chat->model().seat(2).hint.empty());
+    EXPECT_EQ(chat->model().seat(2).hint, "Klot");
     EXPECT_EQ(board->label_playername(3)->text(), "<Waiting>");
     EXPECT_FALSE(chat->model().seat(3).eyes);
     EXPECT_EQ(chatText().count("disconnected."), 2);  // Dan and Cat, not the bot
@@ -169,13 +169,14 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
     EXPECT_TRUE(chatText().contains("Zed has a different version of the game then you."));
     EXPECT_TRUE(chat->spies().isEmpty());
 
-    // The host goes: the player is told, and the window goes with the box.
+    // The host goes (or removed the player): the player is told, and the window goes with
+    // the box when neither another table nor a solo game is wanted.
     peer->disconnectFromHost();
     ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
-    EXPECT_EQ(openBox()->text(), "The host closed the table.");
+    EXPECT_EQ(openBox()->text(), "You are no longer at the table.");
     QTest::qWait(50);
     EXPECT_TRUE(chat->isVisible());
-    openBox()->accept();
+    openBox()->reject();
     EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
 }
 

@@ -48,6 +48,7 @@ public:
         unreachable,  // no route to the address
         notFound,     // the name has no address
         noAnswer,     // no login request within the answer time
+        cancelled,    // the user gave the attempt up
     };
     // A host that has not asked for the login by then is given up.
     static constexpr int defaultAnswerMs = 10000;
@@ -77,6 +78,11 @@ public:
     Ending ending() const { return ending_; }
     void setAnswerTimeout(int ms) { answerTimer_.setInterval(ms); }
     std::size_t queuedBytes() const { return queuedBytes_; }
+
+    // Gives up a connection not yet let in, reported as closed.
+    void cancel() {
+        if (!connected_) fail(Ending::cancelled);
+    }
 
     // The host's login request: answers with the login.
     void sendloginfo(std::string_view rest);

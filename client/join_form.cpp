@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -71,6 +72,7 @@ Tjoin::Tjoin(QString settingsPath, QWidget* parent)
            "the list holds the last five tables joined."));
     address_->lineEdit()->setPlaceholderText(tr("host name or address"));
     address_->setMinimumContentsLength(28);
+    address_->lineEdit()->installEventFilter(this);
 
     auto* form = new QFormLayout;
     form->addRow(tr("Your &name:"), name_);
@@ -199,6 +201,17 @@ void Tjoin::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
 }
 
+bool Tjoin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == address_->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            joinClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void Tjoin::say(const QString& text) {
     problem_->setText(text);
     problem_->show();
@@ -233,7 +246,6 @@ void Tjoin::joinClick() {
     }
     problem_->hide();
     memory_.rememberName(name);
-    memory_.rememberAddress(*address);
     hide();
     emit joinRequested(name, *address);
 }

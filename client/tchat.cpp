@@ -14,7 +14,9 @@
 
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
+#include "client/connecting_box.h"
 #include "client/gamestart_form.h"
+#include "client/join_memory.h"
 #include "client/keyboard_home.h"
 #include "client/main_menu.h"
 #include "client/model_texts.h"
@@ -91,6 +93,10 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     connect(chat_, &ChatPanel::lineReady, this,
             [this](const std::string& line) { link_.send(line); });
     connect(&link_, &ClientLink::loggedIn, this, [this](int slot) {
+        endConnecting();
+        // Only a table that let us in is offered first next time.
+        if (params_.mode == StartParams::Mode::join)
+            JoinMemory(settingsPath()).rememberAddress(params_.host);
         chat_->setConnection(true, slot);
         model_.setConnection(slot);
     });
@@ -275,7 +281,11 @@ void Tchat::joinpress() {
     // An IPv6 address may come in brackets, as in a link.
     if (params_.host.startsWith(QLatin1Char('[')) && params_.host.endsWith(QLatin1Char(']')))
         params_.host = params_.host.mid(1, params_.host.size() - 2);
+    connecting_ = new ConnectingBox(params_.host, options_.port, this);
+    connect(connecting_, &ConnectingBox::cancelled, this, [this] { link_.cancel(); });
+    connecting_->show();
     const auto connectToHost = [this] {
+        if (link_.ending() != ClientLink::Ending::open) return;  // given up meanwhile
         link_.connectTo(params_.host, options_.port, params_.name.toStdString());
         link_.openLobbyLink(options_.lobbyPort);
     };
@@ -287,9 +297,10 @@ void Tchat::joinpress() {
                 connectToHost();
                 return;
             }
+            if (link_.ending() != ClientLink::Ending::open) return;
             qCInfo(lcWindow) << "No host" << info.hostName() << "-" << info.errorString();
-            joinFailed(tr("Host Lookup - Could Not Find Host Entry") + QLatin1Char('\n') +
-                       tr("No computer named %1 was found.").arg(params_.host));
+            endConnecting();
+            joinFailed(tr("No computer named %1 was found.").arg(params_.host));
         });
         return;
     }

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -40,6 +41,7 @@ class PhraseBar;
 class TServer;
 class Thost;
 class Tjoin;
+class ConnectingBox;
 
 struct TchatOptions {
     QStringList args;      // the command line without the program's name
@@ -150,6 +152,8 @@ private:
     // A join that came to nothing: the reason, and the join window offered again.
     void joinFailed(const QString& text);
     void portTaken(const QString& error);
+    // The join under way has an answer: the connecting box goes.
+    void endConnecting();
     // A player whose table went: the join window or a solo game, or the program ends.
     void offerAnotherTable(const QString& text);
     // The join window closed without a join while this window holds no table.
@@ -214,6 +218,7 @@ private:
     std::string lastListing_;  // the last CMD_existingplayers, to tell its repeat
     Tjoin* join_ = nullptr;
     Thost* host_ = nullptr;
+    QPointer<ConnectingBox> connecting_;  // while a join is under way
     QString internetAddress_;
 };
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
+#include "client/connecting_box.h"
 #include "client/host_form.h"
 #include "client/invitation.h"
 #include "client/join_form.h"
@@ -111,7 +112,10 @@ QString Tchat::joinFailureText(ClientLink::Ending ending) const {
         case ClientLink::Ending::notFound:
             return tr("No computer named %1 was found.").arg(at);
         case ClientLink::Ending::noAnswer:
-            return tr("The table at %1 did not answer within 10 seconds.").arg(at);
+            return tr("The table at %1 did not answer within 10 seconds. If a table is hosted "
+                      "there, its host may need to open port 7772 in its firewall.")
+                .arg(at);
+        case ClientLink::Ending::cancelled:
         case ClientLink::Ending::open:
         case ClientLink::Ending::closed:
         case ClientLink::Ending::lost:
@@ -128,7 +132,19 @@ void Tchat::joinFailed(const QString& text) {
     });
 }
 
+void Tchat::endConnecting() {
+    if (connecting_) connecting_->finish();
+    connecting_ = nullptr;
+}
+
 void Tchat::linkEnded() {
+    endConnecting();
+    if (link_.ending() == ClientLink::Ending::cancelled) {
+        // Given up by the user: back to the join window, as it was filled in.
+        openJoinWindow(params_.host);
+        join_->nameField()->setText(params_.name);
+        return;
+    }
     if (!link_.connected()) {
         // Never let in: the window stays, and the join window is offered again.
         if (hosting_) {

@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QHostInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -18,6 +20,7 @@
 #include <memory>
 
 #include "client/board_view.h"
+#include "client/connecting_box.h"
 #include "client/host_form.h"
 #include "client/invitation.h"
 #include "client/join_form.h"
@@ -50,6 +53,10 @@ protected:
         program = std::make_unique<Program>(options);
         chat = &program->chat();
         chat->show();
+    }
+    QString settingsText() const {
+        QFile f(dir.filePath("orvanelobby.ini"));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
     bool chatShows(const QString& text) const {
         return waitUntil([&] { return chat->chat()->view()->toPlainText().contains(text); });
@@ -182,6 +189,8 @@ TEST_F(TablesTest, APlayerWhoseTableWentGoesOnToAnotherTableOrASoloGame) {
         ASSERT_NE(peer, nullptr);
         peer->write("CMD_sendlogininfo+2\xFF");
         ASSERT_TRUE(waitUntil([&] { return chat->link().connected(); }));
+        // A table that let the player in is offered first next time.
+        EXPECT_TRUE(settingsText().contains("RecentTables=127.0.0.1"));
         peer->disconnectFromHost();
         EXPECT_EQ(boxText(), "You are no longer at the table.");
         QPushButton* pick = nullptr;
@@ -215,11 +224,37 @@ TEST_F(TablesTest, RefusedJoinSaysSoAndOffersTheJoinWindowAgain) {
     EXPECT_TRUE(chat->isVisible());
 }
 
+// While a join is under way a box says to which table, counts the seconds, and Esc gives
+// the attempt up and returns to the join window; a table never reached is not remembered.
+TEST_F(TablesTest, WhileConnectingTheBoxCountsAndEscReturnsToTheJoinWindow) {
+    FakeHost silent;
+    start({"Bob", "127.0.0.1", "false"}, silent.port(), 60000);
+    ASSERT_NE(silent.accept(), nullptr);
+    auto* box = chat->findChild<ConnectingBox*>();
+    ASSERT_NE(box, nullptr);
+    const QString to =
+        QString("Connecting to the table at 127.0.0.1 (port %1)… ").arg(silent.port());
+    EXPECT_EQ(box->text(), to + "0 s");
+    EXPECT_TRUE(waitUntil([&] { return box->text() == to + "1 s"; }, 3000))
+        << box->text().toStdString();
+    const QPointer<ConnectingBox> kept(box);
+    QTest::keyClick(box, Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return chat->joinWindow() && chat->joinWindow()->isVisible(); }));
+    EXPECT_EQ(chat->joinWindow()->address(), "127.0.0.1");
+    EXPECT_EQ(chat->joinWindow()->playerName(), "Bob");
+    EXPECT_EQ(openBox(), nullptr);  // given up by the user: nothing to tell
+    EXPECT_TRUE(waitUntil([&] { return kept.isNull(); }));
+    EXPECT_FALSE(chat->link().connected());
+    EXPECT_FALSE(settingsText().contains("RecentTables"));
+}
+
 TEST_F(TablesTest, UnansweredJoinIsGivenUpAndSaidSo) {
     FakeHost silent;
     start({"Bob", "127.0.0.1", "false"}, silent.port(), 300);
     ASSERT_NE(silent.accept(), nullptr);
-    EXPECT_EQ(boxText(), "The table at 127.0.0.1 did not answer within 10 seconds.");
+    EXPECT_EQ(boxText(),
+              "The table at 127.0.0.1 did not answer within 10 seconds. If a table is hosted "
+              "there, its host may need to open port 7772 in its firewall.");
     openBox()->accept();
     EXPECT_TRUE(chat->isVisible());
     EXPECT_FALSE(chat->link().connected());

@@ -223,7 +223,9 @@ void BoardView::refreshSeats() {
         name->setObjectName(QStringLiteral("label_playername%1").arg(seat));
         scores_[p - 1]->setObjectName(QStringLiteral("label_score%1").arg(seat));
         // An empty seat in the user's language; a player's name as typed.
-        name->setText(view.name == TableModel::waiting ? tr("<Waiting>") : text(view.name));
+        name->setText(view.name == TableModel::waiting                       ? tr("<Waiting>")
+                      : p == 1 && !soloName_.isEmpty() && view.name == "You" ? soloName_
+                                                                             : text(view.name));
         const bool shown = listed_[seat - 1] || view.name != TableModel::waiting;
         name->setVisible(shown);
         scores_[p - 1]->setText(text(view.score));

@@ -86,6 +86,25 @@ std::vector<Pattern> compiled() {
 
 }  // namespace
 
+std::string shownChatLine(std::string_view data, std::string_view senderName,
+                          std::string_view shownName) {
+    static const char* const verbs[] = {QT_TRANSLATE_NOOP("tess::TableText", "chats:"),
+                                        QT_TRANSLATE_NOOP("tess::TableText", "says:")};
+    const std::size_t plus = data.find('+');
+    if (plus == std::string_view::npos || senderName.empty()) return std::string(data);
+    const std::string_view line = data.substr(plus + 1);
+    if (line.substr(0, senderName.size()) != senderName) return std::string(data);
+    const std::string_view after = line.substr(senderName.size());
+    for (const char* verb : verbs) {
+        const std::string english = std::string(" ") + verb + " ";
+        if (after.substr(0, english.size()) != english) continue;
+        const std::string shown = QCoreApplication::translate(context, verb).toStdString();
+        return std::string(data.substr(0, plus + 1)) + std::string(shownName) + " " + shown + " " +
+               std::string(after.substr(english.size()));
+    }
+    return std::string(data);
+}
+
 QString shownModelText(std::string_view english) {
     const QString text = QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
     if (text.isEmpty()) return text;

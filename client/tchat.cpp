@@ -1,5 +1,7 @@
 #include "client/tchat.h"
 
+#include <charconv>
+
 #include <QAction>
 #include <QApplication>
 #include <QHostAddress>
@@ -163,7 +165,20 @@ QStringList Tchat::spies() const {
 
 void Tchat::sendlogininfo(std::string_view rest) { link_.sendloginfo(rest); }
 
-void Tchat::chatrecieved(std::string_view rest) { chat_->chatrecieved(rest); }
+void Tchat::chatrecieved(std::string_view rest) {
+    // The sender's name as this window shows it: a seat's label or a spectator's entry.
+    int slot = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), slot);
+    std::string name;
+    if (error == std::errc() && slot >= 1 && slot <= wire::seatCount)
+        name = model_.seat(slot).name;
+    else if (error == std::errc() && windows_.spylist)
+        for (const QString& entry : spies())
+            if (entry.startsWith(QString::number(slot) + QStringLiteral(": ")))
+                name = entry.mid(entry.indexOf(QLatin1Char(' ')) + 1).toStdString();
+    const bool solo = params_.mode == StartParams::Mode::solo && name == "You";
+    chat_->chatrecieved(shownChatLine(rest, name, solo ? tr("You").toStdString() : name));
+}
 
 void Tchat::playasound(std::string_view rest) { phrases_->playasound(rest); }
 
@@ -225,6 +240,7 @@ void Tchat::processparams() {
     model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
     if (params_.mode == StartParams::Mode::solo) {
+        board_->setSoloName(tr("You"));
         notice(tr("Loading Solo Game..Please wait."));
         if (windows_.download) {
             windows_.download->show();

@@ -268,8 +268,12 @@ void BoardView::refreshCaptions() {
     const TurnCountdown& countdown = model_.countdown();
     label_timer_->setText(shownModelText(countdown.text()));
     label_timer_->adjustSize();
+    // Black only while the light bar still lies under the whole text; white near the end
+    // and wherever the text stands on the dark box.
+    const int textRight = layout::timerText.left + qCeil(label_timer_->width() / scale_);
+    const bool onBar = layout::timerBar.left + countdown.barWidth() >= textRight;
     QPalette p = label_timer_->palette();
-    p.setColor(QPalette::WindowText, countdown.white() ? Qt::white : Qt::black);
+    p.setColor(QPalette::WindowText, countdown.white() || !onBar ? Qt::white : Qt::black);
     label_timer_->setPalette(p);
 }
 

@@ -1664,6 +1664,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>Players at the table</source>
         <translation>Spieler am Tisch</translation>
     </message>
+    <message>
+        <source>Score %1–%2, %3–%4 secs, %5–%6 players.</source>
+        <translation>Punkte %1–%2, %3–%4 Sek., %5–%6 Spieler.</translation>
+    </message>
 </context>
 <context>
     <name>tess::Thelp</name>

@@ -180,6 +180,29 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
     EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
 }
 
+// The countdown's digits stay readable: dark only on the light bar, light on the dark
+// box once the bar has shrunk below them, and light near the end as ever.
+TEST_F(TchatTest, TheCountdownsDigitsAreLightWhereTheBarNoLongerLiesUnderThem) {
+    FakeHost host;
+    QTcpSocket* peer = joinAs(host, 2);
+    ASSERT_NE(peer, nullptr);
+    write(peer,
+          "CMD_newplayerinfo+2+Bob+0\xFF"
+          "CMD_startgame+Ann+100+200+\xFF"
+          "CMD_nextplayer+1+\xFF");
+    ASSERT_TRUE(waitUntil([&] { return chat->model().countdown().running(); }));
+    QLabel* digits = chat->board()->findChild<QLabel*>("label_timer");
+    ASSERT_NE(digits, nullptr);
+    const auto colourAt = [&](int left) {
+        while (chat->model().timeleft() > left)
+            chat->model().turntimerTimer();
+        return digits->palette().color(QPalette::WindowText);
+    };
+    EXPECT_EQ(colourAt(190), QColor(Qt::black));  // a full bar under the text
+    EXPECT_EQ(colourAt(60), QColor(Qt::white));   // 60 px of bar, the text is wider
+    EXPECT_EQ(colourAt(10), QColor(Qt::white));
+}
+
 TEST_F(TchatTest, GameIsFullIsSeenBeforeTheWindowCloses) {
     FakeHost host;
     start({"Bob", "127.0.0.1", "false"}, host.port());

@@ -68,6 +68,24 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text,
     return b;
 }
 
+// The card table under its sign, with `caption` written on the sign below its heading.
+void signPicture(QWidget* panel, const QString& caption, const QString& name, QColor colour) {
+    auto* picture = new QLabel(panel);
+    picture->setObjectName(QStringLiteral("image_lobby"));
+    picture->setGeometry(7, 7, 436, 360);
+    // Drawn for its first paint: a lobby start never shows this window.
+    picture->installEventFilter(new LobbyPictureOnFirstPaint(picture));
+    auto* label = new QLabel(caption, picture);
+    label->setObjectName(name);
+    label->setGeometry(lobbyPictureCaptionArea());
+    label->setAlignment(Qt::AlignCenter);
+    QFont big = label->font();
+    big.setPointSize(26);
+    big.setBold(true);
+    label->setFont(big);
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+}
+
 // Plain http is accepted only for this machine, where nothing travels over a network.
 bool acceptableAddress(const QUrl& url) {
     if (!url.isValid() || url.fileName().isEmpty()) return false;
@@ -108,21 +126,7 @@ Tdownload::Tdownload(QWidget* parent, Face face)
 }
 
 void Tdownload::buildLeftPanel(QWidget* panel) {
-    auto* picture = new QLabel(panel);
-    picture->setObjectName(QStringLiteral("image_lobby"));
-    picture->setGeometry(7, 7, 436, 360);
-    // Drawn for its first paint: a lobby start never shows this window.
-    picture->installEventFilter(new LobbyPictureOnFirstPaint(picture));
-
-    auto* closed = new QLabel(tr("IS CLOSED"), picture);
-    closed->setObjectName(QStringLiteral("label_closed"));
-    closed->setGeometry(lobbyPictureCaptionArea());
-    closed->setAlignment(Qt::AlignCenter);
-    QFont big = closed->font();
-    big.setPointSize(26);
-    big.setBold(true);
-    closed->setFont(big);
-    closed->setStyleSheet(QStringLiteral("color: #b00000; background: transparent;"));
+    signPicture(panel, tr("IS CLOSED"), QStringLiteral("label_closed"), QColor(0xb0, 0, 0));
 
     textLabel(panel,
               tr("Download The Orvane Lobby Now to play this  and other exciting "
@@ -197,19 +201,7 @@ void Tdownload::opens(QPushButton* button, void (Tdownload::*signal)()) {
 void Tdownload::buildStartPage() {
     setWindowTitle(tr("Tessarine - Start"));
     QWidget* left = whitePanel(this, QRect(6, 6, 450, 487));
-    auto* picture = new QLabel(left);
-    picture->setObjectName(QStringLiteral("image_lobby"));
-    picture->setGeometry(7, 7, 436, 360);
-    picture->installEventFilter(new LobbyPictureOnFirstPaint(picture));
-    auto* open = new QLabel(tr("IS OPEN"), picture);
-    open->setObjectName(QStringLiteral("label_open"));
-    open->setGeometry(lobbyPictureCaptionArea());
-    open->setAlignment(Qt::AlignCenter);
-    QFont big = open->font();
-    big.setPointSize(26);
-    big.setBold(true);
-    open->setFont(big);
-    open->setStyleSheet(QStringLiteral("color: #1a7a1a; background: transparent;"));
+    signPicture(left, tr("IS OPEN"), QStringLiteral("label_open"), QColor(0x1a, 0x7a, 0x1a));
     textLabel(left,
               tr("The Orvane Lobby is made for Windows only. Here Tessarine seats you at a "
                  "table with other players by itself."),

@@ -68,6 +68,17 @@ walk() {
 
 tree_of() { walk "$1" /org/a11y/atspi/accessible/root 0; }
 
+# START GAME on the table of bus $1, then the Game Options window's own start.
+start_game() {
+    local tree begin
+    tree=$(tree_of "$1")
+    press "$1" "Start Game" "$tree" || { cat <<<"$tree"; return 1; }
+    sleep 1
+    tree=$(tree_of "$1")
+    begin=$(awk -F'\t' '$3 == "START GAME" { print $1 }' <<<"$tree" | tail -1)
+    atspi "$1" "$begin" org.a11y.atspi.Action.DoAction 0 >/dev/null
+}
+
 press() {  # bus, the node named exactly $2 in the tree $3: its first action, as a click
     local path
     path=$(awk -F'\t' -v n="$2" '$3 == n { print $1; exit }' <<<"$3")

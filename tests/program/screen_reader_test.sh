@@ -28,12 +28,7 @@ done
 cat "$dir/log" >&2
 
 # START GAME, then the Game Options window's own start, so that cards are dealt.
-tree=$(tree_of "$app")
-press "$app" "Start Game" "$tree" || { cat <<<"$tree"; exit 1; }
-sleep 1
-tree=$(tree_of "$app")
-start=$(awk -F'\t' '$3 == "START GAME" { print $1 }' <<<"$tree" | tail -1)
-atspi "$app" "$start" org.a11y.atspi.Action.DoAction 0 >/dev/null
+start_game "$app" || exit 1
 for _ in $(seq 1 30); do
     sleep 0.5
     tree=$(tree_of "$app")

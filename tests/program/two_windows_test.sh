@@ -40,12 +40,7 @@ ann=$(new_app "" "$dir/ann.log") || { echo "Ann's program never appeared"; cat "
 start bob Bob 127.0.0.1 false
 bob=$(new_app "$ann" "$dir/bob.log") || { echo "Bob's program never appeared"; cat "$dir/bob.log"; exit 1; }
 
-tree=$(tree_of "$ann")
-press "$ann" "Start Game" "$tree" || { cat <<<"$tree"; exit 1; }
-sleep 1
-tree=$(tree_of "$ann")
-begin=$(awk -F'\t' '$3 == "START GAME" { print $1 }' <<<"$tree" | tail -1)
-atspi "$ann" "$begin" org.a11y.atspi.Action.DoAction 0 >/dev/null
+start_game "$ann" || exit 1
 
 # The labels and the draw pile of each window, once the cards are dealt.
 declare -A app=([ann]=$ann [bob]=$bob) trees=() seen=() watched=()

@@ -155,11 +155,7 @@ void Tdownload::buildRightPanels(QWidget* top, QWidget* bottom) {
               tr("To proceed to the game without the ability to play against others "
                  "click the button below."),
               QRect(10, 10, 237, 56), Qt::AlignCenter);
-    auto* solo =
-        button(top, QStringLiteral("Button1"), tr("Play Solo Game"), QRect(42, 72, 172, 42));
-    solo->setDefault(true);
-    solo->setAutoDefault(true);
-    connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
+    addSoloButton(top);
     auto* note = textLabel(top,
                            tr("Note: Even if you are playing offline, you will need "
                               "to configure your FIREWALL to allow the game to access "
@@ -190,6 +186,14 @@ void Tdownload::buildRightPanels(QWidget* top, QWidget* bottom) {
     opens(join, &Tdownload::joinTableRequested);
 }
 
+void Tdownload::addSoloButton(QWidget* panel) {
+    auto* solo =
+        button(panel, QStringLiteral("Button1"), tr("Play Solo Game"), QRect(42, 72, 172, 42));
+    solo->setDefault(true);
+    solo->setAutoDefault(true);
+    connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
+}
+
 void Tdownload::opens(QPushButton* button, void (Tdownload::*signal)()) {
     connect(button, &QPushButton::clicked, this, [this, signal] {
         hide();
@@ -217,11 +221,7 @@ void Tdownload::buildStartPage() {
     QWidget* top = whitePanel(this, QRect(461, 6, 257, 228));
     textLabel(top, tr("Play on your own against Klot, the computer player."),
               QRect(10, 10, 237, 56), Qt::AlignCenter);
-    auto* solo =
-        button(top, QStringLiteral("Button1"), tr("Play Solo Game"), QRect(42, 72, 172, 42));
-    solo->setDefault(true);
-    solo->setAutoDefault(true);
-    connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
+    addSoloButton(top);
     textLabel(top, tr("A solo game needs no network and no firewall settings."),
               QRect(10, 124, 237, 96), Qt::AlignCenter);
 

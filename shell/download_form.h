@@ -87,6 +87,8 @@ protected:
 private:
     void buildLeftPanel(QWidget* panel);
     void buildStartPage();
+    // "Play Solo Game", the default button, in the upper right panel.
+    void addSoloButton(QWidget* panel);
     // A button that opens another window: the window gives way to it.
     void opens(QPushButton* button, void (Tdownload::*signal)());
     void buildRightPanels(QWidget* top, QWidget* bottom);

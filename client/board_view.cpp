@@ -223,7 +223,9 @@ void BoardView::refreshSeats() {
         name->setObjectName(QStringLiteral("label_playername%1").arg(seat));
         scores_[p - 1]->setObjectName(QStringLiteral("label_score%1").arg(seat));
         // An empty seat in the user's language; a player's name as typed.
-        name->setText(view.name == TableModel::waiting ? tr("<Waiting>") : text(view.name));
+        name->setText(view.name == TableModel::waiting                       ? tr("<Waiting>")
+                      : p == 1 && !soloName_.isEmpty() && view.name == "You" ? soloName_
+                                                                             : text(view.name));
         const bool shown = listed_[seat - 1] || view.name != TableModel::waiting;
         name->setVisible(shown);
         scores_[p - 1]->setText(text(view.score));
@@ -266,8 +268,12 @@ void BoardView::refreshCaptions() {
     const TurnCountdown& countdown = model_.countdown();
     label_timer_->setText(shownModelText(countdown.text()));
     label_timer_->adjustSize();
+    // Black only while the light bar still lies under the whole text; white near the end
+    // and wherever the text stands on the dark box.
+    const int textRight = layout::timerText.left + qCeil(label_timer_->width() / scale_);
+    const bool onBar = layout::timerBar.left + countdown.barWidth() >= textRight;
     QPalette p = label_timer_->palette();
-    p.setColor(QPalette::WindowText, countdown.white() ? Qt::white : Qt::black);
+    p.setColor(QPalette::WindowText, countdown.white() || !onBar ? Qt::white : Qt::black);
     label_timer_->setPalette(p);
 }
 

@@ -50,6 +50,8 @@ public:
 
     // The model changed these areas (TableArea bits).
     void refresh(unsigned areas);
+    // A solo game logs in as "You"; the user's own seat shows `shown` instead.
+    void setSoloName(const QString& shown) { soloName_ = shown; }
 
     // The controls' handlers: a press on the hand card of `position`, a click on tab
     // spot 1-4, on foundation 1-4, on the draw pile or DONE, on the kings panel's OK.
@@ -174,6 +176,7 @@ private:
     PicturePushButton* button_kings_;
     PicturePushButton* button_start_;
     PicturePushButton* button_turndone_;
+    QString soloName_;
 };
 
 }  // namespace tess

@@ -48,6 +48,7 @@ public:
         unreachable,  // no route to the address
         notFound,     // the name has no address
         noAnswer,     // no login request within the answer time
+        cancelled,    // the user gave the attempt up
     };
     // A host that has not asked for the login by then is given up.
     static constexpr int defaultAnswerMs = 10000;
@@ -79,6 +80,11 @@ public:
     std::size_t queuedBytes() const { return queuedBytes_; }
     // Bytes received and not cut into lines yet (bounded by a few read steps).
     qint64 heldInput() const { return sock.heldInput(); }
+
+    // Gives up a connection not yet let in, reported as closed.
+    void cancel() {
+        if (!connected_) fail(Ending::cancelled);
+    }
 
     // The host's login request: answers with the login.
     void sendloginfo(std::string_view rest);

@@ -71,6 +71,18 @@ Tgamestart::Tgamestart(QWidget* parent)
         new UpDown(playersField_, playersMin, playersMax, playersStep, playersDesign, this);
     playersSpin_->setObjectName(QStringLiteral("updown_tableplayers"));
 
+    // Typed values are taken within these ranges; the window says so.
+    QLabel* ranges = addLabel(tr("Score %1–%2, %3–%4 secs, %5–%6 players.")
+                                  .arg(scoreMin)
+                                  .arg(scoreMax)
+                                  .arg(turnMin)
+                                  .arg(turnMax)
+                                  .arg(playersMin)
+                                  .arg(playersMax),
+                              QRect(margin, 138, clientSize.width() - 2 * margin, 22), 11);
+    ranges->setObjectName(QStringLiteral("label_ranges"));
+    ranges->setAlignment(Qt::AlignCenter);
+
     start_ =
         new PicturePushButton(pictures::Button::startGame, QStringLiteral("button_start"), this);
     start_->move(startAt);
@@ -132,6 +144,8 @@ void Tgamestart::storeSettings(Settings& settings) const {
 }
 
 void Tgamestart::button_startClick() {
+    for (UpDown* spin : {scoreSpin_, turnSpin_, playersSpin_})
+        spin->commitTyped();
     const wire::StartGame request{wire::cleanName(ownName_.toStdString()), playToScore(),
                                   timePerTurn(), tablePlayers()};
     const std::string line = wire::lineOf(request);  // the link adds the terminator

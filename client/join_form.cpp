@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,6 +78,7 @@ Tjoin::Tjoin(QString settingsPath, QWidget* parent)
     connect(address_, &QComboBox::editTextChanged, address_, [this](const QString& text) {
         address_->setToolTip(text.size() > 28 ? text : QString());
     });
+    address_->lineEdit()->installEventFilter(this);
 
     auto* form = new QFormLayout;
     form->addRow(tr("Your &name:"), name_);
@@ -234,6 +236,17 @@ void Tjoin::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
 }
 
+bool Tjoin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == address_->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            joinClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void Tjoin::say(const QString& text) {
     problem_->setText(text);
     problem_->show();
@@ -267,7 +280,6 @@ void Tjoin::joinClick() {
     }
     problem_->hide();
     memory_.rememberName(name);
-    memory_.rememberAddress(*address);
     hide();
     emit joinRequested(name, *address);
 }

@@ -1,5 +1,6 @@
 // The window for joining a table: the player's name, the table's address (typed, chosen
 // from the last ones joined, or picked from the tables found on this network), Join.
+// The address is remembered by the caller once the table has let the player in.
 #pragma once
 
 #include <QDialog>
@@ -54,6 +55,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Enter in the address field joins at once: the editable list would take it first.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

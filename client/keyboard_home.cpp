@@ -53,8 +53,18 @@ bool KeyboardHome::eventFilter(QObject* watched, QEvent* event) {
                 }
             }
             break;
+        case QEvent::Show:
+            if (closesOverTable(watched)) {
+                QWidget* had = window_->focusWidget();
+                holder_ = had && had != window_ ? had : nullptr;
+            }
+            break;
         case QEvent::Hide:
-            if (closesOverTable(watched) && window_->isVisible()) toChat();
+            if (!closesOverTable(watched) || !window_->isVisible()) break;
+            if (holder_ && holder_->isVisible())
+                holder_->setFocus(Qt::OtherFocusReason);
+            else
+                toChat();
             break;
         default:
             break;

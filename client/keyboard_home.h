@@ -1,10 +1,12 @@
 // Where the keyboard lives in the main window. Typing belongs to the chat input: it has
-// the keyboard at start and again whenever one of the program's windows closes over the
-// table. The board takes the keys only when the user sends them there with F6 or Tab,
-// and hands them back on F6, Tab, or Escape with nothing left to let go.
+// the keyboard at start. The board takes the keys only when the user sends them there
+// with F6 or Tab, and hands them back on F6, Tab, or Escape with nothing left to let go.
+// A window of the program that closes over the table gives the keys back to whatever in
+// the main window had them when it opened (the chat input when nothing did).
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class QLineEdit;
 class QWidget;
@@ -33,6 +35,7 @@ private:
     QWidget* window_;
     BoardView* board_;
     QLineEdit* input_;
+    QPointer<QWidget> holder_;  // had the keys when a window opened over the table
 };
 
 }  // namespace tess

@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
             const auto onSignal = QObject::connect(&quitSignals, &tess::QuitSignals::quitRequested,
                                                    &app, [&program, &signalled] {
                                                        signalled = true;
-                                                       program.chat().close();
+                                                       program.chat().leave();
                                                        QCoreApplication::quit();
                                                    });
             program.show();

@@ -27,7 +27,8 @@ const char* const patterns[] = {
     QT_TRANSLATE_NOOP("tess::TableText", "%1 is now playing again"),
     QT_TRANSLATE_NOOP("tess::TableText", "You can play the next round."),
     QT_TRANSLATE_NOOP("tess::TableText", "%1 disconnected."),
-    QT_TRANSLATE_NOOP("tess::TableText", "Please Wait.."),
+    QT_TRANSLATE_NOOP("tess::TableText", "Your time ran out. Your turn passes in a moment."),
+    QT_TRANSLATE_NOOP("tess::TableText", "Welcome to Tessarine"),
     QT_TRANSLATE_NOOP("tess::TableText", "Kings can only be placed on foundation spots."),
     QT_TRANSLATE_NOOP("tess::TableText",
                       "Kings must be moved to foundation before you can play that card."),
@@ -52,6 +53,7 @@ const char* const patterns[] = {
     QT_TRANSLATE_NOOP("tess::TableText", "TIME:%1"),
     QT_TRANSLATE_NOOP("tess::TableText", "Time: %1"),
     // Last: a name alone would match any of the texts above.
+    QT_TRANSLATE_NOOP("tess::TableText", "%1's time ran out. The turn passes in a moment."),
     QT_TRANSLATE_NOOP("tess::TableText", "%1's turn."),
     QT_TRANSLATE_NOOP("tess::TableText", "%1 ended their turn."),
 };
@@ -83,6 +85,25 @@ std::vector<Pattern> compiled() {
 }
 
 }  // namespace
+
+std::string shownChatLine(std::string_view data, std::string_view senderName,
+                          std::string_view shownName) {
+    static const char* const verbs[] = {QT_TRANSLATE_NOOP("tess::TableText", "chats:"),
+                                        QT_TRANSLATE_NOOP("tess::TableText", "says:")};
+    const std::size_t plus = data.find('+');
+    if (plus == std::string_view::npos || senderName.empty()) return std::string(data);
+    const std::string_view line = data.substr(plus + 1);
+    if (line.substr(0, senderName.size()) != senderName) return std::string(data);
+    const std::string_view after = line.substr(senderName.size());
+    for (const char* verb : verbs) {
+        const std::string english = std::string(" ") + verb + " ";
+        if (after.substr(0, english.size()) != english) continue;
+        const std::string shown = QCoreApplication::translate(context, verb).toStdString();
+        return std::string(data.substr(0, plus + 1)) + std::string(shownName) + " " + shown + " " +
+               std::string(after.substr(english.size()));
+    }
+    return std::string(data);
+}
 
 QString shownModelText(std::string_view english) {
     const QString text = QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QMessageBox;
 class QWidget;
@@ -14,5 +15,13 @@ namespace tess {
 
 QMessageBox* offer(QWidget* parent, const QString& text, const QString& action,
                    std::function<void()> taken, std::function<void()> declined = {});
+
+// The same with several things to do next, the first being the default.
+struct OfferChoice {
+    QString action;
+    std::function<void()> taken;
+};
+QMessageBox* offer(QWidget* parent, const QString& text, const std::vector<OfferChoice>& choices,
+                   std::function<void()> declined = {});
 
 }  // namespace tess

@@ -74,7 +74,7 @@ Program::Program(TchatOptions options)
     QObject::connect(chat_.get(), &Tchat::startRequested, chat_.get(),
                      [this](const QStringList& args) {
                          nextStart_ = args;
-                         chat_->close();
+                         chat_->leave();
                      });
 }
 

@@ -1,5 +1,7 @@
 #include "client/tchat.h"
 
+#include <charconv>
+
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -17,11 +19,14 @@
 
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
+#include "client/connecting_box.h"
 #include "client/gamestart_form.h"
 #include "client/invitation.h"
+#include "client/join_memory.h"
 #include "client/keyboard_home.h"
 #include "client/main_menu.h"
 #include "client/model_texts.h"
+#include "client/offer_box.h"
 #include "client/table_routes.h"
 #include "net/server.h"
 #include "net/tsock.h"
@@ -94,6 +99,10 @@ Tchat::Tchat(TServer* server, TchatOptions options, QWidget* parent)
     connect(chat_, &ChatPanel::lineReady, this,
             [this](const std::string& line) { link_.send(line); });
     connect(&link_, &ClientLink::loggedIn, this, [this](int slot) {
+        endConnecting();
+        // Only a table that let us in is offered first next time.
+        if (params_.mode == StartParams::Mode::join)
+            JoinMemory(settingsPath()).rememberAddress(params_.host);
         chat_->setConnection(true, slot);
         model_.setConnection(slot);
     });
@@ -160,7 +169,20 @@ QStringList Tchat::spies() const {
 
 void Tchat::sendlogininfo(std::string_view rest) { link_.sendloginfo(rest); }
 
-void Tchat::chatrecieved(std::string_view rest) { chat_->chatrecieved(rest); }
+void Tchat::chatrecieved(std::string_view rest) {
+    // The sender's name as this window shows it: a seat's label or a spectator's entry.
+    int slot = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), slot);
+    std::string name;
+    if (error == std::errc() && slot >= 1 && slot <= wire::seatCount)
+        name = model_.seat(slot).name;
+    else if (error == std::errc() && windows_.spylist)
+        for (const QString& entry : spies())
+            if (entry.startsWith(QString::number(slot) + QStringLiteral(": ")))
+                name = entry.mid(entry.indexOf(QLatin1Char(' ')) + 1).toStdString();
+    const bool solo = params_.mode == StartParams::Mode::solo && name == "You";
+    chat_->chatrecieved(shownChatLine(rest, name, solo ? tr("You").toStdString() : name));
+}
 
 void Tchat::playasound(std::string_view rest) { phrases_->playasound(rest); }
 
@@ -222,6 +244,7 @@ void Tchat::processparams() {
     model_.setHosting(false);
     menu_->StartGame1->setEnabled(false);
     if (params_.mode == StartParams::Mode::solo) {
+        board_->setSoloName(tr("You"));
         notice(tr("Loading Solo Game..Please wait."));
         if (windows_.download) {
             windows_.download->show();
@@ -286,10 +309,14 @@ void Tchat::joinpress() {
     }
     params_.host = *check.address;
     const quint16 port = check.port != 0 ? check.port : options_.port;
+    connecting_ = new ConnectingBox(params_.host, port, this);
+    connect(connecting_, &ConnectingBox::cancelled, this, [this] { link_.cancel(); });
+    connecting_->show();
     // Finding the name and the table's answer share one budget.
     QElapsedTimer since;
     since.start();
     const auto connectToHost = [this, since, port] {
+        if (link_.ending() != ClientLink::Ending::open) return;  // given up meanwhile
         link_.setAnswerTimeout(int(std::max<qint64>(1, options_.answerMs - since.elapsed())));
         link_.connectTo(params_.host, port, params_.name.toStdString());
         link_.openLobbyLink(options_.lobbyPort);
@@ -317,17 +344,33 @@ void Tchat::joinpress() {
                 connectToHost();
                 return;
             }
+            if (link_.ending() != ClientLink::Ending::open) return;
             qCInfo(lcWindow) << "No host" << info.hostName() << "-" << info.errorString();
-            joinFailed(tr("Host Lookup - Could Not Find Host Entry") + QLatin1Char('\n') +
-                       tr("No computer named %1 was found.").arg(params_.host));
+            endConnecting();
+            joinFailed(tr("No computer named %1 was found.").arg(params_.host));
         });
 }
 
 void Tchat::button_startClick() {
-    if (!link_.connected())
+    if (!link_.connected()) {
         showMessage(this, tr("You are not connected"));
-    else if (windows_.gamestart)
-        windows_.gamestart->showCentred();
+        return;
+    }
+    if (!windows_.gamestart) return;
+    const auto options = [gamestart = QPointer<Tgamestart>(windows_.gamestart)] {
+        if (gamestart) gamestart->showCentred();
+    };
+    if (!server_ || !server_->engine().table().inProgress) {
+        options();
+        return;
+    }
+    if (othersAtTable().isEmpty())
+        offer(this, tr("A game is in progress. A new game ends it."), tr("Start a New Game"),
+              options);
+    else
+        askBeforeEnding(tr("A game is in progress. A new game ends it for everybody at the "
+                           "table: %1."),
+                        tr("Start a New Game"), options);
 }
 
 // A slot counts once per listing, and a spectator's slot once until it is left: a host
@@ -402,10 +445,6 @@ void Tchat::turnTimer(bool run) {
         turntimer_.stop();
 }
 
-void Tchat::focusChat() {
-    if (isActiveWindow()) chat_->input()->setFocus();
-}
-
 void Tchat::changed(unsigned areas) {
     board_->refresh(areas);
     if (areas & areaMenu) emit justWatchChanged(model_.justWatchChecked());
@@ -413,7 +452,7 @@ void Tchat::changed(unsigned areas) {
 
 void Tchat::full(std::string_view) {
     awaitingFullBox_ = true;
-    showMessage(this, tr("Game is full"), [this] { close(); });
+    showMessage(this, tr("Game is full"), [this] { leave(); });
 }
 
 }  // namespace tess

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <functional>
@@ -40,6 +41,7 @@ class PhraseBar;
 class TServer;
 class Thost;
 class Tjoin;
+class ConnectingBox;
 
 struct TchatOptions {
     QStringList args;      // the command line without the program's name
@@ -72,6 +74,12 @@ public:
     };
     void attachWindows(const Windows& windows);
     QString settingsPath() const { return file_.path(); }
+
+    // Closes the window without asking, as a signal or a confirmed choice does; closing
+    // it otherwise asks first while others are at the user's table.
+    void leave();
+    // The names of the others who sit at or watch the table this copy hosts.
+    QStringList othersAtTable() const;
 
     // Writes a notice ("0+" text) in the notice colour.
     void notice(const QString& text);
@@ -137,7 +145,6 @@ private:
     void messageBox(const std::string& text) override;
     void moveRefused(const std::string& reason) override;
     void turnTimer(bool run) override;
-    void focusChat() override;
     void changed(unsigned areas) override;
     void addGame(const std::string& text) override;
     TallySeats tallySeats() const;
@@ -154,6 +161,14 @@ private:
     // A join that came to nothing: the reason, and the join window offered again.
     void joinFailed(const QString& text);
     void portTaken(const QString& error);
+    // The join under way has an answer: the connecting box goes.
+    void endConnecting();
+    // A player whose table went: the join window or a solo game, or the program ends.
+    void offerAnotherTable(const QString& text);
+    // The join window closed without a join while this window holds no table.
+    void joinWindowClosed();
+    // Asks before something ends a game or a table others are at; `go` runs on a yes.
+    void askBeforeEnding(const QString& what, const QString& action, std::function<void()> go);
     QString joinFailureText(ClientLink::Ending ending) const;
     void processparams();
     // False when the table could not be opened (the port is taken).
@@ -208,9 +223,11 @@ private:
     bool saveFailureTold_ = false;
     bool loggedInTold_ = false;
     bool awaitingFullBox_ = false;
+    bool leaving_ = false;     // the window closes without asking
     std::string lastListing_;  // the last CMD_existingplayers, to tell its repeat
     Tjoin* join_ = nullptr;
     Thost* host_ = nullptr;
+    QPointer<ConnectingBox> connecting_;  // while a join is under way
     QString internetAddress_;
 };
 

@@ -83,6 +83,12 @@ void Tchat::saveinifile() {
 }
 
 void Tchat::closeEvent(QCloseEvent* event) {
+    if (!leaving_ && !othersAtTable().isEmpty()) {
+        event->ignore();
+        askBeforeEnding(tr("Closing Tessarine ends your table for everybody at it: %1."),
+                        tr("End the Table"), [this] { leave(); });
+        return;
+    }
     if (placement() != remembered_) {
         // A window larger than the desktop's work area is saved a little smaller.
         QRect r = placement();

@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 
+#include "client/connecting_box.h"
 #include "client/host_form.h"
 #include "client/invitation.h"
 #include "client/join_form.h"
@@ -14,6 +15,7 @@
 #include "client/main_menu.h"
 #include "client/offer_box.h"
 #include "client/tchat.h"
+#include "net/server.h"
 #include "shell/download_form.h"
 #include "social/chat_panel.h"
 #include "social/message_box.h"
@@ -45,6 +47,7 @@ void Tchat::openJoinWindow(const QString& address) {
             requestStart({name, at, QStringLiteral("false")});
         });
         connect(join_, &Tjoin::onlineRequested, this, &Tchat::onlineWindowRequested);
+        connect(join_, &QDialog::rejected, this, &Tchat::joinWindowClosed);
     }
     if (!address.isEmpty()) join_->setAddress(address);
     join_->show();
@@ -127,7 +130,10 @@ QString Tchat::joinFailureText(ClientLink::Ending ending) const {
         case ClientLink::Ending::notFound:
             return tr("No computer named %1 was found.").arg(at);
         case ClientLink::Ending::noAnswer:
-            return tr("The table at %1 did not answer within 10 seconds.").arg(at);
+            return tr("The table at %1 did not answer within 10 seconds. If a table is hosted "
+                      "there, its host may need to open port 7772 in its firewall.")
+                .arg(at);
+        case ClientLink::Ending::cancelled:
         case ClientLink::Ending::open:
         case ClientLink::Ending::closed:
         case ClientLink::Ending::lost:
@@ -144,7 +150,19 @@ void Tchat::joinFailed(const QString& text) {
     });
 }
 
+void Tchat::endConnecting() {
+    if (connecting_) connecting_->finish();
+    connecting_ = nullptr;
+}
+
 void Tchat::linkEnded() {
+    endConnecting();
+    if (link_.ending() == ClientLink::Ending::cancelled) {
+        // Given up by the user: back to the join window, as it was filled in.
+        openJoinWindow(params_.host);
+        join_->nameField()->setText(params_.name);
+        return;
+    }
     if (!link_.connected()) {
         // Never let in: the window stays, and the join window is offered again.
         if (hosting_) {
@@ -155,15 +173,50 @@ void Tchat::linkEnded() {
         return;
     }
     if (hosting_) {
-        close();
+        leave();
         return;
     }
-    // A player's host went: said in a box, and the window goes with the box.
-    showMessage(this,
-                link_.ending() == ClientLink::Ending::lost
-                    ? tr("The connection to the table was lost.")
-                    : tr("The host closed the table."),
-                [this] { close(); });
+    // A player's table went (its host ended it or removed the player: the wire does not
+    // tell which): another table or a solo game is offered, or the program ends.
+    offerAnotherTable(link_.ending() == ClientLink::Ending::lost
+                          ? tr("The connection to the table was lost.")
+                          : tr("You are no longer at the table."));
+}
+
+void Tchat::offerAnotherTable(const QString& text) {
+    offer(this, text,
+          {{tr("Join a Table…"), [this] { openJoinWindow(); }},
+           {tr("Play Solo"), [this] { emit startRequested({}); }}},
+          [this] { leave(); });
+}
+
+void Tchat::joinWindowClosed() {
+    // Started only to follow a link: nothing else was asked of the program.
+    if (params_.mode == StartParams::Mode::invited && !link_.connected()) {
+        leave();
+        return;
+    }
+    // The table here goes on, or is still being reached; one that went leaves a solo game.
+    if (link_.ending() == ClientLink::Ending::open) return;
+    emit startRequested({});
+}
+
+QStringList Tchat::othersAtTable() const {
+    QStringList names;
+    if (!hosting_ || !server_) return names;
+    for (int slot = 1; slot <= wire::slotCount; ++slot)
+        if (slot != link_.mySlot() && server_->inUse(slot) && !server_->name(slot).empty())
+            names << QString::fromStdString(server_->name(slot));
+    return names;
+}
+
+void Tchat::askBeforeEnding(const QString& what, const QString& action, std::function<void()> go) {
+    offer(this, what.arg(othersAtTable().join(QStringLiteral(", "))), action, std::move(go));
+}
+
+void Tchat::leave() {
+    leaving_ = true;
+    close();
 }
 
 namespace {

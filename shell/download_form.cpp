@@ -8,6 +8,7 @@
 #include <QHostAddress>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -67,6 +68,24 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text,
     return b;
 }
 
+// The card table under its sign, with `caption` written on the sign below its heading.
+void signPicture(QWidget* panel, const QString& caption, const QString& name, QColor colour) {
+    auto* picture = new QLabel(panel);
+    picture->setObjectName(QStringLiteral("image_lobby"));
+    picture->setGeometry(7, 7, 436, 360);
+    // Drawn for its first paint: a lobby start never shows this window.
+    picture->installEventFilter(new LobbyPictureOnFirstPaint(picture));
+    auto* label = new QLabel(caption, picture);
+    label->setObjectName(name);
+    label->setGeometry(lobbyPictureCaptionArea());
+    label->setAlignment(Qt::AlignCenter);
+    QFont big = label->font();
+    big.setPointSize(26);
+    big.setBold(true);
+    label->setFont(big);
+    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour.name()));
+}
+
 // Plain http is accepted only for this machine, where nothing travels over a network.
 bool acceptableAddress(const QUrl& url) {
     if (!url.isValid() || url.fileName().isEmpty()) return false;
@@ -78,17 +97,24 @@ bool acceptableAddress(const QUrl& url) {
 
 }  // namespace
 
-Tdownload::Tdownload(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+Tdownload::Tdownload(QWidget* parent, Face face)
+    : QDialog(parent, face == Face::lobby
+                          ? Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                                Qt::WindowCloseButtonHint
+                          : Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      face_(face),
       url_(defaultDownloadUrl()),
       folder_(defaultTargetFolder()),
       lobbyPath_(defaultInstalledLobbyPath()) {
     setObjectName(QStringLiteral("download"));
-    setWindowTitle(tr("Download The Orvane Lobby"));
     setFixedSize(724, 500);
     setModal(false);
 
+    if (face == Face::startPage) {
+        buildStartPage();
+        return;
+    }
+    setWindowTitle(tr("Download The Orvane Lobby"));
     buildLeftPanel(whitePanel(this, QRect(6, 6, 450, 487)));
     buildRightPanels(whitePanel(this, QRect(461, 6, 257, 228)),
                      whitePanel(this, QRect(461, 236, 257, 257)));
@@ -100,21 +126,7 @@ Tdownload::Tdownload(QWidget* parent)
 }
 
 void Tdownload::buildLeftPanel(QWidget* panel) {
-    auto* picture = new QLabel(panel);
-    picture->setObjectName(QStringLiteral("image_lobby"));
-    picture->setGeometry(7, 7, 436, 360);
-    // Drawn for its first paint: a lobby start never shows this window.
-    picture->installEventFilter(new LobbyPictureOnFirstPaint(picture));
-
-    auto* closed = new QLabel(tr("IS CLOSED"), picture);
-    closed->setObjectName(QStringLiteral("label_closed"));
-    closed->setGeometry(lobbyPictureCaptionArea());
-    closed->setAlignment(Qt::AlignCenter);
-    QFont big = closed->font();
-    big.setPointSize(26);
-    big.setBold(true);
-    closed->setFont(big);
-    closed->setStyleSheet(QStringLiteral("color: #b00000; background: transparent;"));
+    signPicture(panel, tr("IS CLOSED"), QStringLiteral("label_closed"), QColor(0xb0, 0, 0));
 
     textLabel(panel,
               tr("Download The Orvane Lobby Now to play this  and other exciting "
@@ -143,11 +155,7 @@ void Tdownload::buildRightPanels(QWidget* top, QWidget* bottom) {
               tr("To proceed to the game without the ability to play against others "
                  "click the button below."),
               QRect(10, 10, 237, 56), Qt::AlignCenter);
-    auto* solo =
-        button(top, QStringLiteral("Button1"), tr("Play Solo Game"), QRect(42, 72, 172, 42));
-    solo->setDefault(true);
-    solo->setAutoDefault(true);
-    connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
+    addSoloButton(top);
     auto* note = textLabel(top,
                            tr("Note: Even if you are playing offline, you will need "
                               "to configure your FIREWALL to allow the game to access "
@@ -174,8 +182,62 @@ void Tdownload::buildRightPanels(QWidget* top, QWidget* bottom) {
                         QRect(131, 204, 116, 42));
     for (QPushButton* b : {host, join})
         b->setAutoDefault(false);
-    connect(host, &QPushButton::clicked, this, &Tdownload::hostTableRequested);
-    connect(join, &QPushButton::clicked, this, &Tdownload::joinTableRequested);
+    opens(host, &Tdownload::hostTableRequested);
+    opens(join, &Tdownload::joinTableRequested);
+}
+
+void Tdownload::addSoloButton(QWidget* panel) {
+    auto* solo =
+        button(panel, QStringLiteral("Button1"), tr("Play Solo Game"), QRect(42, 72, 172, 42));
+    solo->setDefault(true);
+    solo->setAutoDefault(true);
+    connect(solo, &QPushButton::clicked, this, &Tdownload::Button1Click);
+}
+
+void Tdownload::opens(QPushButton* button, void (Tdownload::*signal)()) {
+    connect(button, &QPushButton::clicked, this, [this, signal] {
+        hide();
+        emit(this->*signal)();
+    });
+}
+
+// The same panels, offering what this program does without the lobby.
+void Tdownload::buildStartPage() {
+    setWindowTitle(tr("Tessarine - Start"));
+    QWidget* left = whitePanel(this, QRect(6, 6, 450, 487));
+    signPicture(left, tr("IS OPEN"), QStringLiteral("label_open"), QColor(0x1a, 0x7a, 0x1a));
+    textLabel(left,
+              tr("The Orvane Lobby is made for Windows only. Here Tessarine seats you at a "
+                 "table with other players by itself."),
+              QRect(11, 370, 428, 32), Qt::AlignCenter);
+    find_ = button(left, QStringLiteral("button_find"), tr("Find Players Online…"),
+                   QRect(11, 404, 428, 42));
+    find_->setAutoDefault(false);
+    find_->setEnabled(false);
+    opens(find_, &Tdownload::findPlayersOnline);
+    textLabel(left, tr("Meet players on the internet who are looking for a game."),
+              QRect(11, 452, 428, 28), Qt::AlignCenter);
+
+    QWidget* top = whitePanel(this, QRect(461, 6, 257, 228));
+    textLabel(top, tr("Play on your own against Klot, the computer player."),
+              QRect(10, 10, 237, 56), Qt::AlignCenter);
+    addSoloButton(top);
+    textLabel(top, tr("A solo game needs no network and no firewall settings."),
+              QRect(10, 124, 237, 96), Qt::AlignCenter);
+
+    QWidget* bottom = whitePanel(this, QRect(461, 236, 257, 257));
+    textLabel(bottom,
+              tr("Play with friends on your network or over the internet: host a table and "
+                 "invite them, or join the table one of them hosts."),
+              QRect(10, 10, 237, 100), Qt::AlignCenter);
+    auto* host =
+        button(bottom, QStringLiteral("button_host"), tr("Host a Table…"), QRect(42, 130, 172, 42));
+    auto* join =
+        button(bottom, QStringLiteral("button_join"), tr("Join a Table…"), QRect(42, 190, 172, 42));
+    for (QPushButton* b : {host, join})
+        b->setAutoDefault(false);
+    opens(host, &Tdownload::hostTableRequested);
+    opens(join, &Tdownload::joinTableRequested);
 }
 
 QUrl Tdownload::defaultDownloadUrl() { return QUrl(QStringLiteral(TESS_LOBBY_URL)); }
@@ -226,6 +288,9 @@ void Tdownload::setStatus2(const QString& text) {
 QString Tdownload::status2Text() const { return status2_->text(); }
 
 void Tdownload::showEvent(QShowEvent* event) {
+    if (find_)
+        find_->setEnabled(
+            isSignalConnected(QMetaMethod::fromSignal(&Tdownload::findPlayersOnline)));
     if (!placed_) {
         placed_ = true;
         centreWindow(this, nullptr);

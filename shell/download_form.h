@@ -1,6 +1,8 @@
-// The window offered at a solo start: download and silently install the lobby, hand over
-// to an installed lobby, or simply play on. It exists for the whole run; closing it only
-// hides it.
+// The window offered at a solo start. Where the lobby program exists (Windows) it offers
+// to download and silently install the lobby, hand over to an installed lobby, or simply
+// play on. Elsewhere it is a start page of the same size and panels: play solo, host a
+// table, join a table or find players online. It exists for the whole run; closing it
+// only hides it, and so does choosing a window it opens, which it never stands above.
 #pragma once
 
 #include <QDialog>
@@ -20,8 +22,18 @@ class Tdownload : public QDialog {
 public:
     // Started: a download runs or has finished; Aborted: it was stopped or failed.
     enum State { Idle = 0, Started = 1, Aborted = 2 };
+    // What the window offers: the lobby, or this program's own ways to play.
+    enum class Face { lobby, startPage };
+    static constexpr Face platformFace() {
+#ifdef Q_OS_WIN
+        return Face::lobby;
+#else
+        return Face::startPage;
+#endif
+    }
 
-    explicit Tdownload(QWidget* parent = nullptr);
+    explicit Tdownload(QWidget* parent = nullptr, Face face = platformFace());
+    Face face() const { return face_; }
 
     // The address the program ships with (set when the program is built).
     static QUrl defaultDownloadUrl();
@@ -59,6 +71,9 @@ signals:
     // "Host a Table…" and "Join a Table…": tables with others without the lobby.
     void hostTableRequested();
     void joinTableRequested();
+    // "Find Players Online…" on the start page; the button is enabled only while
+    // something listens to this.
+    void findPlayersOnline();
 
 public slots:
     void getbuttonClick();
@@ -71,6 +86,11 @@ protected:
 
 private:
     void buildLeftPanel(QWidget* panel);
+    void buildStartPage();
+    // "Play Solo Game", the default button, in the upper right panel.
+    void addSoloButton(QWidget* panel);
+    // A button that opens another window: the window gives way to it.
+    void opens(QPushButton* button, void (Tdownload::*signal)());
     void buildRightPanels(QWidget* top, QWidget* bottom);
     void HttpCli1HeaderData();
     void HttpCli1DocBegin();
@@ -80,6 +100,7 @@ private:
     void setStatus(const QString& text);
     void setStatus2(const QString& text);
 
+    Face face_;
     QUrl url_;
     QString folder_;
     QString lobbyPath_;
@@ -95,6 +116,7 @@ private:
     QPushButton* abortbutton_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* status2_ = nullptr;
+    QPushButton* find_ = nullptr;
 };
 
 }  // namespace tess

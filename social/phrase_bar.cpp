@@ -18,9 +18,17 @@ namespace tess {
 
 namespace {
 
+// In the user's language until the user sets their own.
 const char* const defaultPhrases[PhraseBar::phraseCount] = {
-    "Way To Go!", "Good One!", "Nice Try!",         "Excellent!",         "Brilliant!",
-    "Wow, WTG!",  "Thanks!",   "Way To Go Teamie!", "Good Game Everyone!"};
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Way To Go!"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Good One!"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Nice Try!"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Excellent!"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Brilliant!"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Wow, WTG!"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Thanks!"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Way To Go Teamie!"),
+    QT_TRANSLATE_NOOP("tess::PhraseBar", "Good Game Everyone!")};
 
 const char* const chatterCaptions[PhraseBar::chatterCount + 1] = {
     QT_TRANSLATE_NOOP("tess::PhraseBar", "<Cancel>"),
@@ -135,7 +143,7 @@ void PhraseBar::buildSoundsMenu() {
     }
 }
 
-QString PhraseBar::defaultPhrase(int n) { return QString::fromUtf8(defaultPhrases[n - 1]); }
+QString PhraseBar::defaultPhrase(int n) { return tr(defaultPhrases[n - 1]); }
 
 QString PhraseBar::chatterCaption(int tag) {
     return tag >= 0 && tag <= chatterCount ? tr(chatterCaptions[tag]) : QString();
@@ -150,7 +158,9 @@ void PhraseBar::setPhrase(int n, const QString& phrase) {
 void PhraseBar::applySettings(const Settings& settings) {
     for (int n = 1; n <= phraseCount; ++n) {
         const std::string& stored = settings.phrases[n - 1];
-        if (!stored.empty()) setPhrase(n, QString::fromStdString(stored));
+        // The English default as an earlier run saved it is no phrase of the user's own.
+        if (!stored.empty() && stored != defaultPhrases[n - 1])
+            setPhrase(n, QString::fromStdString(stored));
     }
 }
 

@@ -975,6 +975,42 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>Phrase button %1</source>
         <translation>Spruchknopf %1</translation>
     </message>
+    <message>
+        <source>Way To Go!</source>
+        <translation>Weiter so!</translation>
+    </message>
+    <message>
+        <source>Good One!</source>
+        <translation>Guter Zug!</translation>
+    </message>
+    <message>
+        <source>Nice Try!</source>
+        <translation>Netter Versuch!</translation>
+    </message>
+    <message>
+        <source>Excellent!</source>
+        <translation>Ausgezeichnet!</translation>
+    </message>
+    <message>
+        <source>Brilliant!</source>
+        <translation>Brillant!</translation>
+    </message>
+    <message>
+        <source>Wow, WTG!</source>
+        <translation>Wow, super!</translation>
+    </message>
+    <message>
+        <source>Thanks!</source>
+        <translation>Danke!</translation>
+    </message>
+    <message>
+        <source>Way To Go Teamie!</source>
+        <translation>Weiter so, Partner!</translation>
+    </message>
+    <message>
+        <source>Good Game Everyone!</source>
+        <translation>Gutes Spiel, alle zusammen!</translation>
+    </message>
 </context>
 <context>
     <name>tess::Pictures</name>
@@ -1304,6 +1340,26 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>Time: %1</source>
         <translation>Zeit: %1</translation>
     </message>
+    <message>
+        <source>Your time ran out. Your turn passes in a moment.</source>
+        <translation>Deine Zeit ist abgelaufen. Dein Zug geht gleich weiter.</translation>
+    </message>
+    <message>
+        <source>%1's time ran out. The turn passes in a moment.</source>
+        <translation>Die Zeit von %1 ist abgelaufen. Der Zug geht gleich weiter.</translation>
+    </message>
+    <message>
+        <source>Welcome to Tessarine</source>
+        <translation>Willkommen bei Tessarine</translation>
+    </message>
+    <message>
+        <source>chats:</source>
+        <translation>schreibt:</translation>
+    </message>
+    <message>
+        <source>says:</source>
+        <translation>sagt:</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tabout</name>
@@ -1451,8 +1507,8 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Der Tisch unter %1 ist nicht erreichbar: Dieser Computer hat keinen Weg zu dieser Adresse.</translation>
     </message>
     <message>
-        <source>The table at %1 did not answer within 10 seconds.</source>
-        <translation>Der Tisch unter %1 hat nicht innerhalb von 10 Sekunden geantwortet.</translation>
+        <source>The table at %1 did not answer within 10 seconds. If a table is hosted there, its host may need to open port 7772 in its firewall.</source>
+        <translation>Der Tisch unter %1 hat nicht innerhalb von 10 Sekunden geantwortet. Wenn dort ein Tisch eröffnet ist, muss sein Gastgeber vielleicht Port 7772 in seiner Firewall öffnen.</translation>
     </message>
     <message>
         <source>The table at %1 closed the connection before letting you in.</source>
@@ -1467,8 +1523,8 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Die Verbindung zum Tisch ist abgerissen.</translation>
     </message>
     <message>
-        <source>The host closed the table.</source>
-        <translation>Der Gastgeber hat den Tisch geschlossen.</translation>
+        <source>You are no longer at the table.</source>
+        <translation>Du sitzt nicht mehr am Tisch.</translation>
     </message>
     <message>
         <source>Port 7772 is taken on this computer, most likely by another copy of Tessarine that hosts a table here; you can join that table instead.</source>
@@ -1485,6 +1541,45 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     <message>
         <source>Listen - Error Binding Socket</source>
         <translation>Warten auf Spieler - Der Port lässt sich nicht belegen</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Closing Tessarine ends your table for everybody at it: %1.</source>
+        <translation>Wenn du Tessarine schließt, endet dein Tisch für alle daran: %1.</translation>
+    </message>
+    <message>
+        <source>End the Table</source>
+        <translation>Tisch beenden</translation>
+    </message>
+    <message>
+        <source>A game is in progress. A new game ends it.</source>
+        <translation>Ein Spiel läuft. Ein neues Spiel beendet es.</translation>
+    </message>
+    <message>
+        <source>A game is in progress. A new game ends it for everybody at the table: %1.</source>
+        <translation>Ein Spiel läuft. Ein neues Spiel beendet es für alle am Tisch: %1.</translation>
+    </message>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Neues Spiel starten</translation>
+    </message>
+    <message>
+        <source>Play Solo</source>
+        <translation>Solo spielen</translation>
+    </message>
+</context>
+<context>
+    <name>tess::ConnectingBox</name>
+    <message>
+        <source>Joining a Table</source>
+        <translation>Einem Tisch beitreten</translation>
+    </message>
+    <message>
+        <source>Connecting to the table at %1 (port %2)… %3 s</source>
+        <translation>Verbindung zum Tisch unter %1 (Port %2) wird aufgebaut… %3 s</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1676,38 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>The Orvane Lobby is not installed on this computer. To play with others, choose Host a Table… or Join a Table… in this window or in the File menu.</source>
         <translation>Die Orvane Lobby ist auf diesem Computer nicht installiert. Um mit anderen zu spielen, wähle Tisch eröffnen… oder Tisch beitreten… in diesem Fenster oder im Menü Datei.</translation>
     </message>
+    <message>
+        <source>Tessarine - Start</source>
+        <translation>Tessarine - Beginnen</translation>
+    </message>
+    <message>
+        <source>IS OPEN</source>
+        <translation>IST OFFEN</translation>
+    </message>
+    <message>
+        <source>The Orvane Lobby is made for Windows only. Here Tessarine seats you at a table with other players by itself.</source>
+        <translation>Die Orvane Lobby gibt es nur für Windows. Hier bringt dich Tessarine selbst mit anderen Spielern an einen Tisch.</translation>
+    </message>
+    <message>
+        <source>Find Players Online…</source>
+        <translation>Mitspieler online finden…</translation>
+    </message>
+    <message>
+        <source>Meet players on the internet who are looking for a game.</source>
+        <translation>Triff Spieler im Internet, die eine Partie suchen.</translation>
+    </message>
+    <message>
+        <source>Play on your own against Klot, the computer player.</source>
+        <translation>Spiele allein gegen Klot, den Computerspieler.</translation>
+    </message>
+    <message>
+        <source>A solo game needs no network and no firewall settings.</source>
+        <translation>Ein Solospiel braucht kein Netzwerk und keine Firewall-Einstellungen.</translation>
+    </message>
+    <message>
+        <source>Play with friends on your network or over the internet: host a table and invite them, or join the table one of them hosts.</source>
+        <translation>Spiele mit Freunden im eigenen Netzwerk oder über das Internet: Eröffne einen Tisch und lade sie ein, oder setz dich an den Tisch, den einer von ihnen eröffnet hat.</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tgamestart</name>
@@ -1607,6 +1734,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     <message>
         <source>Players at the table</source>
         <translation>Spieler am Tisch</translation>
+    </message>
+    <message>
+        <source>Score %1–%2, %3–%4 secs, %5–%6 players.</source>
+        <translation>Punkte %1–%2, %3–%4 Sek., %5–%6 Spieler.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "widgets/up_down.h"
 
+#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -16,8 +17,10 @@ UpDown::UpDown(QLineEdit* field, int minimum, int maximum, int step, int value, 
       maximum_(maximum),
       step_(step),
       value_(std::clamp(value, minimum, maximum)) {
-    field_->setReadOnly(true);
+    field_->setValidator(new QIntValidator(0, 9999, field_));
+    field_->setMaxLength(4);
     field_->setText(QString::number(value_));
+    connect(field_, &QLineEdit::editingFinished, this, &UpDown::commitTyped);
     field_->installEventFilter(this);
     setGeometry(field_->x() + field_->width(), field_->y(), arrowWidth, field_->height());
 
@@ -38,6 +41,13 @@ UpDown::UpDown(QLineEdit* field, int minimum, int maximum, int step, int value, 
     connect(down_, &QToolButton::clicked, this, &UpDown::stepDown);
 }
 
+void UpDown::commitTyped() {
+    bool ok = false;
+    const int typed = field_->text().toInt(&ok);
+    if (ok) setValue(typed);
+    field_->setText(QString::number(value_));  // what was taken, clamped
+}
+
 void UpDown::setValue(int value) {
     value = std::clamp(value, minimum_, maximum_);
     if (value == value_) return;
@@ -50,10 +60,12 @@ bool UpDown::eventFilter(QObject* watched, QEvent* event) {
     if (watched == field_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up) {
+            commitTyped();
             stepUp();
             return true;
         }
         if (key == Qt::Key_Down) {
+            commitTyped();
             stepDown();
             return true;
         }

@@ -1,5 +1,6 @@
-// An up-down spinner attached to a read-only field: its arrows (and the arrow keys in
-// the field) move the value by a step and stop at the ends of the range, no wrapping.
+// An up-down spinner attached to a field: its arrows (and the arrow keys in the field)
+// move the value by a step and stop at the ends of the range, no wrapping. Digits typed
+// in the field are taken when the field is left or Enter is pressed, clamped to the range.
 #pragma once
 
 #include <QWidget>
@@ -14,7 +15,7 @@ class UpDown : public QWidget {
 public:
     static constexpr int arrowWidth = 17;
 
-    // Shows its value in `field`, which it makes read-only and places itself beside.
+    // Shows its value in `field`, which takes digits only, and places itself beside it.
     UpDown(QLineEdit* field, int minimum, int maximum, int step, int value, QWidget* parent);
 
     int value() const { return value_; }
@@ -25,6 +26,8 @@ public:
     void setValue(int value);
     void stepUp() { setValue(value_ + step_); }
     void stepDown() { setValue(value_ - step_); }
+    // Takes what was typed in the field (clamped; nothing typed keeps the value).
+    void commitTyped();
 
     QToolButton* upButton() const { return up_; }
     QToolButton* downButton() const { return down_; }

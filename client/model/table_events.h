@@ -39,8 +39,6 @@ public:
     // Start (anew, so the first tick comes a full second later) or stop the one-second
     // timer that calls turntimerTimer().
     virtual void turnTimer(bool /*run*/) {}
-    // The local player's own time ran out: focus the chat input if the window is active.
-    virtual void focusChat() {}
     virtual void changed(unsigned /*areas*/) {}
 };
 

@@ -6,13 +6,17 @@
 
 namespace tess {
 
-const std::array<std::string, 4> TableModel::defaultnames{"Orvane", "Klot", "Klock", "Kling"};
+const std::array<std::string, 4> TableModel::defaultnames{"Orvane", "Klot", "Klick", "Kling"};
+
+std::string TableModel::botName(int seat) {
+    if (seat < 2 || seat > wire::seatCount) return {};
+    return defaultnames[static_cast<std::size_t>(seat - 1)];
+}
 
 TableModel::TableModel(TableEvents& events) : events_(events) {
-    // The bot names of the places at screen positions 2-4.
-    controls_[1].hint = "Klot";
-    controls_[2].hint = "Klick";
-    controls_[3].hint = "Kling";
+    // Until the own seat is known, seat n stands at screen position n.
+    for (int n = 1; n <= wire::seatCount; ++n)
+        control(n).hint = botName(n);
     // The window may still be under construction: nothing is reported from here.
     Batch batch(report_);
     clearall();
@@ -61,12 +65,15 @@ const SeatView& TableModel::atPosition(int position) const {
 
 void TableModel::sortstuff(int ownSlot) {
     Batch batch(report_);
-    // The controls stay at their places, hints included; only which seat each place
-    // stands for changes.
+    // The controls stay at their places; which seat each place stands for changes, and
+    // the bot name goes with the seat, so every window at the table shows the same bot
+    // under the same name.
     ownSeat_ = ownSlot >= 1 && ownSlot <= wire::seatCount ? ownSlot : 1;
     for (int n = 1; n <= wire::seatCount; ++n) {
         SeatView& c = control(n);
-        if (c.name == c.hint) c.name = c.hint = defaultnames[static_cast<std::size_t>(n - 1)];
+        const bool showedBot = !c.hint.empty() && c.name == c.hint;
+        c.hint = botName(n);
+        if (showedBot) c.name = c.hint.empty() ? std::string(waiting) : c.hint;
     }
     touch(areaSeats);
 }
@@ -200,13 +207,17 @@ void TableModel::turntimerTimer() {
     if (tick.warn) sound("time");
     if (!tick.expired) return;
     events_.turnTimer(false);
+    const int seat = turnseat_;
     turnseat_ = 0;
     setDone(false);
-    // Until the host's own limit the player may still move or end the turn.
+    // Until the host's own limit (a few seconds more) the player may still move or end
+    // the turn; the status line says why the clock stands at nought. The keyboard stays
+    // where the user left it.
     if (ownTurnMarker_) {
         sound("timeup");
-        setStatus("Please Wait..");
-        events_.focusChat();
+        setStatus("Your time ran out. Your turn passes in a moment.");
+    } else if (seat >= 1 && seat <= wire::seatCount && status_ == control(seat).name + "'s turn.") {
+        setStatus(control(seat).name + "'s time ran out. The turn passes in a moment.");
     }
 }
 

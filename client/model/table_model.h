@@ -18,8 +18,8 @@
 
 namespace tess {
 
-// The controls of one seat. They travel with the seat's screen position: the hint (the
-// name a bot shows there) belongs to the place, not to the seat number.
+// The controls of one seat at one screen position. The hint (the name a bot shows there)
+// belongs to the seat number, whatever place the seat is drawn at.
 struct SeatView {
     std::string name{"<Waiting>"};  // caption of the name label
     std::string hint;               // shown when a bot takes this seat
@@ -44,6 +44,8 @@ class TableModel {
 public:
     static constexpr std::string_view waiting = "<Waiting>";
     static const std::array<std::string, 4> defaultnames;
+    // The name a bot plays seat 2-4 under, the same in every window; seat 1 has none.
+    static std::string botName(int seat);
 
     explicit TableModel(TableEvents& events);
 
@@ -57,8 +59,7 @@ public:
 
     // --- Seats ---
     // Turns the seats so that the own seat is at screen position 1; spectators (and seat
-    // 1) see seat k at position k. Then a seat showing its place's bot name gets its
-    // default name instead.
+    // 1) see seat k at position k. A label that showed a bot shows its new seat's bot.
     void sortstuff(int ownSlot);
     // Screen position 1-4 of seat 1-4, and the seat at a position.
     int screenPosition(int seat) const;

@@ -44,9 +44,6 @@ TEST_F(GameStartTest, ShowsTheDesignedWindow) {
     EXPECT_EQ(form.edit_timeperturn()->geometry().topLeft(), QPoint(160, 74));
     EXPECT_EQ(form.edit_tableplayers()->geometry(), QRect(160, 106, 41, 28));
     EXPECT_EQ(form.button_start()->geometry(), QRect(61, 165, 135, 29));
-    EXPECT_TRUE(form.edit_playtoscore()->isReadOnly());
-    EXPECT_TRUE(form.edit_timeperturn()->isReadOnly());
-    EXPECT_TRUE(form.edit_tableplayers()->isReadOnly());
     EXPECT_EQ(form.edit_playtoscore()->text(), "100");
     EXPECT_EQ(form.edit_timeperturn()->text(), "90");
     EXPECT_EQ(form.edit_tableplayers()->text(), "2");
@@ -57,9 +54,9 @@ TEST_F(GameStartTest, ShowsTheDesignedWindow) {
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
             << label->text().toStdString();
     }
-    for (const char* text :
-         {"Game Options", "Play to Score:", "Time Per Turn", "secs", "Players at the table"})
-        EXPECT_TRUE(captions.contains(QString::fromLatin1(text))) << text;
+    for (const char* text : {"Game Options", "Play to Score:", "Time Per Turn", "secs",
+                             "Players at the table", "Score 50–200, 30–200 secs, 2–4 players."})
+        EXPECT_TRUE(captions.contains(QString::fromUtf8(text))) << text;
     // A spinner sits right beside its field.
     EXPECT_EQ(form.updown_playtoscore()->geometry().left(), 201);
     EXPECT_EQ(form.updown_tableplayers()->geometry().left(), 201);
@@ -100,9 +97,21 @@ TEST_P(GameStartSpinnerTest, StepsAndStopsAtBothEnds) {
     QTest::keyClick(field, Qt::Key_Down);
     QTest::keyClick(field, Qt::Key_Down);
     EXPECT_EQ(spin->value(), c.minimum);
-    // Typing does nothing: the field is read-only.
-    QTest::keyClicks(field, "7");
-    EXPECT_EQ(field->text(), QString::number(c.minimum));
+
+    // Typed digits count once Enter is pressed, clamped to the range; letters are not taken.
+    struct Typed {
+        QString keys;
+        int taken;
+    };
+    for (const Typed& t :
+         {Typed{QString::number(c.maximum - c.step), c.maximum - c.step}, Typed{"9999", c.maximum},
+          Typed{"1", c.minimum}, Typed{"x", c.minimum}}) {
+        field->selectAll();
+        QTest::keyClicks(field, t.keys);
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(spin->value(), t.taken) << t.keys.toStdString();
+        EXPECT_EQ(field->text(), QString::number(t.taken)) << t.keys.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -123,6 +132,15 @@ TEST_F(GameStartTest, StartSendsTheRequestThenHidesAndSaves) {
 
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(events, (std::vector<std::string>{"send CMD_startgame+Ann+150+40+", "save"}));
+}
+
+// A number typed and not yet confirmed is what START GAME sends.
+TEST_F(GameStartTest, StartTakesANumberStillBeingTyped) {
+    form.showCentred();
+    form.edit_playtoscore()->selectAll();
+    QTest::keyClicks(form.edit_playtoscore(), "75");
+    QTest::mouseClick(form.button_start(), Qt::LeftButton);
+    EXPECT_EQ(events.front(), "send CMD_startgame+Ann+75+90+");
 }
 
 TEST_F(GameStartTest, TheTableSizeGoesAfterTheTimeOnlyWhenItIsNotTwo) {

@@ -144,6 +144,8 @@ TEST_F(LanguageTest, TheWindowsStartInTheSystemsGerman) {
     })) << chat->board()->label_status()->text().toStdString();
 }
 
+// The wire keeps the host's English words; the window shows them in German after a
+// name it knows, and the default phrases are the user's language.
 TEST_F(LanguageTest, WhatTravelsToOtherPlayersStaysAsItIsInGerman) {
     useLanguage("de", english);
     startSolo();
@@ -154,17 +156,19 @@ TEST_F(LanguageTest, WhatTravelsToOtherPlayersStaysAsItIsInGerman) {
 
     // A chat line relayed from another player, and one sent from here.
     ann.send("CMD_chat+2+hallo|clRed");
-    ASSERT_TRUE(chatShows("Ann chats:  hallo"));
+    ASSERT_TRUE(chatShows("Ann schreibt:  hallo"));
     ann.skipSeen();
     chat->chat()->input()->setText("hello");
     QTest::keyClick(chat->chat()->input(), Qt::Key_Return);
     EXPECT_FALSE(ann.waitForPrefix("CMD_chat+1+You chats: hello|clBlack").empty());
 
-    // A phrase button sends its English phrase.
+    ASSERT_TRUE(chatShows("Du schreibt:  hello")) << chatText().toStdString();
+
+    // A phrase button sends its default phrase, which is German here.
     chat->phraseBar()->button(1)->click();
     const std::string phrase = ann.waitForPrefix("CMD_action+1+");
-    EXPECT_NE(phrase.find("says: Way To Go!|"), std::string::npos) << phrase;
-    ASSERT_TRUE(chatShows("You says:  Way To Go!")) << chatText().toStdString();
+    EXPECT_NE(phrase.find("says: Weiter so!|"), std::string::npos) << phrase;
+    ASSERT_TRUE(chatShows("Du sagt:  Weiter so!")) << chatText().toStdString();
 }
 
 TEST_F(LanguageTest, TheLanguageChoiceIsKeptForTheNextStartBesideTheOtherKeys) {

@@ -80,19 +80,17 @@ TEST_F(CountdownTable, WarnsTwelveTimesAndRunsOutOnAnotherSeatsTurnQuietly) {
     EXPECT_EQ(t.model.turnseat(), 0);
     EXPECT_EQ(t.events.timer, std::vector<bool>{false});
     EXPECT_EQ(timeWarnings(), 12);
-    EXPECT_EQ(t.events.focus, 0);
-    EXPECT_EQ(t.model.status(), "Ann's turn.");
+    EXPECT_EQ(t.model.status(), "Ann's time ran out. The turn passes in a moment.");
     t.model.turntimerTimer();  // a late tick of a stopped timer does nothing
     EXPECT_EQ(t.model.timeleft(), 0);
 }
 
-TEST_F(CountdownTable, RunningOutOfTheOwnTimeAsksToWait) {
+TEST_F(CountdownTable, RunningOutOfTheOwnTimeSaysTheTurnPasses) {
     turnOf(1, 30);
     for (int i = 0; i < 30; ++i)
         t.model.turntimerTimer();
     EXPECT_EQ(t.events.sounds.back(), "timeup");
-    EXPECT_EQ(t.model.status(), "Please Wait..");
-    EXPECT_EQ(t.events.focus, 1);
+    EXPECT_EQ(t.model.status(), "Your time ran out. Your turn passes in a moment.");
     EXPECT_FALSE(t.model.doneVisible());
     EXPECT_TRUE(t.model.input().canact());  // the host's own limit ends the turn
 }
@@ -103,7 +101,7 @@ TEST_F(CountdownTable, AnOwnTurnThatEndedOtherwiseNeverTimesUp) {
     for (int i = 0; i < 30; ++i)
         t.model.turntimerTimer();
     EXPECT_EQ(std::count(t.events.sounds.begin(), t.events.sounds.end(), "timeup"), 0);
-    EXPECT_EQ(t.events.focus, 0);
+    EXPECT_EQ(t.model.status(), "No Cards Left, Pot will roll over. Please Wait...");
 }
 
 TEST_F(CountdownTable, NoTimePerTurnEndsAtTheFirstTick) {

@@ -21,7 +21,6 @@ struct RecordedEvents : TableEvents {
     void moveRefused(const std::string& reason) override { refusals.push_back(reason); }
     void addGame(const std::string& text) override { games.push_back(text); }
     void turnTimer(bool run) override { timer.push_back(run); }
-    void focusChat() override { ++focus; }
     void changed(unsigned areas) override {
         lastAreas = areas;
         ++changes;
@@ -30,7 +29,6 @@ struct RecordedEvents : TableEvents {
 
     std::vector<std::string> notices, sounds, sent, boxes, games, refusals;
     std::vector<bool> timer;
-    int focus = 0;
     unsigned lastAreas = 0;
     int changes = 0;
 };

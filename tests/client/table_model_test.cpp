@@ -45,25 +45,21 @@ TEST(TableRotation, PutsTheOwnSeatAtTheBottomAndTheOthersInTurnOrder) {
     }
 }
 
-TEST(TableRotation, BotNamesBelongToThePlaceNotToTheSeatNumber) {
-    // Own seat 2: seat 3 stands at position 2, whose bot name is "Klot".
-    Table t;
-    t.join(2);
-    t.model.seatJoined(1, "Host", false);
-    t.model.seatJoined(2, "Me", false);
-    EXPECT_EQ(t.model.seat(2).hint, "");
-    EXPECT_EQ(t.model.seat(3).hint, "Klot");
-    EXPECT_EQ(t.model.seat(4).hint, "Klick");
-    EXPECT_EQ(t.model.seat(1).hint, "Kling");
-    ASSERT_TRUE(t.feed("CMD_nextplayer+3+"));
-    EXPECT_EQ(t.model.seat(3).name, "Klot");
-    EXPECT_EQ(t.model.status(), "Klot's turn.");
-
-    // Seat 1 sees the names in their places: seat 2 "Klot", seat 3 "Klick".
-    Table host;
-    host.join(1, true);
-    ASSERT_TRUE(host.feed("CMD_nextplayer+3+"));
-    EXPECT_EQ(host.model.seat(3).name, "Klick");
+TEST(TableRotation, EveryViewerShowsTheSameBotNameForASeat) {
+    // Whatever seat the viewer sits in (or watches from), seat 2 is "Klot", seat 3
+    // "Klick" and seat 4 "Kling".
+    for (int slot : {1, 2, 3, 4, 6}) {
+        Table t;
+        t.join(slot, slot == 1);
+        ASSERT_TRUE(t.feed("CMD_roundstart+1+4+1+t+2+t+3+t+4+t"));
+        for (int seat = 2; seat <= 4; ++seat) {
+            const std::string bot = TableModel::defaultnames[static_cast<std::size_t>(seat - 1)];
+            EXPECT_EQ(t.model.seat(seat).hint, bot) << slot << " " << seat;
+            if (seat != slot) EXPECT_EQ(t.model.seat(seat).name, bot) << slot << " " << seat;
+        }
+        ASSERT_TRUE(t.feed("CMD_nextplayer+4+"));
+        if (slot != 4) EXPECT_EQ(t.model.status(), "Kling's turn.") << slot;
+    }
 }
 
 TEST(TableRound, BotsAtSeatsThreeAndFourShowTheirNamesFromTheDeal) {
@@ -84,19 +80,19 @@ TEST(TableRound, BotsAtSeatsThreeAndFourShowTheirNamesFromTheDeal) {
     ann.model.seatJoined(2, "Ann", false);
     ASSERT_TRUE(ann.feed("CMD_roundstart+1+3+1+t+2+t+3+t+4+f"));
     EXPECT_EQ(ann.model.seat(2).name, "Ann");
-    EXPECT_EQ(ann.model.seat(3).name, "Klot");  // the bot name of the place it stands at
+    EXPECT_EQ(ann.model.seat(3).name, "Klick");  // seat 3's bot, wherever it is drawn
     EXPECT_EQ(ann.model.seat(4).name, "<Waiting>");
 }
 
-TEST(TableRotation, ALabelShowingItsPlacesBotNameTakesTheSeatsDefaultName) {
+TEST(TableRotation, ALabelShowingABotShowsItsNewSeatsBotAfterTurning) {
     Table t;
-    t.model.seatJoined(3, "Klick", false);  // at position 3, whose bot name is "Klick"
+    t.model.seatJoined(3, "Klick", false);  // drawn at position 3 before the login
     t.model.seatJoined(4, "Ann", false);
-    t.join(1);
-    EXPECT_EQ(t.model.seat(3).name, "Klock");
-    EXPECT_EQ(t.model.seat(3).hint, "Klock");
-    EXPECT_EQ(t.model.seat(4).name, "Ann");
+    t.join(2);  // position 3 now stands for seat 4, position 4 for seat 1
+    EXPECT_EQ(t.model.seat(4).name, "Kling");
     EXPECT_EQ(t.model.seat(4).hint, "Kling");
+    EXPECT_EQ(t.model.seat(1).name, "Ann");
+    EXPECT_EQ(t.model.seat(1).hint, "");
 }
 
 TEST(TableSeats, LeavingShowsWaitingOrForSeatTwoItsBotAtOnce) {
@@ -364,8 +360,8 @@ TEST(TableRound, ALateJoinerGetsTheWholeTableFromTheStats) {
     EXPECT_TRUE(m.seat(2).notPlaying);
     EXPECT_EQ(m.seat(2).score, "30");
     EXPECT_EQ(m.seat(2).name, "<Waiting>");
-    EXPECT_EQ(m.seat(4).name, "Klot");  // a bot plays there: its place's name
-    EXPECT_EQ(m.seat(3).fanBacks, 0);   // the own cards are the hand
+    EXPECT_EQ(m.seat(4).name, "Kling");  // a bot plays there: seat 4's bot
+    EXPECT_EQ(m.seat(3).fanBacks, 0);    // the own cards are the hand
     EXPECT_EQ(m.hand().size(), 2);
     EXPECT_EQ(m.foundation(1), 13);
     EXPECT_EQ(m.foundation(4), 1);

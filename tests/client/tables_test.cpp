@@ -7,16 +7,21 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QHostInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
+#include "client/board_view.h"
+#include "client/connecting_box.h"
 #include "client/host_form.h"
 #include "client/invitation.h"
 #include "client/join_form.h"
@@ -49,6 +54,10 @@ protected:
         program = std::make_unique<Program>(options);
         chat = &program->chat();
         chat->show();
+    }
+    QString settingsText() const {
+        QFile f(dir.filePath("orvanelobby.ini"));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
     }
     bool chatShows(const QString& text) const {
         return waitUntil([&] { return chat->chat()->view()->toPlainText().contains(text); });
@@ -125,6 +134,82 @@ TEST_F(TablesTest, LeavingATableWithOthersTakesAYes) {
     EXPECT_EQ(*program->nextStart(), (QStringList{"Ann", "192.0.2.1", "false"}));
 }
 
+// While others sit at the user's table, nothing the user does ends it without a yes:
+// closing the window, File > Exit, and a new game in the middle of one.
+TEST_F(TablesTest, NothingEndsATableOfSeveralPeopleWithoutAsking) {
+    const quint16 port = freePort();
+    start({"Ann", "127.0.0.1", "true"}, port);
+    ASSERT_TRUE(chatShows("You are Connected."));
+    EXPECT_TRUE(chat->othersAtTable().isEmpty());
+    TestClient bob(port);
+    bob.login("Bob");
+    ASSERT_TRUE(chatShows("Bob is Connected."));
+    EXPECT_EQ(chat->othersAtTable(), QStringList{"Bob"});
+
+    const QString ends = "Closing Tessarine ends your table for everybody at it: Bob.";
+    for (const auto& ask : std::vector<std::function<void()>>{
+             [&] { chat->close(); }, [&] { chat->menu()->Exit1->trigger(); }}) {
+        ask();
+        EXPECT_EQ(boxText(), ends);
+        openBox()->accept();  // closed without a yes
+        QTest::qWait(50);
+        EXPECT_TRUE(chat->isVisible());
+        EXPECT_FALSE(bob.waitClosed(0));
+    }
+
+    // A new game in the middle of one says what it ends before the options show.
+    bob.skipSeen();
+    ASSERT_TRUE(chat->link().send("CMD_startgame+Ann+100+60+"));
+    ASSERT_NE(bob.waitForPrefix("CMD_roundstart+"), "");
+    auto* options = chat->findChild<QDialog*>("gamestart");
+    ASSERT_NE(options, nullptr);
+    QTest::mouseClick(chat->board()->button_start(), Qt::LeftButton);
+    EXPECT_EQ(boxText(),
+              "A game is in progress. A new game ends it for everybody at the table: Bob.");
+    EXPECT_FALSE(options->isVisible());
+    takeOffer();
+    EXPECT_TRUE(waitUntil([&] { return options->isVisible(); }));
+    options->hide();
+
+    chat->close();
+    ASSERT_FALSE(boxText().isEmpty());
+    takeOffer();
+    EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
+    chat = nullptr;
+    program.reset();  // the program ends with its window, as in main()
+    EXPECT_TRUE(bob.waitClosed());
+}
+
+// A player whose table went is offered another table or a solo game; the join window
+// closed without a join leaves a solo game, never an empty table.
+TEST_F(TablesTest, APlayerWhoseTableWentGoesOnToAnotherTableOrASoloGame) {
+    for (const char* choice : {"Play Solo", "Join a Table…"}) {
+        FakeHost host;
+        start({"Bob", "127.0.0.1", "false"}, host.port());
+        QTcpSocket* peer = host.accept();
+        ASSERT_NE(peer, nullptr);
+        peer->write("CMD_sendlogininfo+2\xFF");
+        ASSERT_TRUE(waitUntil([&] { return chat->link().connected(); }));
+        // A table that let the player in is offered first next time.
+        EXPECT_TRUE(settingsText().contains("RecentTables=127.0.0.1"));
+        peer->disconnectFromHost();
+        EXPECT_EQ(boxText(), "You are no longer at the table.");
+        QPushButton* pick = nullptr;
+        for (auto* b : openBox()->findChildren<QPushButton*>())
+            if (b->text() == choice) pick = b;
+        ASSERT_NE(pick, nullptr) << choice;
+        QTest::mouseClick(pick, Qt::LeftButton);
+        if (QString(choice) == "Join a Table…") {
+            ASSERT_TRUE(
+                waitUntil([&] { return chat->joinWindow() && chat->joinWindow()->isVisible(); }));
+            EXPECT_FALSE(program->nextStart());
+            chat->joinWindow()->reject();
+        }
+        ASSERT_TRUE(waitUntil([&] { return program->nextStart().has_value(); })) << choice;
+        EXPECT_EQ(*program->nextStart(), QStringList{}) << choice;  // a solo start
+    }
+}
+
 // Nobody there: said in one sentence, with the join window offered again; the window
 // stays.
 TEST_F(TablesTest, RefusedJoinSaysSoAndOffersTheJoinWindowAgain) {
@@ -140,11 +225,37 @@ TEST_F(TablesTest, RefusedJoinSaysSoAndOffersTheJoinWindowAgain) {
     EXPECT_TRUE(chat->isVisible());
 }
 
+// While a join is under way a box says to which table, counts the seconds, and Esc gives
+// the attempt up and returns to the join window; a table never reached is not remembered.
+TEST_F(TablesTest, WhileConnectingTheBoxCountsAndEscReturnsToTheJoinWindow) {
+    FakeHost silent;
+    start({"Bob", "127.0.0.1", "false"}, silent.port(), 60000);
+    ASSERT_NE(silent.accept(), nullptr);
+    auto* box = chat->findChild<ConnectingBox*>();
+    ASSERT_NE(box, nullptr);
+    const QString to =
+        QString("Connecting to the table at 127.0.0.1 (port %1)… ").arg(silent.port());
+    EXPECT_EQ(box->text(), to + "0 s");
+    EXPECT_TRUE(waitUntil([&] { return box->text() == to + "1 s"; }, 3000))
+        << box->text().toStdString();
+    const QPointer<ConnectingBox> kept(box);
+    QTest::keyClick(box, Qt::Key_Escape);
+    ASSERT_TRUE(waitUntil([&] { return chat->joinWindow() && chat->joinWindow()->isVisible(); }));
+    EXPECT_EQ(chat->joinWindow()->address(), "127.0.0.1");
+    EXPECT_EQ(chat->joinWindow()->playerName(), "Bob");
+    EXPECT_EQ(openBox(), nullptr);  // given up by the user: nothing to tell
+    EXPECT_TRUE(waitUntil([&] { return kept.isNull(); }));
+    EXPECT_FALSE(chat->link().connected());
+    EXPECT_FALSE(settingsText().contains("RecentTables"));
+}
+
 TEST_F(TablesTest, UnansweredJoinIsGivenUpAndSaidSo) {
     FakeHost silent;
     start({"Bob", "127.0.0.1", "false"}, silent.port(), 300);
     ASSERT_NE(silent.accept(), nullptr);
-    EXPECT_EQ(boxText(), "The table at 127.0.0.1 did not answer within 10 seconds.");
+    EXPECT_EQ(boxText(),
+              "The table at 127.0.0.1 did not answer within 10 seconds. If a table is hosted "
+              "there, its host may need to open port 7772 in its firewall.");
     openBox()->accept();
     EXPECT_TRUE(chat->isVisible());
     EXPECT_FALSE(chat->link().connected());
@@ -194,6 +305,11 @@ TEST_F(TablesTest, InvitationStartOpensTheJoinWindowFilledIn) {
     EXPECT_FALSE(anybody.server.hasPendingConnections());
     EXPECT_FALSE(chat->hosting());
     EXPECT_EQ(openBox(), nullptr);
+
+    // Closed before joining: the program was started for the link alone, and ends.
+    chat->joinWindow()->reject();
+    EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
+    EXPECT_FALSE(program->nextStart());
 
     start({"tessarine://host.example/../../etc"});
     EXPECT_EQ(boxText(),

@@ -160,9 +160,9 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
           "CMD_havewrongversion+Zed\xFF"
           "CMD_wrongversion+\xFF");
     ASSERT_TRUE(chatShows("You have a differnt version of the game then the host."));
-    // The bot takes seat 2 at once, under the bot name of the place it is shown at.
+    // The bot takes seat 2 at once, under seat 2's bot name.
     EXPECT_EQ(board->label_playername(2)->text().toStdString(), chat->model().seat(2).hint);
-    EXPECT_FALSE(chat->model().seat(2).hint.empty());
+    EXPECT_EQ(chat->model().seat(2).hint, "Klot");
     EXPECT_EQ(board->label_playername(3)->text(), "<Waiting>");
     EXPECT_FALSE(chat->model().seat(3).eyes);
     EXPECT_EQ(chatText().count("disconnected."), 2);  // Dan and Cat, not the bot
@@ -171,14 +171,38 @@ TEST_F(TchatTest, JoinerShowsSeatsSpectatorsAndDepartures) {
     EXPECT_TRUE(chatText().contains("Zed has a different version of the game then you."));
     EXPECT_TRUE(chat->spies().isEmpty());
 
-    // The host goes: the player is told, and the window goes with the box.
+    // The host goes (or removed the player): the player is told, and the window goes with
+    // the box when neither another table nor a solo game is wanted.
     peer->disconnectFromHost();
     ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }));
-    EXPECT_EQ(openBox()->text(), "The host closed the table.");
+    EXPECT_EQ(openBox()->text(), "You are no longer at the table.");
     QTest::qWait(50);
     EXPECT_TRUE(chat->isVisible());
-    openBox()->accept();
+    openBox()->reject();
     EXPECT_TRUE(waitUntil([&] { return !chat->isVisible(); }));
+}
+
+// The countdown's digits stay readable: dark only on the light bar, light on the dark
+// box once the bar has shrunk below them, and light near the end as ever.
+TEST_F(TchatTest, TheCountdownsDigitsAreLightWhereTheBarNoLongerLiesUnderThem) {
+    FakeHost host;
+    QTcpSocket* peer = joinAs(host, 2);
+    ASSERT_NE(peer, nullptr);
+    write(peer,
+          "CMD_newplayerinfo+2+Bob+0\xFF"
+          "CMD_startgame+Ann+100+200+\xFF"
+          "CMD_nextplayer+1+\xFF");
+    ASSERT_TRUE(waitUntil([&] { return chat->model().countdown().running(); }));
+    QLabel* digits = chat->board()->findChild<QLabel*>("label_timer");
+    ASSERT_NE(digits, nullptr);
+    const auto colourAt = [&](int left) {
+        while (chat->model().timeleft() > left)
+            chat->model().turntimerTimer();
+        return digits->palette().color(QPalette::WindowText);
+    };
+    EXPECT_EQ(colourAt(190), QColor(Qt::black));  // a full bar under the text
+    EXPECT_EQ(colourAt(60), QColor(Qt::white));   // 60 px of bar, the text is wider
+    EXPECT_EQ(colourAt(10), QColor(Qt::white));
 }
 
 TEST_F(TchatTest, GameIsFullIsSeenBeforeTheWindowCloses) {
@@ -265,9 +289,7 @@ TEST_F(TchatTest, AHostNameIsLookedUpAndAnUnknownOneIsTold) {
     listenAsLobby();
     start({"Bob", "no-such-host.invalid", "false"});
     ASSERT_TRUE(waitUntil([] { return openBox() != nullptr; }, 20000));
-    EXPECT_EQ(openBox()->text(),
-              "Host Lookup - Could Not Find Host Entry\nNo computer named no-such-host.invalid "
-              "was found.");
+    EXPECT_EQ(openBox()->text(), "No computer named no-such-host.invalid was found.");
     openBox()->accept();
     QTest::qWait(100);
     EXPECT_FALSE(lobby.hasPendingConnections());  // the start ended at the error

@@ -2,13 +2,15 @@
 // settings then live there), talked to over TCP on the table's port as players would.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "tests/program/program_process.h"
 #include "tests/support/fake_host.h"
 
 namespace tess::testing {
 namespace {
 
-TEST(Program, JoinsLogsInExactlyAndEndsWhenTheHostCloses) {
+TEST(Program, JoinsLogsInExactlyAndIsOfferedAnotherTableWhenTheHostCloses) {
     FakeHost host(tablePort);
     ASSERT_TRUE(host.server.isListening());
     Program bob({"Bob", "127.0.0.1", "false"});
@@ -20,6 +22,11 @@ TEST(Program, JoinsLogsInExactlyAndEndsWhenTheHostCloses) {
     peer->write("CMD_newplayerinfo+2+Bob+0\xFF");
     ASSERT_TRUE(bob.logged("logged in after"));
     peer->disconnectFromHost();
+    // The box takes its first offer by itself here: the join window, and the program stays.
+    ASSERT_TRUE(bob.logged("message: You are no longer at the table."));
+    QTest::qWait(500);
+    EXPECT_TRUE(bob.running());
+    bob.process.terminate();
     ASSERT_TRUE(bob.ended());
     EXPECT_EQ(bob.process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(bob.process.exitCode(), 0);

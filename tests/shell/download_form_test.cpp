@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -80,7 +81,7 @@ protected:
     QTemporaryDir folder;
     HttpTestServer server;
     FakeLauncher launcher;
-    Tdownload window;
+    Tdownload window{nullptr, Tdownload::Face::lobby};
     std::vector<QString> statuses{""}, status2s{""};
 };
 
@@ -282,6 +283,7 @@ TEST_F(DownloadTest, HostAndJoinButtonsAskForTheirWindows) {
     QTest::mouseClick(button("button_join"), Qt::LeftButton);
     EXPECT_EQ(host.count(), 1);
     EXPECT_EQ(join.count(), 1);
+    EXPECT_FALSE(window.isVisible());  // it never stands above the window it opened
     // Both sit in the lower right panel, clear of "Play with Others" and of each other.
     const QRect others = button("Button2")->geometry();
     const QRect h = button("button_host")->geometry(), j = button("button_join")->geometry();
@@ -290,7 +292,7 @@ TEST_F(DownloadTest, HostAndJoinButtonsAskForTheirWindows) {
 }
 
 TEST(DownloadWindow, PlaySoloAndClosingOnlyHideIt) {
-    QPointer<Tdownload> window = new Tdownload;
+    QPointer<Tdownload> window = new Tdownload(nullptr, Tdownload::Face::lobby);
     window->show();
     QTest::mouseClick(window->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
@@ -305,7 +307,7 @@ TEST(DownloadWindow, PlaySoloAndClosingOnlyHideIt) {
 // The lobby picture is drawn for the window's first paint, not when the window is made:
 // a start from the lobby never shows this window.
 TEST(DownloadWindow, TheLobbyPictureIsDrawnForTheFirstPaint) {
-    Tdownload window;
+    Tdownload window(nullptr, Tdownload::Face::lobby);
     auto* picture = window.findChild<QLabel*>("image_lobby");
     ASSERT_NE(picture, nullptr);
     QCoreApplication::processEvents();
@@ -318,7 +320,7 @@ TEST(DownloadWindow, TheLobbyPictureIsDrawnForTheFirstPaint) {
 }
 
 TEST(DownloadWindow, LayoutAndTexts) {
-    Tdownload window;
+    Tdownload window(nullptr, Tdownload::Face::lobby);
     EXPECT_EQ(window.windowTitle(), "Download The Orvane Lobby");
     EXPECT_EQ(window.size(), QSize(724, 500));
     EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -358,6 +360,57 @@ TEST(DownloadWindow, LayoutAndTexts) {
         window.show();
         window.grab().save(QDir(dir).filePath("download.png"));
     }
+}
+
+// Where the lobby program cannot exist, the solo start shows a start page: the same size
+// and panels, this program's own four ways to play, and a sign that play with others is
+// open. Nothing on it speaks of downloading the lobby.
+TEST(StartPage, OffersTheWaysToPlayAndGivesWayToTheWindowsItOpens) {
+#ifndef Q_OS_WIN
+    EXPECT_EQ(Tdownload::platformFace(), Tdownload::Face::startPage);
+#endif
+    Tdownload window(nullptr, Tdownload::Face::startPage);
+    EXPECT_EQ(window.size(), QSize(724, 500));
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    QStringList texts;
+    for (auto* label : window.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains("IS OPEN"));
+    for (const QString& text : texts)
+        EXPECT_FALSE(text.contains("CLOSED") || text.contains("Download")) << text.toStdString();
+    EXPECT_EQ(window.findChildren<QFrame*>(QString(), Qt::FindDirectChildrenOnly).size(), 3);
+
+    auto* solo = window.findChild<QPushButton*>("Button1");
+    auto* find = window.findChild<QPushButton*>("button_find");
+    ASSERT_TRUE(solo && find);
+    EXPECT_TRUE(solo->isDefault());
+    EXPECT_EQ(window.findChild<QPushButton*>("getbutton"), nullptr);
+    EXPECT_EQ(window.findChild<QPushButton*>("Button2"), nullptr);
+
+    // Finding players online waits until something answers the button.
+    window.show();
+    EXPECT_FALSE(find->isEnabled());
+    window.hide();
+    QSignalSpy found(&window, &Tdownload::findPlayersOnline);
+    window.show();
+    EXPECT_TRUE(find->isEnabled());
+
+    struct Case {
+        const char* button;
+        QSignalSpy* spy;
+    };
+    QSignalSpy host(&window, &Tdownload::hostTableRequested);
+    QSignalSpy join(&window, &Tdownload::joinTableRequested);
+    for (const Case& c :
+         {Case{"button_host", &host}, Case{"button_join", &join}, Case{"button_find", &found}}) {
+        window.show();
+        QTest::mouseClick(window.findChild<QPushButton*>(c.button), Qt::LeftButton);
+        EXPECT_EQ(c.spy->count(), 1) << c.button;
+        EXPECT_FALSE(window.isVisible()) << c.button;
+    }
+    window.show();
+    QTest::mouseClick(solo, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(DownloadWindow, TheAddressMustBeSecureUnlessItStaysOnThisMachine) {

@@ -38,6 +38,7 @@ void Tchat::attachTableWindows() {
     if (!windows_.download) return;
     connect(windows_.download, &Tdownload::hostTableRequested, this, &Tchat::openHostWindow);
     connect(windows_.download, &Tdownload::joinTableRequested, this, [this] { openJoinWindow(); });
+    connect(windows_.download, &Tdownload::findPlayersOnline, this, &Tchat::onlineWindowRequested);
 }
 
 void Tchat::openJoinWindow(const QString& address) {

@@ -4,7 +4,7 @@
 // the model and the repaint request included), taken when the event that applied it
 // returns. The time until that repaint has been drawn too is printed beside it. Next to
 // it, the floor: a request and its answer between two bare Qt sockets on loopback, each
-// handled in readyRead. Prints the median and 99th percentile over 2,000 moves.
+// handled in readyRead. Prints the median and 99th percentile over 2,000 moves (or argv[1]).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTcpServer>
@@ -16,32 +16,15 @@
 #include <functional>
 #include <vector>
 
+#include "bench/same_deal.h"
 #include "client/model/table_layout.h"
 #include "client/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
-#include "tests/support/stacked_random.h"
 
 namespace {
 
 using namespace tess;
-
-// Every shuffle puts a red 6 on tab spot 1 and a black 5 first in seat 1's hand.
-class SameDeal : public Random {
-public:
-    SameDeal() {
-        testing::StackedRandom stacked;
-        stacked.stack({19, 1, 2, 3, 5});
-        for (int& pos : positions_)
-            pos = stacked.uniform(deckSize);
-    }
-    // The shuffle asks exactly once per card, so the answers repeat every 52 calls.
-    int uniform(int) override { return positions_[next_++ % deckSize]; }
-
-private:
-    std::array<int, deckSize> positions_{};
-    std::size_t next_ = 0;
-};
 
 // Notes the moment an event leaves `done` true: the move is applied when the event
 // that handled CMD_playhand returns, not once the loop has also drawn the result.
@@ -133,7 +116,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    constexpr int moves = 2000;
+    const int moves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     std::vector<double> ms, painted;
     ms.reserve(moves);
     painted.reserve(moves);

@@ -38,7 +38,7 @@ cmake --build "$build" --target "${targets[@]}" >/dev/null
 
 if [ "$quick" = 1 ]; then
     export RUNS=1 IDLE_SECONDS=1
-    moves=40 chat=(500 20 100) bot=(20 10 100) load=(2 300) lag=(300) churn=(200 500)
+    moves=40 chat=(500 20 100) bot=(20 10 100) load=(2) lag=(300) churn=(200 500)
     resets=(300 600 64) paint=5
     echo "bench: quick mode, a few rounds each; the figures are not comparable to the targets"
 else

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "bench/same_deal.h"
+#include "bench/solo_table.h"
 #include "client/board_view.h"
 #include "client/model/table_layout.h"
 #include "client/tchat.h"
@@ -67,16 +67,6 @@ private:
     int depth_ = 0;
 };
 
-bool runUntil(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
-}
-
 // Everything posted handled, the paints included.
 void settle(int ms = 30) {
     QElapsedTimer timer;
@@ -98,8 +88,8 @@ struct Figures {
 
 class Bench {
 public:
-    Bench(PaintClock& app, Tchat& window, TServer& server)
-        : app_(app), window_(window), server_(server), table_(window.model()) {}
+    Bench(PaintClock& app, SoloTable& solo)
+        : app_(app), solo_(solo), window_(solo.window), table_(solo.window.model()) {}
 
     bool measure(QSize size, int moves, Figures& out) {
         // The paints a new size takes, with what they draw and keep for the next ones.
@@ -119,12 +109,12 @@ public:
             if (app_.boardPaints == 0) return false;
         }
         for (int i = 0; i < moves; ++i) {
-            if (!deal()) return false;
+            if (!solo_.deal()) return false;
             table_.input().pressHandCard(1, MoveInput::Button::left);
             settle();
             app_.reset();
             table_.input().clickTabSpot(1);
-            if (!runUntil([&] { return table_.tab(1).top != 0 && quiet(); })) return false;
+            if (!runUntil([&] { return table_.tab(1).top != 0 && solo_.quiet(); })) return false;
             settle();
             move.push_back(app_.paintNs / 1e6);
             area.push_back(app_.boardArea / 1e3);
@@ -137,21 +127,9 @@ public:
     }
 
 private:
-    bool quiet() const { return window_.link().queuedLines() == 0 && server_.queuedLines() == 0; }
-
-    // A new deal, handled to its end: the user's turn, tab spot 1 open, card 1 in hand.
-    bool deal() {
-        window_.link().send("CMD_startgame+You+100+60+");
-        return runUntil([&] {
-            const HandCard* card = table_.hand().find(1);
-            return table_.input().canact() && table_.tab(1).top == 0 && table_.tab(1).first &&
-                   card != nullptr && card->top == layout::handTop && quiet();
-        });
-    }
-
     PaintClock& app_;
+    SoloTable& solo_;
     Tchat& window_;
-    TServer& server_;
     TableModel& table_;
 };
 
@@ -176,23 +154,15 @@ int main(int argc, char** argv) {
     PaintClock app(argc, argv);
     const int moves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     const std::string label = argc > 2 ? std::string("_") + argv[2] : std::string();
-    QTemporaryDir dir;
-    VirtualClock clock;  // the game's own timers stay still; sockets and dispatch run
-    SameDeal deal;
-    TServer server(clock, deal);
-    TchatOptions options;
-    options.settingsPath = dir.filePath(QStringLiteral("orvanelobby.ini"));
-    options.port = 0;
-    Tchat window(&server, options);
-    window.show();
+    SoloTable solo;
+    Tchat& window = solo.window;
     app.board = window.board();
-    TableModel& table = window.model();
-    if (!runUntil([&] { return table.connected() && table.seat(1).name == "You"; })) {
+    if (!solo.loggedIn()) {
         std::fprintf(stderr, "board_paint: the window did not log in\n");
         return 1;
     }
     const QSize standard = window.size();
-    Bench bench(app, window, server);
+    Bench bench(app, solo);
     Figures atDefault, atLarge;
     if (!bench.measure(standard, moves, atDefault)) {
         std::fprintf(stderr, "board_paint: a move did not come back\n");

@@ -16,7 +16,7 @@
 #include <functional>
 #include <vector>
 
-#include "bench/same_deal.h"
+#include "bench/solo_table.h"
 #include "client/model/table_layout.h"
 #include "client/tchat.h"
 #include "engine/virtual_clock.h"
@@ -56,16 +56,6 @@ private:
     QElapsedTimer clock_;
 };
 
-bool runUntil(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
-}
-
 void report(const char* name, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
     std::printf("%s_median: %.3f ms\n", name, ms[ms.size() / 2]);
@@ -101,17 +91,10 @@ std::vector<double> bareSockets(int rounds) {
 
 int main(int argc, char** argv) {
     TimedApplication app(argc, argv);
-    QTemporaryDir dir;
-    VirtualClock clock;  // the game's own timers stay still; sockets and dispatch run
-    SameDeal deal;
-    TServer server(clock, deal);
-    TchatOptions options;
-    options.settingsPath = dir.filePath(QStringLiteral("orvanelobby.ini"));
-    options.port = 0;
-    Tchat window(&server, options);
-    window.show();
+    SoloTable solo;
+    Tchat& window = solo.window;
     TableModel& table = window.model();
-    if (!runUntil([&] { return table.connected() && table.seat(1).name == "You"; })) {
+    if (!solo.loggedIn()) {
         std::fprintf(stderr, "move_round_trip: the window did not log in\n");
         return 1;
     }
@@ -121,16 +104,7 @@ int main(int argc, char** argv) {
     ms.reserve(moves);
     painted.reserve(moves);
     for (int i = 0; i < moves; ++i) {
-        window.link().send("CMD_startgame+You+100+60+");
-        // The client takes one line per pass: the new tab spots may show before the new
-        // hand has come, while the hand still lacks the card the last move played. A
-        // user's turn begins once the whole deal has been handled (CMD_nextplayer last).
-        if (!runUntil([&] {
-                const HandCard* card = table.hand().find(1);
-                return table.input().canact() && table.tab(1).top == 0 && table.tab(1).first &&
-                       card != nullptr && card->top == layout::handTop &&
-                       window.link().queuedLines() == 0 && server.queuedLines() == 0;
-            })) {
+        if (!solo.deal()) {
             std::fprintf(stderr, "move_round_trip: the new deal did not come\n");
             return 1;
         }

@@ -67,7 +67,7 @@ trap 'rm -f "$paint_out"' EXIT
 bench board_paint xvfb "$build/bench/bench_board_paint" "$paint" >"$paint_out"
 cat "$paint_out"
 paint_base=$(awk '/^board_move_paint_ms_default:/ {print $2}' "$paint_out")
-bench board_paint_2x env QT_SCALE_FACTOR=2 xvfb "$build/bench/bench_board_paint" "$paint" 2x \
+bench board_paint_2x xvfb env QT_SCALE_FACTOR=2 "$build/bench/bench_board_paint" "$paint" 2x \
     "${paint_base:--1}"
 bench tally_codec "$build/bench/bench_tally_codec"
 bench bot_strength "$build/bench/bench_bot_strength" "${bot[@]}"

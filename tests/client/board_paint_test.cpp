@@ -35,6 +35,14 @@ protected:
         FAIL() << "no card " << card << " in the hand";
     }
     static QPoint spot(layout::Point p) { return {p.left + 30, p.top + 40}; }
+    // The window grown until the board is drawn at `scale`.
+    bool scaleTo(double scale) {
+        if (scale == 1.0) return true;
+        const QSize target(qRound(BoardView::minimumBoard.width() * scale),
+                           qRound(BoardView::minimumBoard.height() * scale));
+        chat->resize(target + chat->size() - board()->size());
+        return waitUntil([&] { return board()->scale() == scale; });
+    }
 
     // The table part of the board (the chat column has a blinking cursor) as the window
     // holds it on screen, against the same part drawn from scratch.
@@ -66,12 +74,7 @@ protected:
 };
 
 TEST_P(BoardPaintTest, WhatTheScreenShowsAfterEachStepIsTheWholeTableDrawnAnew) {
-    if (GetParam() != 1.0) {
-        const QSize target(qRound(BoardView::minimumBoard.width() * GetParam()),
-                           qRound(BoardView::minimumBoard.height() * GetParam()));
-        chat->resize(target + chat->size() - board()->size());
-        ASSERT_TRUE(waitUntil([&] { return board()->scale() == GetParam(); }));
-    }
+    ASSERT_TRUE(scaleTo(GetParam()));
     expectScreenIsAFreshDrawing("empty table");
     // Tab spots first, then seat 1's seven cards.
     random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
@@ -116,12 +119,7 @@ public:
 };
 
 TEST_P(BoardPaintTest, AMoveRepaintsTheCardThatLeftAndThePileItJoinedOnly) {
-    if (GetParam() != 1.0) {
-        const QSize target(qRound(BoardView::minimumBoard.width() * GetParam()),
-                           qRound(BoardView::minimumBoard.height() * GetParam()));
-        chat->resize(target + chat->size() - board()->size());
-        ASSERT_TRUE(waitUntil([&] { return board()->scale() == GetParam(); }));
-    }
+    ASSERT_TRUE(scaleTo(GetParam()));
     random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
     chat->link().send("CMD_startgame+You+100+90+");
     ASSERT_TRUE(runUntil([&] { return chat->model().input().canact(); }));

@@ -8,7 +8,9 @@
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -90,7 +92,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     tess::PaintPacer pacer;  // as the program does: each window paints at most once a frame
     app.installEventFilter(&pacer);
-    constexpr int held = 5000, samples = 300;
+    // The lines held, the lines timed, the lines of the colour comparison.
+    const int held = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5000;
+    const int samples = argc > 2 ? std::max(1, std::atoi(argv[2])) : 300;
+    const int lines = argc > 3 ? std::max(1, std::atoi(argv[3])) : 2000;
 
     PaintCounter counter;
     double chat = 0, floor = 0;
@@ -132,8 +137,8 @@ int main(int argc, char** argv) {
                 static_cast<double>(chatPaints) / samples);
 
     int onePaints = 0, alternatingPaints = 0;
-    const double oneColour = chatOfLines(2000, false, pacer, onePaints);
-    const double alternating = chatOfLines(2000, true, pacer, alternatingPaints);
+    const double oneColour = chatOfLines(lines, false, pacer, onePaints);
+    const double alternating = chatOfLines(lines, true, pacer, alternatingPaints);
     std::printf("chat_2000_lines_one_colour_ms: %.0f ms\n", oneColour);
     std::printf("chat_2000_lines_alternating_colour_ms: %.0f ms\n", alternating);
     std::printf("chat_alternating_vs_one_colour: %.2f x\n", alternating / oneColour);

@@ -6,10 +6,14 @@
 //    chat lines waits.
 // 2. Hosting: the real program hosts on port 7772 and a player sends N chat lines; the
 //    figure is the time until the program (host and its own window) has gone quiet again,
-//    from the scheduler's own figures, and whether it is still there.
+//    from the scheduler's own figures, and whether it is still at the table: the process
+//    alive and its own window's connection to the table still established (the host may
+//    well remove the flooding player; that is the host at work, not the program leaving).
 // 3. Hostile (N = 0): the joined lag behind fifteen chat lines of 60 KB, and behind
 //    10,000 spectator joins.
 // Usage: bench_client_lag TESSARINE_BINARY N...
+#include <dirent.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,6 +23,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <set>
 #include <string>
 
 #include "bench/schedstat.h"
@@ -100,6 +108,39 @@ double joinedLag(const QString& binary, const std::string& payload) {
     return answeredAt - queuedAt;
 }
 
+// Whether process `pid` holds an established TCP connection to `port` (its own client's
+// connection to the table it hosts), read from /proc as any outside tool would.
+bool connectedTo(long pid, quint16 port) {
+    const std::string proc = "/proc/" + std::to_string(pid);
+    std::set<std::string> sockets;  // "socket:[INODE]" of the process's descriptors
+    if (DIR* fds = opendir((proc + "/fd").c_str())) {
+        while (const dirent* e = readdir(fds)) {
+            char target[64] = {};
+            const std::string link = proc + "/fd/" + e->d_name;
+            if (readlink(link.c_str(), target, sizeof target - 1) > 0) sockets.insert(target);
+        }
+        closedir(fds);
+    }
+    for (const char* table : {"/net/tcp", "/net/tcp6"}) {
+        std::ifstream in(proc + table);
+        std::string line;
+        std::getline(in, line);  // the heading
+        while (std::getline(in, line)) {
+            char local[64], remote[64], state[8];
+            unsigned long inode = 0;
+            if (std::sscanf(line.c_str(), "%*d: %63s %63s %7s %*s %*s %*s %*d %*d %lu", local,
+                            remote, state, &inode) != 4)
+                continue;
+            const char* colon = std::strrchr(remote, ':');
+            if (colon == nullptr || std::strtoul(colon + 1, nullptr, 16) != port) continue;
+            if (std::string(state) == "01" &&
+                sockets.count("socket:[" + std::to_string(inode) + "]") > 0)
+                return true;
+        }
+    }
+    return false;
+}
+
 // Milliseconds from the flood's start until the hosting program has been idle for 100 ms;
 // negative when it is gone.
 double hostingBusy(const QString& binary, int lines, bool& alive) {
@@ -114,6 +155,11 @@ double hostingBusy(const QString& binary, int lines, bool& alive) {
     for (int i = 0; i < lines; ++i)
         flood += chatLine(pat.slot(), i);
     const long pid = static_cast<long>(ann.process.processId());
+    // The same reading before the flood, so that "left the table" is never a misreading.
+    if (!connectedTo(pid, tablePort)) {
+        std::fprintf(stderr, "client_lag: the hosting program's own connection is not seen\n");
+        return -1;
+    }
     QElapsedTimer clock;
     clock.start();
     pat.sendRaw(flood);
@@ -127,7 +173,7 @@ double hostingBusy(const QString& binary, int lines, bool& alive) {
         cpu = now;
         if (at - lastBusy > 100) break;
     }
-    alive = ann.process.state() == QProcess::Running && !ann.stderrHas("floods");
+    alive = ann.process.state() == QProcess::Running && connectedTo(pid, tablePort);
     return lastBusy;
 }
 
@@ -174,6 +220,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString binary = QString::fromLocal8Bit(argv[1]);
+    bool lost = false;  // a figure not taken, or the program gone: the run failed
     for (int i = 2; i < argc; ++i) {
         const int lines = std::atoi(argv[i]);
         if (lines == 0) {
@@ -181,6 +228,7 @@ int main(int argc, char** argv) {
             continue;
         }
         const double lag = joinedLag(binary, chatFlood(lines));
+        lost = lost || lag < 0;
         if (lag < 0)
             std::printf("client_lag_joined_%d: lost ms (the client was gone or never answered)\n",
                         lines);
@@ -190,9 +238,14 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         bool alive = false;
         const double busy = hostingBusy(binary, lines, alive);
-        std::printf("client_busy_hosting_%d: %.1f ms (%s)\n", lines, busy,
-                    alive ? "still at the table" : "the program left the table");
+        lost = lost || busy < 0 || !alive;
+        if (busy < 0)
+            std::printf("client_busy_hosting_%d: lost ms (the table did not start)\n", lines);
+        else
+            std::printf(
+                "client_busy_hosting_%d: %.1f ms (%s)\n", lines, busy,
+                alive ? "alive and still connected to its table" : "the program left the table");
         std::fflush(stdout);
     }
-    return 0;
+    return lost ? 1 : 0;
 }

@@ -3,8 +3,8 @@
 // times, one after another, waits for the host's login request and closes (every
 // second time with a reset), while a first connection stays logged in as the host.
 // bench/host_churn.sh runs both and reads the host's memory from the outside.
-// `bench_host_churn resets PORT N PARALLEL` opens N connections, PARALLEL at a time,
-// waits for the host's first word on each and resets them all (bench/host_resets.sh).
+// `bench_host_churn resets PORT N PARALLEL [ADDRESSES]` opens N connections, PARALLEL at a
+// time, waits for the host's first word on each and resets them all (bench/host_resets.sh).
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -72,18 +72,28 @@ int churn(quint16 port, int cycles) {
 }
 
 // Opens up to `parallel` connections at once, waits (at most half a second) until the host has
-// said its first word on each, then resets them all.
-int resets(quint16 port, int total, int parallel) {
+// said its first word on each, then resets them all. With `addresses` > 0 each connection
+// comes from the next of that many loopback addresses (127.1.0.0 on), each a machine of its
+// own to the host, so that slots are really taken and freed; with 0 all come from 127.0.0.1.
+// Prints how many got a slot (the login request), a refusal (any other word) or no answer.
+int resets(quint16 port, int total, int parallel, int addresses) {
     sockaddr_in host{};
     host.sin_family = AF_INET;
     host.sin_port = htons(port);
     host.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int answered = 0;
+    int seated = 0, refused = 0, silent = 0;
+    int next = 0;
     for (int done = 0; done < total;) {
         std::vector<pollfd> batch;
         for (int i = 0; i < parallel && done < total; ++i, ++done) {
             const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
             if (fd < 0) break;
+            if (addresses > 0) {
+                sockaddr_in from{};
+                from.sin_family = AF_INET;
+                from.sin_addr.s_addr = htonl((127u << 24 | 1u << 16) + next++ % addresses);
+                ::bind(fd, reinterpret_cast<const sockaddr*>(&from), sizeof from);
+            }
             ::connect(fd, reinterpret_cast<const sockaddr*>(&host), sizeof host);
             batch.push_back({fd, POLLIN, 0});
         }
@@ -94,12 +104,20 @@ int resets(quint16 port, int total, int parallel) {
             if (::poll(batch.data(), batch.size(), 100) <= 0) continue;
             for (pollfd& p : batch)
                 if (p.fd >= 0 && p.revents != 0) {
-                    if ((p.revents & POLLIN) != 0) ++answered;
+                    char word[32] = {};
+                    const ssize_t got = ::recv(p.fd, word, sizeof word - 1, MSG_PEEK);
+                    if (got <= 0)
+                        ++silent;  // closed without a word
+                    else if (std::strncmp(word, "CMD_sendlogininfo+", 18) == 0)
+                        ++seated;
+                    else
+                        ++refused;
                     p.events = 0;
                     p.fd = ~p.fd;  // poll skips negative descriptors
                     --pending;
                 }
         }
+        silent += static_cast<int>(pending);
         for (pollfd& p : batch) {
             const int fd = p.fd < 0 ? ~p.fd : p.fd;
             const linger hard{1, 0};
@@ -107,7 +125,7 @@ int resets(quint16 port, int total, int parallel) {
             ::close(fd);
         }
     }
-    std::fprintf(stderr, "host_resets: %d of %d connections answered\n", answered, total);
+    std::printf("%d %d %d\n", seated, refused, silent);
     return 0;
 }
 
@@ -120,7 +138,9 @@ int main(int argc, char** argv) {
         return churn(static_cast<quint16>(std::atoi(argv[2])), std::atoi(argv[3]));
     if (argc >= 5 && std::strcmp(argv[1], "resets") == 0)
         return resets(static_cast<quint16>(std::atoi(argv[2])), std::atoi(argv[3]),
-                      std::atoi(argv[4]));
-    std::fprintf(stderr, "usage: %s host | churn PORT CYCLES | resets PORT N PARALLEL\n", argv[0]);
+                      std::atoi(argv[4]), argc >= 6 ? std::atoi(argv[5]) : 0);
+    std::fprintf(stderr,
+                 "usage: %s host | churn PORT CYCLES | resets PORT N PARALLEL [ADDRESSES]\n",
+                 argv[0]);
     return 2;
 }

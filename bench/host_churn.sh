@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# The host's memory under connection churn: resident size after start, after 40,000
-# connect/close cycles, and once the closing connections' grace period (5 s) is over.
-# Usage: bench/host_churn.sh <bench_host_churn binary> [cycles]
+# The host's memory under connection churn: resident size after a warm-up round, after
+# 40,000 connect/close cycles, and once the closing connections' grace period (5 s) is over.
+# Usage: bench/host_churn.sh <bench_host_churn binary> [warm-up cycles] [cycles]
 set -euo pipefail
 bin=$1
-cycles=${2:-40000}
+warmup=${2:-1000}
+cycles=${3:-40000}
 tmp=$(mktemp -d)
 pid=
 cleanup() {
@@ -18,7 +19,7 @@ for _ in $(seq 500); do [ -s "$tmp/port" ] && break; sleep 0.01; done
 port=$(cat "$tmp/port")
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status"; }
 # A first round warms the allocator and Qt's caches, so the figures show growth only.
-"$bin" churn "$port" 1000
+"$bin" churn "$port" "$warmup"
 sleep 6
 before=$(rss_kb)
 "$bin" churn "$port" "$cycles"

@@ -51,11 +51,13 @@ private:
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PORT HOST_PID\n", argv[0]);
+        std::fprintf(stderr, "usage: %s PORT HOST_PID [ROUNDS] [BURST]\n", argv[0]);
         return 2;
     }
     const auto port = static_cast<quint16>(std::atoi(argv[1]));
     const long pid = std::atol(argv[2]);
+    const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 7;
+    const int burst = argc > 4 ? std::max(1, std::atoi(argv[4])) : 10000;
 
     std::vector<std::unique_ptr<TestClient>> players;
     for (int i = 0; i < 7; ++i) {
@@ -75,7 +77,7 @@ int main(int argc, char** argv) {
     // 1. Paced lines: each one relayed to everybody before the next, with a pause that
     // lets the host's window paint it. In rounds, the median round taken: on a shared
     // (virtual) machine a round now and then runs slow for reasons outside the program.
-    constexpr int rounds = 7, paced = 30;
+    constexpr int paced = 30;
     std::vector<double> perLine;
     int sent = 0;
     for (int round = 0; round < rounds; ++round) {
@@ -105,7 +107,7 @@ int main(int argc, char** argv) {
         sum += ms;
     }
     std::sort(perLine.begin(), perLine.end());
-    std::printf("host_cpu_per_relayed_line: %.3f ms\n", perLine[rounds / 2]);
+    std::printf("host_cpu_per_relayed_line: %.3f ms\n", perLine[perLine.size() / 2]);
     std::printf("host_cpu_per_relayed_line_mean: %.3f ms\n", sum / rounds);
     std::printf("host_cpu_per_relayed_line_rounds: %s ms (rounds of %d lines, in order)\n",
                 inOrder.c_str(), paced);
@@ -113,7 +115,6 @@ int main(int argc, char** argv) {
     // 2. A burst and one line of another player behind it. The host relays the burst up
     // to its limit, drops the rest and lets the flooder go.
     waitUntil([] { return false; }, 1000);
-    constexpr int burst = 10000;
     ChatCount flooderChats(other, flooder.slot()), otherChats(other, other.slot());
     const std::size_t alreadyFlooder = flooderChats(), alreadyOther = otherChats();
     std::string bytes;

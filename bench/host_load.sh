@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Hosts a table with the real program (its window on the X display in $DISPLAY) and
 # lets bench_host_load's seven players load it.
-# Usage: bench/host_load.sh <release build folder>
+# Usage: bench/host_load.sh <release build folder> [rounds] [burst]
 set -euo pipefail
 build=$1
 tmp=$(mktemp -d)
@@ -24,4 +24,4 @@ if ! grep -q "logged in after" "$tmp/err"; then
     cat "$tmp/err" >&2
     exit 1
 fi
-"$build/bench/bench_host_load" 7772 "$pid"
+"$build/bench/bench_host_load" 7772 "$pid" "${@:2}"

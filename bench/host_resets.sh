@@ -1,42 +1,67 @@
 #!/usr/bin/env bash
 # The hosting program's memory after connections reset by their peers, read from the
-# outside: resident size after a warm-up round, then after 40,000 connections opened
-# 200 at a time and reset, once the closing connections' grace period (5 s) is over.
-# Usage: bench/host_resets.sh <build folder> [connections] [tessarine binary]
+# outside. Two runs, each against a fresh copy of the real program hosting a table:
+#   one_address: every connection from 127.0.0.1, 200 at a time; most find the table full;
+#   many_addresses: each connection from the next of ADDRESSES loopback addresses
+#     (127.1.0.0 on), 8 at a time, so that slots are really taken and freed.
+# Each run: WARMUP connections (the allocator's and Qt's first growth, printed on its
+# own), then COUNT more; resident size once the closing connections' grace period (5 s)
+# is over. Growth per connection counts only the connections the host answered (with a
+# slot or a refusal); how many got which is printed too.
+# Usage: bench/host_resets.sh <build folder> [WARMUP] [COUNT] [ADDRESSES] [tessarine binary]
 set -euo pipefail
 build=$1
-count=${2:-40000}
-binary=${3:-$build/client/tessarine}
+warmup=${2:-10000}
+count=${3:-30000}
+addresses=${4:-4096}
+binary=${5:-$build/client/tessarine}
 tmp=$(mktemp -d)
 pid=
-cleanup() {
+stop_host() {
     if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-    rm -rf "$tmp"
+    pid=
 }
-trap cleanup EXIT
+trap 'stop_host; rm -rf "$tmp"' EXIT
 cp "$binary" "$tmp/tessarine"
-(cd "$tmp" && QT_QPA_PLATFORM=offscreen TESSARINE_NO_REACH=1 exec ./tessarine Host 127.0.0.1 true 2>"$tmp/err" >/dev/null) &
-pid=$!
-for _ in $(seq 1000); do
-    grep -q "logged in after" "$tmp/err" && break
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.01
-done
-if ! grep -q "logged in after" "$tmp/err"; then
+
+start_host() {
+    : >"$tmp/err"
+    (cd "$tmp" && QT_QPA_PLATFORM=offscreen TESSARINE_NO_REACH=1 exec ./tessarine Host 127.0.0.1 true 2>"$tmp/err" >/dev/null) &
+    pid=$!
+    for _ in $(seq 1000); do
+        grep -q "logged in after" "$tmp/err" && return 0
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.01
+    done
     echo "host_resets: the program did not log in (is port 7772 in use?)" >&2
-    exit 1
-fi
+    return 1
+}
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status"; }
-resets() { "$build/bench/bench_host_churn" resets 7772 "$1" 200; }
-# A first round warms the allocator and Qt's caches, so the figures show growth only.
-resets 2000
-sleep 6
-before=$(rss_kb)
-resets "$count"
-sleep 6
-after=$(rss_kb)
-echo "host_resets_rss_before: $before kB"
-echo "host_resets_rss_after_${count}: $after kB"
-awk -v b="$before" -v a="$after" -v n="$count" \
-    'BEGIN {printf "host_resets_growth_per_connection: %.1f B\n", (a - b) * 1024 / n}'
-kill -0 "$pid" 2>/dev/null && echo "host_resets_host_alive: 1 bool" || echo "host_resets_host_alive: 0 bool"
+
+# run NAME PARALLEL ADDRESSES
+run() {
+    local name=$1 parallel=$2 from=$3
+    start_host
+    local start warm after
+    start=$(rss_kb)
+    read -r ws wr wn < <("$build/bench/bench_host_churn" resets 7772 "$warmup" "$parallel" "$from")
+    sleep 6
+    warm=$(rss_kb)
+    read -r s r n < <("$build/bench/bench_host_churn" resets 7772 "$count" "$parallel" "$from")
+    sleep 6
+    after=$(rss_kb)
+    local alive=0
+    kill -0 "$pid" 2>/dev/null && alive=1
+    stop_host
+    echo "host_resets_${name}_warmup: $(((warm - start))) kB over $warmup connections ($start kB to $warm kB; $ws slots, $wr refused, $wn no answer)"
+    echo "host_resets_${name}_answered: $((s + r)) connections of $count ($s slots, $r refused, $n no answer)"
+    awk -v b="$warm" -v a="$after" -v n="$((s + r))" -v name="$name" 'BEGIN {
+        if (n > 0) printf "host_resets_%s_growth_per_connection: %.1f B (%d kB to %d kB; target < 50 B)\n", name, (a - b) * 1024 / n, b, a
+        else printf "host_resets_%s_growth_per_connection: none answered\n", name
+    }'
+    echo "host_resets_${name}_host_alive: $alive bool"
+    [ "$alive" = 1 ]
+}
+
+run one_address 200 0
+run many_addresses 8 "$addresses"

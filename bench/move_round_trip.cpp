@@ -4,7 +4,7 @@
 // the model and the repaint request included), taken when the event that applied it
 // returns. The time until that repaint has been drawn too is printed beside it. Next to
 // it, the floor: a request and its answer between two bare Qt sockets on loopback, each
-// handled in readyRead. Prints the median and 99th percentile over 2,000 moves.
+// handled in readyRead. Prints the median and 99th percentile over 2,000 moves (or argv[1]).
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTcpServer>
@@ -16,32 +16,15 @@
 #include <functional>
 #include <vector>
 
+#include "bench/solo_table.h"
 #include "client/model/table_layout.h"
 #include "client/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
-#include "tests/support/stacked_random.h"
 
 namespace {
 
 using namespace tess;
-
-// Every shuffle puts a red 6 on tab spot 1 and a black 5 first in seat 1's hand.
-class SameDeal : public Random {
-public:
-    SameDeal() {
-        testing::StackedRandom stacked;
-        stacked.stack({19, 1, 2, 3, 5});
-        for (int& pos : positions_)
-            pos = stacked.uniform(deckSize);
-    }
-    // The shuffle asks exactly once per card, so the answers repeat every 52 calls.
-    int uniform(int) override { return positions_[next_++ % deckSize]; }
-
-private:
-    std::array<int, deckSize> positions_{};
-    std::size_t next_ = 0;
-};
 
 // Notes the moment an event leaves `done` true: the move is applied when the event
 // that handled CMD_playhand returns, not once the loop has also drawn the result.
@@ -72,16 +55,6 @@ private:
     qint64 doneAt_ = 0;
     QElapsedTimer clock_;
 };
-
-bool runUntil(const std::function<bool()>& done, int ms = 5000) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > ms) return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
-    return true;
-}
 
 void report(const char* name, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
@@ -118,36 +91,20 @@ std::vector<double> bareSockets(int rounds) {
 
 int main(int argc, char** argv) {
     TimedApplication app(argc, argv);
-    QTemporaryDir dir;
-    VirtualClock clock;  // the game's own timers stay still; sockets and dispatch run
-    SameDeal deal;
-    TServer server(clock, deal);
-    TchatOptions options;
-    options.settingsPath = dir.filePath(QStringLiteral("orvanelobby.ini"));
-    options.port = 0;
-    Tchat window(&server, options);
-    window.show();
+    SoloTable solo;
+    Tchat& window = solo.window;
     TableModel& table = window.model();
-    if (!runUntil([&] { return table.connected() && table.seat(1).name == "You"; })) {
+    if (!solo.loggedIn()) {
         std::fprintf(stderr, "move_round_trip: the window did not log in\n");
         return 1;
     }
 
-    constexpr int moves = 2000;
+    const int moves = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
     std::vector<double> ms, painted;
     ms.reserve(moves);
     painted.reserve(moves);
     for (int i = 0; i < moves; ++i) {
-        window.link().send("CMD_startgame+You+100+60+");
-        // The client takes one line per pass: the new tab spots may show before the new
-        // hand has come, while the hand still lacks the card the last move played. A
-        // user's turn begins once the whole deal has been handled (CMD_nextplayer last).
-        if (!runUntil([&] {
-                const HandCard* card = table.hand().find(1);
-                return table.input().canact() && table.tab(1).top == 0 && table.tab(1).first &&
-                       card != nullptr && card->top == layout::handTop &&
-                       window.link().queuedLines() == 0 && server.queuedLines() == 0;
-            })) {
+        if (!solo.deal()) {
             std::fprintf(stderr, "move_round_trip: the new deal did not come\n");
             return 1;
         }

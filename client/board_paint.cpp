@@ -6,6 +6,7 @@
 #include <QRadialGradient>
 #include <QRegion>
 #include <algorithm>
+#include <functional>
 
 #include "assets/pictures/pictures.h"
 #include "client/board_view.h"
@@ -16,57 +17,36 @@ namespace tess {
 namespace {
 
 QPoint at(layout::Point p) { return {p.left, p.top}; }
-QRect cardAt(layout::Point p) { return {p.left, p.top, layout::cardWidth, layout::cardHeight}; }
 QRect rectOf(layout::Rect r) { return {r.left, r.top, r.width, r.height}; }
-
-// The tab spots (either card), the foundations, the draw pile and every selection frame.
-QRect boardPiecesArea() {
-    QRect r = cardAt(layout::topcard);
-    for (int i = 0; i < wire::spotCount; ++i) {
-        r |= cardAt(layout::tabFirst[i]) | cardAt(layout::tabTop[i]);
-        r |= rectOf(layout::highlight(i + 1, false)) | rectOf(layout::highlight(i + 1, true));
-    }
-    for (const layout::Point& f : layout::foundation)
-        r |= cardAt(f);
-    return r;
-}
-
-// Every place of the local hand, raised or not, sorted or not.
-QRect handArea() {
-    const int left = std::min(layout::handLeft(1), layout::sortedLeft(1));
-    const int right = layout::handLeft(HandModel::places) + layout::cardWidth;
-    return {left, layout::raisedTop, right - left,
-            layout::handTop + layout::cardHeight - layout::raisedTop};
-}
-
-// A seat's pictures at one screen position: the widest fan, arrow, eyes, banners.
-QRect seatPicturesArea(const layout::SeatPlace& place) {
-    return QRect(at(place.hand), pictures::handFanSize(pictures::maxFanCount)) |
-           QRect(at(place.turn), pictures::turnArrowSize) |
-           QRect(at(place.eyes), pictures::eyesSize) |
-           QRect(at(place.playing), pictures::notPlayingSize) |
-           QRect(at(place.winner), pictures::winnerSize);
-}
 
 }  // namespace
 
-QRegion BoardView::paintedRegion(unsigned areas) const {
-    QRegion design;
-    if (areas & (areaBoard | areaSelection)) design += boardPiecesArea();
-    if (areas & areaHand) design += handArea();
-    if (areas & areaSeats)
-        for (const layout::SeatPlace& place : layout::seatPlaces)
-            design += seatPicturesArea(place);
-    if (areas & areaCountdown) design += rectOf(layout::timerBar);
-    QRegion painted;
-    for (const QRect& r : design)
-        painted += scaledArea(r);
-    return painted;
+QRect BoardView::scaledArea(const QRect& design) const {
+    return scaled(design).adjusted(-1, -1, 1, 1);  // a pixel more for smoothed edges
 }
 
-// A pixel more on each side for smoothed edges at a fractional scale.
-QRect BoardView::scaledArea(const QRect& design) const {
-    return scaled(design).adjusted(-1, -1, 1, 1);
+// The pictures are drawn for the board's scale and the screen's ratio, and put on whole
+// widget pixels with no transformation left: copied as they are, crisp and cheap.
+const QPixmap& BoardView::picture(int key, const std::function<QPixmap(qreal)>& draw) {
+    const qreal ratio = devicePixelRatioF();
+    if (picturesRatio_ != ratio * scale_) {  // a new scale: nothing kept is of use
+        pictures_.clear();
+        picturesRatio_ = ratio * scale_;
+    }
+    auto it = pictures_.find(key);
+    if (it == pictures_.end()) {
+        QPixmap pixmap = draw(ratio * scale_);
+        pixmap.setDevicePixelRatio(ratio);
+        it = pictures_.emplace(key, std::move(pixmap)).first;
+    }
+    return it->second;
+}
+
+void BoardView::drawPicture(QPainter& p, const QRegion& dirty, QPoint design,
+                            const QPixmap& pixmap) {
+    const QPoint where = scaled(design);
+    if (dirty.intersects(QRect(where, pixmap.deviceIndependentSize().toSize())))
+        p.drawPixmap(where, pixmap);
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
@@ -82,19 +62,18 @@ void BoardView::paintEvent(QPaintEvent* event) {
         f.scale(scale_, scale_);
         paintFelt(f);
     }
-    p.drawPixmap(0, 0, felt_);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    // Everything below is in design units; pictures are drawn for the scaled size. Only
-    // the pieces the repainted region reaches: drawing clipped away is not free.
-    p.scale(scale_, scale_);
     const QRegion& dirty = event->region();
-    if (dirty.intersects(paintedRegion(areaBoard))) paintBoardCards(p);
+    for (const QRect& r : dirty)
+        p.drawPixmap(r, felt_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    // Only the pieces the repainted region reaches: drawing clipped away is not free.
+    paintBoardCards(p, dirty);
     for (int position = 1; position <= wire::seatCount; ++position)
-        if (dirty.intersects(scaledArea(seatPicturesArea(layout::seatPlaces[position - 1]))))
-            paintSeat(p, position);
-    if (dirty.intersects(paintedRegion(areaCountdown))) paintCountdown(p);
-    if (dirty.intersects(paintedRegion(areaHand))) paintHand(p);
+        paintSeat(p, dirty, position);
+    paintHand(p, dirty);
+    // The rest is drawn in design units.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale_, scale_);
+    if (dirty.intersects(scaledArea(rectOf(layout::timerBar)))) paintCountdown(p);
     if (hint_) paintHint(p);
     if (markerShown()) paintFocus(p);
     if (hasFocus()) paintKeyBadges(p);
@@ -121,43 +100,55 @@ void BoardView::paintFelt(QPainter& p) {
     p.drawText(QRectF(162, 384, 92, 14), Qt::AlignCenter, tr("POT SCORE"));
 }
 
-void BoardView::paintBoardCards(QPainter& p) {
-    const qreal ratio = devicePixelRatioF() * scale_;
+QPixmap BoardView::cardPicture(int index) {
+    return picture(index, [index](qreal r) { return pictures::card(index, r); });
+}
+
+void BoardView::paintBoardCards(QPainter& p, const QRegion& dirty) {
     // The fixed markers beneath the tab spots and the draw pile show when they empty.
     for (const layout::Point& spot : layout::tabFirst)
-        p.drawPixmap(at(spot), pictures::card(layout::pictureEmptyTab, ratio));
-    p.drawPixmap(at(layout::topcard), pictures::card(layout::pictureEmptyPile, ratio));
+        drawPicture(p, dirty, at(spot), cardPicture(layout::pictureEmptyTab));
+    drawPicture(p, dirty, at(layout::topcard), cardPicture(layout::pictureEmptyPile));
     if (!model_.drawPileEmpty())
-        p.drawPixmap(at(layout::topcard), pictures::card(layout::pictureBack, ratio));
+        drawPicture(p, dirty, at(layout::topcard), cardPicture(layout::pictureBack));
     for (int spot = 1; spot <= wire::spotCount; ++spot) {
         const TabSpotView& tab = model_.tab(spot);
         if (tab.first != 0)
-            p.drawPixmap(at(layout::tabFirst[spot - 1]), pictures::card(tab.first, ratio));
-        if (tab.top != 0)
-            p.drawPixmap(at(layout::tabTop[spot - 1]), pictures::card(tab.top, ratio));
+            drawPicture(p, dirty, at(layout::tabFirst[spot - 1]), cardPicture(tab.first));
+        if (tab.top != 0) drawPicture(p, dirty, at(layout::tabTop[spot - 1]), cardPicture(tab.top));
     }
     for (int f = 1; f <= wire::foundationCount; ++f) {
         const int card = model_.foundation(f);
-        p.drawPixmap(at(layout::foundation[f - 1]),
-                     pictures::card(card != 0 ? card : layout::pictureEmptyFoundation, ratio));
+        drawPicture(p, dirty, at(layout::foundation[f - 1]),
+                    cardPicture(card != 0 ? card : layout::pictureEmptyFoundation));
     }
     if (model_.input().highlightVisible()) {
         const layout::Rect& r = model_.input().highlight();
-        p.drawPixmap(r.left, r.top, pictures::highlightFrame(QSize(r.width, r.height), ratio));
+        const QSize size(r.width, r.height);
+        drawPicture(p, dirty, QPoint(r.left, r.top),
+                    picture(keyFrame + r.width * 1000 + r.height,
+                            [size](qreal ratio) { return pictures::highlightFrame(size, ratio); }));
     }
 }
 
-void BoardView::paintSeat(QPainter& p, int position) {
-    const qreal ratio = devicePixelRatioF() * scale_;
+void BoardView::paintSeat(QPainter& p, const QRegion& dirty, int position) {
     const layout::SeatPlace& place = layout::seatPlaces[position - 1];
     const SeatView& seat = model_.atPosition(position);
-    if (seat.fanBacks > 0) p.drawPixmap(at(place.hand), pictures::handFan(seat.fanBacks, ratio));
+    if (seat.fanBacks > 0) {
+        const int n = seat.fanBacks;
+        drawPicture(p, dirty, at(place.hand),
+                    picture(keyFan + n, [n](qreal r) { return pictures::handFan(n, r); }));
+    }
     if (seat.notPlaying)
-        p.drawPixmap(at(place.playing), pictures::banner(pictures::Banner::notPlaying, ratio));
+        drawPicture(p, dirty, at(place.playing), picture(keyNotPlaying, [](qreal r) {
+                        return pictures::banner(pictures::Banner::notPlaying, r);
+                    }));
     if (seat.winner)
-        p.drawPixmap(at(place.winner), pictures::banner(pictures::Banner::winner, ratio));
-    if (seat.turn) p.drawPixmap(at(place.turn), pictures::turnArrow(ratio));
-    if (seat.eyes) p.drawPixmap(at(place.eyes), pictures::eyes(ratio));
+        drawPicture(p, dirty, at(place.winner), picture(keyWinner, [](qreal r) {
+                        return pictures::banner(pictures::Banner::winner, r);
+                    }));
+    if (seat.turn) drawPicture(p, dirty, at(place.turn), picture(keyArrow, pictures::turnArrow));
+    if (seat.eyes) drawPicture(p, dirty, at(place.eyes), picture(keyEyes, pictures::eyes));
 }
 
 void BoardView::paintCountdown(QPainter& p) {
@@ -176,10 +167,9 @@ void BoardView::paintCountdown(QPainter& p) {
     p.drawRoundedRect(QRectF(box.left + 1, box.top + 1, width - 2, box.height - 2), 3, 3);
 }
 
-void BoardView::paintHand(QPainter& p) {
-    const qreal ratio = devicePixelRatioF() * scale_;
+void BoardView::paintHand(QPainter& p, const QRegion& dirty) {
     for (const HandCard& card : model_.hand().cards())
-        p.drawPixmap(card.left, card.top, pictures::card(card.card, ratio));
+        drawPicture(p, dirty, QPoint(card.left, card.top), cardPicture(card.card));
 }
 
 }  // namespace tess

@@ -27,6 +27,8 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 BoardView::BoardView(TableModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+    // The felt covers every pixel: nothing beneath needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(clientSize);
     for (int p = 1; p <= wire::seatCount; ++p) {
         const layout::SeatPlace& place = layout::seatPlaces[p - 1];
@@ -204,15 +206,19 @@ void BoardView::refresh(unsigned areas) {
         button_turndone_->setVisible(model_.doneVisible());
         button_start_->setVisible(model_.startVisible());
     }
+    // Only the pieces that look different from what was drawn last.
+    BoardDamage now = BoardDamage::of(model_);
+    QRegion changed;
+    for (const QRect& r : now.changedSince(drawn_))
+        changed += scaledArea(r);
+    drawn_ = std::move(now);
     if (hasFocus()) {
         setAccessibleDescription(describeFocus());
         // The keyboard marker follows what it stands on, wherever that went.
         update();
         return;
     }
-    // Only what changed: a full repaint would also repaint the chat column on the board.
-    const QRegion painted = paintedRegion(areas);
-    if (!painted.isEmpty()) update(painted);
+    if (!changed.isEmpty()) update(changed);
 }
 
 void BoardView::refreshSeats() {

@@ -9,8 +9,11 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <string>
+#include <unordered_map>
 
+#include "client/board_damage.h"
 #include "client/model/board_cursor.h"
 #include "client/model/hint.h"
 #include "widgets/picture_push_button.h"
@@ -122,15 +125,19 @@ private:
     void placeSeatLabels(int position);
     void refreshSeats();
     void refreshCaptions();
-    // Where the board paints what the areas (TableArea bits) show, in widget pixels.
+    // A design rectangle in widget pixels, with a pixel more for smoothed edges.
     // Captions, buttons and panels are widgets of their own and repaint themselves.
-    QRegion paintedRegion(unsigned areas) const;
     QRect scaledArea(const QRect& design) const;
+    // A picture at the board's scale, drawn by `draw(ratio)` once per scale and kept.
+    const QPixmap& picture(int key, const std::function<QPixmap(qreal)>& draw);
+    QPixmap cardPicture(int index);
+    // Draws `pixmap` at a design point when it reaches the repainted region.
+    void drawPicture(QPainter& p, const QRegion& dirty, QPoint design, const QPixmap& pixmap);
     void paintFelt(QPainter& p);
-    void paintBoardCards(QPainter& p);
-    void paintSeat(QPainter& p, int position);
+    void paintBoardCards(QPainter& p, const QRegion& dirty);
+    void paintSeat(QPainter& p, const QRegion& dirty, int position);
     void paintCountdown(QPainter& p);
-    void paintHand(QPainter& p);
+    void paintHand(QPainter& p, const QRegion& dirty);
     void paintFocus(QPainter& p);
     // The key numbers of the tab spots and foundations, while the board has the keys.
     void paintKeyBadges(QPainter& p);
@@ -161,7 +168,19 @@ private:
     QString refusal_;  // shown in the status line while the timer runs
     std::string statusAtRefusal_;
     qreal scale_ = 1;
-    QPixmap felt_;                     // the felt at the current size
+    QPixmap felt_;  // the felt at the current size
+    // The pictures at the current scale (cards by their index, then the keys below).
+    enum PictureKey : int {
+        keyFan = 1000,
+        keyNotPlaying = 2000,
+        keyWinner,
+        keyArrow,
+        keyEyes,
+        keyFrame = 1000000  // + width * 1000 + height
+    };
+    std::unordered_map<int, QPixmap> pictures_;
+    qreal picturesRatio_ = 0;
+    BoardDamage drawn_;                // what the board showed at the last refresh
     std::array<QLabel*, 4> names_{};   // by screen position
     std::array<QLabel*, 4> scores_{};  // by screen position
     std::array<QLabel*, 4> counts_{};  // by screen position

@@ -1,5 +1,8 @@
 #include "social/chat_scroll_bar.h"
 
+#include <QDataStream>
+#include <QIODevice>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionSlider>
 
@@ -35,10 +38,39 @@ void ChatScrollBar::release() {
     if (!everPainted_ || look() != painted_) update();
 }
 
+bool ChatScrollBar::paintKept() {
+    if (underMouse() || isSliderDown()) return false;
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    option.subControls = QStyle::SC_All;
+    option.activeSubControls = QStyle::SC_None;
+    const qreal ratio = devicePixelRatioF();
+    QByteArray key;
+    {
+        QDataStream out(&key, QIODevice::WriteOnly);
+        out << option.rect << int(option.state) << option.direction << option.palette.cacheKey()
+            << option.fontMetrics.height() << option.minimum << option.maximum
+            << option.sliderPosition << option.sliderValue << option.pageStep << option.singleStep
+            << option.upsideDown << ratio << quintptr(style()) << int(option.orientation);
+    }
+    if (key != keptFor_ || kept_.isNull()) {
+        QPixmap picture((QSizeF(size()) * ratio).toSize());
+        picture.setDevicePixelRatio(ratio);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &painter, this);
+        painter.end();
+        kept_ = picture;
+        keptFor_ = key;
+    }
+    QPainter(this).drawPixmap(0, 0, kept_);
+    return true;
+}
+
 void ChatScrollBar::paintEvent(QPaintEvent* event) {
     painted_ = look();
     everPainted_ = true;
-    QScrollBar::paintEvent(event);
+    if (!paintKept()) QScrollBar::paintEvent(event);
 }
 
 }  // namespace tess

@@ -2,6 +2,7 @@
 // pixel, so the bar looks the same; it repaints only when what it shows has changed.
 #pragma once
 
+#include <QPixmap>
 #include <QRect>
 #include <QScrollBar>
 
@@ -28,11 +29,17 @@ private:
         bool operator==(const Look&) const = default;
     };
     Look look() const;
+    // The bar at rest (not under the mouse, not held down), drawn by the style once and
+    // shown again until anything it depends on changes: a tall bar's gradients cost
+    // milliseconds to draw, and a whole window's repaint draws it unchanged.
+    bool paintKept();
 
     Look painted_;
     bool everPainted_ = false;
     bool held_ = false;
     bool changedWhileHeld_ = false;
+    QPixmap kept_;
+    QByteArray keptFor_;
 };
 
 }  // namespace tess

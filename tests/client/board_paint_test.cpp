@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -33,6 +35,14 @@ protected:
         FAIL() << "no card " << card << " in the hand";
     }
     static QPoint spot(layout::Point p) { return {p.left + 30, p.top + 40}; }
+    // The window grown until the board is drawn at `scale`.
+    bool scaleTo(double scale) {
+        if (scale == 1.0) return true;
+        const QSize target(qRound(BoardView::minimumBoard.width() * scale),
+                           qRound(BoardView::minimumBoard.height() * scale));
+        chat->resize(target + chat->size() - board()->size());
+        return waitUntil([&] { return board()->scale() == scale; });
+    }
 
     // The table part of the board (the chat column has a blinking cursor) as the window
     // holds it on screen, against the same part drawn from scratch.
@@ -64,12 +74,7 @@ protected:
 };
 
 TEST_P(BoardPaintTest, WhatTheScreenShowsAfterEachStepIsTheWholeTableDrawnAnew) {
-    if (GetParam() != 1.0) {
-        const QSize target(qRound(BoardView::minimumBoard.width() * GetParam()),
-                           qRound(BoardView::minimumBoard.height() * GetParam()));
-        chat->resize(target + chat->size() - board()->size());
-        ASSERT_TRUE(waitUntil([&] { return board()->scale() == GetParam(); }));
-    }
+    ASSERT_TRUE(scaleTo(GetParam()));
     expectScreenIsAFreshDrawing("empty table");
     // Tab spots first, then seat 1's seven cards.
     random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
@@ -96,6 +101,62 @@ TEST_P(BoardPaintTest, WhatTheScreenShowsAfterEachStepIsTheWholeTableDrawnAnew) 
     click(spot(layout::topcard));
     ASSERT_TRUE(runUntil([&] { return chat->model().turnseat() == 2; }));
     expectScreenIsAFreshDrawing("bot's turn");
+}
+
+// Collects the regions the board is asked to paint.
+class PaintedRegions : public QObject {
+public:
+    explicit PaintedRegions(QWidget* watched) { watched->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            painted += static_cast<QPaintEvent*>(event)->region();
+            ++paints;
+        }
+        return false;
+    }
+    QRegion painted;
+    int paints = 0;
+};
+
+TEST_P(BoardPaintTest, AMoveRepaintsTheCardThatLeftAndThePileItJoinedOnly) {
+    ASSERT_TRUE(scaleTo(GetParam()));
+    random.stack({nineOfClubs, 30, 35, 48, kingOfClubs, 3, 1, 16, eightOfHearts, 5, 6});
+    chat->link().send("CMD_startgame+You+100+90+");
+    ASSERT_TRUE(runUntil([&] { return chat->model().input().canact(); }));
+    // The quick instructions lie over the table at the first start.
+    auto* help = chat->findChild<QWidget*>(QStringLiteral("panel_help"));
+    ASSERT_NE(help, nullptr);
+    help->hide();
+    clickCard(eightOfHearts);
+    QCoreApplication::processEvents();
+    HandCard raised{};
+    for (const HandCard& c : chat->model().hand().cards())
+        if (c.card == eightOfHearts) raised = c;
+    ASSERT_EQ(raised.top, layout::raisedTop);
+
+    PaintedRegions board(this->board());
+    click(spot(layout::tabFirst[0]));
+    ASSERT_TRUE(waitUntil([&] { return chat->model().tab(1).top == eightOfHearts; }));
+
+    const auto scaledCard = [&](int left, int top) {
+        return this->board()->scaled(QRect(left, top, layout::cardWidth, layout::cardHeight));
+    };
+    const QRect joined = scaledCard(layout::tabTop[0].left, layout::tabTop[0].top);
+    const QRect left = scaledCard(raised.left, raised.top);
+    // The pile's repaint may come a frame after the card left the hand.
+    EXPECT_TRUE(waitUntil([&] { return (QRegion(joined) - board.painted).isEmpty(); }))
+        << "the pile the card joined";
+    EXPECT_TRUE(board.painted.intersects(left)) << "where the card was";
+    // Nothing the move left alone: the other spots, the foundations, the draw pile (their
+    // insides: a neighbour's repaint may take a pixel more for smoothed edges).
+    const auto untouched = [&](layout::Point p) {
+        return !board.painted.intersects(scaledCard(p.left, p.top).adjusted(2, 2, -2, -2));
+    };
+    for (int i = 1; i < wire::spotCount; ++i)
+        EXPECT_TRUE(untouched(layout::tabFirst[i])) << "tab spot " << i + 1;
+    for (const layout::Point& f : layout::foundation)
+        EXPECT_TRUE(untouched(f)) << "a foundation";
+    EXPECT_TRUE(untouched(layout::topcard)) << "the draw pile";
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, BoardPaintTest, ::testing::Values(1.0, 1.5));

@@ -231,6 +231,40 @@ TEST_F(ChatViewTest, TheScrollBarOnScreenFollowsTheChat) {
     EXPECT_EQ(shown(), bar->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
+// The bar keeps its picture between paints; each change still shows as a plain scroll
+// bar in the same state draws it.
+TEST_F(ChatViewTest, TheScrollBarLooksLikeAPlainOneAfterEachChange) {
+    view.resize(278, 200);
+    view.show();
+    QScrollBar* bar = view.verticalScrollBar();
+    for (int i = 0; i < 40; ++i)
+        add("5+Dee chats: line " + std::to_string(i), clBlack);
+    QCoreApplication::processEvents();
+    QScrollBar plain(Qt::Vertical, &view);  // in the same window, drawn as active as the bar
+    const auto same = [&] {
+        plain.resize(bar->size());
+        plain.setRange(bar->minimum(), bar->maximum());
+        plain.setPageStep(bar->pageStep());
+        plain.setValue(bar->value());
+        plain.setEnabled(bar->isEnabled());
+        plain.setPalette(bar->palette());
+        return bar->grab().toImage() == plain.grab().toImage();
+    };
+    EXPECT_TRUE(same());
+    bar->setValue(3);
+    EXPECT_TRUE(same());
+    view.resize(278, 320);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(same());
+    view.setEnabled(false);
+    EXPECT_TRUE(same());
+    view.setEnabled(true);
+    QPalette red = bar->palette();
+    red.setColor(QPalette::Button, Qt::red);
+    bar->setPalette(red);
+    EXPECT_TRUE(same());
+}
+
 // The view paints the lines itself; what the user selects still shows highlighted.
 TEST_F(ChatViewTest, ASelectionIsPaintedHighlighted) {
     view.resize(278, 200);

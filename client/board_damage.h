@@ -1,0 +1,41 @@
+// What the board last drew from the table model, piece by piece, so that a change
+// repaints only the pieces it touched: the card that left, the pile it joined, a seat's
+// fan, the countdown bar. Rectangles are in the board's design units.
+#pragma once
+
+#include <QRect>
+#include <array>
+#include <vector>
+
+#include "client/model/hand_model.h"
+#include "wire/limits.h"
+
+namespace tess {
+
+class TableModel;
+
+class BoardDamage {
+public:
+    // The pieces as the model shows them now.
+    static BoardDamage of(const TableModel& model);
+    // Where the board looks different from `before`: every piece that changed, at its
+    // old place and at its new one.
+    std::vector<QRect> changedSince(const BoardDamage& before) const;
+
+private:
+    struct Seat {
+        int fanBacks = 0;
+        bool turn = false, eyes = false, notPlaying = false, winner = false;
+        bool operator==(const Seat&) const = default;
+    };
+    std::array<int, wire::spotCount> tabFirst_{}, tabTop_{};
+    std::array<int, wire::foundationCount> foundations_{};
+    bool pileShown_ = false;
+    QRect highlight_;  // empty while no selection frame shows
+    std::vector<HandCard> hand_;
+    std::array<Seat, wire::seatCount> seats_{};
+    int barWidth_ = -1;
+    bool barLate_ = false;
+};
+
+}  // namespace tess

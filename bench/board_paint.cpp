@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "bench/solo_table.h"
-#include "client/board_view.h"
 #include "client/model/table_layout.h"
-#include "client/tchat.h"
+#include "client/table/board_view.h"
+#include "client/table/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 

@@ -18,7 +18,7 @@
 
 #include "bench/solo_table.h"
 #include "client/model/table_layout.h"
-#include "client/tchat.h"
+#include "client/table/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 

@@ -11,7 +11,7 @@
 #include <functional>
 
 #include "client/model/table_layout.h"
-#include "client/tchat.h"
+#include "client/table/tchat.h"
 #include "engine/random.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"

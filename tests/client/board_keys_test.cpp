@@ -10,8 +10,8 @@
 #include <QTest>
 #include <memory>
 
-#include "client/board_view.h"
-#include "client/tchat.h"
+#include "client/table/board_view.h"
+#include "client/table/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "social/chat_panel.h"

@@ -10,9 +10,9 @@
 #include <QWindow>
 #include <cstdlib>
 
-#include "client/board_view.h"
 #include "client/model/table_layout.h"
-#include "client/tchat.h"
+#include "client/table/board_view.h"
+#include "client/table/tchat.h"
 #include "tests/client/hosting_window.h"
 
 namespace tess::testing {

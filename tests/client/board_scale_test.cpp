@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "client/board_view.h"
 #include "client/model/table_layout.h"
-#include "client/tchat.h"
+#include "client/table/board_view.h"
+#include "client/table/tchat.h"
 #include "social/chat_panel.h"
 #include "social/chat_view.h"
 #include "social/phrase_bar.h"

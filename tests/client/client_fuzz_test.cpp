@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <random>
 
-#include "client/tchat.h"
+#include "client/table/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "social/chat_panel.h"

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <set>
 
-#include "client/client_link.h"
+#include "client/table/client_link.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "tests/support/fake_host.h"

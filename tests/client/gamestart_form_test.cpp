@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "client/gamestart_form.h"
+#include "client/windows/gamestart_form.h"
 #include "records/settings_file.h"
 #include "widgets/up_down.h"
 

@@ -21,10 +21,10 @@
 #include <memory>
 #include <set>
 
-#include "client/board_view.h"
-#include "client/program.h"
-#include "client/tallylist_form.h"
-#include "client/tchat.h"
+#include "client/start/program.h"
+#include "client/table/board_view.h"
+#include "client/table/tchat.h"
+#include "client/windows/tallylist_form.h"
 #include "shell/about_form.h"
 #include "shell/help_form.h"
 #include "social/chat_panel.h"
@@ -44,7 +44,7 @@ const std::set<QString> sameInBoth = {
     "status",    "system",   "oh",      "english",  "deutsch",  "www",      "com",     "an",
     "in",        "so",       "was",     "hand",     "rest",     "plus",     "normal",  "port",
     "internet",  "computer", "desktop", "router",   "tcp",      "patience", "note",    "me",
-    "windows",   "division", "ann",     "ipv",      "link",     "server",   "xmpp",     "name"};
+    "windows",   "division", "ann",     "ipv",      "link",     "server",   "xmpp",    "name"};
 
 class Words {
 public:

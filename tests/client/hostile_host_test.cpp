@@ -3,7 +3,7 @@
 
 #include <QTemporaryDir>
 
-#include "client/tchat.h"
+#include "client/table/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "social/chat_panel.h"

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "client/tchat.h"
+#include "client/table/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "social/chat_panel.h"

@@ -7,8 +7,8 @@
 
 #include <sys/stat.h>
 
-#include "client/invitation.h"
-#include "client/join_memory.h"
+#include "client/joining/invitation.h"
+#include "client/joining/join_memory.h"
 
 namespace tess::testing {
 namespace {

@@ -12,8 +12,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "client/host_form.h"
-#include "client/join_form.h"
+#include "client/joining/host_form.h"
+#include "client/joining/join_form.h"
 #include "tests/support/test_client.h"
 
 namespace tess::testing {

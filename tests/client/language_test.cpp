@@ -12,12 +12,12 @@
 #include <QTranslator>
 #include <memory>
 
-#include "client/board_view.h"
-#include "client/gamestart_form.h"
-#include "client/main_menu.h"
-#include "client/model_texts.h"
-#include "client/program.h"
-#include "client/tchat.h"
+#include "client/start/program.h"
+#include "client/table/board_view.h"
+#include "client/table/main_menu.h"
+#include "client/table/model_texts.h"
+#include "client/table/tchat.h"
+#include "client/windows/gamestart_form.h"
 #include "records/settings_file.h"
 #include "social/chat_panel.h"
 #include "social/chat_view.h"

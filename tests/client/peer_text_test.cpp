@@ -9,9 +9,9 @@
 #include <QTest>
 #include <functional>
 
-#include "client/board_view.h"
-#include "client/tallylist_form.h"
-#include "client/tchat.h"
+#include "client/table/board_view.h"
+#include "client/table/tchat.h"
+#include "client/windows/tallylist_form.h"
 #include "social/message_box.h"
 #include "social/spylist_form.h"
 #include "tests/client/hosting_window.h"

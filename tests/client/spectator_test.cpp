@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "client/main_menu.h"
-#include "client/tchat.h"
+#include "client/table/main_menu.h"
+#include "client/table/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "social/chat_panel.h"

@@ -2,8 +2,8 @@
 // request lines and the host's answers come back into the model.
 #include <gtest/gtest.h>
 
-#include "client/client_link.h"
-#include "client/table_routes.h"
+#include "client/table/client_link.h"
+#include "client/table/table_routes.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "tests/support/stacked_random.h"

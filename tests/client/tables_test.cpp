@@ -20,14 +20,14 @@
 #include <functional>
 #include <memory>
 
-#include "client/board_view.h"
-#include "client/connecting_box.h"
-#include "client/host_form.h"
-#include "client/invitation.h"
-#include "client/join_form.h"
-#include "client/main_menu.h"
-#include "client/program.h"
-#include "client/tchat.h"
+#include "client/joining/connecting_box.h"
+#include "client/joining/host_form.h"
+#include "client/joining/invitation.h"
+#include "client/joining/join_form.h"
+#include "client/start/program.h"
+#include "client/table/board_view.h"
+#include "client/table/main_menu.h"
+#include "client/table/tchat.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "social/chat_panel.h"

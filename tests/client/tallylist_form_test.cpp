@@ -1,4 +1,4 @@
-#include "client/tallylist_form.h"
+#include "client/windows/tallylist_form.h"
 
 #include <gtest/gtest.h>
 

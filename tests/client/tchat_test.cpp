@@ -15,11 +15,11 @@
 
 #include <QListWidget>
 #include <QMenuBar>
-#include "client/board_view.h"
-#include "client/main_menu.h"
-#include "client/program.h"
-#include "client/tallylist_form.h"
-#include "client/tchat.h"
+#include "client/start/program.h"
+#include "client/table/board_view.h"
+#include "client/table/main_menu.h"
+#include "client/table/tchat.h"
+#include "client/windows/tallylist_form.h"
 #include "engine/virtual_clock.h"
 #include "net/server.h"
 #include "shell/about_form.h"

@@ -13,8 +13,8 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "client/online_form.h"
-#include "client/online_listing.h"
+#include "client/joining/online_form.h"
+#include "client/joining/online_listing.h"
 #include "lab_account.h"
 #include "online/online_lobby.h"
 

@@ -9,11 +9,11 @@
 #include <QTranslator>
 #include <cstdio>
 
-#include "client/board_view.h"
-#include "client/gamestart_form.h"
-#include "client/program.h"
-#include "client/tallylist_form.h"
-#include "client/tchat.h"
+#include "client/start/program.h"
+#include "client/table/board_view.h"
+#include "client/table/tchat.h"
+#include "client/windows/gamestart_form.h"
+#include "client/windows/tallylist_form.h"
 #include "shell/about_form.h"
 #include "shell/download_form.h"
 #include "shell/help_form.h"

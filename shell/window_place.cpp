@@ -39,6 +39,13 @@ void centreWindow(QWidget* window, const QWidget* over) {
     } else {
         return;
     }
+    // A window larger than the one it is centred over stays on that screen.
+    const QScreen* screen = over ? over->window()->screen() : window->screen();
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        frame =
+            fitInto(area, frame.left(), frame.top(), frame.width(), frame.height(), frame.size());
+    }
     window->move(frame.topLeft());
 }
 

@@ -1,6 +1,6 @@
 #include "shell/shell_pictures.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -33,6 +33,14 @@ void drawCard(QPainter& p, const QRectF& r, bool faceUp, const QString& face = {
         p.drawText(r, Qt::AlignCenter, face);
     }
     p.restore();
+}
+
+// A picture of `design` size drawn `scale` times as large, sharp on the screen's pixels.
+QPixmap scaledCanvas(QSize design, qreal scale) {
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pix((QSizeF(design) * scale * ratio).toSize());
+    pix.setDevicePixelRatio(ratio);
+    return pix;
 }
 
 void drawSlot(QPainter& p, const QRectF& r) {
@@ -92,14 +100,16 @@ QPixmap lobbyPicture() {
 
 QRect lobbyPictureCaptionArea() { return QRect(72, 82, 292, 60); }
 
-QPixmap tableLayoutPicture() {
-    QPixmap pix(158, 209);
+QPixmap tableLayoutPicture(qreal scale) {
+    const QRect design(0, 0, 158, 209);
+    QPixmap pix = scaledCanvas(design.size(), scale);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(pix.rect(), feltDark);
+    p.scale(scale, scale);
+    p.fillRect(design, feltDark);
     p.setPen(QPen(QColor(0xc8, 0xb4, 0x6e), 2));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(pix.rect().adjusted(1, 1, -2, -2));
+    p.drawRect(design.adjusted(1, 1, -2, -2));
 
     const QSizeF card(26, 36);
     // Foundations in the four corners, each started with a king.
@@ -171,11 +181,12 @@ QPixmap makerLogo(QSize size) {
     return pix;
 }
 
-QPixmap doneButtonPicture() {
-    QPixmap pix(65, 29);
+QPixmap doneButtonPicture(qreal scale) {
+    QPixmap pix = scaledCanvas(QSize(65, 29), scale);
     pix.fill(Qt::transparent);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     QLinearGradient g(0, 0, 0, 29);
     g.setColorAt(0, QColor(0xf6, 0xd3, 0x65));
     g.setColorAt(1, QColor(0xc0, 0x88, 0x18));

@@ -13,9 +13,9 @@ namespace tess {
 QPixmap lobbyPicture();
 QRect lobbyPictureCaptionArea();
 
-// 158 x 209: foundations in the corners, four tab spots and the draw pile; the captions
-// go at the three returned places.
-QPixmap tableLayoutPicture();
+// 158 x 209 times `scale`: foundations in the corners, four tab spots and the draw pile;
+// the captions go at the three returned places (at scale 1).
+QPixmap tableLayoutPicture(qreal scale = 1);
 QRect tableLayoutFoundationsCaption();
 QRect tableLayoutTabSpotsCaption();
 QRect tableLayoutDrawPileCaption();
@@ -23,8 +23,8 @@ QRect tableLayoutDrawPileCaption();
 // The maker's logo at any size (264 x 75 in the about window, 243 x 24 on the table).
 QPixmap makerLogo(QSize size);
 
-// A 65 x 29 picture button face with the word DONE.
-QPixmap doneButtonPicture();
+// A 65 x 29 picture button face with the word DONE, times `scale`.
+QPixmap doneButtonPicture(qreal scale = 1);
 
 // The felt the game's windows are painted with; a tile that repeats.
 QPixmap feltTile();

@@ -1360,6 +1360,16 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>says:</source>
         <translation>sagt:</translation>
     </message>
+    <message>
+        <source>chats:</source>
+        <comment>after the user&apos;s own name, You</comment>
+        <translation>schreibst:</translation>
+    </message>
+    <message>
+        <source>says:</source>
+        <comment>after the user&apos;s own name, You</comment>
+        <translation>sagst:</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tabout</name>
@@ -1800,6 +1810,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
 </context>
 <context>
     <name>tess::Tjoin</name>
+    <message>
+        <source>%1 (your table)</source>
+        <translation>%1 (dein Tisch)</translation>
+    </message>
     <message>
         <source>Find Players &amp;Online…</source>
         <translation>Spieler &amp;online finden…</translation>

@@ -159,29 +159,48 @@ QString Tjoin::address() const { return address_->currentText(); }
 
 QString Tjoin::playerName() const { return cleanPlayerName(name_->text()).trimmed(); }
 
+void Tjoin::setOwnTable(std::function<QString()> announcedName) {
+    ownTable_ = std::move(announcedName);
+}
+
 void Tjoin::showTables(const QList<FoundTable>& tables) {
     const QString chosen = tables_->currentItem()
                                ? tables_->currentItem()->data(4, Qt::UserRole).toString()
                                : QString();
     tables_->setEnabled(true);
     tables_->clear();
-    // Tables at addresses joined before come first, ahead of any flood of strangers.
+    ownAddress_.clear();
+    // The announcement's name is unique on the network; a host's name is not.
+    const QString own = ownTable_ ? ownTable_() : QString();
+    const auto isOwn = [&own](const FoundTable& t) { return !own.isEmpty() && t.service == own; };
+    // The user's own table first, then tables at addresses joined before, ahead of any
+    // flood of strangers.
     QList<FoundTable> ordered = tables;
     const QStringList joinedBefore = memory_.recentAddresses();
     std::stable_partition(ordered.begin(), ordered.end(), [&](const FoundTable& t) {
         return joinedBefore.contains(tableAddress(t.address).value_or(t.address));
     });
+    std::stable_partition(ordered.begin(), ordered.end(), isOwn);
     for (const FoundTable& table : ordered) {
         // A table at another port than the table's own is joined there, and says so.
         const QString address =
             addressWithPort(tableAddress(table.address).value_or(table.address), table.port);
+        const bool mine = isOwn(table);
+        const QString host = mine ? tr("%1 (your table)").arg(table.hostName) : table.hostName;
         auto* item = new QTreeWidgetItem(
-            tables_, {table.hostName, tr("%1 of %2").arg(table.seated).arg(table.tableSize),
+            tables_, {host, tr("%1 of %2").arg(table.seated).arg(table.tableSize),
                       QString::number(table.spectators),
                       table.playing ? tr("playing") : tr("waiting"), address});
         item->setData(4, Qt::UserRole, address);
-        item->setToolTip(0, table.hostName);
+        item->setToolTip(0, host);
         item->setToolTip(4, address);
+        if (mine) {
+            ownAddress_ = address;
+            QFont bold = item->font(0);
+            bold.setBold(true);
+            for (int column = 0; column < tables_->columnCount(); ++column)
+                item->setFont(column, bold);
+        }
         if (address == chosen) {
             const QSignalBlocker quiet(tables_);
             tables_->setCurrentItem(item);
@@ -198,12 +217,13 @@ void Tjoin::showTables(const QList<FoundTable>& tables) {
 
 void Tjoin::showUnavailable(const QString& reason) {
     tables_->clear();
+    ownAddress_.clear();
     tables_->setEnabled(false);
     tableNote_->setText(tr("%1 You can still join a table by its address.").arg(reason));
     tableNote_->show();
 }
 
-void Tjoin::browserChanged() {
+void Tjoin::refreshTables() {
     if (!browser_) return;
     if (browser_->available())
         showTables(browser_->tables());
@@ -218,8 +238,8 @@ void Tjoin::showEvent(QShowEvent* event) {
     }
     if (!browser_) {
         browser_ = new TableBrowser(this);
-        connect(browser_, &TableBrowser::changed, this, &Tjoin::browserChanged);
-        browserChanged();
+        connect(browser_, &TableBrowser::changed, this, &Tjoin::refreshTables);
+        refreshTables();
     }
     QDialog::showEvent(event);
     // The address is what is missing most often; a name comes from the last time.
@@ -279,8 +299,13 @@ void Tjoin::joinClick() {
         address = addressWithPort(*check.address, check.port);
     }
     problem_->hide();
-    memory_.rememberName(name);
     hide();
+    // Joining the table the user hosts would end it for everybody: the user is there.
+    if (!ownAddress_.isEmpty() && *address == ownAddress_) {
+        emit ownTableChosen();
+        return;
+    }
+    memory_.rememberName(name);
     emit joinRequested(name, *address);
 }
 

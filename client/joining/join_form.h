@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <functional>
 
 #include "client/joining/join_memory.h"
 #include "reach/table_browser.h"
@@ -37,6 +38,11 @@ public:
     // The tables found on this network, or why they cannot be listed.
     void showTables(const QList<FoundTable>& tables);
     void showUnavailable(const QString& reason);
+    // The name under which the user's own hosted table is announced ("" while none is):
+    // that table is marked in the list, and choosing it goes back to it.
+    void setOwnTable(std::function<QString()> announcedName);
+    // Lists the tables found again, as the network last told of them.
+    void refreshTables();
 
     QLineEdit* nameField() const { return name_; }
     QComboBox* addressField() const { return address_; }
@@ -49,6 +55,8 @@ signals:
     // Name and address are checked and remembered; the window has closed.
     void joinRequested(const QString& name, const QString& address);
     void onlineRequested();
+    // The user chose the table this program hosts, where the user already is.
+    void ownTableChosen();
 
 public slots:
     void joinClick();
@@ -61,9 +69,10 @@ protected:
 
 private:
     void buildTableList();
-    void browserChanged();
     void say(const QString& text);
 
+    std::function<QString()> ownTable_;
+    QString ownAddress_;  // where the list shows the user's own table
     JoinMemory memory_;
     TableBrowser* browser_ = nullptr;  // only while the window shows
     bool placed_ = false;

@@ -10,6 +10,7 @@
 #include "client/windows/gamestart_form.h"
 #include "client/windows/tallylist_form.h"
 #include "online/online_lobby.h"
+#include "reach/table_announcer.h"
 #include "reach/table_reach.h"
 #include "records/tally_file.h"
 #include "shell/about_form.h"
@@ -53,6 +54,10 @@ Program::Program(TchatOptions options)
     windows.server = server_.get();
     windows.spylist = spylist_;
     windows.tally = tally_;
+    windows.ownTable = [this] {
+        const TableAnnouncer* announcer = reach_ ? reach_->announcer() : nullptr;
+        return announcer && announcer->established() ? announcer->serviceName() : QString();
+    };
     chat_->attachWindows(windows);
 
     QObject::connect(chat_.get(), &Tchat::hostingForOthers, chat_.get(),
@@ -110,6 +115,8 @@ void Program::openReach(quint16 port) {
         port, [server = server_.get()] { return figuresOf(*server); }, options);
     QObject::connect(reach_.get(), &TableReach::notice, chat_.get(),
                      [chat = chat_.get()](const QString& line) { chat->notice(line); });
+    QObject::connect(reach_->announcer(), &TableAnnouncer::establishedChanged, chat_.get(),
+                     &Tchat::ownTableChanged);
     QObject::connect(reach_.get(), &TableReach::externalAddressKnown, chat_.get(),
                      &Tchat::externalAddressKnown);
     QObject::connect(reach_.get(), &TableReach::externalAddressKnown, chat_.get(),

@@ -87,9 +87,15 @@ std::vector<Pattern> compiled() {
 }  // namespace
 
 std::string shownChatLine(std::string_view data, std::string_view senderName,
-                          std::string_view shownName) {
+                          std::string_view shownName, bool user) {
     static const char* const verbs[] = {QT_TRANSLATE_NOOP("tess::TableText", "chats:"),
                                         QT_TRANSLATE_NOOP("tess::TableText", "says:")};
+    // The same verbs after the user's own name, for languages that tell "you say" from
+    // "she says".
+    static const char* const userVerbs[][2] = {
+        QT_TRANSLATE_NOOP3("tess::TableText", "chats:", "after the user's own name, You"),
+        QT_TRANSLATE_NOOP3("tess::TableText", "says:", "after the user's own name, You")};
+    const char* const userForm = userVerbs[0][1];
     const std::size_t plus = data.find('+');
     if (plus == std::string_view::npos || senderName.empty()) return std::string(data);
     const std::string_view line = data.substr(plus + 1);
@@ -98,7 +104,8 @@ std::string shownChatLine(std::string_view data, std::string_view senderName,
     for (const char* verb : verbs) {
         const std::string english = std::string(" ") + verb + " ";
         if (after.substr(0, english.size()) != english) continue;
-        const std::string shown = QCoreApplication::translate(context, verb).toStdString();
+        const std::string shown =
+            QCoreApplication::translate(context, verb, user ? userForm : nullptr).toStdString();
         return std::string(data.substr(0, plus + 1)) + std::string(shownName) + " " + shown + " " +
                std::string(after.substr(english.size()));
     }

@@ -14,7 +14,8 @@ QString shownModelText(std::string_view english);
 // A relayed chat or phrase line ("3+Bob chats: hi|clBlue", "3+Bob says: Hi!|clBlue") with
 // the host's English verb in the user's language, where it follows the sender's name as
 // this window knows it, and the name written as `shownName`; any other line as it came.
+// `user`: the name is the user's own, addressed as you ("Du sagst:").
 std::string shownChatLine(std::string_view data, std::string_view senderName,
-                          std::string_view shownName);
+                          std::string_view shownName, bool user = false);
 
 }  // namespace tess

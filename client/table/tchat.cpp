@@ -181,7 +181,7 @@ void Tchat::chatrecieved(std::string_view rest) {
             if (entry.startsWith(QString::number(slot) + QStringLiteral(": ")))
                 name = entry.mid(entry.indexOf(QLatin1Char(' ')) + 1).toStdString();
     const bool solo = params_.mode == StartParams::Mode::solo && name == "You";
-    chat_->chatrecieved(shownChatLine(rest, name, solo ? tr("You").toStdString() : name));
+    chat_->chatrecieved(shownChatLine(rest, name, solo ? tr("You").toStdString() : name, solo));
 }
 
 void Tchat::playasound(std::string_view rest) { phrases_->playasound(rest); }
@@ -222,6 +222,7 @@ void Tchat::placeColumn() {
     const QRect column = board_->scaled(design);
     chat_->setScale(board_->scale());
     chat_->setGeometry(QRect(column.topLeft(), column.size() + board_->spare()));
+    panel_help_->setScale(board_->scale());
     panel_help_->move(board_->scaled(QuickInstructionsPanel::boardPosition));
 }
 
@@ -347,7 +348,7 @@ void Tchat::joinpress() {
             if (link_.ending() != ClientLink::Ending::open) return;
             qCInfo(lcWindow) << "No host" << info.hostName() << "-" << info.errorString();
             endConnecting();
-            joinFailed(tr("No computer named %1 was found.").arg(params_.host));
+            joinFailed(joinFailureText(ClientLink::Ending::notFound));
         });
 }
 

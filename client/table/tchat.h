@@ -71,6 +71,8 @@ public:
         TServer* server = nullptr;
         Tspylist* spylist = nullptr;
         Ttallylist* tally = nullptr;
+        // The name the table this program hosts is announced under on this network.
+        std::function<QString()> ownTable;
     };
     void attachWindows(const Windows& windows);
     QString settingsPath() const { return file_.path(); }
@@ -101,6 +103,8 @@ public:
     // Tables with others. The join window, filled in with `address` when one is given.
     void openJoinWindow(const QString& address = {});
     void openHostWindow();
+    // The announcement of the table this program hosts came or went.
+    void ownTableChanged();
     Tjoin* joinWindow() const { return join_; }
     Thost* hostWindow() const { return host_; }
     // The address players on the internet reach this table at, once the router has told

@@ -48,12 +48,22 @@ void Tchat::openJoinWindow(const QString& address) {
             requestStart({name, at, QStringLiteral("false")});
         });
         connect(join_, &Tjoin::onlineRequested, this, &Tchat::onlineWindowRequested);
+        // The user's own table: the user is already there.
+        connect(join_, &Tjoin::ownTableChosen, this, [this] {
+            raise();
+            activateWindow();
+        });
+        join_->setOwnTable(windows_.ownTable);
         connect(join_, &QDialog::rejected, this, &Tchat::joinWindowClosed);
     }
     if (!address.isEmpty()) join_->setAddress(address);
     join_->show();
     join_->raise();
     join_->activateWindow();
+}
+
+void Tchat::ownTableChanged() {
+    if (join_) join_->refreshTables();
 }
 
 void Tchat::openHostWindow() {

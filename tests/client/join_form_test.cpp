@@ -153,6 +153,69 @@ TEST_F(JoinFormTest, TablesOnTheNetworkAreListedAndEnterJoinsTheChosenOne) {
     EXPECT_EQ(join.tableNote()->text(), "No tables found on this network yet.");
 }
 
+// The table this program hosts is marked by its announcement's name, which is unique on
+// the network (its host's name is not); choosing it goes back to it instead of joining,
+// which would end it for everybody at it.
+TEST_F(JoinFormTest, TheUsersOwnTableIsMarkedAndChoosingItGoesBackToIt) {
+    Tjoin join(path());
+    QSignalSpy joined(&join, &Tjoin::joinRequested);
+    QSignalSpy back(&join, &Tjoin::ownTableChosen);
+    QString announced;
+    join.setOwnTable([&announced] { return announced; });
+    join.show();
+    const FoundTable stranger{"Ann's table", "Ann", 1, 4, 0, false, "192.168.1.20", 7772};
+    const FoundTable mine{"Ann's table #2", "Ann", 2, 4, 1, false, "192.168.1.5", 7772};
+    const FoundTable known{"Old", "Olga", 1, 4, 0, false, "10.0.0.7", 7772};
+    const auto rows = [&join] {
+        QStringList texts;
+        for (int i = 0; i < join.tableList()->topLevelItemCount(); ++i)
+            texts << join.tableList()->topLevelItem(i)->text(0);
+        return texts;
+    };
+
+    // Not announced (yet, or no longer): nothing is marked, though the names match.
+    join.showTables({stranger, known, mine});
+    EXPECT_EQ(rows(), (QStringList{"Olga", "Ann", "Ann"}));
+
+    announced = mine.service;
+    join.showTables({stranger, known, mine});
+    EXPECT_EQ(rows(), (QStringList{"Ann (your table)", "Olga", "Ann"}));
+    const QTreeWidgetItem* own = join.tableList()->topLevelItem(0);
+    EXPECT_TRUE(own->font(0).bold());
+    EXPECT_EQ(own->toolTip(0), "Ann (your table)");
+    EXPECT_FALSE(join.tableList()->topLevelItem(2)->font(0).bold());
+
+    // Chosen in the list, or its address typed: back to the table, nothing joined.
+    join.tableList()->setFocus();
+    join.tableList()->setCurrentItem(join.tableList()->topLevelItem(0));
+    QTest::keyClick(join.tableList(), Qt::Key_Return);
+    ASSERT_EQ(back.count(), 1);
+    EXPECT_FALSE(join.isVisible());
+    join.show();  // browsing again: the list as the network tells it
+    join.showTables({stranger, known, mine});
+    join.setAddress("192.168.1.5");
+    QTest::mouseClick(join.joinButton(), Qt::LeftButton);
+    EXPECT_EQ(back.count(), 2);
+    EXPECT_EQ(joined.count(), 0);
+
+    // The stranger of the same name is joined as any table is.
+    join.show();
+    join.showTables({stranger, known, mine});
+    join.tableList()->setFocus();
+    join.tableList()->setCurrentItem(join.tableList()->topLevelItem(2));
+    QTest::keyClick(join.tableList(), Qt::Key_Return);
+    ASSERT_EQ(joined.count(), 1);
+    EXPECT_EQ(joined[0][1], "192.168.1.20");
+
+    // Once the table has gone from the list, its address is an address like any other.
+    join.show();
+    join.showTables({stranger});
+    join.setAddress("192.168.1.5");
+    QTest::mouseClick(join.joinButton(), Qt::LeftButton);
+    EXPECT_EQ(joined.count(), 2);
+    EXPECT_EQ(back.count(), 2);
+}
+
 // Every control can be reached with Tab and has a name a screen reader can say; Esc
 // closes either window.
 TEST_F(JoinFormTest, KeysReachEveryControlAndEscCloses) {

@@ -162,13 +162,13 @@ TEST_F(LanguageTest, WhatTravelsToOtherPlayersStaysAsItIsInGerman) {
     QTest::keyClick(chat->chat()->input(), Qt::Key_Return);
     EXPECT_FALSE(ann.waitForPrefix("CMD_chat+1+You chats: hello|clBlack").empty());
 
-    ASSERT_TRUE(chatShows("Du schreibt:  hello")) << chatText().toStdString();
+    ASSERT_TRUE(chatShows("Du schreibst:  hello")) << chatText().toStdString();
 
     // A phrase button sends its default phrase, which is German here.
     chat->phraseBar()->button(1)->click();
     const std::string phrase = ann.waitForPrefix("CMD_action+1+");
     EXPECT_NE(phrase.find("says: Weiter so!|"), std::string::npos) << phrase;
-    ASSERT_TRUE(chatShows("Du sagt:  Weiter so!")) << chatText().toStdString();
+    ASSERT_TRUE(chatShows("Du sagst:  Weiter so!")) << chatText().toStdString();
 }
 
 TEST_F(LanguageTest, TheLanguageChoiceIsKeptForTheNextStartBesideTheOtherKeys) {

@@ -20,6 +20,8 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "client/start/program.h"
 #include "client/table/board_view.h"
@@ -57,6 +59,7 @@ public:
             plain = doc.toPlainText();
         }
         plain.remove(QLatin1Char('&'));  // mnemonics
+        if (!plain.isEmpty()) texts.emplace_back(plain, where);
         static const QRegularExpression split(QStringLiteral("[^\\p{L}]+"));
         for (const QString& word : plain.split(split, Qt::SkipEmptyParts))
             if (word.size() >= 2) seen.emplace(word.toLower(), where + ": " + text.left(60));
@@ -102,6 +105,8 @@ public:
     }
 
     std::multimap<QString, QString> seen;
+    std::vector<std::pair<QString, QString>> texts;  // every text whole, and where
+    QString chat;                                    // the chat as it reads at the end
 };
 
 class GermanWalkTest : public ::testing::Test {
@@ -143,6 +148,7 @@ protected:
             }
         }
         Words words;
+        words.chat = chat.chat()->view()->toPlainText();
         std::set<QWidget*> done;
         QList<QWidget*> all = QApplication::topLevelWidgets();
         for (QWidget* top : QApplication::topLevelWidgets())
@@ -166,6 +172,43 @@ TEST_F(GermanWalkTest, NoEnglishWordIsLeftInAnyWindow) {
         if (english.seen.count(word) && !sameInBoth.count(word)) left << word + "  (" + where + ")";
     left.removeDuplicates();
     EXPECT_TRUE(left.isEmpty()) << left.join("\n").toStdString();
+}
+
+// The program writes British English. Texts the game has always shown are kept as they
+// stand, whatever their spelling.
+TEST_F(GermanWalkTest, TheProgramsEnglishIsBritish) {
+    static const QRegularExpression american(
+        QStringLiteral("\\b(colors?|colored|coloring|centers?|centered|favorites?|favor|"
+                       "behaviors?|honor|gray|canceled|canceling|neighbors?|labeled|traveled|"
+                       "catalog|\\w+(iz|yz)(e|es|ed|ing|ation)s?)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    // English words of that shape, and the game's own texts.
+    static const QRegularExpression kept(
+        QStringLiteral("\\b(size[sd]?|prize|seize)\\b|Text Color|opposite color of the top card"),
+        QRegularExpression::CaseInsensitiveOption);
+    const Words english = walk();
+    ASSERT_GT(english.texts.size(), 300u);
+    QStringList found;
+    for (const auto& [text, where] : english.texts) {
+        QString checked = text;
+        checked.remove(kept);
+        if (const auto m = american.match(checked); m.hasMatch())
+            found << m.captured(0) + "  (" + where + ": " + text.left(80) + ")";
+    }
+    found.removeDuplicates();
+    EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
+}
+
+// The user's own lines address the user: "Du sagst", not "Du sagt".
+TEST_F(GermanWalkTest, TheUsersOwnChatLinesAreGrammaticalInGerman) {
+    loadLanguage(translator, QStringLiteral("de"), QLocale(QLocale::English));
+    QCoreApplication::installTranslator(&translator);
+    const QString chat = walk().chat;
+    EXPECT_TRUE(chat.contains(QStringLiteral("Du schreibst:  ok"))) << chat.toStdString();
+    EXPECT_TRUE(chat.contains(QStringLiteral("Du sagst:  ") + PhraseBar::defaultPhrase(1)))
+        << chat.toStdString();
+    EXPECT_FALSE(chat.contains(QStringLiteral("Du sagt"))) << chat.toStdString();
+    EXPECT_FALSE(chat.contains(QStringLiteral("Du schreibt"))) << chat.toStdString();
 }
 
 }  // namespace

@@ -60,6 +60,7 @@ void QuickInstructionsPanel::setVisible(bool visible) {
         build();
     }
     QFrame::setVisible(visible);
+    if (visible) fit();
 }
 
 void QuickInstructionsPanel::setScale(qreal scale) {
@@ -71,10 +72,13 @@ void QuickInstructionsPanel::setScale(qreal scale) {
         resize((QSizeF(designSize) * scale_).toSize());
 }
 
-void QuickInstructionsPanel::changeEvent(QEvent* event) {
-    QFrame::changeEvent(event);
-    if (built_ && (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange))
+// A text that asks for more room (another font, another style) gets it.
+bool QuickInstructionsPanel::event(QEvent* event) {
+    const bool done = QFrame::event(event);
+    if (event->type() == QEvent::LayoutRequest || event->type() == QEvent::FontChange ||
+        event->type() == QEvent::StyleChange)
         fit();
+    return done;
 }
 
 void QuickInstructionsPanel::rebuild() {
@@ -86,6 +90,7 @@ void QuickInstructionsPanel::rebuild() {
     if (isVisible())
         for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             child->show();
+    fit();
 }
 
 // At least the design size times the scale; wider where a word or the keys need it,
@@ -93,6 +98,8 @@ void QuickInstructionsPanel::rebuild() {
 // layout never has to squeeze a text into the pictures.
 void QuickInstructionsPanel::fit() {
     QLayout* column = layout();
+    // Only what shows is laid out.
+    if (!column || !isVisible()) return;
     column->activate();
     const QSize least = (QSizeF(designSize) * scale_).toSize();
     const int width = std::max(least.width(), column->totalMinimumSize().width());
@@ -176,7 +183,6 @@ void QuickInstructionsPanel::build() {
                             8 * k, false),
                       1);
     column->addLayout(bottom);
-    fit();
 }
 
 void QuickInstructionsPanel::showQuickInstructions() {

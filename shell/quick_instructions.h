@@ -28,7 +28,7 @@ public slots:
     void button_doneClick();
 
 protected:
-    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void build();

@@ -219,8 +219,43 @@ TEST(QuickInstructions, HiddenAtStartShownInFrontAndHiddenByDone) {
     EXPECT_FALSE(panel.isVisible());
 }
 
-// In either language and at every scale the board is drawn at, no text runs into a
-// picture or another text, and none is cut: each label has the room its text asks for.
+// No text of the panel runs into a picture or another text, and none is cut: each label
+// has the room its text asks for.
+void expectTextsClear(const QuickInstructionsPanel& panel, qreal scale, const std::string& where) {
+    EXPECT_GE(panel.width(), qRound(625 * scale)) << where;
+    EXPECT_GE(panel.height(), qRound(361 * scale)) << where;
+    auto* picture = panel.findChild<QLabel*>("image_layout");
+    auto* done = panel.findChild<QToolButton*>("button_done");
+    ASSERT_TRUE(picture && done) << where;
+    EXPECT_EQ(picture->size(), (QSizeF(158, 209) * scale).toSize()) << where;
+    EXPECT_EQ(done->size(), (QSizeF(65, 29) * scale).toSize()) << where;
+    const QRect pictures[] = {picture->geometry(), done->geometry()};
+    QList<QLabel*> texts;
+    for (QLabel* l : panel.findChildren<QLabel*>()) {
+        const std::string text = where + ": " + l->text().toStdString();
+        if (l == picture) continue;
+        EXPECT_TRUE(l->isVisible()) << text;
+        if (l->parentWidget() == picture) {  // a caption on the picture
+            EXPECT_TRUE(picture->rect().contains(l->geometry())) << text;
+            EXPECT_LE(l->sizeHint().width(), l->width()) << text;
+            EXPECT_LE(l->sizeHint().height(), l->height()) << text;
+            continue;
+        }
+        EXPECT_TRUE(panel.contentsRect().contains(l->geometry())) << text;
+        EXPECT_LE(l->heightForWidth(l->width()), l->height()) << text;
+        EXPECT_LE(l->minimumSizeHint().width(), l->width()) << text;
+        for (const QRect& p : pictures)
+            EXPECT_FALSE(l->geometry().intersects(p)) << text;
+        for (const QLabel* other : texts)
+            EXPECT_FALSE(l->geometry().intersects(other->geometry()))
+                << text << " / " << other->text().toStdString();
+        texts << l;
+    }
+    EXPECT_EQ(texts.size(), 8) << where;
+}
+
+// In either language, at every scale the board is drawn at, whether the panel first shows
+// at that scale or is showing when the board grows to it.
 TEST(QuickInstructions, TextsKeepClearOfThePicturesInEveryLanguageAndScale) {
     for (const char* language : {"en", "de"}) {
         QTranslator translator;
@@ -228,7 +263,13 @@ TEST(QuickInstructions, TextsKeepClearOfThePicturesInEveryLanguageAndScale) {
             ASSERT_EQ(loadLanguage(translator, "de", QLocale(QLocale::English)), "de");
             QCoreApplication::installTranslator(&translator);
         }
-        for (const qreal scale : {1.0, 1.5, 2.0}) {
+        QWidget growing;
+        growing.resize(1600, 1100);
+        QuickInstructionsPanel shown(&growing);
+        shown.showQuickInstructions();
+        growing.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&growing));
+        for (const qreal scale : {1.0, 1.5, 1.64, 2.0}) {
             const std::string where = std::string(language) + " at " + std::to_string(scale);
             QWidget board;
             board.resize((QSizeF(764, 526) * scale).toSize());
@@ -237,38 +278,13 @@ TEST(QuickInstructions, TextsKeepClearOfThePicturesInEveryLanguageAndScale) {
             panel.showQuickInstructions();
             board.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
-            EXPECT_GE(panel.width(), qRound(625 * scale)) << where;
-            EXPECT_GE(panel.height(), qRound(361 * scale)) << where;
-
-            auto* picture = panel.findChild<QLabel*>("image_layout");
-            auto* done = panel.findChild<QToolButton*>("button_done");
-            ASSERT_TRUE(picture && done);
-            EXPECT_EQ(picture->size(), (QSizeF(158, 209) * scale).toSize()) << where;
-            EXPECT_EQ(done->size(), (QSizeF(65, 29) * scale).toSize()) << where;
-            const QRect pictures[] = {picture->geometry(), done->geometry()};
-            QList<QLabel*> texts;
-            for (QLabel* l : panel.findChildren<QLabel*>()) {
-                const std::string text = where + ": " + l->text().toStdString();
-                if (l == picture) continue;
-                if (l->parentWidget() == picture) {  // a caption on the picture
-                    EXPECT_TRUE(picture->rect().contains(l->geometry())) << text;
-                    EXPECT_LE(l->sizeHint().width(), l->width()) << text;
-                    EXPECT_LE(l->sizeHint().height(), l->height()) << text;
-                    continue;
-                }
-                EXPECT_TRUE(panel.contentsRect().contains(l->geometry())) << text;
-                EXPECT_LE(l->heightForWidth(l->width()), l->height()) << text;
-                EXPECT_LE(l->minimumSizeHint().width(), l->width()) << text;
-                for (const QRect& p : pictures)
-                    EXPECT_FALSE(l->geometry().intersects(p)) << text;
-                for (const QLabel* other : texts)
-                    EXPECT_FALSE(l->geometry().intersects(other->geometry()))
-                        << text << " / " << other->text().toStdString();
-                texts << l;
-            }
-            EXPECT_EQ(texts.size(), 8) << where;
+            expectTextsClear(panel, scale, "first shown, " + where);
             if (scale == 1.0)
                 saveShot(panel, (std::string("quick_instructions_") + language + ".png").c_str());
+
+            shown.setScale(scale);
+            QCoreApplication::processEvents();
+            expectTextsClear(shown, scale, "showing, " + where);
         }
         QCoreApplication::removeTranslator(&translator);
     }
@@ -283,14 +299,11 @@ TEST(QuickInstructions, FollowsTheBoardsScaleWhileShowing) {
     board.show();
     const int headingAtOne = panel.findChild<QLabel*>()->fontInfo().pixelSize();
     panel.setScale(2);
-    EXPECT_GE(panel.width(), 1250);
-    auto* done = panel.findChild<QToolButton*>("button_done");
-    EXPECT_EQ(done->size(), QSize(130, 58));
-    EXPECT_TRUE(done->isVisible());
     EXPECT_EQ(panel.findChildren<QToolButton*>().size(), 1);
     QLabel* heading = panel.findChild<QLabel*>();
-    EXPECT_TRUE(heading->isVisible());
     EXPECT_NEAR(heading->fontInfo().pixelSize(), 2 * headingAtOne, 2);
+    auto* done = panel.findChild<QToolButton*>("button_done");
+    EXPECT_TRUE(done->isVisible());
     QTest::mouseClick(done, Qt::LeftButton);
     EXPECT_FALSE(panel.isVisible());
 }

@@ -20,18 +20,10 @@ struct TableAnnouncer::Announcing {
             case AVAHI_ENTRY_GROUP_ESTABLISHED:
                 a->setEstablished(true);
                 break;
-            case AVAHI_ENTRY_GROUP_COLLISION: {
-                // Another table took the name: take the next one ("… #2"), from the loop.
-                char* other = avahi_alternative_service_name(a->name_.toUtf8().constData());
-                a->name_ = QString::fromUtf8(other);
-                avahi_free(other);
-                QTimer::singleShot(0, a, [a] {
-                    if (a->group_)
-                        avahi_entry_group_reset(static_cast<AvahiEntryGroup*>(a->group_));
-                    a->add();
-                });
+            case AVAHI_ENTRY_GROUP_COLLISION:
+                // Another table on the network took the name: take the next one ("… #2").
+                a->takeNextName();
                 break;
-            }
             case AVAHI_ENTRY_GROUP_FAILURE:
                 qCInfo(lcMdns) << "The table's announcement failed";
                 a->setEstablished(false);
@@ -70,16 +62,35 @@ void TableAnnouncer::start() {
     check();
 }
 
+void TableAnnouncer::takeNextName() {
+    // Renamed from the loop, never inside the responder's own call.
+    char* other = avahi_alternative_service_name(name_.toUtf8().constData());
+    name_ = QString::fromUtf8(other);
+    avahi_free(other);
+    QTimer::singleShot(0, this, [this] {
+        if (group_) avahi_entry_group_reset(static_cast<AvahiEntryGroup*>(group_));
+        add();
+    });
+}
+
 void TableAnnouncer::add() {
     auto* group = static_cast<AvahiEntryGroup*>(group_);
     if (group == nullptr) return;
     AvahiStringList* txt = tableRecord(shown_);
-    const int error = avahi_entry_group_add_service_strlst(
+    int error = avahi_entry_group_add_service_strlst(
         group, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, static_cast<AvahiPublishFlags>(0),
         name_.toUtf8().constData(), tableServiceType, nullptr, nullptr, port_, txt);
     avahi_string_list_free(txt);
-    if (error < 0 || avahi_entry_group_commit(group) < 0)
-        qCInfo(lcMdns) << "No announcement:" << avahi_strerror(error);
+    // Another program on this computer (a second copy hosting under the same player
+    // name) holds the name already: the responder says so at once, not as a collision
+    // on the network, so the next name is taken here too, a bounded number of times.
+    if (error == AVAHI_ERR_COLLISION && localRenames_ < maxLocalRenames) {
+        ++localRenames_;
+        takeNextName();
+        return;
+    }
+    if (error >= 0) error = avahi_entry_group_commit(group);
+    if (error < 0) qCInfo(lcMdns) << "No announcement:" << avahi_strerror(error);
 }
 
 void TableAnnouncer::check() {

@@ -36,6 +36,7 @@ private:
     void start();
     void stop();
     void add();
+    void takeNextName();
     void check();
     void setEstablished(bool on);
 
@@ -45,6 +46,8 @@ private:
     void* group_ = nullptr;  // the library's entry group
     AnnouncedTable shown_;
     QString name_;
+    int localRenames_ = 0;
+    static constexpr int maxLocalRenames = 20;
     QTimer check_;
     bool established_ = false;
     bool added_ = false;

@@ -1,6 +1,7 @@
 // The hosting program's own table in its join window, against the real mDNS responder of
-// a network made for the test (network_lab.sh): another table under the same host's name
-// is announced too, so only the announcement's name tells the two apart.
+// a network made for the test (network_lab.sh): another program on this computer already
+// announces a table under the very name ours would take, so ours must take the next name,
+// and only the announcement's name tells the two apart.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include "client/table/tchat.h"
 #include "reach/table_announcer.h"
 #include "reach/table_reach.h"
+#include "reach/table_record.h"
 #include "tests/support/test_client.h"
 
 namespace tess::testing {
@@ -32,12 +34,20 @@ TEST(OwnTableLab, TheHostsOwnTableIsMarkedAndChoosingItKeepsTheTable) {
     ASSERT_FALSE(qEnvironmentVariableIsEmpty("TESS_LAB_DIR")) << "runs inside network_lab.sh";
     qunsetenv("TESSARINE_NO_REACH");  // this network is the test's own
 
-    // The other table, announced by another program.
+    // The other table, announced by another program, established before ours starts.
     QProcess stranger;
     stranger.start(QStringLiteral("avahi-publish"),
-                   {"-s", "Tessarine: Alice at the other computer", "_tessarine._tcp", "7773",
+                   {"-s", serviceNameFor(QStringLiteral("Alice")), "_tessarine._tcp", "7773",
                     "host=Alice", "seated=1", "size=4", "spectators=0", "state=waiting"});
     ASSERT_TRUE(stranger.waitForStarted());
+    QByteArray said;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            said += stranger.readAllStandardOutput() + stranger.readAllStandardError();
+            return said.contains("Established");
+        },
+        10000))
+        << said.toStdString();
 
     QTemporaryDir dir;
     TchatOptions options;
@@ -50,6 +60,8 @@ TEST(OwnTableLab, TheHostsOwnTableIsMarkedAndChoosingItKeepsTheTable) {
     ASSERT_TRUE(waitUntil([&] { return chat.link().connected(); }, 10000));
     ASSERT_TRUE(waitUntil(
         [&] { return program.reach() && program.reach()->announcer()->established(); }, 10000));
+    EXPECT_EQ(program.reach()->announcer()->serviceName(),
+              serviceNameFor(QStringLiteral("Alice")) + " #2");
 
     QSignalSpy starts(&chat, &Tchat::startRequested);
     chat.openJoinWindow();

@@ -206,7 +206,7 @@ TEST_F(Lab, AnotherComputersMappingIsNeverOverwritten) {
 
 TEST_F(Lab, NatPmpOpensThePortWhereNoUpnpRouterAnswers) {
     ASSERT_TRUE(lab({"router", "natpmp"}));
-    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}});
+    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}, {}, {}});
     QSignalSpy answered(mapper.get(), &PortMapper::answered);
     mapper->open(port);
     ASSERT_TRUE(answered.wait(15000));
@@ -230,7 +230,7 @@ TEST_F(Lab, NatPmpGivesBackAnotherPortWhenOursIsTaken) {
     ASSERT_TRUE(lab({"router", "natpmp", "keep"}));
     ASSERT_TRUE(routerRules().contains("192.168.77.3:7772")) << routerRules().toStdString();
 
-    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}});
+    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}, {}, {}});
     QSignalSpy answered(mapper.get(), &PortMapper::answered);
     mapper->open(port);
     ASSERT_TRUE(answered.wait(15000));

@@ -100,7 +100,6 @@ EON
   cat >"$TESS_LAB_DIR/miniupnpd.conf" <<EOC
 ext_ifname=wan0
 listening_ip=lan0
-ipv6_listening_ip=2001:db8:77::1
 port=5000
 enable_upnp=$upnp
 enable_natpmp=yes

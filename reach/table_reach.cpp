@@ -118,8 +118,10 @@ QStringList TableReach::linesFor(const PinholeResult& r, quint16 port) {
     const QString at = QStringLiteral("[%1]:%2").arg(r.address).arg(port);
     switch (r.outcome) {
         case Outcome::opened:
-            return {tr("Players with IPv6 can join this table at %1: your router's IPv6 "
-                       "firewall lets them in.")
+            // The chat reads up to the first colon as a line's opening: it comes before
+            // the address.
+            return {tr("Your router's IPv6 firewall lets players in: players with IPv6 can "
+                       "join this table at %1.")
                         .arg(at)};
         case Outcome::unfiltered:
             return {tr("Your router does not filter IPv6: players with IPv6 can join this "

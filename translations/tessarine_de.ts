@@ -1154,8 +1154,8 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Spieler im Internet können diesem Tisch unter %1 beitreten.</translation>
     </message>
     <message>
-        <source>Players with IPv6 can join this table at %1: your router&apos;s IPv6 firewall lets them in.</source>
-        <translation>Spieler mit IPv6 können diesem Tisch unter %1 beitreten: Die IPv6-Firewall deines Routers lässt sie herein.</translation>
+        <source>Your router&apos;s IPv6 firewall lets players in: players with IPv6 can join this table at %1.</source>
+        <translation>Die IPv6-Firewall deines Routers lässt Spieler herein: Spieler mit IPv6 können diesem Tisch unter %1 beitreten.</translation>
     </message>
     <message>
         <source>Your router does not filter IPv6: players with IPv6 can join this table at %1 unless this computer&apos;s own firewall keeps them out.</source>

@@ -161,9 +161,11 @@ TEST(Pinhole, TheHostHearsWhatTheFirewallDidAndHostingGoesOn) {
     const auto cgnat = [](RouterStandIn& r) { r.setExternalAddress("100.64.20.30"); };
     const Case cases[] = {
         {"opened behind a carrier NAT", cgnat,
-         "Players with IPv6 can join this table at [2001:db8:77::2]:7772", true, "2001:db8:77::2"},
+         "lets players in: players with IPv6 can join this table at [2001:db8:77::2]:7772", true,
+         "2001:db8:77::2"},
         {"opened beside a mapped IPv4 port", [](RouterStandIn&) {},
-         "Players with IPv6 can join this table at [2001:db8:77::2]:7772", true, "203.0.113.7"},
+         "lets players in: players with IPv6 can join this table at [2001:db8:77::2]:7772", true,
+         "203.0.113.7"},
         {"firewall off",
          [&](RouterStandIn& r) {
              cgnat(r);
@@ -193,7 +195,8 @@ TEST(Pinhole, TheHostHearsWhatTheFirewallDidAndHostingGoesOn) {
              cgnat(r);
              r.setError("GetFirewallStatus", 501);
          },
-         "Players with IPv6 can join this table at [2001:db8:77::2]:7772", true, "2001:db8:77::2"},
+         "lets players in: players with IPv6 can join this table at [2001:db8:77::2]:7772", true,
+         "2001:db8:77::2"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -214,6 +217,12 @@ TEST(Pinhole, TheHostHearsWhatTheFirewallDidAndHostingGoesOn) {
                                   router.externalAddress()))
             << told.toStdString();
         EXPECT_FALSE(told.contains(QRegularExpression("\\b[67]0\\d\\b"))) << told.toStdString();
+        // The chat sets a line's text up to its first colon apart: never inside an address.
+        for (const QString& line : notices) {
+            if (line.contains('[')) {
+                EXPECT_LT(line.indexOf(':'), line.indexOf('[')) << line.toStdString();
+            }
+        }
         EXPECT_EQ(router.requests("AddPinhole") > 0, c.asked);
         EXPECT_EQ(reach->externalAddress(), QString::fromLatin1(c.reachAt));
         reach.reset();

@@ -72,14 +72,16 @@ RouterWorker::RouterWorker(const PortMapper::Options& options)
 void RouterWorker::open(quint16 port) {
     last_ = session_.open(port, leaseSeconds_);
     emit answered(last_);
-    if (pinholes_) openPinhole(port);
-    if (!session_.holdsMapping() || last_.leaseSeconds <= 0) return;
-    if (!renewal_) {
-        renewal_ = new QTimer(this);
-        connect(renewal_, &QTimer::timeout, this, &RouterWorker::renew);
+    if (session_.holdsMapping() && last_.leaseSeconds > 0) {
+        if (!renewal_) {
+            renewal_ = new QTimer(this);
+            connect(renewal_, &QTimer::timeout, this, &RouterWorker::renew);
+        }
+        // Half the lease, counted from now rather than after the pinhole: one missed
+        // renewal still leaves time for the next.
+        renewal_->start(last_.leaseSeconds * 1000 / 2);
     }
-    // Half the lease: one missed renewal still leaves time for the next.
-    renewal_->start(last_.leaseSeconds * 1000 / 2);
+    if (pinholes_) openPinhole(port);
 }
 
 void RouterWorker::openPinhole(quint16 port) {

@@ -29,8 +29,10 @@ PortMapper::PortMapper(QObject* parent) : PortMapper(parent, Options()) {}
 PortMapper::PortMapper(QObject* parent, Options options)
     : QObject(parent), worker_(new RouterWorker(options)) {
     qRegisterMetaType<RouterResult>();
+    qRegisterMetaType<PinholeResult>();
     worker_->moveToThread(routerThread()->thread());
     connect(worker_, &RouterWorker::answered, this, &PortMapper::answered);
+    connect(worker_, &RouterWorker::pinholeAnswered, this, &PortMapper::pinholeAnswered);
 }
 
 PortMapper::~PortMapper() { close(); }
@@ -58,21 +60,45 @@ bool PortMapper::finishPending(int waitMs) {
 }
 
 RouterWorker::RouterWorker(const PortMapper::Options& options)
-    : leaseSeconds_(options.leaseSeconds) {
+    : pinholes_(options.routerUrl.isEmpty() || !options.pinholeRouterUrl.isEmpty()),
+      leaseSeconds_(options.leaseSeconds) {
     session_.setDiscoveryMs(options.discoveryMs);
     session_.setRouterUrl(options.routerUrl);
+    pinhole_.setDiscoveryMs(options.discoveryMs);
+    pinhole_.setRouterUrl(options.pinholeRouterUrl);
+    pinhole_.setHostAddress(options.pinholeAddress);
 }
 
 void RouterWorker::open(quint16 port) {
     last_ = session_.open(port, leaseSeconds_);
     emit answered(last_);
-    if (!session_.holdsMapping() || last_.leaseSeconds <= 0) return;
-    if (!renewal_) {
-        renewal_ = new QTimer(this);
-        connect(renewal_, &QTimer::timeout, this, &RouterWorker::renew);
+    if (session_.holdsMapping() && last_.leaseSeconds > 0) {
+        if (!renewal_) {
+            renewal_ = new QTimer(this);
+            connect(renewal_, &QTimer::timeout, this, &RouterWorker::renew);
+        }
+        // Half the lease, counted from now rather than after the pinhole: one missed
+        // renewal still leaves time for the next.
+        renewal_->start(last_.leaseSeconds * 1000 / 2);
     }
-    // Half the lease: one missed renewal still leaves time for the next.
-    renewal_->start(last_.leaseSeconds * 1000 / 2);
+    if (pinholes_) openPinhole(port);
+}
+
+void RouterWorker::openPinhole(quint16 port) {
+    lastPinhole_ = pinhole_.open(port, leaseSeconds_);
+    emit pinholeAnswered(lastPinhole_);
+    if (!pinhole_.holdsPinhole() || lastPinhole_.leaseSeconds <= 0) return;
+    pinholeRenewal_ = new QTimer(this);
+    connect(pinholeRenewal_, &QTimer::timeout, this, &RouterWorker::renewPinhole);
+    pinholeRenewal_->start(lastPinhole_.leaseSeconds * 1000 / 2);
+}
+
+void RouterWorker::renewPinhole() {
+    const PinholeResult r = pinhole_.renew(leaseSeconds_);
+    const bool changed = r.outcome != lastPinhole_.outcome || r.address != lastPinhole_.address;
+    lastPinhole_ = r;
+    if (changed) emit pinholeAnswered(r);
+    if (!pinhole_.holdsPinhole()) pinholeRenewal_->stop();
 }
 
 void RouterWorker::renew() {
@@ -85,7 +111,9 @@ void RouterWorker::renew() {
 
 void RouterWorker::close() {
     if (renewal_) renewal_->stop();
+    if (pinholeRenewal_) pinholeRenewal_->stop();
     session_.close();
+    pinhole_.close();
 }
 
 }  // namespace tess

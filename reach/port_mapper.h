@@ -7,9 +7,11 @@
 #include <QObject>
 #include <QTimer>
 
+#include "reach/router_pinhole.h"
 #include "reach/router_session.h"
 
 Q_DECLARE_METATYPE(tess::RouterResult)
+Q_DECLARE_METATYPE(tess::PinholeResult)
 
 namespace tess {
 
@@ -27,6 +29,10 @@ public:
         int leaseSeconds = defaultLeaseSeconds;
         int discoveryMs = 2000;
         QString routerUrl;  // a router's description to ask instead of discovering one
+        // The router's description over IPv6, for the pinhole in its IPv6 firewall; with
+        // `routerUrl` given and this empty, no pinhole is asked for.
+        QString pinholeRouterUrl;
+        QString pinholeAddress;  // the address to open instead of this computer's own
     };
 
     explicit PortMapper(QObject* parent = nullptr);
@@ -45,6 +51,9 @@ public:
 signals:
     // What the router did, first on opening, then on every renewal that changed it.
     void answered(const tess::RouterResult& result);
+    // What the router's IPv6 firewall did, first on opening, then on every renewal that
+    // changed it.
+    void pinholeAnswered(const tess::PinholeResult& result);
 
 private:
     RouterWorker* worker_;
@@ -59,16 +68,24 @@ public:
 
     void open(quint16 port);
     void renew();
+    void renewPinhole();
     void close();
 
 signals:
     void answered(const tess::RouterResult& result);
+    void pinholeAnswered(const tess::PinholeResult& result);
 
 private:
+    void openPinhole(quint16 port);
+
     RouterSession session_;
+    RouterPinhole pinhole_;
+    bool pinholes_;
     int leaseSeconds_;
     QTimer* renewal_ = nullptr;
+    QTimer* pinholeRenewal_ = nullptr;
     RouterResult last_;
+    PinholeResult lastPinhole_;
 };
 
 }  // namespace tess

@@ -3,7 +3,6 @@
 #include <arpa/inet.h>
 #include <miniupnpc/miniupnpc.h>
 #include <miniupnpc/upnpcommands.h>
-#include <miniupnpc/upnperrors.h>
 #include <natpmp.h>
 #include <netinet/in.h>
 #include <sys/select.h>
@@ -16,6 +15,8 @@
 #include <cstring>
 #include <string>
 
+#include "reach/upnp_igd.h"
+
 Q_LOGGING_CATEGORY(lcRouter, "tessarine.router")
 
 namespace tess {
@@ -24,12 +25,6 @@ namespace {
 
 constexpr const char* mappingName = "Tessarine table";
 constexpr int natPmpWaitMs = 2000;
-
-QString upnpError(int code) {
-    const char* text = strupnperror(code);
-    return text ? QStringLiteral("%1 %2").arg(code).arg(QString::fromLatin1(text))
-                : QString::number(code);
-}
 
 // What the user is told for a failed request; the router's own words go to the log.
 RouterResult::Reason reasonFor(int code) {
@@ -44,16 +39,6 @@ RouterResult::Reason reasonFor(int code) {
 bool noSuchMapping(int code) { return code == 714 || code == 713; }
 
 }  // namespace
-
-struct RouterSession::Upnp {
-    UPNPUrls urls{};
-    IGDdatas data{};
-    char lanAddress[64] = {};
-    bool valid = false;
-    ~Upnp() {
-        if (valid) FreeUPNPUrls(&urls);
-    }
-};
 
 RouterSession::RouterSession() = default;
 
@@ -74,28 +59,6 @@ RouterResult RouterSession::renew(int leaseSeconds) {
     if (r.localAddress.isEmpty()) r.localAddress = last_.localAddress;
     last_ = r;
     return r;
-}
-
-bool RouterSession::findIgd(UPNPDev* devices) {
-    upnp_ = std::make_unique<Upnp>();
-    int found = 0;
-    if (devices == nullptr) {
-        found = UPNP_GetIGDFromUrl(routerUrl_.toUtf8().constData(), &upnp_->urls, &upnp_->data,
-                                   upnp_->lanAddress, sizeof upnp_->lanAddress);
-    } else {
-#if MINIUPNPC_API_VERSION >= 18
-        char wanAddress[64] = {};
-        found = UPNP_GetValidIGD(devices, &upnp_->urls, &upnp_->data, upnp_->lanAddress,
-                                 sizeof upnp_->lanAddress, wanAddress, sizeof wanAddress);
-        if (found == 4) found = 0;  // a UPnP device, but not a router
-#else
-        found = UPNP_GetValidIGD(devices, &upnp_->urls, &upnp_->data, upnp_->lanAddress,
-                                 sizeof upnp_->lanAddress);
-        if (found == 3) found = 0;
-#endif
-    }
-    upnp_->valid = found != 0;
-    return upnp_->valid;
 }
 
 // Only a router that says so is not connected: one whose answer is an error may still
@@ -121,7 +84,8 @@ RouterResult RouterSession::openUpnp(int leaseSeconds) {
         devices = upnpDiscover(discoveryMs_, nullptr, nullptr, UPNP_LOCAL_PORT_ANY, 0, 2, &error);
         if (devices == nullptr) return r;
     }
-    const bool found = findIgd(devices);
+    upnp_ = std::make_unique<UpnpIgd>();
+    const bool found = upnp_->find(devices, routerUrl_);
     if (devices) freeUPNPDevlist(devices);
     if (!found) return r;
     r.localAddress = QString::fromLatin1(upnp_->lanAddress);

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <memory>
 
-struct UPNPDev;
-
 namespace tess {
+
+struct UpnpIgd;
 
 struct RouterResult {
     enum class Outcome {
@@ -59,15 +59,13 @@ public:
     bool mayHoldMapping() const { return unsure_; }
 
 private:
-    struct Upnp;
     RouterResult openUpnp(int leaseSeconds);
     RouterResult addUpnp(int leaseSeconds);
     RouterResult openNatPmp(int leaseSeconds);
-    bool findIgd(UPNPDev* devices);
     bool connected();
     void removeIfOurs();
 
-    std::unique_ptr<Upnp> upnp_;
+    std::unique_ptr<UpnpIgd> upnp_;
     std::uint16_t port_ = 0;
     bool mapped_ = false;
     bool unsure_ = false;

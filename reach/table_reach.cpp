@@ -1,5 +1,6 @@
 #include "reach/table_reach.h"
 
+#include <QHostAddress>
 #include <QLoggingCategory>
 #include <QTimer>
 
@@ -22,8 +23,10 @@ TableReach::TableReach(quint16 port, std::function<AnnouncedTable()> figures, Op
         return;
     }
     mapper_ = new PortMapper(
-        this, PortMapper::Options{options.leaseSeconds, options.discoveryMs, options.routerUrl});
+        this, PortMapper::Options{options.leaseSeconds, options.discoveryMs, options.routerUrl,
+                                  options.pinholeRouterUrl, options.pinholeAddress});
     connect(mapper_, &PortMapper::answered, this, &TableReach::answered);
+    connect(mapper_, &PortMapper::pinholeAnswered, this, &TableReach::pinholeAnswered);
     mapper_->open(port);
 }
 
@@ -35,18 +38,37 @@ TableReach::~TableReach() {
 
 void TableReach::answered(const RouterResult& result) {
     local_ = result.localAddress;
+    mapping_ = result;
     if (!result.detail.isEmpty()) qCInfo(lcRouter) << result.method << result.detail;
     for (const QString& line : linesFor(result, port_))
         emit notice(line);
-    const QString external = reachableAt(result) ? result.externalAddress : QString();
-    if (external != external_) {
-        external_ = external;
+    tellAddress();
+}
+
+void TableReach::pinholeAnswered(const PinholeResult& result) {
+    pinhole_ = result;
+    if (!result.detail.isEmpty()) qCInfo(lcRouter) << "IPv6 firewall:" << result.detail;
+    for (const QString& line : linesFor(result, port_))
+        emit notice(line);
+    tellAddress();
+}
+
+void TableReach::tellAddress() {
+    const QString address = addressForOthers(mapping_, pinhole_);
+    if (address != external_) {
+        external_ = address;
         emit externalAddressKnown(external_);
     }
-    const bool reachable = result.outcome == RouterResult::Outcome::opened &&
-                           !result.externalAddress.isEmpty() &&
-                           !behindAnotherNat(result.externalAddress);
-    emit internetReach(reachable ? result.externalAddress : QString());
+    emit internetReach(address);
+}
+
+QString TableReach::addressForOthers(const RouterResult& mapping, const PinholeResult& pinhole) {
+    if (reachableAt(mapping)) return mapping.externalAddress;
+    using Outcome = PinholeResult::Outcome;
+    if ((pinhole.outcome == Outcome::opened || pinhole.outcome == Outcome::unfiltered) &&
+        globalIpv6(QHostAddress(pinhole.address)))
+        return QHostAddress(pinhole.address).toString();
+    return {};
 }
 
 bool TableReach::reachableAt(const RouterResult& result) {
@@ -90,6 +112,39 @@ QString refusalLine(RouterResult::Reason reason, quint16 port) {
 }
 
 }  // namespace
+
+QStringList TableReach::linesFor(const PinholeResult& r, quint16 port) {
+    using Outcome = PinholeResult::Outcome;
+    const QString at = QStringLiteral("[%1]:%2").arg(r.address).arg(port);
+    switch (r.outcome) {
+        case Outcome::opened:
+            // The chat reads up to the first colon as a line's opening: it comes before
+            // the address.
+            return {tr("Your router's IPv6 firewall lets players in: players with IPv6 can "
+                       "join this table at %1.")
+                        .arg(at)};
+        case Outcome::unfiltered:
+            return {tr("Your router does not filter IPv6: players with IPv6 can join this "
+                       "table at %1 unless this computer's own firewall keeps them out.")
+                        .arg(at)};
+        case Outcome::notAllowed:
+            return {
+                tr("Your router's IPv6 firewall lets nobody in from the internet, so "
+                   "players cannot reach this table over IPv6.")};
+        case Outcome::refused:
+            return {tr("Your router refused to open port %1 for this table in its IPv6 "
+                       "firewall.")
+                        .arg(port)};
+        case Outcome::noAnswer:
+            return {tr("Your router did not answer in time when asked to open port %1 for "
+                       "this table in its IPv6 firewall.")
+                        .arg(port)};
+        case Outcome::noAddress:
+        case Outcome::noRouter:
+            break;
+    }
+    return {};
+}
 
 QStringList TableReach::linesFor(const RouterResult& r, quint16 port) {
     QStringList lines;

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <functional>
 
+#include "reach/router_pinhole.h"
 #include "reach/router_session.h"
 #include "reach/table_record.h"
 
@@ -22,6 +23,10 @@ public:
         int leaseSeconds = 3600;
         int discoveryMs = 2000;
         QString routerUrl;  // a router's description to ask instead of discovering one
+        // The router's description over IPv6; with `routerUrl` given and this empty, no
+        // pinhole is asked for.
+        QString pinholeRouterUrl;
+        QString pinholeAddress;  // the address to open instead of this computer's own
     };
 
     TableReach(quint16 port, std::function<AnnouncedTable()> figures, Options options,
@@ -39,25 +44,35 @@ public:
     static QString localOnlyLine(const QString& localAddress);
     // Whether players on the internet reach this table at the router's address.
     static bool reachableAt(const RouterResult& result);
+    // The lines for what the router's IPv6 firewall answered (none where there is nothing
+    // to tell).
+    static QStringList linesFor(const PinholeResult& result, quint16 port);
+    // The address others are told: the router's IPv4 address while it forwards the port
+    // here (every player can use it), else this computer's IPv6 address while the router's
+    // firewall lets players in to it; empty when neither.
+    static QString addressForOthers(const RouterResult& mapping, const PinholeResult& pinhole);
 
 signals:
     // A line for the hosting user's chat.
     void notice(const QString& line);
-    // The internet address while the router forwards the table's port to this computer
-    // from there; empty when it does not (any more).
+    // The internet address players reach the table at (addressForOthers()); empty when
+    // there is none (any more).
     void externalAddressKnown(const QString& address);
-    // The router forwards the port from this internet address to the table ("" when it
-    // does not, or no longer does).
+    // The same, told on every answer of the router.
     void internetReach(const QString& address);
 
 private:
     void answered(const RouterResult& result);
+    void pinholeAnswered(const PinholeResult& result);
+    void tellAddress();
 
     quint16 port_;
     TableAnnouncer* announcer_;
     PortMapper* mapper_ = nullptr;
     QString external_;
     QString local_;
+    RouterResult mapping_;
+    PinholeResult pinhole_;
 };
 
 }  // namespace tess

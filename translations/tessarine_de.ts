@@ -1154,6 +1154,26 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Spieler im Internet können diesem Tisch unter %1 beitreten.</translation>
     </message>
     <message>
+        <source>Your router&apos;s IPv6 firewall lets players in: players with IPv6 can join this table at %1.</source>
+        <translation>Die IPv6-Firewall deines Routers lässt Spieler herein: Spieler mit IPv6 können diesem Tisch unter %1 beitreten.</translation>
+    </message>
+    <message>
+        <source>Your router does not filter IPv6: players with IPv6 can join this table at %1 unless this computer&apos;s own firewall keeps them out.</source>
+        <translation>Dein Router filtert IPv6 nicht: Spieler mit IPv6 können diesem Tisch unter %1 beitreten, sofern die Firewall dieses Computers sie nicht fernhält.</translation>
+    </message>
+    <message>
+        <source>Your router&apos;s IPv6 firewall lets nobody in from the internet, so players cannot reach this table over IPv6.</source>
+        <translation>Die IPv6-Firewall deines Routers lässt niemanden aus dem Internet herein, daher können Spieler diesen Tisch nicht über IPv6 erreichen.</translation>
+    </message>
+    <message>
+        <source>Your router refused to open port %1 for this table in its IPv6 firewall.</source>
+        <translation>Dein Router hat es abgelehnt, Port %1 für diesen Tisch in seiner IPv6-Firewall zu öffnen.</translation>
+    </message>
+    <message>
+        <source>Your router did not answer in time when asked to open port %1 for this table in its IPv6 firewall.</source>
+        <translation>Dein Router hat nicht rechtzeitig geantwortet, als er Port %1 für diesen Tisch in seiner IPv6-Firewall öffnen sollte.</translation>
+    </message>
+    <message>
         <source>Your router already forwards port %1 to another computer; it was left as it is, so players on the internet cannot reach this table.</source>
         <translation>Dein Router leitet Port %1 schon an einen anderen Computer weiter; das bleibt so, daher können Spieler im Internet diesen Tisch nicht erreichen.</translation>
     </message>
@@ -1507,6 +1527,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     <message>
         <source>Invitation copied: %1 Send it to the players you want at your table.</source>
         <translation>Einladung kopiert: %1 Schick sie den Spielern, die du an deinem Tisch haben möchtest.</translation>
+    </message>
+    <message>
+        <source>Invitation copied: %1 Send it to the players you want at your table. Only players with IPv6 can use it: your router does not forward an IPv4 port to this computer.</source>
+        <translation>Einladung kopiert: %1 Schick sie den Spielern, die du an deinem Tisch haben möchtest. Nur Spieler mit IPv6 können sie nutzen: Dein Router leitet keinen IPv4-Port an diesen Rechner weiter.</translation>
     </message>
     <message>
         <source>The table at %1 refused the connection: nobody hosts a table there, or a firewall keeps players out.</source>

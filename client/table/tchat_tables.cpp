@@ -111,6 +111,11 @@ void Tchat::CopyInvitation1Click() {
         notice(tr("Invitation copied: %1 Only players on this network can use it: your router "
                   "does not forward the table's port to this computer.")
                    .arg(link));
+    else if (internetAddress_.contains(QLatin1Char(':')))
+        notice(tr("Invitation copied: %1 Send it to the players you want at your table. Only "
+                  "players with IPv6 can use it: your router does not forward an IPv4 port to "
+                  "this computer.")
+                   .arg(link));
     else
         notice(
             tr("Invitation copied: %1 Send it to the players you want at your table.").arg(link));

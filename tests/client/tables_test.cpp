@@ -342,8 +342,14 @@ TEST_F(TablesTest, CopiedInvitationCarriesTheInternetAddressOnlyWhileForwarded) 
     chat->menu()->CopyInvitation1->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "tessarine://[2001:db8::5]");
     EXPECT_TRUE(chatShows("tessarine://[2001:db8::5] Send it to the players"));
+    // Only the router's IPv6 firewall lets players in: an IPv4-only player cannot come.
+    EXPECT_TRUE(chatShows("Only players with IPv6 can use it"));
     chat->setInternetAddress("203.0.113.9");
     EXPECT_EQ(chat->invitation(), "tessarine://203.0.113.9");
+    chat->menu()->CopyInvitation1->trigger();
+    ASSERT_TRUE(chatShows("tessarine://203.0.113.9 Send it to the players"));
+    EXPECT_EQ(chat->chat()->view()->toPlainText().count("Only players with IPv6"), 1)
+        << "an IPv4 link is for everybody";
     chat->setInternetAddress({});  // the router no longer forwards the port here
     EXPECT_EQ(chat->invitation(), local);
 }

@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Runs a command inside a network of its own, never on this machine's interfaces:
 #   this computer (a new network namespace): loopback with an mDNS responder on its own
-#     system bus, and lan1 192.168.77.2/24 with the router as default gateway;
-#   a home router (a second namespace): lan0 192.168.77.1/24, wan0 11.22.33.44, a real
-#     miniupnpd speaking UPnP-IGD (control on port 5000) and NAT-PMP.
+#     system bus, and lan1 192.168.77.2/24 and 2001:db8:77::2/64 with the router as
+#     default gateway;
+#   a home router (a second namespace): lan0 192.168.77.1/24 and 2001:db8:77::1/64, wan0
+#     11.22.33.44 and 2001:db8:ff::44, a real miniupnpd speaking UPnP-IGD 2 (control on port
+#     5000, with the IPv6 firewall's pinholes) and NAT-PMP; IPv4 is forwarded by NAT, IPv6
+#     is routed, and nothing comes in from the internet unless miniupnpd lets it;
+#   the internet (a third namespace): wan1 11.22.33.1 and 2001:db8:ff::1.
+# The 2001:db8::/32 prefix stands for global IPv6 addresses; it exists only in these
+# namespaces.
 # Usage: network_lab.sh COMMAND...                 (exit 77 when no namespace can be made)
 # Inside, for tests: network_lab.sh router upnp|natpmp|none [keep], network_lab.sh avahi stop|start,
-# network_lab.sh bus stop|start.
+# network_lab.sh bus stop|start, network_lab.sh internet COMMAND... (run from the internet).
 set -u
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -56,6 +62,7 @@ stop_pid() {
 }
 
 in_router() { nsenter -t "$(cat "$TESS_LAB_DIR/routerns.pid")" -n "$@"; }
+in_internet() { nsenter -t "$(cat "$TESS_LAB_DIR/internetns.pid")" -n "$@"; }
 
 start_router() {
   local mode=$1 keep=${2:-}
@@ -68,6 +75,8 @@ start_router() {
 table inet filter {
     chain forward {
         type filter hook forward priority 0; policy drop;
+        ct state established,related accept
+        iifname "lan0" accept
         jump miniupnpd
     }
     chain miniupnpd {
@@ -121,6 +130,7 @@ if [ -n "${TESS_LAB_DIR:-}" ] && [ $# -ge 2 ]; then
     "avahi start") start_avahi; exit ;;
     "bus stop") stop_pid avahi; stop_pid dbus; rm -f /run/dbus/system_bus_socket; exit 0 ;;
     "bus start") start_bus && start_avahi; exit ;;
+    "internet "*) shift; in_internet "$@"; exit ;;
   esac
 fi
 
@@ -142,6 +152,7 @@ TESS_LAB_DIR=$(mktemp -d /tmp/tess-lab.XXXXXX)
 export TESS_LAB_DIR
 export TESS_LAB_LAB="$self" TESS_LAB_HOST=192.168.77.2 TESS_LAB_ROUTER=192.168.77.1
 export TESS_LAB_EXTERNAL=11.22.33.44 TESS_LAB_CONTROL=http://192.168.77.1:5000/rootDesc.xml
+export TESS_LAB_HOST6=2001:db8:77::2 TESS_LAB_CONTROL6=http://[2001:db8:77::1]:5000/rootDesc.xml
 unset TESS_LAB_INSIDE
 
 cleanup() {
@@ -149,6 +160,7 @@ cleanup() {
   stop_pid avahi
   stop_pid dbus
   stop_pid routerns
+  stop_pid internetns
   rm -rf "$TESS_LAB_DIR"
 }
 trap cleanup EXIT
@@ -162,17 +174,30 @@ mount -t tmpfs tmpfs /run/avahi-daemon
 # The router's namespace is held open by a process that only waits.
 unshare -n sleep infinity &
 echo $! >"$TESS_LAB_DIR/routerns.pid"
+unshare -n sleep infinity &
+echo $! >"$TESS_LAB_DIR/internetns.pid"
 sleep 0.1
 ip link add lan1 type veth peer name lan0
 ip link set lan0 netns "$(cat "$TESS_LAB_DIR/routerns.pid")"
 ip addr add 192.168.77.2/24 dev lan1
+ip addr add 2001:db8:77::2/64 dev lan1 nodad
 ip link set lan1 up
 ip route add default via 192.168.77.1
+ip -6 route add default via 2001:db8:77::1
 in_router ip link set lo up
+in_router sh -c "echo 1 >/proc/sys/net/ipv6/conf/all/forwarding"
 in_router ip link add wan0 type veth peer name wan1
+in_router ip link set wan1 netns "$(cat "$TESS_LAB_DIR/internetns.pid")"
 in_router ip addr add 192.168.77.1/24 dev lan0
+in_router ip addr add 2001:db8:77::1/64 dev lan0 nodad
 in_router ip addr add 11.22.33.44/24 dev wan0
-for dev in lan0 wan0 wan1; do in_router ip link set "$dev" up; done
+in_router ip addr add 2001:db8:ff::44/64 dev wan0 nodad
+for dev in lan0 wan0; do in_router ip link set "$dev" up; done
+in_internet ip link set lo up
+in_internet ip addr add 11.22.33.1/24 dev wan1
+in_internet ip addr add 2001:db8:ff::1/64 dev wan1 nodad
+in_internet ip link set wan1 up
+in_internet ip -6 route add 2001:db8:77::/64 via 2001:db8:ff::44
 
 start_bus || { echo "network_lab: no system bus" >&2; exit 1; }
 start_avahi || { echo "network_lab: avahi-daemon did not start" >&2; cat "$TESS_LAB_DIR/avahi.log" >&2; exit 1; }

@@ -2,9 +2,11 @@
 // network made for the test (network_lab.sh): avahi-daemon and miniupnpd.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 #include <optional>
 
@@ -51,11 +53,11 @@ std::optional<Mapping> routerMapping(quint16 external) {
 }
 
 // The router's forwarding rules, seen from inside the router.
-QString routerRules() {
+QString routerRules(const QString& chain = QStringLiteral("prerouting_miniupnpd")) {
     return run(
         QStringLiteral("nsenter"),
         {"-t", run("cat", {qEnvironmentVariable("TESS_LAB_DIR") + "/routerns.pid"}).trimmed(), "-n",
-         "nft", "list", "chain", "inet", "filter", "prerouting_miniupnpd"});
+         "nft", "list", "chain", "inet", "filter", chain});
 }
 
 class Lab : public ::testing::Test {
@@ -186,6 +188,51 @@ TEST_F(Lab, RouterMappingCarriesAddressPortAndLeaseIsRenewedAndRemoved) {
     EXPECT_FALSE(routerMapping(port).has_value());
 }
 
+// Whether a connection from the internet reaches this computer's IPv6 address on the
+// table's port (the router's firewall drops it unless a pinhole lets it in).
+bool reachableFromInternet() {
+    const QString to = QStringLiteral("exec 3<>/dev/tcp/%1/%2")
+                           .arg(qEnvironmentVariable("TESS_LAB_HOST6"))
+                           .arg(port);
+    return lab({"internet", "timeout", "3", "bash", "-c", to});
+}
+
+int routerLogCount(const char* what) {
+    QFile log(qEnvironmentVariable("TESS_LAB_DIR") + "/miniupnpd.log");
+    if (!log.open(QIODevice::ReadOnly)) return -1;
+    return int(log.readAll().count(what));
+}
+
+TEST_F(Lab, PinholeLetsPlayersInOverIpv6WhileTheTableIsOpen) {
+    QTcpServer table;
+    ASSERT_TRUE(table.listen(QHostAddress::AnyIPv6, port));
+    EXPECT_FALSE(reachableFromInternet()) << "the router's firewall is open already";
+
+    PortMapper::Options options;
+    options.leaseSeconds = 6;
+    options.discoveryMs = 1000;
+    auto mapper = std::make_unique<PortMapper>(nullptr, options);
+    QSignalSpy answered(mapper.get(), &PortMapper::pinholeAnswered);
+    mapper->open(port);
+    ASSERT_TRUE(answered.wait(20000));
+    const auto r = answered.at(0).at(0).value<PinholeResult>();
+    ASSERT_EQ(r.outcome, PinholeResult::Outcome::opened) << r.detail.toStdString();
+    EXPECT_EQ(r.address, qEnvironmentVariable("TESS_LAB_HOST6"));
+    EXPECT_TRUE(routerRules(QStringLiteral("miniupnpd"))
+                    .contains("dport 7772 @nh,192,128 0x20010db8007700000000000000000002"));
+    EXPECT_TRUE(reachableFromInternet());
+    EXPECT_TRUE(table.waitForNewConnection(5000));
+
+    // Renewed at half the lease, and still open past the first lease's end.
+    ASSERT_TRUE(QTest::qWaitFor([] { return routerLogCount("#UpdatePinhole") >= 2; }, 20000));
+    EXPECT_TRUE(reachableFromInternet());
+
+    mapper.reset();
+    ASSERT_TRUE(PortMapper::finishPending(30000));
+    EXPECT_FALSE(routerRules(QStringLiteral("miniupnpd")).contains("0x20010db8"));
+    EXPECT_FALSE(reachableFromInternet()) << "the pinhole stayed open";
+}
+
 TEST_F(Lab, AnotherComputersMappingIsNeverOverwritten) {
     const QString control = qEnvironmentVariable("TESS_LAB_CONTROL");
     run("upnpc", {"-u", control, "-a", "192.168.77.3", "7772", "7772", "TCP", "600"});
@@ -206,7 +253,7 @@ TEST_F(Lab, AnotherComputersMappingIsNeverOverwritten) {
 
 TEST_F(Lab, NatPmpOpensThePortWhereNoUpnpRouterAnswers) {
     ASSERT_TRUE(lab({"router", "natpmp"}));
-    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}});
+    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}, {}, {}});
     QSignalSpy answered(mapper.get(), &PortMapper::answered);
     mapper->open(port);
     ASSERT_TRUE(answered.wait(15000));
@@ -230,7 +277,7 @@ TEST_F(Lab, NatPmpGivesBackAnotherPortWhenOursIsTaken) {
     ASSERT_TRUE(lab({"router", "natpmp", "keep"}));
     ASSERT_TRUE(routerRules().contains("192.168.77.3:7772")) << routerRules().toStdString();
 
-    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}});
+    auto mapper = std::make_unique<PortMapper>(nullptr, PortMapper::Options{600, 500, {}, {}, {}});
     QSignalSpy answered(mapper.get(), &PortMapper::answered);
     mapper->open(port);
     ASSERT_TRUE(answered.wait(15000));

@@ -16,7 +16,7 @@ const char* const description = R"(<?xml version="1.0"?>
 <root xmlns="urn:schemas-upnp-org:device-1-0">
 <specVersion><major>1</major><minor>0</minor></specVersion>
 <device>
-<deviceType>urn:schemas-upnp-org:device:InternetGatewayDevice:1</deviceType>
+<deviceType>urn:schemas-upnp-org:device:InternetGatewayDevice:%VERSION%</deviceType>
 <friendlyName>Home router</friendlyName>
 <deviceList><device>
 <deviceType>urn:schemas-upnp-org:device:WANDevice:1</deviceType>
@@ -31,12 +31,27 @@ const char* const description = R"(<?xml version="1.0"?>
 <serviceType>urn:schemas-upnp-org:service:WANIPConnection:1</serviceType>
 <serviceId>urn:upnp-org:serviceId:WANIPConn1</serviceId>
 <controlURL>/ctl</controlURL><eventSubURL>/evt</eventSubURL><SCPDURL>/ip.xml</SCPDURL>
-</service></serviceList>
+</service>%FIREWALL%</serviceList>
 </device></deviceList>
 </device></deviceList>
 </device>
 </root>
 )";
+
+// An IGD 2 router also offers control of its IPv6 firewall.
+QByteArray describe(bool ipv6Firewall) {
+    QByteArray text(description);
+    text.replace("%VERSION%", ipv6Firewall ? "2" : "1");
+    text.replace("%FIREWALL%",
+                 ipv6Firewall ? "<service>\n"
+                                "<serviceType>urn:schemas-upnp-org:service:WANIPv6FirewallControl:1"
+                                "</serviceType>\n"
+                                "<serviceId>urn:upnp-org:serviceId:WANIPv6Firewall1</serviceId>\n"
+                                "<controlURL>/fw6</controlURL><eventSubURL>/evt6</eventSubURL>"
+                                "<SCPDURL>/fw6.xml</SCPDURL>\n</service>"
+                              : "");
+    return text;
+}
 
 QByteArray httpAnswer(int status, const QByteArray& body, const char* type) {
     return "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Error") +
@@ -105,7 +120,7 @@ private:
         const QByteArray body = in.mid(end + 4, length);
         buffers_.erase(s);
         if (head.startsWith("GET")) {
-            send(s, httpAnswer(200, description, "text/xml"));
+            send(s, httpAnswer(200, describe(state_.ipv6Firewall), "text/xml"));
             return;
         }
         const QRegularExpression actionRe(QStringLiteral("SOAPAction:\\s*\"?[^#]*#(\\w+)"),
@@ -123,8 +138,11 @@ private:
         }
         const int port = argument(body, "NewExternalPort").toInt();
         if (action == QLatin1String("GetExternalIPAddress")) {
+            const QString external = state_.externalAddress;
             locked.unlock();
-            send(s, soapAnswer(action, "<NewExternalIPAddress>203.0.113.7</NewExternalIPAddress>"));
+            send(s, soapAnswer(action, QStringLiteral("<NewExternalIPAddress>%1"
+                                                      "</NewExternalIPAddress>")
+                                           .arg(external)));
         } else if (action == QLatin1String("GetStatusInfo")) {
             locked.unlock();
             send(s, soapAnswer(action,
@@ -178,10 +196,45 @@ private:
             const bool had = state_.mappings.erase(port) > 0;
             locked.unlock();
             send(s, had ? soapAnswer(action, {}) : soapError(714));
+        } else if (state_.ipv6Firewall && (action.endsWith(QLatin1String("Pinhole")) ||
+                                           action == QLatin1String("GetFirewallStatus"))) {
+            const QByteArray answer = pinholeAnswer(action, body);
+            locked.unlock();
+            send(s, answer);
         } else {
             locked.unlock();
             send(s, soapError(401));
         }
+    }
+
+    // The IPv6 firewall's answer, with the state locked.
+    QByteArray pinholeAnswer(const QString& action, const QByteArray& body) {
+        auto& holes = state_.pinholes;
+        const QString id = argument(body, "UniqueID");
+        if (action == QLatin1String("GetFirewallStatus"))
+            return soapAnswer(action, QStringLiteral("<FirewallEnabled>%1</FirewallEnabled>"
+                                                     "<InboundPinholeAllowed>%2"
+                                                     "</InboundPinholeAllowed>")
+                                          .arg(int(state_.firewallEnabled))
+                                          .arg(int(state_.inboundAllowed)));
+        if (action == QLatin1String("AddPinhole")) {
+            const QString newId = QString::number(++state_.lastPinholeId);
+            holes[newId] = {
+                argument(body, "InternalClient"), argument(body, "InternalPort").toInt(),
+                argument(body, "Protocol").toInt(), argument(body, "LeaseTime").toInt()};
+            return soapAnswer(action, QStringLiteral("<UniqueID>%1</UniqueID>").arg(newId));
+        }
+        const auto found = holes.find(id);
+        if (found == holes.end()) return soapError(704);  // NoSuchEntry
+        if (action == QLatin1String("UpdatePinhole")) {
+            found->second.lease = argument(body, "NewLeaseTime").toInt();
+            return soapAnswer(action, {});
+        }
+        if (action == QLatin1String("DeletePinhole")) {
+            holes.erase(found);
+            return soapAnswer(action, {});
+        }
+        return soapError(401);
     }
 
     void send(QTcpSocket* s, const QByteArray& answer) {
@@ -196,7 +249,8 @@ private:
     std::map<QTcpSocket*, QByteArray> buffers_;
 };
 
-RouterStandIn::RouterStandIn() : thread_(new QThread) {
+RouterStandIn::RouterStandIn(bool ipv6Firewall) : thread_(new QThread) {
+    state_.ipv6Firewall = ipv6Firewall;
     auto* server = new RouterStandInServer(state_);
     server_ = server;
     server->moveToThread(thread_);
@@ -247,6 +301,35 @@ int RouterStandIn::requests(const QString& action) const {
     const std::lock_guard<std::mutex> guard(state_.lock);
     const auto found = state_.requests.find(action);
     return found == state_.requests.end() ? 0 : found->second;
+}
+
+QString RouterStandIn::externalAddress() const {
+    const std::lock_guard<std::mutex> guard(state_.lock);
+    return state_.externalAddress;
+}
+
+void RouterStandIn::setExternalAddress(const QString& address) {
+    const std::lock_guard<std::mutex> guard(state_.lock);
+    state_.externalAddress = address;
+}
+
+void RouterStandIn::setFirewallStatus(bool enabled, bool inboundAllowed) {
+    const std::lock_guard<std::mutex> guard(state_.lock);
+    state_.firewallEnabled = enabled;
+    state_.inboundAllowed = inboundAllowed;
+}
+
+void RouterStandIn::forgetPinholes() {
+    const std::lock_guard<std::mutex> guard(state_.lock);
+    state_.pinholes.clear();
+}
+
+std::vector<RouterStandIn::Pinhole> RouterStandIn::pinholes() const {
+    const std::lock_guard<std::mutex> guard(state_.lock);
+    std::vector<Pinhole> all;
+    for (const auto& [id, hole] : state_.pinholes)
+        all.push_back(hole);
+    return all;
 }
 
 int RouterStandIn::held() const {

@@ -1,6 +1,7 @@
 // A home router's UPnP control on loopback, played by the test: it keeps port mappings
 // as a router does, and can be made slow (answering a request after the asker gave up,
-// making the mapping at once or only then) or wrong (an error for any request).
+// making the mapping at once or only then) or wrong (an error for any request). As an
+// IGD 2 router it also keeps pinholes in its IPv6 firewall.
 #pragma once
 
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 class QThread;
 
@@ -22,12 +24,21 @@ public:
         QString description;
     };
 
-    RouterStandIn();
+    struct Pinhole {
+        QString client;
+        int port = 0;
+        int protocol = 0;
+        int lease = 0;
+    };
+
+    explicit RouterStandIn(bool ipv6Firewall = false);
     ~RouterStandIn();
 
     // The router's description, for RouterSession::setRouterUrl().
     QString url() const;
-    QString externalAddress() const { return QStringLiteral("203.0.113.7"); }
+    QString externalAddress() const;
+    // What GetExternalIPAddress answers (203.0.113.7 unless set).
+    void setExternalAddress(const QString& address);
 
     // AddPortMapping is answered after `ms`; the mapping is made when the request arrives,
     // or only when the answer goes.
@@ -36,7 +47,13 @@ public:
     void setError(const QString& action, int code);
     void addMapping(int port, const Mapping& mapping);
 
+    // What GetFirewallStatus answers.
+    void setFirewallStatus(bool enabled, bool inboundAllowed);
+    // Loses every pinhole, as a router does when it restarts.
+    void forgetPinholes();
+
     std::optional<Mapping> mapping(int port) const;
+    std::vector<Pinhole> pinholes() const;
     int requests(const QString& action) const;
     // Requests received and not yet answered, whose asker still waits.
     int held() const;
@@ -51,6 +68,12 @@ private:
         int addAnswerMs = 0;
         bool mapAtOnce = true;
         int held = 0;
+        QString externalAddress = QStringLiteral("203.0.113.7");
+        bool ipv6Firewall = false;
+        bool firewallEnabled = true;
+        bool inboundAllowed = true;
+        int lastPinholeId = 0;
+        std::map<QString, Pinhole> pinholes;
     };
     State state_;
     QThread* thread_;

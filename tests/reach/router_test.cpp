@@ -20,7 +20,8 @@ constexpr quint16 tablePort = 7772;
 constexpr int routerGivesUpMs = 5000;  // how long the UPnP client waits for an answer
 
 std::unique_ptr<PortMapper> mapperFor(const RouterStandIn& router) {
-    return std::make_unique<PortMapper>(nullptr, PortMapper::Options{3600, 500, router.url()});
+    return std::make_unique<PortMapper>(nullptr,
+                                        PortMapper::Options{3600, 500, router.url(), {}, {}});
 }
 
 RouterResult firstAnswer(PortMapper& mapper) {

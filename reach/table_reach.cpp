@@ -81,6 +81,9 @@ QString TableReach::localOnlyLine(const QString& localAddress) {
         return tr(
             "This computer has no address on a network: only players on this computer "
             "can join.");
+    // The chat sets a line apart at its first colon, so an IPv6 address comes after one.
+    if (localAddress.contains(QLatin1Char(':')))
+        return tr("On this network: players can join at [%1].").arg(localAddress);
     return tr("Players on this network can join at %1.").arg(localAddress);
 }
 

@@ -1146,6 +1146,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Spieler in diesem Netzwerk können unter %1 beitreten.</translation>
     </message>
     <message>
+        <source>On this network: players can join at [%1].</source>
+        <translation>In diesem Netzwerk: Spieler können unter [%1] beitreten.</translation>
+    </message>
+    <message>
         <source>Your router opened port %1 for this table.</source>
         <translation>Dein Router hat Port %1 für diesen Tisch geöffnet.</translation>
     </message>

@@ -78,6 +78,17 @@ Ipv6Entry entry(const char* address, bool temporary = false, bool deprecated = f
 
 // A stable global address first; the one the router hears from as well, since a router
 // may let a computer open only that one.
+// The chat sets a line's text up to its first colon apart: never inside an address.
+TEST(Pinhole, TheLocalAddressLineKeepsAnIpv6AddressWhole) {
+    for (const char* address : {"192.168.1.20", "fd00::20", "2001:db8:77::2"}) {
+        const QString line = TableReach::localOnlyLine(QString::fromLatin1(address));
+        const qsizetype at = line.indexOf(QString::fromLatin1(address));
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        EXPECT_GE(at, 0) << line.toStdString();
+        EXPECT_TRUE(colon < 0 || colon < at) << line.toStdString();
+    }
+}
+
 TEST(Pinhole, AStableGlobalAddressIsOpenedBeforeAPrivacyAddress) {
     const QList<Ipv6Entry> home = {entry("fe80::1"), entry("fd12::5"),
                                    entry("2001:db8:77::99", true), entry("2001:db8:77::2"),

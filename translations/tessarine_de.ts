@@ -2045,4 +2045,15 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Runter</translation>
     </message>
 </context>
+<context>
+    <name>tess::PasswordStore</name>
+    <message>
+        <source>The secret store&apos;s library could not be loaded: %1</source>
+        <translation>Die Bibliothek des Passwortspeichers ließ sich nicht laden: %1</translation>
+    </message>
+    <message>
+        <source>The secret store&apos;s library %1 lacks a function it should have.</source>
+        <translation>Der Bibliothek %1 des Passwortspeichers fehlt eine Funktion, die sie haben sollte.</translation>
+    </message>
+</context>
 </TS>

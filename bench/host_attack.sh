@@ -15,29 +15,13 @@ ip -6 route add local 2001:db8::/64 dev lo
 # Peers bind to addresses of the routed /64.
 echo 1 >/proc/sys/net/ipv6/ip_nonlocal_bind
 tmp=$(mktemp -d)
-pid=
-stop() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-    pid=
-}
-trap 'stop; rm -rf "$tmp"' EXIT
+. "$(dirname "$0")/hosting.sh"
+trap 'host_stop; rm -rf "$tmp"' EXIT
 cp "$build/client/tessarine" "$tmp/tessarine"
-host() {
-    TESSARINE_NO_REACH=1 "$tmp/tessarine" Host 127.0.0.1 true 2>"$tmp/err" >/dev/null &
-    pid=$!
-    for _ in $(seq 1000); do
-        grep -q "logged in after" "$tmp/err" && return 0
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.01
-    done
-    echo "host_attack: the program did not log in" >&2
-    cat "$tmp/err" >&2
-    return 1
-}
 status=0
 for family in v4 v6; do
     for mode in flood hogs churn; do
-        host
+        host_start host_attack
         # The attackers in a process of their own, so that their connects do not hold up
         # the honest players' figures.
         "$build/bench/bench_host_attack" 7772 "$pid" "$mode" "$family" 1000 "$seconds" attack &
@@ -46,7 +30,7 @@ for family in v4 v6; do
             status=1
         wait "$attacker" || status=1
         echo "attack_${mode}_${family}_own_client_dropped: $(grep -c "Disconnecting slot 1 " "$tmp/err" || true)"
-        stop
+        host_stop
     done
 done
 "$build/bench/bench_host_attack" hostile "$tmp/tessarine" 10 || status=1

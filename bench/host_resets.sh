@@ -16,32 +16,15 @@ count=${3:-30000}
 addresses=${4:-4096}
 binary=${5:-$build/client/tessarine}
 tmp=$(mktemp -d)
-pid=
-stop_host() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; fi
-    pid=
-}
-trap 'stop_host; rm -rf "$tmp"' EXIT
+. "$(dirname "$0")/hosting.sh"
+trap 'host_stop; rm -rf "$tmp"' EXIT
 cp "$binary" "$tmp/tessarine"
-
-start_host() {
-    : >"$tmp/err"
-    (cd "$tmp" && QT_QPA_PLATFORM=offscreen TESSARINE_NO_REACH=1 exec ./tessarine Host 127.0.0.1 true 2>"$tmp/err" >/dev/null) &
-    pid=$!
-    for _ in $(seq 1000); do
-        grep -q "logged in after" "$tmp/err" && return 0
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.01
-    done
-    echo "host_resets: the program did not log in (is port 7772 in use?)" >&2
-    return 1
-}
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$pid/status"; }
 
 # run NAME PARALLEL ADDRESSES
 run() {
     local name=$1 parallel=$2 from=$3
-    start_host
+    QT_QPA_PLATFORM=offscreen host_start host_resets
     local start warm after
     start=$(rss_kb)
     read -r ws wr wn < <("$build/bench/bench_host_churn" resets 7772 "$warmup" "$parallel" "$from")
@@ -52,7 +35,7 @@ run() {
     after=$(rss_kb)
     local alive=0
     kill -0 "$pid" 2>/dev/null && alive=1
-    stop_host
+    host_stop
     echo "host_resets_${name}_warmup: $(((warm - start))) kB over $warmup connections ($start kB to $warm kB; $ws slots, $wr refused, $wn no answer)"
     echo "host_resets_${name}_answered: $((s + r)) connections of $count ($s slots, $r refused, $n no answer)"
     awk -v b="$warm" -v a="$after" -v n="$((s + r))" -v name="$name" 'BEGIN {

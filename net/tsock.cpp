@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHostAddress>
+#include <QNetworkProxy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -131,10 +132,16 @@ bool TSock::Open() {
     const QString host = HostName.isEmpty() ? QStringLiteral("127.0.0.1") : HostName;
     // Bound first, the socket has its descriptor and local end while it still connects:
     // a host in the same process tells its own connection by them.
-    if (QHostAddress target; target.setAddress(host))
+    if (QHostAddress target; target.setAddress(host)) {
+        // This machine is reached directly: asking the desktop's proxy settings first costs
+        // a thread and a wait before the connection even starts.
+        if (target.isLoopback()) socket_->setProxy(QNetworkProxy::NoProxy);
         socket_->bind(target.protocol() == QAbstractSocket::IPv6Protocol
                           ? QHostAddress(QHostAddress::AnyIPv6)
                           : QHostAddress(QHostAddress::AnyIPv4));
+    }
+    // A bind that failed has been reported, and its socket let go, already.
+    if (socket_ == nullptr) return connected_;
     socket_->connectToHost(host, static_cast<quint16>(port));
     return connected_;
 }
@@ -269,6 +276,8 @@ void TSock::setListen(bool on) {
     const uint port = PortName.toUInt(&ok);
     if (!ok || port > 65535) throw ESockException("Port Lookup - Could Not Find Service Entry");
     auto* server = new QTcpServer(this);
+    // Peers come straight to this port; no proxy listens for us.
+    server->setProxy(QNetworkProxy::NoProxy);
     if (!server->listen(QHostAddress::Any, static_cast<quint16>(port))) {
         delete server;
         throw ESockException("Listen - Error Binding Socket");

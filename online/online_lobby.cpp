@@ -2,6 +2,7 @@
 
 #include <QRandomGenerator>
 
+#include "online/strophe_library.h"
 #include "online/xmpp_worker.h"
 
 namespace tess {
@@ -29,6 +30,10 @@ void OnlineLobby::start(const LobbyAccount& account) {
     nick_ = account.nick;
     view_ = {};
     emit viewChanged();
+    if (const QString missing = loadStrophe(); !missing.isEmpty()) {
+        setState(State::offline, missing);
+        return;
+    }
     worker_ = std::make_unique<XmppWorker>(this, account, times_);
     if (listed_) worker_->post([t = listed_](XmppWorker& w) { w.setTable(t); });
     setState(State::connecting,

@@ -1,5 +1,5 @@
 // Before any Qt header: glib names a field "signals", which Qt's keyword macro rewrites.
-#include <libsecret/secret.h>
+#include "online/secret_library.h"
 
 #include "online/password_store.h"
 
@@ -27,10 +27,10 @@ const SecretSchema* schema() {
     return &s;
 }
 
-QString takeError(GError* error) {
+QString takeError(const SecretLibrary& lib, GError* error) {
     if (error == nullptr) return {};
     const QString text = QString::fromUtf8(error->message);
-    g_error_free(error);
+    lib.freeError(error);
     return text;
 }
 
@@ -57,11 +57,13 @@ void PasswordStore::lookup(const QString& account) {
     offThread(
         this,
         [key] {
+            const SecretLibrary& lib = SecretLibrary::system();
+            if (!lib.error.isEmpty()) return Outcome{{}, lib.error};
             GError* error = nullptr;
-            gchar* secret = secret_password_lookup_sync(schema(), nullptr, &error, "account",
-                                                        key.constData(), nullptr);
-            Outcome o{secret ? QString::fromUtf8(secret) : QString(), takeError(error)};
-            if (secret) secret_password_free(secret);
+            gchar* secret =
+                lib.lookup(schema(), nullptr, &error, "account", key.constData(), nullptr);
+            Outcome o{secret ? QString::fromUtf8(secret) : QString(), takeError(lib, error)};
+            if (secret) lib.freePassword(secret);
             return o;
         },
         [account](PasswordStore* s, const Outcome& o) {
@@ -75,15 +77,16 @@ void PasswordStore::store(const QString& account, const QString& password) {
     offThread(
         this,
         [key, secret] {
+            const SecretLibrary& lib = SecretLibrary::system();
+            if (!lib.error.isEmpty()) return Outcome{{}, lib.error};
             GError* error = nullptr;
             if (secret.isEmpty())
-                secret_password_clear_sync(schema(), nullptr, &error, "account", key.constData(),
-                                           nullptr);
+                lib.clear(schema(), nullptr, &error, "account", key.constData(), nullptr);
             else
-                secret_password_store_sync(
-                    schema(), SECRET_COLLECTION_DEFAULT, ("Tessarine online: " + key).constData(),
-                    secret.constData(), nullptr, &error, "account", key.constData(), nullptr);
-            return Outcome{{}, takeError(error)};
+                lib.store(schema(), SECRET_COLLECTION_DEFAULT,
+                          ("Tessarine online: " + key).constData(), secret.constData(), nullptr,
+                          &error, "account", key.constData(), nullptr);
+            return Outcome{{}, takeError(lib, error)};
         },
         [account](PasswordStore* s, const Outcome& o) { emit s->stored(account, o.error); });
 }

@@ -2087,4 +2087,26 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Runter</translation>
     </message>
 </context>
+<context>
+    <name>tess::PasswordStore</name>
+    <message>
+        <source>The secret store&apos;s library could not be loaded: %1</source>
+        <translation>Die Bibliothek des Passwortspeichers ließ sich nicht laden: %1</translation>
+    </message>
+    <message>
+        <source>The secret store&apos;s library %1 lacks a function it should have.</source>
+        <translation>Der Bibliothek %1 des Passwortspeichers fehlt eine Funktion, die sie haben sollte.</translation>
+    </message>
+</context>
+<context>
+    <name>tess::StropheLibrary</name>
+    <message>
+        <source>The library for going online could not be loaded: %1</source>
+        <translation>Die Bibliothek für das Spielen im Internet ließ sich nicht laden: %1</translation>
+    </message>
+    <message>
+        <source>The library for going online, %1, lacks the function %2.</source>
+        <translation>Der Bibliothek für das Spielen im Internet, %1, fehlt die Funktion %2.</translation>
+    </message>
+</context>
 </TS>

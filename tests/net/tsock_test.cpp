@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QNetworkProxy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -151,6 +152,39 @@ TEST(TSock, ConnectsAndReportsRefusal) {
     ASSERT_TRUE(waitUntil([&] { return !refusedLog.events.empty(); }));
     EXPECT_EQ(refusedLog.events, (std::vector<std::string>{"Error #10061 (WSAECONNREFUSED)"}));
     EXPECT_EQ(TSock::errorText(12345).toStdString(), "Error #12345 (UNKNOWN ERROR)");
+}
+
+// A proxy the user has set up (here one that is not there) is for other computers: a table
+// on this machine is listened for and reached directly. Where the proxy is asked and fails
+// at once, the failure is reported and the socket stays usable.
+TEST(TSock, ThisMachineIsReachedWithoutTheUsersProxy) {
+    QNetworkProxy::setApplicationProxy(
+        QNetworkProxy(QNetworkProxy::Socks5Proxy, QStringLiteral("127.0.0.1"), 9));
+    struct Restore {
+        ~Restore() { QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy); }
+    } restore;
+    TSock listener;
+    listener.PortName = "0";
+    listener.setListen(true);
+    TSock* accepted = nullptr;
+    QObject::connect(&listener, &TSock::OnAccept, [&](TSock* l) { l->Accept(accepted); });
+    TSock client;
+    client.HostName = "127.0.0.1";
+    client.PortName = QString::number(listener.localPort());
+    client.Open();
+    ASSERT_TRUE(waitUntil([&] { return client.connected() && accepted != nullptr; }));
+    delete accepted;
+
+    // Another machine goes through the proxy, which refuses the bound socket at once.
+    TSock remote;
+    EventLog log;
+    log.watch(remote);
+    remote.HostName = "192.0.2.1";  // documentation range; nothing is sent to it
+    remote.PortName = "7772";
+    EXPECT_FALSE(remote.Open());
+    ASSERT_TRUE(waitUntil([&] { return !log.events.empty(); }));
+    EXPECT_EQ(log.events.front().rfind("Error #", 0), 0u) << log.events.front();
+    EXPECT_FALSE(remote.connected());
 }
 
 }  // namespace

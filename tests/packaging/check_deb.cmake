@@ -50,7 +50,8 @@ endif()
 # Worked out from the binary, plus the window-system plugins Qt loads at run time.
 run(depends dpkg-deb --field "${deb}" Depends)
 foreach(package IN ITEMS libc6 libstdc\\+\\+6 libqt6core6 libqt6gui6 libqt6widgets6
-                         libqt6network6 libasound2 qt6-qpa-plugins)
+                         libqt6network6 libasound2 qt6-qpa-plugins libstrophe0
+                         libsecret-1-0)
     if(NOT depends MATCHES "(^|, )${package}( |,|$)")
         fail("Depends lacks ${package}: ${depends}")
     endif()

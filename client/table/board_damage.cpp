@@ -21,7 +21,7 @@ void ifChanged(std::vector<QRect>& out, const T& was, const T& is, const QRect& 
 
 }  // namespace
 
-BoardDamage BoardDamage::of(const TableModel& model) {
+BoardDamage BoardDamage::of(const TableModel& model, const std::vector<QRect>& hand) {
     BoardDamage d;
     for (int spot = 1; spot <= wire::spotCount; ++spot) {
         d.tabFirst_[spot - 1] = model.tab(spot).first;
@@ -34,7 +34,9 @@ BoardDamage BoardDamage::of(const TableModel& model) {
         const layout::Rect& r = model.input().highlight();
         d.highlight_ = QRect(r.left, r.top, r.width, r.height);
     }
-    d.hand_ = model.hand().cards();
+    const auto& cards = model.hand().cards();
+    for (std::size_t i = 0; i < cards.size() && i < hand.size(); ++i)
+        d.hand_.push_back({cards[i].card, hand[i]});
     for (int position = 1; position <= wire::seatCount; ++position) {
         const SeatView& seat = model.atPosition(position);
         d.seats_[position - 1] = {seat.fanBacks, seat.turn, seat.eyes, seat.notPlaying,
@@ -59,14 +61,11 @@ std::vector<QRect> BoardDamage::changedSince(const BoardDamage& before) const {
         if (!highlight_.isEmpty()) out.push_back(highlight_);
     }
     // A hand card that moved, left or came: where it was and where it is.
-    const auto card = [](const HandCard& c) {
-        return QRect(c.left, c.top, layout::cardWidth, layout::cardHeight);
-    };
-    for (const HandCard& c : before.hand_)
-        if (std::find(hand_.begin(), hand_.end(), c) == hand_.end()) out.push_back(card(c));
-    for (const HandCard& c : hand_)
+    for (const HandPiece& c : before.hand_)
+        if (std::find(hand_.begin(), hand_.end(), c) == hand_.end()) out.push_back(c.at);
+    for (const HandPiece& c : hand_)
         if (std::find(before.hand_.begin(), before.hand_.end(), c) == before.hand_.end())
-            out.push_back(card(c));
+            out.push_back(c.at);
     for (int i = 0; i < wire::seatCount; ++i) {
         const Seat& was = before.seats_[i];
         const Seat& is = seats_[i];

@@ -168,8 +168,10 @@ void BoardView::paintCountdown(QPainter& p) {
 }
 
 void BoardView::paintHand(QPainter& p, const QRegion& dirty) {
-    for (const HandCard& card : model_.hand().cards())
-        drawPicture(p, dirty, QPoint(card.left, card.top), cardPicture(card.card));
+    const auto& cards = model_.hand().cards();
+    const std::vector<QRect> shown = handRects();
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        drawPicture(p, dirty, shown[i].topLeft(), cardPicture(cards[i].card));
 }
 
 }  // namespace tess

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "client/model/board_cursor.h"
 #include "client/model/hint.h"
@@ -79,6 +80,8 @@ public:
     QString describe(BoardItem item) const;
     QRect pieceRect(BoardItem item) const;
     int handSize() const;
+    // The hand's cards as the board shows them now, in place order (design units).
+    std::vector<QRect> handRects() const;
 
     // Where a press lands: a hand position, a tab spot, a foundation or the draw pile.
     struct Hit {

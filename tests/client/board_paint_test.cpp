@@ -30,8 +30,10 @@ protected:
         QTest::mouseClick(board(), button, {}, at(design));
     }
     void clickCard(int card) {
-        for (const HandCard& c : chat->model().hand().cards())
-            if (c.card == card) return click(QPoint(c.left + 8, c.top + 40));
+        const auto& cards = chat->model().hand().cards();
+        for (std::size_t i = 0; i < cards.size(); ++i)
+            if (cards[i].card == card)
+                return click(board()->handRects()[i].topLeft() + QPoint(8, 40));
         FAIL() << "no card " << card << " in the hand";
     }
     static QPoint spot(layout::Point p) { return {p.left + 30, p.top + 40}; }
@@ -94,7 +96,7 @@ TEST_P(BoardPaintTest, WhatTheScreenShowsAfterEachStepIsTheWholeTableDrawnAnew) 
     expectScreenIsAFreshDrawing("spot let go");
     clickCard(kingOfClubs);
     QTest::mouseClick(board(), Qt::RightButton, {},
-                      at(QPoint(chat->model().hand().cards()[0].left + 8, layout::handTop + 40)));
+                      at(board()->handRects()[0].topLeft() + QPoint(8, 40)));
     expectScreenIsAFreshDrawing("hand sorted");
 
     // The draw ends the turn; the bot's turn changes its fan, the arrows and the bar.
@@ -129,10 +131,11 @@ TEST_P(BoardPaintTest, AMoveRepaintsTheCardThatLeftAndThePileItJoinedOnly) {
     help->hide();
     clickCard(eightOfHearts);
     QCoreApplication::processEvents();
-    HandCard raised{};
-    for (const HandCard& c : chat->model().hand().cards())
-        if (c.card == eightOfHearts) raised = c;
-    ASSERT_EQ(raised.top, layout::raisedTop);
+    QRect raised;
+    const auto& cards = chat->model().hand().cards();
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        if (cards[i].card == eightOfHearts) raised = this->board()->handRects()[i];
+    ASSERT_EQ(raised.top(), layout::raisedTop);
 
     PaintedRegions board(this->board());
     click(spot(layout::tabFirst[0]));
@@ -142,7 +145,7 @@ TEST_P(BoardPaintTest, AMoveRepaintsTheCardThatLeftAndThePileItJoinedOnly) {
         return this->board()->scaled(QRect(left, top, layout::cardWidth, layout::cardHeight));
     };
     const QRect joined = scaledCard(layout::tabTop[0].left, layout::tabTop[0].top);
-    const QRect left = scaledCard(raised.left, raised.top);
+    const QRect left = scaledCard(raised.left(), raised.top());
     // The pile's repaint may come a frame after the card left the hand.
     EXPECT_TRUE(waitUntil([&] { return (QRegion(joined) - board.painted).isEmpty(); }))
         << "the pile the card joined";

@@ -63,13 +63,20 @@ void BoardView::paintEvent(QPaintEvent* event) {
         paintFelt(f);
     }
     const QRegion& dirty = event->region();
-    for (const QRect& r : dirty)
+    // Rectangle by rectangle, each its own clip: a picture copied into one rectangle is
+    // a plain copy of its rows, where a clip of many rectangles would blend it span by
+    // span (and hand large pictures to other threads).
+    for (const QRect& r : dirty) {
+        p.setClipRect(r);
         p.drawPixmap(r, felt_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
-    // Only the pieces the repainted region reaches: drawing clipped away is not free.
-    paintBoardCards(p, dirty);
-    for (int position = 1; position <= wire::seatCount; ++position)
-        paintSeat(p, dirty, position);
-    paintHand(p, dirty);
+        // Only the pieces the rectangle reaches: drawing clipped away is not free.
+        const QRegion here(r);
+        paintBoardCards(p, here);
+        for (int position = 1; position <= wire::seatCount; ++position)
+            paintSeat(p, here, position);
+        paintHand(p, here);
+    }
+    p.setClipping(false);
     // The rest is drawn in design units.
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale_, scale_);

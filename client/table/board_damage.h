@@ -18,9 +18,15 @@ public:
     // The pieces as the model shows them now, the hand's cards at `hand` (design units,
     // in place order).
     static BoardDamage of(const TableModel& model, const std::vector<QRect>& hand);
+    // A piece's place in design units. Pictures stand on whole pixels and cover their
+    // scaled place exactly; what is drawn smoothed in design units may touch a pixel more.
+    struct Area {
+        QRect rect;
+        bool smoothed = false;
+    };
     // Where the board looks different from `before`: every piece that changed, at its
     // old place and at its new one.
-    std::vector<QRect> changedSince(const BoardDamage& before) const;
+    std::vector<Area> changedSince(const BoardDamage& before) const;
 
 private:
     struct Seat {

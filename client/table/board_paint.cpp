@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRegion>
+#include <QtMath>
 #include <algorithm>
 #include <functional>
 
@@ -23,6 +24,12 @@ QRect rectOf(layout::Rect r) { return {r.left, r.top, r.width, r.height}; }
 
 QRect BoardView::scaledArea(const QRect& design) const {
     return scaled(design).adjusted(-1, -1, 1, 1);  // a pixel more for smoothed edges
+}
+
+// A picture's pixels are rounded up from its scaled size; it stands at its scaled corner.
+QRect BoardView::pictureArea(const QRect& design) const {
+    return {scaled(design.topLeft()),
+            QSize(qCeil(design.width() * scale_), qCeil(design.height() * scale_))};
 }
 
 // The pictures are drawn for the board's scale and the screen's ratio, and put on whole

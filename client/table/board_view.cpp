@@ -216,8 +216,8 @@ void BoardView::refresh(unsigned areas) {
     // Only the pieces that look different from what was drawn last.
     BoardDamage now = BoardDamage::of(model_, handRects());
     QRegion changed;
-    for (const QRect& r : now.changedSince(drawn_))
-        changed += scaledArea(r);
+    for (const BoardDamage::Area& a : now.changedSince(drawn_))
+        changed += a.smoothed ? scaledArea(a.rect) : pictureArea(a.rect);
     drawn_ = std::move(now);
     if (hasFocus()) {
         setAccessibleDescription(describeFocus());

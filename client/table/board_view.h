@@ -131,6 +131,8 @@ private:
     // A design rectangle in widget pixels, with a pixel more for smoothed edges.
     // Captions, buttons and panels are widgets of their own and repaint themselves.
     QRect scaledArea(const QRect& design) const;
+    // The widget pixels a picture of the design rectangle covers where drawPicture puts it.
+    QRect pictureArea(const QRect& design) const;
     // A picture at the board's scale, drawn by `draw(ratio)` once per scale and kept.
     const QPixmap& picture(int key, const std::function<QPixmap(qreal)>& draw);
     QPixmap cardPicture(int index);

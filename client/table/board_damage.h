@@ -7,7 +7,6 @@
 #include <array>
 #include <vector>
 
-#include "client/model/hand_model.h"
 #include "wire/limits.h"
 
 namespace tess {
@@ -16,11 +15,18 @@ class TableModel;
 
 class BoardDamage {
 public:
-    // The pieces as the model shows them now.
-    static BoardDamage of(const TableModel& model);
+    // The pieces as the model shows them now, the hand's cards at `hand` (design units,
+    // in place order).
+    static BoardDamage of(const TableModel& model, const std::vector<QRect>& hand);
+    // A piece's place in design units. Pictures stand on whole pixels and cover their
+    // scaled place exactly; what is drawn smoothed in design units may touch a pixel more.
+    struct Area {
+        QRect rect;
+        bool smoothed = false;
+    };
     // Where the board looks different from `before`: every piece that changed, at its
     // old place and at its new one.
-    std::vector<QRect> changedSince(const BoardDamage& before) const;
+    std::vector<Area> changedSince(const BoardDamage& before) const;
 
 private:
     struct Seat {
@@ -32,7 +38,12 @@ private:
     std::array<int, wire::foundationCount> foundations_{};
     bool pileShown_ = false;
     QRect highlight_;  // empty while no selection frame shows
-    std::vector<HandCard> hand_;
+    struct HandPiece {
+        int card = 0;
+        QRect at;
+        bool operator==(const HandPiece&) const = default;
+    };
+    std::vector<HandPiece> hand_;
     std::array<Seat, wire::seatCount> seats_{};
     int barWidth_ = -1;
     bool barLate_ = false;

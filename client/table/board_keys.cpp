@@ -68,10 +68,8 @@ QString BoardView::describeFocus() const {
 QRect BoardView::pieceRect(BoardItem item) const {
     switch (item.kind) {
         case Kind::hand: {
-            const auto& cards = model_.hand().cards();
             if (item.number < 1 || item.number > handSize()) return {};
-            const HandCard& card = cards[std::size_t(item.number - 1)];
-            return QRect(card.left, card.top, layout::cardWidth, layout::cardHeight);
+            return handRects()[std::size_t(item.number - 1)];
         }
         case Kind::tab: {
             QRect r = rectOf(layout::tabFirst[item.number - 1]);
@@ -281,10 +279,12 @@ QRect BoardView::frameOf(BoardItem wanted) const {
         case Kind::hand: {
             // Only the card's uncovered strip, so the frame names one card.
             const std::size_t i = std::size_t(item.number - 1);
-            const HandCard& card = cards[i];
-            const int width =
-                i + 1 < cards.size() ? cards[i + 1].left - card.left : layout::cardWidth;
-            return QRect(card.left, card.top, std::max(width, 6), layout::cardHeight)
+            const std::vector<QRect> shown = handRects();
+            const QRect& card = shown[i];
+            const int width = i + 1 < shown.size()
+                                  ? std::min(shown[i + 1].left() - card.left(), layout::cardWidth)
+                                  : layout::cardWidth;
+            return QRect(card.left(), card.top(), std::max(width, 6), layout::cardHeight)
                 .adjusted(-gap + 2, -gap + 2, gap - 2, gap - 2);
         }
         case Kind::tab: {

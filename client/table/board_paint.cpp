@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QRegion>
+#include <QtMath>
 #include <algorithm>
 #include <functional>
 
@@ -23,6 +24,12 @@ QRect rectOf(layout::Rect r) { return {r.left, r.top, r.width, r.height}; }
 
 QRect BoardView::scaledArea(const QRect& design) const {
     return scaled(design).adjusted(-1, -1, 1, 1);  // a pixel more for smoothed edges
+}
+
+// A picture's pixels are rounded up from its scaled size; it stands at its scaled corner.
+QRect BoardView::pictureArea(const QRect& design) const {
+    return {scaled(design.topLeft()),
+            QSize(qCeil(design.width() * scale_), qCeil(design.height() * scale_))};
 }
 
 // The pictures are drawn for the board's scale and the screen's ratio, and put on whole
@@ -63,13 +70,20 @@ void BoardView::paintEvent(QPaintEvent* event) {
         paintFelt(f);
     }
     const QRegion& dirty = event->region();
-    for (const QRect& r : dirty)
+    // Rectangle by rectangle, each its own clip: a picture copied into one rectangle is
+    // a plain copy of its rows, where a clip of many rectangles would blend it span by
+    // span (and hand large pictures to other threads).
+    for (const QRect& r : dirty) {
+        p.setClipRect(r);
         p.drawPixmap(r, felt_, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
-    // Only the pieces the repainted region reaches: drawing clipped away is not free.
-    paintBoardCards(p, dirty);
-    for (int position = 1; position <= wire::seatCount; ++position)
-        paintSeat(p, dirty, position);
-    paintHand(p, dirty);
+        // Only the pieces the rectangle reaches: drawing clipped away is not free.
+        const QRegion here(r);
+        paintBoardCards(p, here);
+        for (int position = 1; position <= wire::seatCount; ++position)
+            paintSeat(p, here, position);
+        paintHand(p, here);
+    }
+    p.setClipping(false);
     // The rest is drawn in design units.
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale_, scale_);
@@ -168,8 +182,10 @@ void BoardView::paintCountdown(QPainter& p) {
 }
 
 void BoardView::paintHand(QPainter& p, const QRegion& dirty) {
-    for (const HandCard& card : model_.hand().cards())
-        drawPicture(p, dirty, QPoint(card.left, card.top), cardPicture(card.card));
+    const auto& cards = model_.hand().cards();
+    const std::vector<QRect> shown = handRects();
+    for (std::size_t i = 0; i < cards.size(); ++i)
+        drawPicture(p, dirty, shown[i].topLeft(), cardPicture(cards[i].card));
 }
 
 }  // namespace tess

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "client/model/table_model.h"
+#include "client/table/hand_spread.h"
 #include "client/table/model_texts.h"
 
 namespace tess {
@@ -112,6 +113,10 @@ QRect BoardView::scaled(const QRect& design) const {
     return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
 }
 
+std::vector<QRect> BoardView::handRects() const {
+    return handSpread::rects(model_.hand().cards(), handSpread::amountAt(scale_));
+}
+
 QPoint BoardView::toDesign(QPointF where) const {
     return {qFloor(where.x() / scale_), qFloor(where.y() / scale_)};
 }
@@ -127,6 +132,8 @@ void BoardView::resizeEvent(QResizeEvent* event) {
     if (s != scale_) {
         scale_ = s;
         placeControls();
+        // The hand may stand elsewhere at the new scale; the whole board is repainted.
+        drawn_ = BoardDamage::of(model_, handRects());
     }
     emit rescaled(scale_);
 }
@@ -207,10 +214,10 @@ void BoardView::refresh(unsigned areas) {
         button_start_->setVisible(model_.startVisible());
     }
     // Only the pieces that look different from what was drawn last.
-    BoardDamage now = BoardDamage::of(model_);
+    BoardDamage now = BoardDamage::of(model_, handRects());
     QRegion changed;
-    for (const QRect& r : now.changedSince(drawn_))
-        changed += scaledArea(r);
+    for (const BoardDamage::Area& a : now.changedSince(drawn_))
+        changed += a.smoothed ? scaledArea(a.rect) : pictureArea(a.rect);
     drawn_ = std::move(now);
     if (hasFocus()) {
         setAccessibleDescription(describeFocus());
@@ -285,9 +292,9 @@ void BoardView::refreshCaptions() {
 
 BoardView::Hit BoardView::hitAt(QPoint where) const {
     const auto& cards = model_.hand().cards();
-    for (auto it = cards.rbegin(); it != cards.rend(); ++it)  // the topmost card first
-        if (QRect(it->left, it->top, layout::cardWidth, layout::cardHeight).contains(where))
-            return {Hit::Kind::hand, it->position};
+    const std::vector<QRect> shown = handRects();
+    for (std::size_t i = cards.size(); i-- > 0;)  // the topmost card first
+        if (shown[i].contains(where)) return {Hit::Kind::hand, cards[i].position};
     for (int spot = 1; spot <= wire::spotCount; ++spot)
         if (rectOf(layout::tabFirst[spot - 1]).contains(where) ||
             rectOf(layout::tabTop[spot - 1]).contains(where))

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "client/model/board_cursor.h"
 #include "client/model/hint.h"
@@ -79,6 +80,8 @@ public:
     QString describe(BoardItem item) const;
     QRect pieceRect(BoardItem item) const;
     int handSize() const;
+    // The hand's cards as the board shows them now, in place order (design units).
+    std::vector<QRect> handRects() const;
 
     // Where a press lands: a hand position, a tab spot, a foundation or the draw pile.
     struct Hit {
@@ -128,6 +131,8 @@ private:
     // A design rectangle in widget pixels, with a pixel more for smoothed edges.
     // Captions, buttons and panels are widgets of their own and repaint themselves.
     QRect scaledArea(const QRect& design) const;
+    // The widget pixels a picture of the design rectangle covers where drawPicture puts it.
+    QRect pictureArea(const QRect& design) const;
     // A picture at the board's scale, drawn by `draw(ratio)` once per scale and kept.
     const QPixmap& picture(int key, const std::function<QPixmap(qreal)>& draw);
     QPixmap cardPicture(int index);

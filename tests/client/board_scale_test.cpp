@@ -64,10 +64,13 @@ protected:
     void click(QPoint design, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mouseClick(board(), button, {}, at(design.x(), design.y()));
     }
+    // A click on the card's visible strip, where the board shows it.
     void clickCard(int card) {
-        const HandCard* c = handCard(card);
-        ASSERT_NE(c, nullptr);
-        click(QPoint(c->left + 8, c->top + 40));
+        const auto& cards = chat->model().hand().cards();
+        for (std::size_t i = 0; i < cards.size(); ++i)
+            if (cards[i].card == card)
+                return click(board()->handRects()[i].topLeft() + QPoint(8, 40));
+        FAIL() << "no card " << card << " in the hand";
     }
 };
 

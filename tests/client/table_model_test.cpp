@@ -55,10 +55,14 @@ TEST(TableRotation, EveryViewerShowsTheSameBotNameForASeat) {
         for (int seat = 2; seat <= 4; ++seat) {
             const std::string bot = TableModel::defaultnames[static_cast<std::size_t>(seat - 1)];
             EXPECT_EQ(t.model.seat(seat).hint, bot) << slot << " " << seat;
-            if (seat != slot) EXPECT_EQ(t.model.seat(seat).name, bot) << slot << " " << seat;
+            if (seat != slot) {
+                EXPECT_EQ(t.model.seat(seat).name, bot) << slot << " " << seat;
+            }
         }
         ASSERT_TRUE(t.feed("CMD_nextplayer+4+"));
-        if (slot != 4) EXPECT_EQ(t.model.status(), "Kling's turn.") << slot;
+        if (slot != 4) {
+            EXPECT_EQ(t.model.status(), "Kling's turn.") << slot;
+        }
     }
 }
 

@@ -101,11 +101,12 @@ void XmppWorker::connectionEvent(xmpp_conn_event_t event, int error,
     connected_ = false;
     if (stopping_) return;
     if (streamError && streamError->text)
-        end(tr("The server closed the connection: %1").arg(cleanLobbyText(streamError->text, 200)));
+        end(tr("The server closed the connection: %1").arg(cleanLobbyText(streamError->text, 200)),
+            inRoom_);
     else if (wasConnected)
-        end(tr("The connection to the server was lost."));
+        end(tr("The connection to the server was lost."), true);
     else
-        end(loginFailure(error));
+        end(loginFailure(error), login_ == Login::started || login_ == Login::reached);
 }
 
 QString XmppWorker::loginFailure(int error) const {

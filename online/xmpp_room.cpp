@@ -62,8 +62,14 @@ QString refusalText(const QString& condition) {
         return tr("The room lets in its members only; choose another room.");
     if (condition == QLatin1String("service-unavailable"))
         return tr("The room is full; try again later or choose another room.");
-    if (condition == QLatin1String("item-not-found"))
-        return tr("The room does not exist and may not be made on this server.");
+    if (condition == QLatin1String("item-not-found") || condition == QLatin1String("not-allowed"))
+        return tr(
+            "There is no such room on this server, and it may not be made here; choose "
+            "another room.");
+    if (condition.startsWith(QLatin1String("remote-server-")))
+        return tr(
+            "The room's server cannot be reached from this server: there may be no such "
+            "room. Choose another room.");
     return tr("The room refused to let you in (%1).").arg(condition);
 }
 

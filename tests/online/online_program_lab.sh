@@ -183,6 +183,7 @@ players_side() {
             fail "$who never saw Ann's table: $(window_tree "${app[$who]}" "Find Players Online")"
     done
     say "Bob and Carl see Ann's table"
+    [ -n "${TESS_PLAY_SHOT:-}" ] && picture "${app[bob]}" "${app[carl]}"
     # Bob joins it: the first table is chosen already.
     press_in "${app[bob]}" "Find Players Online" "Join" || fail "Bob's online window has no Join"
     wait_for 40 bash -c "[ \$(grep -c 'logged in after' '$TESS_PLAY_DIR/bob.log') -ge 2 ]" ||
@@ -198,6 +199,23 @@ players_side() {
         fail "Carl still sees Ann's table after SIGTERM"
     touch "$TESS_PLAY_DIR/done"
     echo "online program lab: listed, found, joined through the router, withdrawn on SIGTERM"
+}
+
+# For the pictures in docs/: Bob and Carl say hello in the room, and Carl's online window
+# is taken with it (TESS_PLAY_SHOT=FILE.png).
+picture() {  # Bob's bus, Carl's bus
+    local bus who=bob node window
+    for bus in "$1" "$2"; do
+        window=$(xdotool search --all --pid "$(cat "$TESS_PLAY_DIR/$who.pid")" --name "^Find Players Online$" | head -1)
+        node=$(window_tree "$bus" "Find Players Online" | awk -F'\t' '$3 == "Say in the room" { print $1; exit }')
+        xdotool windowraise "$window" windowfocus --sync "$window"
+        atspi "$bus" "$node" org.a11y.atspi.Component.GrabFocus >/dev/null
+        xdotool type --delay 30 "Hello from ${who^}! Anyone for a game of four?"
+        xdotool key Return
+        who=carl
+    done
+    sleep 3
+    import -window "$window" "$TESS_PLAY_SHOT"
 }
 
 # Runs "FUNCTION ARG REST" with this script's functions in a fresh shell (for wait_for).

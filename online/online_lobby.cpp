@@ -1,6 +1,7 @@
 #include "online/online_lobby.h"
 
 #include <QRandomGenerator>
+#include <algorithm>
 
 #include "online/strophe_library.h"
 #include "online/xmpp_worker.h"
@@ -16,17 +17,23 @@ OnlineLobby::OnlineLobby(LobbyTimes times, QObject* parent) : QObject(parent), t
         emit joinFailed(
             host, tr("The host did not answer within %1 seconds.").arg(times_.joinAnswerMs / 1000));
     });
+    retry_.setSingleShot(true);
+    connect(&retry_, &QTimer::timeout, this, &OnlineLobby::reconnect);
 }
 
 OnlineLobby::~OnlineLobby() { finishWorker(); }
 
 void OnlineLobby::finishWorker() {
     joinTimeout_.stop();
+    retry_.stop();
     worker_.reset();  // leaves the room first
 }
 
 void OnlineLobby::start(const LobbyAccount& account) {
     finishWorker();
+    account_ = account;
+    wasInRoom_ = false;
+    retryMs_ = 0;
     nick_ = account.nick;
     view_ = {};
     emit viewChanged();
@@ -48,7 +55,37 @@ void OnlineLobby::stop() {
     setState(State::offline, tr("You left the room."));
 }
 
+void OnlineLobby::workerEnded(const QString& why, bool mayRetry) {
+    if (!mayRetry || !wasInRoom_) {
+        wasInRoom_ = false;
+        setState(State::offline, why);
+        return;
+    }
+    retryMs_ = retryMs_ == 0 ? times_.retryFirstMs : std::min(retryMs_ * 2, times_.retryMostMs);
+    if (!asked_.isEmpty() && joinTimeout_.isActive()) {
+        joinTimeout_.stop();
+        emit joinFailed(asked_, why);
+    }
+    view_ = {};
+    emit viewChanged();
+    retry_.start(retryMs_);
+    const int seconds = (retryMs_ + 999) / 1000;
+    setState(State::connecting, tr("%1 Trying again in %n second(s)…", nullptr, seconds).arg(why));
+}
+
+void OnlineLobby::reconnect() {
+    worker_.reset();
+    worker_ = std::make_unique<XmppWorker>(this, account_, times_);
+    if (listed_) worker_->post([t = listed_](XmppWorker& w) { w.setTable(t); });
+    emit notice(
+        tr("Connecting to %1 again…").arg(account_.jid.isEmpty() ? account_.server : account_.jid));
+}
+
 void OnlineLobby::setState(State state, const QString& text) {
+    if (state == State::inRoom) {
+        wasInRoom_ = true;
+        retryMs_ = 0;
+    }
     state_ = state;
     emit stateChanged(state);
     if (!text.isEmpty()) emit notice(text);

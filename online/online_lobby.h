@@ -32,6 +32,9 @@ struct LobbyTimes {
     int answerMs = 20'000;      // ...and given this long to answer
     int viewMs = 250;           // the room's view is sent at most this often
     int joinAnswerMs = 15'000;  // how long a player waits for a host's answer
+    // A lost link is tried again after this long, doubling each time up to the most.
+    int retryFirstMs = 2'000;
+    int retryMostMs = 60'000;
 };
 
 class OnlineLobby : public QObject {
@@ -73,6 +76,10 @@ private:
     friend class XmppWorker;
     void setState(State state, const QString& text);
     void finishWorker();
+    // The worker's connection ended; a lost link of a session that was in the room is
+    // tried again with growing pauses, a refused login or room is not.
+    void workerEnded(const QString& why, bool mayRetry);
+    void reconnect();
 
     LobbyTimes times_;
     State state_ = State::offline;
@@ -82,6 +89,10 @@ private:
     std::optional<ListedTable> listed_;
     QString asked_;  // the host a join request waits for
     QTimer joinTimeout_;
+    LobbyAccount account_;  // for reconnecting
+    bool wasInRoom_ = false;
+    int retryMs_ = 0;
+    QTimer retry_;
 };
 
 }  // namespace tess

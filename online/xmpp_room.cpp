@@ -62,8 +62,14 @@ QString refusalText(const QString& condition) {
         return tr("The room lets in its members only; choose another room.");
     if (condition == QLatin1String("service-unavailable"))
         return tr("The room is full; try again later or choose another room.");
-    if (condition == QLatin1String("item-not-found"))
-        return tr("The room does not exist and may not be made on this server.");
+    if (condition == QLatin1String("item-not-found") || condition == QLatin1String("not-allowed"))
+        return tr(
+            "There is no such room on this server, and it may not be made here; choose "
+            "another room.");
+    if (condition.startsWith(QLatin1String("remote-server-")))
+        return tr(
+            "The room's server cannot be reached from this server: there may be no such "
+            "room. Choose another room.");
     return tr("The room refused to let you in (%1).").arg(condition);
 }
 
@@ -101,11 +107,12 @@ void XmppWorker::connectionEvent(xmpp_conn_event_t event, int error,
     connected_ = false;
     if (stopping_) return;
     if (streamError && streamError->text)
-        end(tr("The server closed the connection: %1").arg(cleanLobbyText(streamError->text, 200)));
+        end(tr("The server closed the connection: %1").arg(cleanLobbyText(streamError->text, 200)),
+            inRoom_);
     else if (wasConnected)
-        end(tr("The connection to the server was lost."));
+        end(tr("The connection to the server was lost."), true);
     else
-        end(loginFailure(error));
+        end(loginFailure(error), login_ == Login::started || login_ == Login::reached);
 }
 
 QString XmppWorker::loginFailure(int error) const {

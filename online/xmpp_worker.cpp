@@ -146,7 +146,7 @@ void XmppWorker::watch(std::int64_t now) {
     }
     if (!inRoom_ && now - lastHeard_ > times_.answerMs) {
         xmpp_disconnect(conn_);
-        end(tr("The server did not answer within %1 seconds.").arg(times_.answerMs / 1000));
+        end(tr("The server did not answer within %1 seconds.").arg(times_.answerMs / 1000), true);
         return;
     }
     if (rejoinAt_ != 0 && now >= rejoinAt_) {
@@ -167,7 +167,7 @@ void XmppWorker::watch(std::int64_t now) {
     }
     if (pingSent_ != 0 && now - pingSent_ > times_.answerMs) {
         xmpp_disconnect(conn_);
-        end(tr("The server stopped answering."));
+        end(tr("The server stopped answering."), true);
         return;
     }
     publishView(now, false);
@@ -193,14 +193,14 @@ void XmppWorker::leave() {
     ended_ = true;
 }
 
-void XmppWorker::end(const QString& why) {
+void XmppWorker::end(const QString& why, bool mayRetry) {
     if (ended_) return;
     ended_ = true;
     inRoom_ = false;
     roster_.clear();
     rosterChanged_ = true;
     publishView(nowMs(), true);
-    toLobby([why](OnlineLobby& l) { l.setState(OnlineLobby::State::offline, why); });
+    toLobby([why, mayRetry](OnlineLobby& l) { l.workerEnded(why, mayRetry); });
 }
 
 QString XmppWorker::occupantAddress(const QString& occupant) const {

@@ -57,7 +57,8 @@ private:
     void runCommands();
     void watch(std::int64_t now);
     void leave();
-    void end(const QString& why);
+    // `mayRetry`: the link failed, not the login or the room; worth another try later.
+    void end(const QString& why, bool mayRetry = false);
     void joinRoom();
     void sendPresence();
     void unlockRoom();

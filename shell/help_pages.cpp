@@ -33,7 +33,9 @@ forwards port 7772 to it, and it leaves the list when your table closes.</p>
 everybody who wants to find each other must use the same room. Without an account Tessarine
 logs in anonymously, which many servers do not allow; with your own account (name@server) it
 logs in as you. The password is kept in your desktop's password store, never in a file. The
-connection is always encrypted.</p>
+connection is always encrypted. When the link to the server is lost, the window says so and
+connects again by itself, a little later each time, and lists your table again; a server that
+refuses the login or the room is not asked again: choose another one.</p>
 )");
 
 const char* const connecting = QT_TRANSLATE_NOOP("tess::HelpPages", R"(

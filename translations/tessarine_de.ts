@@ -255,7 +255,9 @@ forwards port 7772 to it, and it leaves the list when your table closes.&lt;/p&g
 everybody who wants to find each other must use the same room. Without an account Tessarine
 logs in anonymously, which many servers do not allow; with your own account (name@server) it
 logs in as you. The password is kept in your desktop&apos;s password store, never in a file. The
-connection is always encrypted.&lt;/p&gt;
+connection is always encrypted. When the link to the server is lost, the window says so and
+connects again by itself, a little later each time, and lists your table again; a server that
+refuses the login or the room is not asked again: choose another one.&lt;/p&gt;
 </source>
         <translation>
 &lt;p&gt;&lt;b&gt;Spieler im Internet finden.&lt;/b&gt; Wähle &lt;b&gt;Datei &amp;rsaquo; Spieler online
@@ -272,7 +274,10 @@ gespielt wird; deine Adresse sieht er nie. Ein Tisch wird nur angezeigt, solange
 alle, die einander finden wollen, müssen denselben Raum nehmen. Ohne Konto meldet sich Tessarine
 anonym an, was viele Server nicht erlauben; mit deinem eigenen Konto (name@server) meldet es
 sich als du an. Das Passwort liegt im Passwortspeicher deines Desktops, nie in einer Datei. Die
-Verbindung ist immer verschlüsselt.&lt;/p&gt;
+Verbindung ist immer verschlüsselt. Reißt die Verbindung zum Server ab, sagt das Fenster es und
+verbindet sich von selbst wieder, jedes Mal etwas später, und zeigt deinen Tisch wieder an; ein
+Server, der die Anmeldung oder den Raum ablehnt, wird nicht noch einmal gefragt: Wähle einen
+anderen.&lt;/p&gt;
 </translation>
     </message>
     <message>
@@ -2107,6 +2112,38 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     <message>
         <source>The library for going online, %1, lacks the function %2.</source>
         <translation>Der Bibliothek für das Spielen im Internet, %1, fehlt die Funktion %2.</translation>
+    </message>
+</context>
+<context>
+    <name>OnlineLobby</name>
+    <message>
+        <source>There is no such room on this server, and it may not be made here; choose another room.</source>
+        <translation>Diesen Raum gibt es auf diesem Server nicht, und er darf hier nicht angelegt werden; wähle einen anderen Raum.</translation>
+    </message>
+    <message>
+        <source>The room&apos;s server cannot be reached from this server: there may be no such room. Choose another room.</source>
+        <translation>Der Server des Raums ist von diesem Server aus nicht erreichbar: Vielleicht gibt es den Raum nicht. Wähle einen anderen Raum.</translation>
+    </message>
+</context>
+<context>
+    <name>tess::OnlineLobby</name>
+    <message numerus="yes">
+        <source>%1 Trying again in %n second(s)…</source>
+        <translation>
+            <numerusform>%1 Neuer Versuch in %n Sekunde…</numerusform>
+            <numerusform>%1 Neuer Versuch in %n Sekunden…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Connecting to %1 again…</source>
+        <translation>Verbinde wieder mit %1…</translation>
+    </message>
+</context>
+<context>
+    <name>tess::Tonline</name>
+    <message>
+        <source>You can choose another server or room above and connect again.</source>
+        <translation>Du kannst oben einen anderen Server oder Raum wählen und dich wieder verbinden.</translation>
     </message>
 </context>
 </TS>

@@ -217,6 +217,7 @@ void Tonline::connectClick() {
     account.password = password_->text();
     if (!place.account.isEmpty()) passwords_->store(place.account, password_->text());
     chat_->clear();
+    trying_ = true;
     lobby_.start(account);
 }
 
@@ -246,6 +247,20 @@ void Tonline::stateChanged() {
     for (QLineEdit* f : {name_, server_, room_, account_, password_})
         f->setEnabled(state == OnlineLobby::State::offline);
     if (state == OnlineLobby::State::offline) asked_.clear();
+    if (state == OnlineLobby::State::inRoom) trying_ = false;
+    // A server or room that would not have us: the settings to choose another are here.
+    if (state == OnlineLobby::State::offline && trying_) {
+        trying_ = false;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setStatus(status_->text() + QLatin1Char(' ') +
+                          tr("You can choose another server or room above and connect again."));
+                server_->setFocus();
+                server_->selectAll();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void Tonline::showView() {
@@ -266,6 +281,8 @@ void Tonline::showView() {
         rows << row;
     }
     tables_->addTopLevelItems(rows);
+    // Join takes the chosen table, or the first while none is chosen.
+    if (keep == nullptr && !rows.isEmpty()) keep = rows.first();
     if (keep) tables_->setCurrentItem(keep);
     tables_->setUpdatesEnabled(true);
 

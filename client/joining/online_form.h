@@ -60,7 +60,8 @@ private:
     OnlineLobby& lobby_;
     PasswordStore* passwords_;
     bool placed_ = false;
-    QString asked_;  // the host asked for its address
+    QString asked_;        // the host asked for its address
+    bool trying_ = false;  // connecting, not yet in the room
     QLineEdit* name_;
     QLineEdit* server_;
     QLineEdit* room_;

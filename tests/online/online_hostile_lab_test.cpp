@@ -131,9 +131,16 @@ TEST(Lab, AStalledServerIsSaid) {
     QFile pidFile(qEnvironmentVariable("TESS_XMPP_LAB_DIR") + QStringLiteral("/prosody.pid"));
     ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
     const Stopped stopped(static_cast<pid_t>(pidFile.readAll().trimmed().toInt()));
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return lobby.state() == OnlineLobby::State::offline; }, 20000));
-    EXPECT_EQ(said.last().at(0).toString(), QStringLiteral("The server stopped answering."));
+    // Said, and tried again later (it was in the room, so the link is what failed).
+    const auto stalled = [&] {
+        for (const auto& args : said)
+            if (args.at(0).toString().startsWith(QStringLiteral("The server stopped answering. "
+                                                                "Trying again")))
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(stalled, 20000));
+    EXPECT_NE(lobby.state(), OnlineLobby::State::offline);
 }
 
 TEST(Lab, AnUntrustedCertificateGetsNothing) {

@@ -109,5 +109,40 @@ TEST(Lab, AnUnreachableHostSaysSoAndIsNotListed) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.view().tables.isEmpty(); }, 10000));
 }
 
+// A server without anonymous logins, or without the room, says which and leaves the
+// settings open to choose another.
+TEST(Lab, AServerOrRoomThatWillNotHaveUsSaysWhyAndOffersAnother) {
+    struct Case {
+        QString server, room, says;
+    };
+    const QString rooms = env("TESS_XMPP_ROOMS");
+    const Case cases[] = {
+        {env("TESS_XMPP_ACCOUNTS"), QStringLiteral("tables@") + rooms,
+         QStringLiteral("does not allow logging in without an account")},
+        {env("TESS_XMPP_DOMAIN"), QStringLiteral("tables@nowhere.") + env("TESS_XMPP_DOMAIN"),
+         QStringLiteral("no such room")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.server.toStdString() + " " + c.room.toStdString());
+        QTemporaryDir dir;
+        OnlineLobby lobby;
+        Tonline window(settingsFor(dir, QStringLiteral("x")), lobby);
+        window.show();
+        window.findChild<QLineEdit*>(QStringLiteral("edit_name"))->setText(QStringLiteral("Bo"));
+        auto* server = window.findChild<QLineEdit*>(QStringLiteral("edit_server"));
+        server->setText(c.server);
+        window.findChild<QLineEdit*>(QStringLiteral("edit_room"))->setText(c.room);
+        QTest::mouseClick(window.connectButton(), Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return window.statusLine()->text().contains(QStringLiteral("choose another")); },
+            20000));
+        EXPECT_TRUE(window.statusLine()->text().contains(c.says))
+            << window.statusLine()->text().toStdString();
+        EXPECT_EQ(lobby.state(), OnlineLobby::State::offline);
+        EXPECT_TRUE(server->isEnabled());
+        EXPECT_EQ(window.connectButton()->text(), QStringLiteral("Connect"));
+    }
+}
+
 }  // namespace
 }  // namespace tess

@@ -4,6 +4,7 @@
 # and prosody with anonymous login (lobby.test), accounts (users.test: alice/alicepw,
 # bob/bobpw) and a chat room service (rooms.lobby.test), listening on 127.0.0.1:5222.
 # Usage: xmpp_lab.sh COMMAND...    Inside: TESS_XMPP_LAB_DIR, TESS_XMPP_DOMAIN, ...
+# TESS_XMPP_LISTEN: the address prosody listens on instead (a lab's "internet" side).
 # Without root or namespaces it exits 77 (skipped), but fails when CI is set.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
@@ -27,6 +28,7 @@ if [ -z "${TESS_XMPP_INSIDE:-}" ]; then
 fi
 unset TESS_XMPP_INSIDE
 
+listen=${TESS_XMPP_LISTEN:-127.0.0.1}
 dir=$(mktemp -d /tmp/tess-xmpp.XXXXXX)
 export TESS_XMPP_LAB_DIR=$dir
 cleanup() {
@@ -49,7 +51,7 @@ daemonize = false
 pidfile = "$dir/prosody.pid"
 data_path = "$dir/data"
 run_as_root = true
-interfaces = { "127.0.0.1" }
+interfaces = { "$listen" }
 c2s_ports = { 5222 }
 c2s_require_encryption = true
 allow_unencrypted_plain_auth = false
@@ -80,15 +82,15 @@ done
 prosody --config "$dir/prosody.cfg.lua" >"$dir/prosody.out" 2>&1 &
 pid=$!
 for _ in $(seq 100); do
-  (exec 3<>/dev/tcp/127.0.0.1/5222) 2>/dev/null && break
+  (exec 3<>/dev/tcp/$listen/5222) 2>/dev/null && break
   sleep 0.1
 done
-(exec 3<>/dev/tcp/127.0.0.1/5222) 2>/dev/null ||
+(exec 3<>/dev/tcp/$listen/5222) 2>/dev/null ||
   { echo "xmpp_lab: prosody did not start" >&2; cat "$dir/prosody.out" "$dir/prosody.log" >&2; exit 1; }
 
 export SSL_CERT_FILE="$dir/certs/lobby.crt"
 export TESS_XMPP_DOMAIN=lobby.test TESS_XMPP_ACCOUNTS=users.test
-export TESS_XMPP_ROOMS=rooms.lobby.test TESS_XMPP_ADDRESS=127.0.0.1 TESS_XMPP_PORT=5222
+export TESS_XMPP_ROOMS=rooms.lobby.test TESS_XMPP_ADDRESS=$listen TESS_XMPP_PORT=5222
 "$@"
 rc=$?
 if [ $rc -ne 0 ]; then echo "--- prosody.log (tail)" >&2; tail -20 "$dir/prosody.log" >&2; fi

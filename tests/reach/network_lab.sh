@@ -10,7 +10,7 @@
 #   the internet (a third namespace): wan1 11.22.33.1 and 2001:db8:ff::1.
 # The 2001:db8::/32 prefix stands for global IPv6 addresses; it exists only in these
 # namespaces.
-# Usage: network_lab.sh COMMAND...                 (exit 77 when no namespace can be made)
+# Usage: network_lab.sh COMMAND...   (exit 77 when no namespace can be made; 1 when CI is set)
 # Inside, for tests: network_lab.sh router upnp|natpmp|none [keep], network_lab.sh avahi stop|start,
 # network_lab.sh bus stop|start, network_lab.sh internet COMMAND... (run from the internet).
 set -u
@@ -136,6 +136,8 @@ fi
 
 if [ -z "${TESS_LAB_INSIDE:-}" ]; then
   if [ "$(id -u)" -ne 0 ] || ! unshare -n -m true 2>/dev/null; then
+    # A lab that cannot run in CI fails there rather than skipping.
+    [ -n "${CI:-}" ] && { echo "network_lab: needs root and network namespaces" >&2; exit 1; }
     echo "network_lab: needs root and network namespaces; skipped" >&2
     exit 77
   fi

@@ -240,18 +240,17 @@ find_bus
 export TESS_PLAY_BINARY=$1 TESS_PLAY_DIR=$TESS_LAB_DIR/play
 mkdir -p "$TESS_PLAY_DIR"
 in_router() { nsenter -t "$(cat "$TESS_LAB_DIR/routerns.pid")" -n "$@"; }
-unshare -n sleep infinity &
-wan=$!
+# The lab's own internet namespace, behind the router's outside cable.
+wan=$(cat "$TESS_LAB_DIR/internetns.pid")
 kids=()
 trap 'touch "$TESS_PLAY_DIR/done"; sleep 0.5
       for p in "${kids[@]}"; do kill "$p" 2>/dev/null; done
       for f in "$TESS_PLAY_DIR"/*.pid; do kill "$(cat "$f")" 2>/dev/null; done
-      kill $wan 2>/dev/null; wait 2>/dev/null' EXIT
+      wait 2>/dev/null' EXIT
 sleep 0.1
-# The router's outside cable leads to the internet's namespace; the router forwards, lets
-# answers back in and masquerades what goes out, as a home router does.
-in_router ip link set wan1 netns "$wan"
-nsenter -t "$wan" -n sh -c "ip link set lo up; ip addr add $wan_ip/24 dev wan1; ip link set wan1 up"
+# The server's address on the internet's side; the router forwards, lets answers back in
+# and masquerades what goes out, as a home router does.
+nsenter -t "$wan" -n ip addr add "$wan_ip/24" dev wan1
 in_router sysctl -qw net.ipv4.ip_forward=1
 in_router nft insert rule inet filter forward ct state established,related accept
 in_router nft add rule inet filter forward iifname lan0 oifname wan0 accept

@@ -1860,6 +1860,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <translation>Spieler &amp;online finden…</translation>
     </message>
     <message>
+        <source>Find players online</source>
+        <translation>Spieler online finden</translation>
+    </message>
+    <message>
         <source>Your name</source>
         <translation>Dein Name</translation>
     </message>

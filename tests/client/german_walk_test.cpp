@@ -166,6 +166,7 @@ protected:
         EXPECT_FALSE(online.statusLine()->text().isEmpty());
         EXPECT_EQ(program.lobby().state(), OnlineLobby::State::offline);
         chat.openHostWindow();
+        chat.openJoinWindow();
         chat.board()->button_start()->click();
         auto* quick = chat.board()->findChild<QWidget*>("panel_help");
         quick->show();
@@ -195,7 +196,7 @@ TEST_F(GermanWalkTest, NoEnglishWordIsLeftInAnyWindow) {
     QCoreApplication::installTranslator(&translator);
     const Words german = walk();
     ASSERT_GT(english.seen.size(), 300u);  // the walk reached the windows
-    for (const char* window : {"online/", "host/"}) {
+    for (const char* window : {"online/", "host/", "join/"}) {
         const auto reached = [&](const Words& words) {
             return std::any_of(words.seen.begin(), words.seen.end(),
                                [&](const auto& w) { return w.second.startsWith(window); });

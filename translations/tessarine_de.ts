@@ -1613,6 +1613,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>Play Solo</source>
         <translation>Solo spielen</translation>
     </message>
+    <message>
+        <source>Connect to the online room in the window that opened; your table is listed there once you are in.</source>
+        <translation>Verbinde dich im geöffneten Fenster mit dem Online-Raum; dort wird dein Tisch angezeigt, sobald du drin bist.</translation>
+    </message>
 </context>
 <context>
     <name>tess::ConnectingBox</name>
@@ -1840,6 +1844,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>Type the name the others will see.</source>
         <translation>Gib den Namen ein, den die anderen sehen.</translation>
     </message>
+    <message>
+        <source>Shows the table in the online room (your name and its players, never its address); a player who asks to join gets the address from your program.</source>
+        <translation>Zeigt den Tisch im Online-Raum an (deinen Namen und seine Spieler, nie seine Adresse); ein Spieler, der beitreten möchte, bekommt die Adresse von deinem Programm.</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tjoin</name>
@@ -1850,6 +1858,10 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
     <message>
         <source>Find Players &amp;Online…</source>
         <translation>Spieler &amp;online finden…</translation>
+    </message>
+    <message>
+        <source>Find players online</source>
+        <translation>Spieler online finden</translation>
     </message>
     <message>
         <source>Your name</source>
@@ -2124,6 +2136,97 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>The room&apos;s server cannot be reached from this server: there may be no such room. Choose another room.</source>
         <translation>Der Server des Raums ist von diesem Server aus nicht erreichbar: Vielleicht gibt es den Raum nicht. Wähle einen anderen Raum.</translation>
     </message>
+    <message>
+        <source>The room asks for a password; choose another room.</source>
+        <translation>Der Raum verlangt ein Passwort; wähle einen anderen Raum.</translation>
+    </message>
+    <message>
+        <source>The room has banned this name.</source>
+        <translation>Der Raum hat diesen Namen gesperrt.</translation>
+    </message>
+    <message>
+        <source>The room lets in its members only; choose another room.</source>
+        <translation>Der Raum lässt nur seine Mitglieder herein; wähle einen anderen Raum.</translation>
+    </message>
+    <message>
+        <source>The room is full; try again later or choose another room.</source>
+        <translation>Der Raum ist voll; versuche es später noch einmal oder wähle einen anderen Raum.</translation>
+    </message>
+    <message>
+        <source>The room refused to let you in (%1).</source>
+        <translation>Der Raum hat dich nicht hereingelassen (%1).</translation>
+    </message>
+    <message>
+        <source>The server closed the connection: %1</source>
+        <translation>Der Server hat die Verbindung beendet: %1</translation>
+    </message>
+    <message>
+        <source>The connection to the server was lost.</source>
+        <translation>Die Verbindung zum Server ist abgerissen.</translation>
+    </message>
+    <message>
+        <source>Could not reach the server: %1</source>
+        <translation>Der Server ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>Could not reach the server.</source>
+        <translation>Der Server ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate could not be trusted, so nothing was sent to it.</source>
+        <translation>Dem Zertifikat des Servers ist nicht zu trauen, daher wurde ihm nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>The server does not allow logging in without an account; use your own account or choose another server.</source>
+        <translation>Der Server erlaubt keine Anmeldung ohne Konto; nimm dein eigenes Konto oder wähle einen anderen Server.</translation>
+    </message>
+    <message>
+        <source>The server refused the login: check the account and password.</source>
+        <translation>Der Server hat die Anmeldung abgelehnt: Prüfe Konto und Passwort.</translation>
+    </message>
+    <message>
+        <source>The server closed the connection before you were logged in (it may offer no secure connection).</source>
+        <translation>Der Server hat die Verbindung beendet, bevor du angemeldet warst (vielleicht bietet er keine sichere Verbindung).</translation>
+    </message>
+    <message>
+        <source>You are no longer in the room (removed by the room or the server).</source>
+        <translation>Du bist nicht mehr im Raum (vom Raum oder vom Server entfernt).</translation>
+    </message>
+    <message>
+        <source>In the room %1 as %2.</source>
+        <translation>Im Raum %1 als %2.</translation>
+    </message>
+    <message>
+        <source>Your name is taken in the room; choose another.</source>
+        <translation>Dein Name ist im Raum schon vergeben; wähle einen anderen.</translation>
+    </message>
+    <message>
+        <source>The host said: %1</source>
+        <translation>Der Gastgeber sagt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of the room&apos;s chat came too fast and were not shown.</source>
+        <translation>
+            <numerusform>%n Zeile des Raum-Chats kam zu schnell und wurde nicht gezeigt.</numerusform>
+            <numerusform>%n Zeilen des Raum-Chats kamen zu schnell und wurden nicht gezeigt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The server&apos;s address could not be used.</source>
+        <translation>Die Adresse des Servers ist nicht brauchbar.</translation>
+    </message>
+    <message>
+        <source>The server sent more at once than this program keeps (16 MB); the connection was closed.</source>
+        <translation>Der Server hat auf einmal mehr gesendet, als dieses Programm aufnimmt (16 MB); die Verbindung wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The server did not answer within %1 seconds.</source>
+        <translation>Der Server hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server stopped answering.</source>
+        <translation>Der Server antwortet nicht mehr.</translation>
+    </message>
 </context>
 <context>
     <name>tess::OnlineLobby</name>
@@ -2138,12 +2241,230 @@ Stapel loslassen; ist nichts mehr loszulassen, zurück zum Chat.&lt;/li&gt;
         <source>Connecting to %1 again…</source>
         <translation>Verbinde wieder mit %1…</translation>
     </message>
+    <message>
+        <source>The host did not answer within %1 seconds.</source>
+        <translation>Der Gastgeber hat nicht innerhalb von %1 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Verbinde mit %1…</translation>
+    </message>
+    <message>
+        <source>You left the room.</source>
+        <translation>Du hast den Raum verlassen.</translation>
+    </message>
+    <message>
+        <source>You are not in the room.</source>
+        <translation>Du bist nicht im Raum.</translation>
+    </message>
 </context>
 <context>
     <name>tess::Tonline</name>
     <message>
         <source>You can choose another server or room above and connect again.</source>
         <translation>Du kannst oben einen anderen Server oder Raum wählen und dich wieder verbinden.</translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation>spielt</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>Find Players Online</source>
+        <translation>Spieler online finden</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>The room sees your name and, when you list a table, its players and state; never your address. A host gives its address only to a player who asks to join.</source>
+        <translation>Der Raum sieht deinen Namen und, wenn du einen Tisch anzeigst, dessen Spieler und Stand; nie deine Adresse. Ein Gastgeber gibt seine Adresse nur einem Spieler, der beitreten möchte.</translation>
+    </message>
+    <message>
+        <source>The password could not be kept in the desktop&apos;s secret store: %1</source>
+        <translation>Das Passwort ließ sich nicht im Passwortspeicher des Desktops ablegen: %1</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>The XMPP server to log in to without an account.</source>
+        <translation>Der XMPP-Server, bei dem du dich ohne Konto anmeldest.</translation>
+    </message>
+    <message>
+        <source>Room</source>
+        <translation>Raum</translation>
+    </message>
+    <message>
+        <source>The chat room where tables are listed: name@conference.server</source>
+        <translation>Der Chatraum, in dem die Tische angezeigt werden: name@conference.server</translation>
+    </message>
+    <message>
+        <source>Your account</source>
+        <translation>Dein Konto</translation>
+    </message>
+    <message>
+        <source>empty: log in without an account</source>
+        <translation>leer: ohne Konto anmelden</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Kept in the desktop&apos;s secret store, never in a file.</source>
+        <translation>Liegt im Passwortspeicher des Desktops, nie in einer Datei.</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Your &amp;name:</source>
+        <translation>Dein &amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Server:</source>
+        <translation>&amp;Server:</translation>
+    </message>
+    <message>
+        <source>&amp;Room:</source>
+        <translation>&amp;Raum:</translation>
+    </message>
+    <message>
+        <source>&amp;Account:</source>
+        <translation>&amp;Konto:</translation>
+    </message>
+    <message>
+        <source>Tables in the room</source>
+        <translation>Tische im Raum</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Gastgeber</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Watching</source>
+        <translation>Zuschauer</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>&amp;Join</source>
+        <translation>&amp;Beitreten</translation>
+    </message>
+    <message>
+        <source>People</source>
+        <translation>Leute</translation>
+    </message>
+    <message>
+        <source>People in the room</source>
+        <translation>Leute im Raum</translation>
+    </message>
+    <message>
+        <source>Room chat</source>
+        <translation>Chat des Raums</translation>
+    </message>
+    <message>
+        <source>Say in the room</source>
+        <translation>Im Raum sagen</translation>
+    </message>
+    <message>
+        <source>Please type your name first.</source>
+        <translation>Bitte gib zuerst deinen Namen ein.</translation>
+    </message>
+    <message>
+        <source>The room is written name@server, and a server or an account is needed.</source>
+        <translation>Der Raum wird name@server geschrieben, und ein Server oder ein Konto ist nötig.</translation>
+    </message>
+    <message>
+        <source>Choose a table in the list first.</source>
+        <translation>Wähle zuerst einen Tisch in der Liste.</translation>
+    </message>
+    <message>
+        <source>Asking %1 for the table&apos;s address…</source>
+        <translation>Frage %1 nach der Adresse des Tisches…</translation>
+    </message>
+    <message>
+        <source>Leave</source>
+        <translation>Verlassen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>People (%1 shown; the room has more)</source>
+        <translation>Leute (%1 gezeigt; der Raum hat mehr)</translation>
+    </message>
+    <message>
+        <source>People (%1)</source>
+        <translation>Leute (%1)</translation>
+    </message>
+    <message>
+        <source>The room lists more tables than are shown here.</source>
+        <translation>Der Raum zeigt mehr Tische an, als hier zu sehen sind.</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s secret store could not be asked: %1</source>
+        <translation>Der Passwortspeicher des Desktops ließ sich nicht fragen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LobbyAddress</name>
+    <message>
+        <source>The host answered with port %1; tables use port %2.</source>
+        <translation>Der Gastgeber hat mit Port %1 geantwortet; Tische nutzen Port %2.</translation>
+    </message>
+    <message>
+        <source>The host answered with %1, which is not an address on the internet.</source>
+        <translation>Der Gastgeber hat mit %1 geantwortet, und das ist keine Adresse im Internet.</translation>
+    </message>
+    <message>
+        <source>The host answered with something that is not an address.</source>
+        <translation>Der Gastgeber hat mit etwas geantwortet, das keine Adresse ist.</translation>
+    </message>
+</context>
+<context>
+    <name>tess::OnlineListing</name>
+    <message>
+        <source>Your table is no longer listed online.</source>
+        <translation>Dein Tisch wird nicht mehr online angezeigt.</translation>
+    </message>
+    <message>
+        <source>This table cannot be reached from the internet: the router has not forwarded port %1 to it (see the lines above). It is listed online once the router does.</source>
+        <translation>Dieser Tisch ist aus dem Internet nicht erreichbar: Der Router hat Port %1 nicht an ihn weitergeleitet (siehe die Zeilen oben). Er wird online angezeigt, sobald der Router das tut.</translation>
+    </message>
+    <message>
+        <source>The router no longer forwards port %1 to this table, so it is no longer listed online.</source>
+        <translation>Der Router leitet Port %1 nicht mehr an diesen Tisch weiter, daher wird er nicht mehr online angezeigt.</translation>
+    </message>
+    <message>
+        <source>Your table is listed online: the room sees your name and the table&apos;s players, and a player who asks to join gets its address.</source>
+        <translation>Dein Tisch wird online angezeigt: Der Raum sieht deinen Namen und die Spieler des Tisches, und ein Spieler, der beitreten möchte, bekommt seine Adresse.</translation>
+    </message>
+    <message>
+        <source>This table cannot be reached from the internet.</source>
+        <translation>Dieser Tisch ist aus dem Internet nicht erreichbar.</translation>
     </message>
 </context>
 </TS>

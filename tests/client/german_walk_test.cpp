@@ -11,22 +11,28 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTranslator>
+#include <QTreeWidget>
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
 #include <utility>
 #include <vector>
 
+#include "client/joining/online_form.h"
 #include "client/start/program.h"
 #include "client/table/board_view.h"
 #include "client/table/tchat.h"
 #include "client/windows/tallylist_form.h"
+#include "online/online_lobby.h"
 #include "shell/about_form.h"
 #include "shell/help_form.h"
 #include "social/chat_panel.h"
@@ -41,12 +47,13 @@ namespace {
 
 // Words German shares with English, names, the languages' own names and the web address.
 const std::set<QString> sameInBoth = {
-    "tessarine", "ok",       "version", "tab",      "klot",     "orvane",   "wow",     "esc",
-    "start",     "chat",     "lobby",   "download", "firewall", "online",   "offline", "solo",
-    "status",    "system",   "oh",      "english",  "deutsch",  "www",      "com",     "an",
-    "in",        "so",       "was",     "hand",     "rest",     "plus",     "normal",  "port",
-    "internet",  "computer", "desktop", "router",   "tcp",      "patience", "note",    "me",
-    "windows",   "division", "ann",     "ipv",      "link",     "server",   "xmpp",    "name"};
+    "tessarine",  "ok",       "version", "tab",      "klot",     "orvane",   "wow",     "esc",
+    "start",      "chat",     "lobby",   "download", "firewall", "online",   "offline", "solo",
+    "status",     "system",   "oh",      "english",  "deutsch",  "www",      "com",     "an",
+    "in",         "so",       "was",     "hand",     "rest",     "plus",     "normal",  "port",
+    "internet",   "computer", "desktop", "router",   "tcp",      "patience", "note",    "me",
+    "windows",    "division", "ann",     "ipv",      "link",     "server",   "xmpp",    "name",
+    "conference", "problem"};
 
 class Words {
 public:
@@ -98,6 +105,17 @@ public:
         // The chat view: the notices, and a line and a phrase the user sent (their words
         // are the same in both languages; the names and verbs around them are not).
         if (auto* t = qobject_cast<QTextEdit*>(w)) add(t->toPlainText(), where);
+        if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+            add(t->toPlainText(), where);
+            add(t->placeholderText(), where);
+        }
+        if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
+            for (int c = 0; c < tree->columnCount(); ++c)
+                add(tree->headerItem()->text(c), where + " header");
+            for (int i = 0; i < tree->topLevelItemCount(); ++i)
+                for (int c = 0; c < tree->columnCount(); ++c)
+                    add(tree->topLevelItem(i)->text(c), where);
+        }
         if (auto* list = qobject_cast<QListWidget*>(w))
             for (int i = 0; i < list->count(); ++i)
                 add(list->item(i)->text(), where);
@@ -138,6 +156,17 @@ protected:
         program.about().show();
         program.phrases().show();
         program.tally().show();
+        // The online window, never connected: a room without a server is refused in the
+        // window itself, which shows its own notice.
+        Tonline& online = program.openOnlineWindow();
+        online.findChild<QLineEdit*>("edit_name")->setText("Ann");
+        online.findChild<QLineEdit*>("edit_server")->setText("127.0.0.1");
+        online.findChild<QLineEdit*>("edit_room")->setText("tessarine");
+        online.connectButton()->click();
+        EXPECT_FALSE(online.statusLine()->text().isEmpty());
+        EXPECT_EQ(program.lobby().state(), OnlineLobby::State::offline);
+        chat.openHostWindow();
+        chat.openJoinWindow();
         chat.board()->button_start()->click();
         auto* quick = chat.board()->findChild<QWidget*>("panel_help");
         quick->show();
@@ -167,6 +196,13 @@ TEST_F(GermanWalkTest, NoEnglishWordIsLeftInAnyWindow) {
     QCoreApplication::installTranslator(&translator);
     const Words german = walk();
     ASSERT_GT(english.seen.size(), 300u);  // the walk reached the windows
+    for (const char* window : {"online/", "host/", "join/"}) {
+        const auto reached = [&](const Words& words) {
+            return std::any_of(words.seen.begin(), words.seen.end(),
+                               [&](const auto& w) { return w.second.startsWith(window); });
+        };
+        EXPECT_TRUE(reached(english) && reached(german)) << window;
+    }
     QStringList left;
     for (const auto& [word, where] : german.seen)
         if (english.seen.count(word) && !sameInBoth.count(word)) left << word + "  (" + where + ")";

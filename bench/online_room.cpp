@@ -242,7 +242,7 @@ struct StallMeter {
 bool waitFor(QElapsedTimer& clock, qint64 untilMs, const std::function<bool()>& done) {
     while (!done()) {
         if (clock.elapsed() > untilMs) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
     return true;
 }
@@ -271,6 +271,8 @@ int main(int argc, char** argv) {
         });
 
     QApplication app(argc, argv);
+    QTimer wake;  // the waits below look at the clock at least this often
+    wake.start(20);
     QTemporaryDir dir;
     tess::OnlineLobby lobby;
     tess::Tonline window(settingsFor(dir), lobby);

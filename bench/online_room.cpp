@@ -269,6 +269,15 @@ int main(int argc, char** argv) {
                 for (ssize_t i = 0; i < n; ++i)
                     (buf[i] == 'j' ? joined : lost)++;
         });
+    // Closing the word pipes ends the crowd; its ending ends the readers.
+    auto endCrowd = [&] {
+        for (int fd : crowd.go)
+            close(fd);
+        for (pid_t pid : crowd.pids)
+            waitpid(pid, nullptr, 0);
+        for (std::thread& t : readers)
+            t.join();
+    };
 
     QApplication app(argc, argv);
     QTimer wake;  // the waits below look at the clock at least this often
@@ -283,6 +292,7 @@ int main(int argc, char** argv) {
     clock.start();
     if (!waitFor(clock, 30000, [&] { return lobby.state() == tess::OnlineLobby::State::inRoom; })) {
         std::fprintf(stderr, "online_room: the window did not get into the room\n");
+        endCrowd();
         return 1;
     }
     const long peakBefore = peakKb();
@@ -349,12 +359,7 @@ int main(int argc, char** argv) {
                 floodRounds * tablesIn, floodShown ? "" : " (not all were)");
     std::fflush(stdout);
 
-    for (int fd : crowd.go)
-        close(fd);
-    for (pid_t pid : crowd.pids)
-        waitpid(pid, nullptr, 0);
-    for (std::thread& t : readers)
-        t.join();
+    endCrowd();
     if (!stillIn) std::fprintf(stderr, "online_room: the window left the room\n");
     return stillIn && inRoom > 0 ? 0 : 1;
 }

@@ -26,7 +26,7 @@ done
 
 targets=(tessarine bench_move_round_trip bench_chat_append bench_tally_codec bench_host_load
     bench_floor_window bench_window_timer bench_host_churn bench_bot_strength bench_client_lag
-    bench_board_paint bench_host_attack)
+    bench_board_paint bench_host_attack bench_online_room)
 if [ -n "$build" ]; then
     build=$(cd "$build" && pwd)
 else
@@ -39,11 +39,11 @@ cmake --build "$build" --target "${targets[@]}" >/dev/null
 if [ "$quick" = 1 ]; then
     export RUNS=1 IDLE_SECONDS=1
     moves=40 chat=(500 20 100) bot=(20 10 100) load=(2) lag=(300) churn=(200 500)
-    resets=(300 600 64) paint=5 attack=2
+    resets=(300 600 64) paint=5 attack=2 room=(150 40 60)
     echo "bench: quick mode, a few rounds each; the figures are not comparable to the targets"
 else
     moves=2000 chat=() bot=() load=() lag=(5000 12000 0) churn=(1000 40000)
-    resets=(10000 30000 4096) paint=60 attack=10
+    resets=(10000 30000 4096) paint=60 attack=10 room=(1000 250 300)
 fi
 
 failed=()
@@ -78,6 +78,7 @@ bench client_lag xvfb "$build/bench/bench_client_lag" "$build/client/tessarine" 
 bench host_churn bash "$src/bench/host_churn.sh" "$build/bench/bench_host_churn" "${churn[@]}"
 bench host_resets bash "$src/bench/host_resets.sh" "$build" "${resets[@]}"
 bench host_attack xvfb bash "$src/bench/host_attack.sh" "$build" "$attack"
+bench online_room xvfb bash "$src/bench/online_room.sh" "$build" "${room[@]}"
 
 if [ ${#failed[@]} -gt 0 ]; then
     echo "bench: ${#failed[@]} benchmark(s) failed: ${failed[*]}" >&2

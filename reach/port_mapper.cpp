@@ -88,8 +88,10 @@ void RouterWorker::openPinhole(quint16 port) {
     lastPinhole_ = pinhole_.open(port, leaseSeconds_);
     emit pinholeAnswered(lastPinhole_);
     if (!pinhole_.holdsPinhole() || lastPinhole_.leaseSeconds <= 0) return;
-    pinholeRenewal_ = new QTimer(this);
-    connect(pinholeRenewal_, &QTimer::timeout, this, &RouterWorker::renewPinhole);
+    if (!pinholeRenewal_) {
+        pinholeRenewal_ = new QTimer(this);
+        connect(pinholeRenewal_, &QTimer::timeout, this, &RouterWorker::renewPinhole);
+    }
     pinholeRenewal_->start(lastPinhole_.leaseSeconds * 1000 / 2);
 }
 
